@@ -1,0 +1,62 @@
+#include "link/mode_string.h"
+
+#include <array>
+#include <charconv>
+
+namespace kvitmark::link {
+namespace {
+
+constexpr std::array kOfferedSpeeds = {4800, 9600, 14400, 19200, 28800, 38400,
+                                       56000, 57600, 57700, 115200};
+
+constexpr std::string_view kLineParameters = "N,8,2";
+
+bool ParseInt(std::string_view text, int& value) {
+  if (text.empty()) return false;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size();
+}
+
+}  // namespace
+
+std::optional<std::string> SpeedText(int speed) {
+  for (int offered : kOfferedSpeeds) {
+    if (offered == speed) return ":" + std::to_string(speed) + ",";
+  }
+  return std::nullopt;
+}
+
+std::string DeviceName(int port) { return "COM" + std::to_string(port); }
+
+std::string BuildModeString(int port, std::string_view speedText) {
+  std::string mode = DeviceName(port);
+  mode.append(speedText);
+  mode.append(kLineParameters);
+  return mode;
+}
+
+std::optional<LineSettings> ParseModeString(std::string_view modeString) {
+  // COMn:speed,parity,data,stop
+  const auto colon = modeString.find(':');
+  if (colon == std::string_view::npos || !modeString.starts_with("COM")) return std::nullopt;
+  std::array<std::string_view, 4> parts;
+  std::string_view rest = modeString.substr(colon + 1);
+  for (size_t i = 0; i < parts.size(); ++i) {
+    const auto comma = rest.find(',');
+    if ((comma == std::string_view::npos) != (i == parts.size() - 1)) return std::nullopt;
+    parts[i] = rest.substr(0, comma);
+    if (comma != std::string_view::npos) rest = rest.substr(comma + 1);
+  }
+  LineSettings settings;
+  if (!ParseInt(parts[0], settings.speed) || settings.speed <= 0) return std::nullopt;
+  if (parts[1].size() != 1 || std::string_view("NEOMS").find(parts[1][0]) == std::string_view::npos)
+    return std::nullopt;
+  settings.parity = parts[1][0];
+  if (!ParseInt(parts[2], settings.dataBits) || settings.dataBits < 5 || settings.dataBits > 8)
+    return std::nullopt;
+  if (!ParseInt(parts[3], settings.stopBits) || settings.stopBits < 1 || settings.stopBits > 2)
+    return std::nullopt;
+  return settings;
+}
+
+}  // namespace kvitmark::link

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "link/serial_line.h"
+
+// The port is described the way the register's documentation and engineers know it:
+// "COM1:4800,N,8,2". The text is built from the port and speed, and the line is then
+// set up from the text.
+namespace kvitmark::link {
+
+// The speed's part of the mode string (":4800,"), or nothing for a speed the link does
+// not offer. 57600 is offered (the register's own speed parameter names it) and so is
+// 57700, which older settings files hold.
+std::optional<std::string> SpeedText(int speed);
+
+std::string DeviceName(int port);  // "COM1"
+std::string BuildModeString(int port, std::string_view speedText);
+
+// The line settings a mode string describes; nothing when it describes none.
+std::optional<LineSettings> ParseModeString(std::string_view modeString);
+
+}  // namespace kvitmark::link

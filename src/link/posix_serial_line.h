@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+#include "link/serial_line.h"
+
+namespace kvitmark::link {
+
+// A serial device (or a pseudo-terminal) through termios.
+class PosixSerialLine final : public SerialLine {
+ public:
+  explicit PosixSerialLine(std::string devicePath);
+  ~PosixSerialLine() override;
+
+  bool Open() override;
+  bool Configure(const LineSettings& settings) override;
+  bool SetReadTimeout(base::Milliseconds timeout) override;
+  bool SetDtr(bool raised) override;
+  bool SetRts(bool raised) override;
+  bool Write(std::string_view bytes) override;
+  std::optional<uint8_t> ReadByte() override;
+  void Purge() override;
+  void Drain() override;
+  bool Close() override;
+  int Handle() const override { return fd_; }
+  std::string ErrorText() const override { return errorText_; }
+
+  const std::string& DevicePath() const { return devicePath_; }
+
+ private:
+  bool Fail(const char* what);
+  bool SetModemLine(int line, bool raised);
+
+  std::string devicePath_;
+  int fd_ = -1;
+  base::Milliseconds readTimeout_{300};
+  std::string errorText_;
+};
+
+// How long a write may wait for the line to take bytes before the exchange fails.
+inline constexpr base::Milliseconds kWriteStallLimit{3000};
+
+}  // namespace kvitmark::link

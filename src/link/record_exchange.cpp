@@ -1,0 +1,257 @@
+// Selecting the register, one framed request, its reply, and the closing sequences.
+#include <string>
+
+#include "link/line_bytes.h"
+#include "link/register_link.h"
+#include "link/result_codes.h"
+
+namespace kvitmark::link {
+namespace {
+
+constexpr int kSelectionAttempts = 5;
+constexpr int kProbeAttempts = 16;
+constexpr int kExchangeAttempts = 10;  // refusals and unacknowledged frames together
+
+bool ValidMode(int mode) { return mode == 0 || mode == 1; }
+bool ValidRegister(int registerNumber) { return registerNumber >= 1 && registerNumber <= 99; }
+
+std::string RequestText(char kind, int table, int record) {
+  return kind + std::to_string(table) + ";" + std::to_string(record) + ";";
+}
+
+}  // namespace
+
+// ---- Bytes on the line ------------------------------------------------------------------
+
+void RegisterLink::Send(std::string_view bytes) {
+  if (lineFailed_ || !state_.line) return;
+  if (!state_.line->Write(bytes)) lineFailed_ = true;
+}
+
+void RegisterLink::SendFill(int count) { Send(std::string(count, kFill)); }
+
+std::optional<uint8_t> RegisterLink::Receive() {
+  if (lineFailed_ || !state_.line) return std::nullopt;
+  return state_.line->ReadByte();
+}
+
+void RegisterLink::SendSelection() {
+  SendFill(10);
+  Send(std::string{kXon, kXon, state_.registerDigits[0], state_.registerDigits[1]});
+  SendFill(10);
+}
+
+void RegisterLink::SendAcknowledgement() {
+  SendFill(3);
+  Send(std::string(1, static_cast<char>(state_.ackByte)));
+  SendFill(3);
+}
+
+void RegisterLink::SendShortClosing() {
+  SendFill(5);
+  Send(std::string{kXoff, kXoff});
+  SendFill(5);
+}
+
+void RegisterLink::SendClosing() {
+  SendFill(8);
+  Send(std::string{kXoff, kXoff});
+  SendFill(8);
+}
+
+void RegisterLink::SendLongClosing() {
+  SendFill(10);
+  Send(std::string{kXoff, kXoff});
+  SendFill(15);
+}
+
+void RegisterLink::StoreRegisterDigits(int registerNumber) {
+  state_.registerDigits[0] = static_cast<char>('0' + registerNumber / 10);
+  state_.registerDigits[1] = static_cast<char>('0' + registerNumber % 10);
+}
+
+bool RegisterLink::ReadCheckBytes(ReplyCheck* check) {
+  for (int i = 0; i < 2; ++i) {
+    const auto byte = Receive();
+    if (!byte) return false;
+    if (check) check->Feed(*byte);
+  }
+  return true;
+}
+
+RegisterLink::ReplyEnd RegisterLink::ReceiveUncheckedReply() {
+  // Greetings and write replies are not interpreted beyond their first byte, so a text
+  // longer than the buffer is kept cut; it is still read to its end to stay in step.
+  state_.replyBuffer.clear();
+  for (size_t received = 0;; ++received) {
+    if (received == kGiveUpWithoutCr) return ReplyEnd::kNoByte;
+    const auto byte = Receive();
+    if (!byte) return ReplyEnd::kNoByte;
+    const char c = static_cast<char>(*byte);
+    if (c == kFill) continue;
+    if (c == kCr) {
+      state_.replyBuffer.push_back(c);
+      break;
+    }
+    if (state_.replyBuffer.size() < kMaxReplyBufferText) state_.replyBuffer.push_back(c);
+  }
+  return ReadCheckBytes(nullptr) ? ReplyEnd::kComplete : ReplyEnd::kNoByte;
+}
+
+RegisterLink::ReplyEnd RegisterLink::ReceiveRecordReply(std::string& text) {
+  // Fill bytes stay: in a record 0xFF is the letter "я".
+  text.clear();
+  bool tooLong = false;
+  state_.replyCheck.Reset();
+  for (size_t received = 0;; ++received) {
+    if (received == kGiveUpWithoutCr) return ReplyEnd::kNoByte;
+    const auto byte = Receive();
+    if (!byte) return ReplyEnd::kNoByte;
+    state_.replyCheck.Feed(*byte);
+    if (static_cast<char>(*byte) == kCr) break;
+    if (text.size() < kMaxReadReplyText) {
+      text.push_back(static_cast<char>(*byte));
+    } else {
+      tooLong = true;
+    }
+  }
+  if (!ReadCheckBytes(&state_.replyCheck)) return ReplyEnd::kNoByte;
+  return tooLong ? ReplyEnd::kTooLong : ReplyEnd::kComplete;
+}
+
+// ---- Selection and probe ----------------------------------------------------------------
+
+int RegisterLink::SelectRegister() {
+  for (int attempt = 0; attempt < kSelectionAttempts; ++attempt) {
+    SendSelection();
+    const auto first = Receive();
+    if (!first || static_cast<char>(*first) != kLf) continue;
+    if (ReceiveUncheckedReply() != ReplyEnd::kComplete) continue;
+    SendAcknowledgement();
+    return 0;
+  }
+  SendClosing();
+  return -1;
+}
+
+int RegisterLink::ProbeRegister() {
+  SendFill(5);
+  for (int attempt = 0; attempt < kProbeAttempts; ++attempt) {
+    SendFill(10);
+    Send(std::string{kXon, kXon, state_.registerDigits[0], state_.registerDigits[1]});
+    const auto first = Receive();
+    if (!first || static_cast<char>(*first) != kLf) continue;
+    if (ReceiveUncheckedReply() != ReplyEnd::kComplete) continue;
+    SendAcknowledgement();
+    return 0;
+  }
+  return -1;
+}
+
+// ---- Record exchange --------------------------------------------------------------------
+
+int RegisterLink::ReadRecord(int registerNumber, int table, int record, std::string& out,
+                             int mode) {
+  if (!ValidMode(mode)) return kBadMode;
+  if (!ValidRegister(registerNumber)) return kRegisterOutOfRange;
+  StoreRegisterDigits(registerNumber);
+  const std::string request = RequestText('R', table, record);
+  if (request.size() > kMaxReadRequestText) return kRequestTooLong;
+  const std::string frame = BuildFrame(request);
+
+  PriorityBracket bracket(priority_);
+  lineFailed_ = false;
+  SendFill(11);
+  std::string text;
+  for (int refusals = 0;;) {
+    if (SelectRegister() != 0) return kSelectionUnanswered;
+    SendFill(11);
+    Send(frame);
+    const auto first = Receive();
+    if (!first || static_cast<char>(*first) != kAck) return kExchangeBroken;
+    if (!Receive()) return kExchangeBroken;  // the reply's LF, whatever its value
+    if (ReceiveRecordReply(text) != ReplyEnd::kComplete) return kExchangeBroken;
+    if (!state_.replyCheck.Intact()) return kBadCheck;
+    SendAcknowledgement();
+    if (text.empty() || text[0] != kRefusal) break;
+    if (++refusals == kExchangeAttempts) {
+      SendShortClosing();
+      return kRefused;
+    }
+  }
+  SendShortClosing();
+  out = text;
+  return static_cast<int>(text.size());
+}
+
+int RegisterLink::WriteRecord(int registerNumber, int table, int record, std::string_view data,
+                              int mode) {
+  if (!ValidMode(mode)) return kBadMode;
+  if (!ValidRegister(registerNumber)) return kRegisterOutOfRange;
+  StoreRegisterDigits(registerNumber);
+  std::string request = RequestText('W', table, record);
+  request.append(data);
+  if (request.size() > kMaxWriteRequestText) return kRequestTooLong;
+  if (request.find_first_of(std::string_view("\r\0", 2)) != std::string::npos)
+    return kUnframeableText;
+  const std::string frame = BuildFrame(request);
+
+  // The outcome is that of the last attempt: a record the register never acknowledged,
+  // or refused, is never reported as written.
+  enum class Outcome { kNotAcknowledged, kRefused, kAccepted } outcome = Outcome::kNotAcknowledged;
+  {
+    PriorityBracket bracket(priority_);
+    lineFailed_ = false;
+    SendFill(11);
+    for (int attempts = 0; attempts < kExchangeAttempts;) {
+      if (SelectRegister() != 0) return kSelectionUnanswered;
+      SendFill(11);
+      Send(frame);
+      const auto first = Receive();
+      if (!first) {
+        SendClosing();
+        return kExchangeBroken;
+      }
+      if (static_cast<char>(*first) != kAck) {
+        outcome = Outcome::kNotAcknowledged;
+        ++attempts;
+        continue;
+      }
+      if (!Receive() || ReceiveUncheckedReply() != ReplyEnd::kComplete) {
+        SendClosing();
+        return kExchangeBroken;
+      }
+      SendAcknowledgement();
+      if (state_.replyBuffer[0] != kRefusal) {
+        outcome = Outcome::kAccepted;
+        break;
+      }
+      outcome = Outcome::kRefused;
+      ++attempts;
+    }
+  }
+  SendLongClosing();
+  switch (outcome) {
+    case Outcome::kAccepted:
+      return static_cast<int>(frame.size());
+    case Outcome::kRefused:
+      SendClosing();
+      return kRefused;
+    case Outcome::kNotAcknowledged:
+      break;
+  }
+  return kExchangeBroken;
+}
+
+int RegisterLink::CheckPresence(int registerNumber) {
+  if (!ValidRegister(registerNumber)) return kRegisterOutOfRange;
+  PriorityBracket bracket(priority_);
+  lineFailed_ = false;
+  if (EndExchangeWithinCall() == kNoPortOpen) return kSelectionUnanswered;
+  StoreRegisterDigits(registerNumber);
+  const bool answered = ProbeRegister() == 0;
+  EndExchangeWithinCall();
+  return answered ? 1 : kProbeUnanswered;
+}
+
+}  // namespace kvitmark::link

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "base/clock.h"
+#include "link/link_state.h"
+#include "link/priority.h"
+#include "link/serial_line.h"
+
+// The whole conversation with the register above the serial port.
+//
+// Each record exchange selects the register by its number (it answers with a
+// greeting), sends one framed request, collects the acknowledgement and the framed
+// reply, acknowledges that, and closes with a run of fill bytes around XOFF XOFF.
+// Everything is bounded by the one-byte read time-out: a register that stops talking
+// ends the exchange, never the program. Results are the integer codes of
+// link/result_codes.h; nothing here shows anything to the user.
+namespace kvitmark::link {
+
+// The longest reply text a read hands back: the callers' record buffers hold 500
+// characters with their terminator.
+inline constexpr size_t kMaxReadReplyText = 499;
+// The longest write request text one frame can carry.
+inline constexpr size_t kMaxWriteRequestText = 196;
+inline constexpr size_t kMaxReadRequestText = 19;
+// Text of a selection, probe or write reply that is kept (the CR takes the last byte
+// of the 244-byte reply buffer).
+inline constexpr size_t kMaxReplyBufferText = 243;
+// A reply with no CR in this many bytes is a line out of step, not a long reply.
+inline constexpr size_t kGiveUpWithoutCr = 4096;
+
+class RegisterLink {
+ public:
+  RegisterLink(LineFactory lineFactory, base::Clock& clock, PriorityControl& priority);
+  ~RegisterLink();
+  RegisterLink(const RegisterLink&) = delete;
+  RegisterLink& operator=(const RegisterLink&) = delete;
+
+  // Port control.
+  int OpenPort(int port, int speed);
+  int ClosePort(int port);
+  int EndExchange();
+  bool SetReadTimeout(uint32_t milliseconds);
+
+  // Record exchange.
+  int ReadRecord(int registerNumber, int table, int record, std::string& out, int mode);
+  int WriteRecord(int registerNumber, int table, int record, std::string_view data, int mode);
+  int CheckPresence(int registerNumber);
+
+  const LinkState& State() const { return state_; }
+  // The system's words for why the last OpenPort could not open or set up the device.
+  const std::string& LastErrorText() const { return lastErrorText_; }
+
+ private:
+  enum class ReplyEnd { kComplete, kNoByte, kTooLong };
+
+  int SelectRegister();
+  int ProbeRegister();
+  void StoreRegisterDigits(int registerNumber);
+  // Reads a greeting or write reply up to its CR into the reply buffer, dropping fill
+  // bytes, then its two (unverified) check bytes.
+  ReplyEnd ReceiveUncheckedReply();
+  // Reads a record reply after its LF, verifying it as it arrives.
+  ReplyEnd ReceiveRecordReply(std::string& text);
+  bool ReadCheckBytes(ReplyCheck* check);
+
+  void Send(std::string_view bytes);
+  void SendFill(int count);
+  std::optional<uint8_t> Receive();
+  void SendSelection();
+  void SendAcknowledgement();
+  void SendShortClosing();
+  void SendClosing();
+  void SendLongClosing();
+  void PauseJustOverOneSecond();
+  // EndExchange inside another call, which keeps that call's knowledge of a failed line.
+  int EndExchangeWithinCall();
+
+  LineFactory lineFactory_;
+  base::Clock& clock_;
+  PriorityControl& priority_;
+  LinkState state_;
+  std::string lastErrorText_;
+  // Set when the line refused bytes during this call: the rest of the call sends
+  // nothing and hears nothing, so it fails at once instead of waiting out every write.
+  bool lineFailed_ = false;
+};
+
+}  // namespace kvitmark::link
