@@ -78,7 +78,11 @@ std::optional<uint8_t> MemorySerialLine::ReadByte() {
 
 void MemorySerialLine::Purge() {
   ++wire_.purges;
-  // Bytes still on their way are not yet in the queue the purge empties.
+  DiscardInput();
+}
+
+void MemorySerialLine::DiscardInput() {
+  // Bytes still on their way are not yet in the queue that is emptied.
   const auto now = wire_.clock_.Now();
   while (!pending_.empty() && pending_.front().arrival <= now) pending_.pop_front();
 }

@@ -56,6 +56,7 @@ class MemorySerialLine final : public link::SerialLine {
   bool Write(std::string_view bytes) override;
   std::optional<uint8_t> ReadByte() override;
   void Purge() override;
+  void DiscardInput() override;
   void Drain() override {}
   bool Close() override;
   int Handle() const override { return 3; }

@@ -59,6 +59,7 @@ class TracingSerialLine final : public SerialLine {
     return byte;
   }
   void Purge() override { inner_->Purge(); }
+  void DiscardInput() override { inner_->DiscardInput(); }
   void Drain() override { inner_->Drain(); }
   bool Close() override { return inner_->Close(); }
   int Handle() const override { return inner_->Handle(); }

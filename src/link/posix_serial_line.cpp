@@ -160,6 +160,10 @@ void PosixSerialLine::Purge() {
   if (fd_ >= 0) (void)tcflush(fd_, TCIOFLUSH);
 }
 
+void PosixSerialLine::DiscardInput() {
+  if (fd_ >= 0) (void)tcflush(fd_, TCIFLUSH);
+}
+
 void PosixSerialLine::Drain() {
   // tcdrain() could wait for ever on a stalled adapter; poll the output queue instead.
   if (fd_ < 0) return;

@@ -79,12 +79,19 @@ bool RegisterLink::ReadCheckBytes(ReplyCheck* check) {
   return true;
 }
 
+RegisterLink::ReplyEnd RegisterLink::GiveUpOnReply() {
+  // Kilobytes without a CR are no reply: drop what is still waiting, so that the next
+  // exchange does not spend its selections reading through the rest of it.
+  if (state_.line && !lineFailed_) state_.line->Purge();
+  return ReplyEnd::kNoByte;
+}
+
 RegisterLink::ReplyEnd RegisterLink::ReceiveUncheckedReply() {
   // Greetings and write replies are not interpreted beyond their first byte, so a text
   // longer than the buffer is kept cut; it is still read to its end to stay in step.
   state_.replyBuffer.clear();
   for (size_t received = 0;; ++received) {
-    if (received == kGiveUpWithoutCr) return ReplyEnd::kNoByte;
+    if (received == kGiveUpWithoutCr) return GiveUpOnReply();
     const auto byte = Receive();
     if (!byte) return ReplyEnd::kNoByte;
     const char c = static_cast<char>(*byte);
@@ -104,7 +111,7 @@ RegisterLink::ReplyEnd RegisterLink::ReceiveRecordReply(std::string& text) {
   bool tooLong = false;
   state_.replyCheck.Reset();
   for (size_t received = 0;; ++received) {
-    if (received == kGiveUpWithoutCr) return ReplyEnd::kNoByte;
+    if (received == kGiveUpWithoutCr) return GiveUpOnReply();
     const auto byte = Receive();
     if (!byte) return ReplyEnd::kNoByte;
     state_.replyCheck.Feed(*byte);
@@ -123,6 +130,10 @@ RegisterLink::ReplyEnd RegisterLink::ReceiveRecordReply(std::string& text) {
 
 int RegisterLink::SelectRegister() {
   for (int attempt = 0; attempt < kSelectionAttempts; ++attempt) {
+    // Nothing received before a selection can be its greeting: it is what is left of an
+    // earlier reply that broke off, and reading through it would put every later
+    // exchange out of step.
+    if (state_.line && !lineFailed_) state_.line->DiscardInput();
     SendSelection();
     const auto first = Receive();
     if (!first || static_cast<char>(*first) != kLf) continue;
@@ -137,6 +148,7 @@ int RegisterLink::SelectRegister() {
 int RegisterLink::ProbeRegister() {
   SendFill(5);
   for (int attempt = 0; attempt < kProbeAttempts; ++attempt) {
+    if (state_.line && !lineFailed_) state_.line->DiscardInput();
     SendFill(10);
     Send(std::string{kXon, kXon, state_.registerDigits[0], state_.registerDigits[1]});
     const auto first = Receive();

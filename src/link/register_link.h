@@ -65,6 +65,7 @@ class RegisterLink {
   // Reads a record reply after its LF, verifying it as it arrives.
   ReplyEnd ReceiveRecordReply(std::string& text);
   bool ReadCheckBytes(ReplyCheck* check);
+  ReplyEnd GiveUpOnReply();
 
   void Send(std::string_view bytes);
   void SendFill(int count);

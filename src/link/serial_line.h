@@ -41,6 +41,8 @@ class SerialLine {
   virtual std::optional<uint8_t> ReadByte() = 0;
   // Drops whatever waits in either direction.
   virtual void Purge() = 0;
+  // Drops the received bytes nobody has read yet.
+  virtual void DiscardInput() = 0;
   // Waits (boundedly) until the written bytes have left.
   virtual void Drain() = 0;
   virtual bool Close() = 0;

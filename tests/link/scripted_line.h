@@ -1,0 +1,71 @@
+#pragma once
+
+#include <deque>
+#include <string>
+
+#include "base/clock.h"
+#include "link/frame.h"
+#include "link/serial_line.h"
+#include "link_fixture.h"
+
+namespace kvitmark::testing {
+
+// A far end that plays back a fixed byte script, whatever it is sent: for replies no
+// well-behaved register would give. A read past the script waits out its time-out.
+class ScriptedLine final : public link::SerialLine {
+ public:
+  ScriptedLine(std::string& script, base::VirtualClock& clock) : script_(script), clock_(clock) {}
+
+  bool Open() override { return true; }
+  bool Configure(const link::LineSettings&) override { return true; }
+  bool SetReadTimeout(base::Milliseconds timeout) override {
+    timeout_ = timeout;
+    return true;
+  }
+  bool SetDtr(bool) override { return true; }
+  bool SetRts(bool) override { return true; }
+  bool Write(std::string_view) override { return true; }
+  std::optional<uint8_t> ReadByte() override {
+    if (script_.empty()) {
+      clock_.Advance(timeout_);
+      return std::nullopt;
+    }
+    const auto byte = static_cast<uint8_t>(script_.front());
+    script_.erase(0, 1);
+    return byte;
+  }
+  void Purge() override {}
+  void DiscardInput() override {}
+  void Drain() override {}
+  bool Close() override { return true; }
+  int Handle() const override { return 5; }
+  std::string ErrorText() const override { return {}; }
+
+ private:
+  std::string& script_;
+  base::VirtualClock& clock_;
+  base::Milliseconds timeout_{300};
+};
+
+// A greeting or reply as the register frames it.
+inline std::string Framed(const std::string& text) { return link::BuildFrame(text); }
+
+// A link whose far end is a byte script, opened on COM1 with the opening forgotten.
+class ScriptedLinkTest : public ::testing::Test {
+ protected:
+  ScriptedLinkTest()
+      : link(link::TracedLineFactory(
+                 [this](int) { return std::make_unique<ScriptedLine>(script, clock); }, trace),
+             clock, priority) {
+    EXPECT_GE(link.OpenPort(1, 4800), 0);
+    trace.Clear();
+  }
+
+  base::VirtualClock clock;
+  std::string script;
+  link::LineTrace trace;
+  FakePriority priority;
+  link::RegisterLink link;
+};
+
+}  // namespace kvitmark::testing
