@@ -1,0 +1,36 @@
+#include "tables/grid_table.h"
+
+namespace kvitmark::tables {
+namespace {
+const std::string kEmpty;
+}
+
+const std::string& GridTable::Cell(int column, int row) const {
+  if (row < 0 || column < 0 || static_cast<size_t>(row) >= rows_.size()) return kEmpty;
+  const auto& cells = rows_[row];
+  if (static_cast<size_t>(column) >= cells.size()) return kEmpty;
+  return cells[column];
+}
+
+void GridTable::SetCell(int column, int row, std::string text) {
+  if (row < 0 || column < 0) return;
+  if (static_cast<size_t>(row) >= rows_.size()) {
+    if (text.empty()) return;
+    rows_.resize(row + 1);
+  }
+  auto& cells = rows_[row];
+  if (static_cast<size_t>(column) >= cells.size()) {
+    if (text.empty()) return;
+    cells.resize(column + 1);
+  }
+  cells[column] = std::move(text);
+}
+
+void GridTable::ClearData() {
+  for (size_t row = 1; row < rows_.size(); ++row) {
+    auto& cells = rows_[row];
+    if (cells.size() > 1) cells.resize(1);
+  }
+}
+
+}  // namespace kvitmark::tables

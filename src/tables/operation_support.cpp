@@ -1,0 +1,122 @@
+#include "tables/operation_support.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "base/cp1251.h"
+#include "tables/catalogue.h"
+#include "tables/default_records.h"
+
+namespace kvitmark::tables::support {
+namespace {
+
+constexpr int kAttemptsPerRecord = 10;
+constexpr int kIntervalBound = 14000;
+
+std::optional<int> WholeNumber(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+const std::string& NotConnectedText() {
+  static const std::string text = base::Cp1251("ЭККА не подключен");
+  return text;
+}
+
+const std::string& BadIntervalText() {
+  static const std::string text = base::Cp1251("Ошибка! Неверные границы данных!");
+  return text;
+}
+
+const std::string& DoneText() {
+  static const std::string text = base::Cp1251("Операция завершена успешно");
+  return text;
+}
+
+const std::string& StoppedText() {
+  static const std::string text = base::Cp1251("Операция прервана");
+  return text;
+}
+
+const std::string& TitleText() {
+  static const std::string text = base::Cp1251("Tabulon");
+  return text;
+}
+
+
+std::string OverwriteQuestion(int page) {
+  return base::Cp1251("Таблица \"") + Page(page).caption +
+         base::Cp1251("\"  в ЭККА будет перезаписана. Продолжить ?");
+}
+
+std::string RecordCounterText(int record) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%05d", record);
+  return text;
+}
+
+bool IsConnected(const TableSession& session) { return session.connectedRegister > 0; }
+
+std::optional<IntervalRows> CheckInterval(const CodingInterval& interval,
+                                          bool endNotBeforeStart) {
+  const auto start = WholeNumber(interval.start);
+  const auto end = WholeNumber(interval.end);
+  const auto first = WholeNumber(interval.firstRecord);
+  auto inRange = [](const std::optional<int>& value) {
+    return value && *value >= 1 && *value <= kIntervalBound;
+  };
+  if (!inRange(start) || !inRange(end) || !inRange(first)) return std::nullopt;
+  if (*end - *start > kIntervalBound - *first) return std::nullopt;
+  if (endNotBeforeStart && *end - *start < 0) return std::nullopt;
+  return IntervalRows{*start, *end, *first};
+}
+
+void ReopenPort(TableSession& session) {
+  session.link.ClosePort(session.openedPort);
+  session.portHandle = session.link.OpenPort(session.openedPort, session.openedSpeed);
+}
+
+Recovery ExchangeWithRecovery(TableSession& session, const std::function<bool()>& attempt,
+                              const std::function<void()>& afterSkip) {
+  OperationFlags& flags = session.workspace.flags;
+  for (;;) {
+    for (int call = 0; call < kAttemptsPerRecord; ++call) {
+      if (attempt()) return Recovery::kDone;
+    }
+    switch (session.host.AskExchangeError()) {
+      case PromptAnswer::kSkip: flags.skip = true; break;
+      case PromptAnswer::kRetry: flags.retry = true; break;
+      case PromptAnswer::kFinish: flags.stop = true; break;
+      case PromptAnswer::kClosed: break;
+    }
+    if (flags.skip) {
+      ReopenPort(session);
+      if (afterSkip) afterSkip();
+      flags.skip = false;
+      return Recovery::kSkipped;
+    }
+    if (!flags.retry) return Recovery::kAbandoned;
+    flags.retry = false;
+    ReopenPort(session);
+  }
+}
+
+void SetEndOfOperationState(TableSession& session) {
+  OperationHost& host = session.host;
+  host.SetButtonEnabled(CommandButton::kStop, false);
+  host.SetButtonEnabled(CommandButton::kWrite, true);
+  host.SetButtonEnabled(CommandButton::kRead, true);
+  host.SetButtonEnabled(CommandButton::kClose, true);
+  host.SetButtonEnabled(CommandButton::kAbout, true);
+  host.SetButtonEnabled(CommandButton::kClear, IsClearablePage(host.ShownPage()));
+  host.SetProgressPosition(0);
+}
+
+}  // namespace kvitmark::tables::support

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "base/clock.h"
+#include "link/register_link.h"
+#include "tables/operation_host.h"
+#include "tables/workspace.h"
+
+// The three operations on the register's copy of a table: read it into its page, write
+// the page into it, reset it to the factory records. Each works on the page it is given
+// (the page shown when it started) whatever the window shows meanwhile, and takes the
+// connection as data, so the window and the command-line tool share them.
+namespace kvitmark::tables {
+
+struct TableSession {
+  link::RegisterLink& link;
+  base::Clock& clock;
+  Workspace& workspace;
+  OperationHost& host;
+  // The register that answered at connect time; 0 or less while none is connected.
+  int connectedRegister = -1;
+  // The port and speed that were opened at connect time: a skip or retry reopens exactly
+  // these, whatever the selectors show by then.
+  int openedPort = 0;
+  int openedSpeed = 0;
+  int portHandle = -1;
+};
+
+void ReadFromRegister(TableSession& session, int page);
+void WriteToRegister(TableSession& session, int page);
+void ClearTable(TableSession& session, int page);
+
+}  // namespace kvitmark::tables

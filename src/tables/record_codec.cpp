@@ -1,0 +1,139 @@
+#include "tables/record_codec.h"
+
+#include "base/decimal.h"
+#include "link/register_link.h"
+
+namespace kvitmark::tables {
+namespace {
+
+// Cuts the text before the first ";" off `rest` (dropping the ";"); nothing when `rest`
+// holds no ";".
+std::optional<std::string_view> CutField(std::string_view& rest) {
+  const auto end = rest.find(';');
+  if (end == std::string_view::npos) return std::nullopt;
+  const std::string_view field = rest.substr(0, end);
+  rest.remove_prefix(end + 1);
+  return field;
+}
+
+// Blanks are spaces and the control characters below them.
+bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+void SkipLeadingFields(std::string_view& rest, std::string_view* recordNumber) {
+  // Without any ";" nothing is cut.
+  CutField(rest);
+  const auto number = CutField(rest);
+  if (number && recordNumber) *recordNumber = *number;
+}
+
+}  // namespace
+
+DecodeResult DecodeGridRecord(int page, int row, std::string_view answer, GridTable& grid) {
+  const TableDescriptor& descriptor = Page(page);
+  std::string_view rest = answer;
+  std::string_view recordNumber;
+  SkipLeadingFields(rest, &recordNumber);
+  if (!recordNumber.empty() && grid.Cell(0, row).empty()) {
+    grid.SetCell(0, row, std::string(recordNumber));
+  }
+  for (int position = 1; position <= kMaxFields; ++position) {
+    const auto field = CutField(rest);
+    if (!field) break;
+    const FieldKind kind = descriptor.kinds[position - 1];
+    if (kind == FieldKind::kAbsent) return DecodeResult::kRefused;
+    if (kind == FieldKind::kText || !field->empty()) {
+      grid.SetCell(position, row, std::string(*field));
+    } else {
+      grid.SetCell(position, row, "0");
+    }
+  }
+  // A 33rd field has no position at all.
+  if (rest.find(';') != std::string_view::npos) return DecodeResult::kRefused;
+  return DecodeResult::kAccepted;
+}
+
+void DecodeParameterRecord(int page, std::string_view answer, ParameterPage& parameters) {
+  const TableDescriptor& descriptor = Page(page);
+  std::string_view rest = answer;
+  SkipLeadingFields(rest, nullptr);
+  // The postal parameters are all numbers.
+  const bool emptyShowsZero = page == 10;
+  for (int field = 0; field < descriptor.fieldCount; ++field) {
+    const auto text = CutField(rest);
+    if (!text) break;
+    parameters.fields[field] = text->empty() && emptyShowsZero ? "0" : std::string(*text);
+  }
+}
+
+EncodedRecord EncodeGridRow(int page, const GridTable& grid, int row) {
+  const TableDescriptor& descriptor = Page(page);
+  EncodedRecord record;
+  for (int column = 1; column <= descriptor.fieldCount; ++column) {
+    const std::string& cell = grid.Cell(column, row);
+    const FieldEncoding& encoding = descriptor.encodings[column - 1];
+    switch (encoding.encoding) {
+      case Encoding::kAsIs:
+        record.text += cell;
+        break;
+      case Encoding::kFirstN:
+        record.text += cell.substr(0, encoding.length);
+        break;
+      case Encoding::kFlag:
+        record.text += cell.empty() ? std::string("0") : cell.substr(0, 1);
+        break;
+      case Encoding::kNumber: {
+        const std::string_view trimmed = Trimmed(cell);
+        record.text += trimmed.empty() ? std::string_view("0") : trimmed;
+        break;
+      }
+      case Encoding::kText:
+        record.text += Trimmed(cell);
+        break;
+      case Encoding::kPrice:
+      case Encoding::kQuantity: {
+        const int places = encoding.encoding == Encoding::kPrice ? 2 : 3;
+        if (cell.empty()) {
+          record.text += places == 2 ? "0.00" : "0.000";
+          break;
+        }
+        const auto number = base::RoundDecimal(cell, places);
+        if (!number) {
+          record.problem = EncodedRecord::Problem::kNotANumber;
+          record.column = column;
+          record.text.clear();
+          return record;
+        }
+        record.text += *number;
+        break;
+      }
+      case Encoding::kBarcode:
+        record.text += cell.empty() ? std::string("0") : cell.substr(0, 13);
+        break;
+    }
+    record.text.push_back(';');
+  }
+  return record;
+}
+
+std::string EncodeParameterPage(int page, const ParameterPage& parameters) {
+  const TableDescriptor& descriptor = Page(page);
+  std::string text;
+  for (int field = 0; field < descriptor.fieldCount; ++field) {
+    text += Trimmed(parameters.fields[field]);
+    text.push_back(';');
+  }
+  return text;
+}
+
+size_t MaxRecordTextLength(int table, int record) {
+  const size_t head = 1 + std::to_string(table).size() + 1 + std::to_string(record).size() + 1;
+  return link::kMaxWriteRequestText > head ? link::kMaxWriteRequestText - head : 0;
+}
+
+}  // namespace kvitmark::tables

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "base/clock.h"
+#include "link/line_trace.h"
+#include "link/register_link.h"
+#include "recording_host.h"
+#include "sim/memory_line.h"
+#include "sim/sim_register.h"
+#include "tables/operations.h"
+#include "tables/workspace.h"
+
+namespace kvitmark::testing {
+
+class SteadyPriority final : public link::PriorityControl {
+ public:
+  int Current() override { return 0; }
+  void Set(int) override {}
+};
+
+// The main window's data and a connected simulated register number 1 on COM1, in
+// virtual time, with every byte on the line traced.
+class TablesTest : public ::testing::Test {
+ protected:
+  TablesTest()
+      : simRegister(1, sim::FactoryTables()),
+        wire(simRegister, clock),
+        link(link::TracedLineFactory(wire.Factory(), trace), clock, priority),
+        session{link, clock, workspace, host} {
+    tables::PrepareGrids(workspace);
+    tables::ApplyTypeLayout(workspace, 0);
+    workspace.typeIndex = 0;
+  }
+
+  void Connect() {
+    session.portHandle = link.OpenPort(1, 115200);
+    ASSERT_GE(session.portHandle, 0);
+    ASSERT_EQ(link.CheckPresence(1), 1);
+    session.connectedRegister = 1;
+    session.openedPort = 1;
+    session.openedSpeed = 115200;
+    trace.Clear();
+  }
+
+  // The write requests sent ("W0;7;7;Хлеб;…"), in order, retries included.
+  std::vector<std::string> WritesOnTheLine() const {
+    std::vector<std::string> writes;
+    for (const auto& chunk : trace.Chunks()) {
+      const auto& bytes = chunk.bytes;
+      if (chunk.direction == link::LineTrace::Direction::kSent && bytes.size() > 4 &&
+          bytes[0] == '\x0A' && bytes[1] == 'W') {
+        writes.push_back(bytes.substr(1, bytes.size() - 4));
+      }
+    }
+    return writes;
+  }
+
+  base::VirtualClock clock;
+  sim::SimRegister simRegister;
+  sim::MemoryWire wire;
+  link::LineTrace trace;
+  SteadyPriority priority;
+  link::RegisterLink link;
+  tables::Workspace workspace;
+  RecordingHost host;
+  tables::TableSession session;
+};
+
+}  // namespace kvitmark::testing
