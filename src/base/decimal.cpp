@@ -16,41 +16,44 @@ std::optional<std::string> RoundDecimal(std::string_view text, int places) {
     negative = text.front() == '-';
     text.remove_prefix(1);
   }
-  std::string whole;
-  std::string fraction;
   size_t pos = 0;
-  while (pos < text.size() && IsDigit(text[pos])) whole.push_back(text[pos++]);
+  while (pos < text.size() && IsDigit(text[pos])) ++pos;
+  const std::string_view whole = text.substr(0, pos);
+  std::string_view fraction;
   if (pos < text.size() && text[pos] == '.') {
-    ++pos;
-    while (pos < text.size() && IsDigit(text[pos])) fraction.push_back(text[pos++]);
+    const size_t begin = ++pos;
+    while (pos < text.size() && IsDigit(text[pos])) ++pos;
+    fraction = text.substr(begin, pos - begin);
   }
   if (pos != text.size() || (whole.empty() && fraction.empty())) return std::nullopt;
 
-  // All digits as one integer scaled by 10^places, rounded on the first dropped digit.
-  const bool roundUp = fraction.size() > static_cast<size_t>(places) && fraction[places] >= '5';
-  fraction.resize(places, '0');
-  std::string digits = whole + fraction;
-  if (roundUp) {
+  // The digits of the number scaled by 10^places, with one spare place in front for a
+  // carry; rounded on the first digit dropped.
+  const size_t kept = static_cast<size_t>(places);
+  std::string digits;
+  digits.reserve(whole.size() + kept + 3);
+  digits.push_back('0');
+  digits.append(whole);
+  digits.append(fraction.substr(0, kept));
+  if (fraction.size() < kept) digits.append(kept - fraction.size(), '0');
+  if (fraction.size() > kept && fraction[kept] >= '5') {
     size_t i = digits.size();
-    while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
-    if (i == 0) {
-      digits.insert(digits.begin(), '1');
-    } else {
-      ++digits[i - 1];
-    }
+    while (digits[i - 1] == '9') digits[--i] = '0';
+    ++digits[i - 1];
   }
-  const size_t firstNonZero = digits.find_first_not_of('0');
-  const size_t integerDigits = digits.size() - places;
-  std::string integerPart = digits.substr(0, integerDigits);
-  const size_t leading = integerPart.find_first_not_of('0');
-  integerPart = leading == std::string::npos ? "0" : integerPart.substr(leading);
+  // Leading zeros go, but one integer digit always stays.
+  const size_t integerEnd = digits.size() - kept;
+  size_t first = 0;
+  while (first + 1 < integerEnd && digits[first] == '0') ++first;
+  const bool zero = digits.find_first_not_of('0') == std::string::npos;
 
   std::string result;
-  if (negative && firstNonZero != std::string::npos) result.push_back('-');
-  result += integerPart;
-  if (places > 0) {
+  result.reserve(digits.size() + 2);
+  if (negative && !zero) result.push_back('-');
+  result.append(digits, first, integerEnd - first);
+  if (kept > 0) {
     result.push_back('.');
-    result += digits.substr(integerDigits);
+    result.append(digits, integerEnd, kept);
   }
   return result;
 }

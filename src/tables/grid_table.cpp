@@ -1,5 +1,7 @@
 #include "tables/grid_table.h"
 
+#include <algorithm>
+
 namespace kvitmark::tables {
 namespace {
 const std::string kEmpty;
@@ -12,7 +14,7 @@ const std::string& GridTable::Cell(int column, int row) const {
   return cells[column];
 }
 
-void GridTable::SetCell(int column, int row, std::string text) {
+void GridTable::SetCell(int column, int row, std::string_view text) {
   if (row < 0 || column < 0) return;
   if (static_cast<size_t>(row) >= rows_.size()) {
     if (text.empty()) return;
@@ -21,9 +23,10 @@ void GridTable::SetCell(int column, int row, std::string text) {
   auto& cells = rows_[row];
   if (static_cast<size_t>(column) >= cells.size()) {
     if (text.empty()) return;
+    if (cells.empty()) cells.reserve(std::max(columnCount_, column + 1));
     cells.resize(column + 1);
   }
-  cells[column] = std::move(text);
+  cells[column].assign(text);
 }
 
 void GridTable::ClearData() {

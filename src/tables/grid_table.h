@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The data behind one grid page: text cells addressed by (column, row), with the header
@@ -15,7 +16,7 @@ class GridTable {
   // Empty for a cell never written (or outside any extent, negative ones included).
   const std::string& Cell(int column, int row) const;
   // Negative positions are ignored.
-  void SetCell(int column, int row, std::string text);
+  void SetCell(int column, int row, std::string_view text);
 
   int ColumnCount() const { return columnCount_; }
   int RowCount() const { return rowCount_; }

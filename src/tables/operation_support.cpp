@@ -1,7 +1,6 @@
 #include "tables/operation_support.h"
 
 #include <charconv>
-#include <cstdio>
 
 #include "base/cp1251.h"
 #include "tables/catalogue.h"
@@ -10,7 +9,6 @@
 namespace kvitmark::tables::support {
 namespace {
 
-constexpr int kAttemptsPerRecord = 10;
 constexpr int kIntervalBound = 14000;
 
 std::optional<int> WholeNumber(std::string_view text) {
@@ -57,9 +55,10 @@ std::string OverwriteQuestion(int page) {
 }
 
 std::string RecordCounterText(int record) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%05d", record);
-  return text;
+  // Written once per record, so without the cost of a format string.
+  std::string digits = std::to_string(record < 0 ? -record : record);
+  if (digits.size() < 5) digits.insert(0, 5 - digits.size(), '0');
+  return record < 0 ? "-" + digits : digits;
 }
 
 bool IsConnected(const TableSession& session) { return session.connectedRegister > 0; }
@@ -83,29 +82,23 @@ void ReopenPort(TableSession& session) {
   session.portHandle = session.link.OpenPort(session.openedPort, session.openedSpeed);
 }
 
-Recovery ExchangeWithRecovery(TableSession& session, const std::function<bool()>& attempt,
-                              const std::function<void()>& afterSkip) {
+PromptOutcome AskWhatToDo(TableSession& session) {
   OperationFlags& flags = session.workspace.flags;
-  for (;;) {
-    for (int call = 0; call < kAttemptsPerRecord; ++call) {
-      if (attempt()) return Recovery::kDone;
-    }
-    switch (session.host.AskExchangeError()) {
-      case PromptAnswer::kSkip: flags.skip = true; break;
-      case PromptAnswer::kRetry: flags.retry = true; break;
-      case PromptAnswer::kFinish: flags.stop = true; break;
-      case PromptAnswer::kClosed: break;
-    }
-    if (flags.skip) {
-      ReopenPort(session);
-      if (afterSkip) afterSkip();
-      flags.skip = false;
-      return Recovery::kSkipped;
-    }
-    if (!flags.retry) return Recovery::kAbandoned;
-    flags.retry = false;
-    ReopenPort(session);
+  switch (session.host.AskExchangeError()) {
+    case PromptAnswer::kSkip: flags.skip = true; break;
+    case PromptAnswer::kRetry: flags.retry = true; break;
+    case PromptAnswer::kFinish: flags.stop = true; break;
+    case PromptAnswer::kClosed: break;
   }
+  if (flags.skip) {
+    ReopenPort(session);
+    flags.skip = false;
+    return PromptOutcome::kSkip;
+  }
+  if (!flags.retry) return PromptOutcome::kGiveUp;
+  flags.retry = false;
+  ReopenPort(session);
+  return PromptOutcome::kRetry;
 }
 
 void SetEndOfOperationState(TableSession& session) {

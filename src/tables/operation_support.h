@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -36,11 +35,37 @@ void ReopenPort(TableSession& session);
 
 enum class Recovery { kDone, kSkipped, kAbandoned };
 
+// What the user chose in the exchange error prompt, as the operations see it: the answer
+// is put into the flags, then read back in the order skip, retry, anything else.
+enum class PromptOutcome { kSkip, kRetry, kGiveUp };
+PromptOutcome AskWhatToDo(TableSession& session);
+
 // Makes up to ten attempts, then asks the user, for one record: skip (the port is
 // reopened and `afterSkip` runs), retry (the port is reopened, ten more attempts), or
 // finish / close (the record is abandoned; "finish" has set the stop flag).
-Recovery ExchangeWithRecovery(TableSession& session, const std::function<bool()>& attempt,
-                              const std::function<void()>& afterSkip = {});
+template <typename Attempt, typename AfterSkip>
+Recovery ExchangeWithRecovery(TableSession& session, Attempt attempt, AfterSkip afterSkip) {
+  constexpr int kAttemptsPerRecord = 10;
+  for (;;) {
+    for (int call = 0; call < kAttemptsPerRecord; ++call) {
+      if (attempt()) return Recovery::kDone;
+    }
+    switch (AskWhatToDo(session)) {
+      case PromptOutcome::kSkip:
+        afterSkip();
+        return Recovery::kSkipped;
+      case PromptOutcome::kRetry:
+        break;
+      case PromptOutcome::kGiveUp:
+        return Recovery::kAbandoned;
+    }
+  }
+}
+
+template <typename Attempt>
+Recovery ExchangeWithRecovery(TableSession& session, Attempt attempt) {
+  return ExchangeWithRecovery(session, attempt, [] {});
+}
 
 // "Стоп" off; write, read, close and about on; "Очистить" on only while the page shown is
 // one of the clearable ones; the progress bar back to 0.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "base/clock.h"
 #include "link/register_link.h"
 #include "tables/operation_host.h"
@@ -23,6 +25,8 @@ struct TableSession {
   int openedPort = 0;
   int openedSpeed = 0;
   int portHandle = -1;
+  // Receives each record's answer (kept between records, as the window's own buffer).
+  std::string recordBuffer{};
 };
 
 void ReadFromRegister(TableSession& session, int page);

@@ -28,7 +28,7 @@ bool ReadAttempt(TableSession& session, int table, int record, std::string& answ
 
 void ReadParameterPage(TableSession& session, int page) {
   OperationHost& host = session.host;
-  std::string answer;
+  std::string& answer = session.recordBuffer;
   const auto outcome = ExchangeWithRecovery(
       session, [&] { return ReadAttempt(session, Page(page).tableNumber, 1, answer); });
   if (outcome == Recovery::kDone) {
@@ -42,7 +42,7 @@ void ReadParameterPage(TableSession& session, int page) {
 
 // One record into one row; a refused answer stops the read after this record.
 void ForReadTable(TableSession& session, int page, int row, int record) {
-  std::string answer;
+  std::string& answer = session.recordBuffer;
   const auto outcome = ExchangeWithRecovery(
       session, [&] { return ReadAttempt(session, Page(page).tableNumber, record, answer); });
   if (outcome != Recovery::kDone) return;

@@ -40,7 +40,7 @@ DecodeResult DecodeGridRecord(int page, int row, std::string_view answer, GridTa
   std::string_view recordNumber;
   SkipLeadingFields(rest, &recordNumber);
   if (!recordNumber.empty() && grid.Cell(0, row).empty()) {
-    grid.SetCell(0, row, std::string(recordNumber));
+    grid.SetCell(0, row, recordNumber);
   }
   for (int position = 1; position <= kMaxFields; ++position) {
     const auto field = CutField(rest);
@@ -48,7 +48,7 @@ DecodeResult DecodeGridRecord(int page, int row, std::string_view answer, GridTa
     const FieldKind kind = descriptor.kinds[position - 1];
     if (kind == FieldKind::kAbsent) return DecodeResult::kRefused;
     if (kind == FieldKind::kText || !field->empty()) {
-      grid.SetCell(position, row, std::string(*field));
+      grid.SetCell(position, row, *field);
     } else {
       grid.SetCell(position, row, "0");
     }
@@ -67,7 +67,7 @@ void DecodeParameterRecord(int page, std::string_view answer, ParameterPage& par
   for (int field = 0; field < descriptor.fieldCount; ++field) {
     const auto text = CutField(rest);
     if (!text) break;
-    parameters.fields[field] = text->empty() && emptyShowsZero ? "0" : std::string(*text);
+    parameters.fields[field].assign(text->empty() && emptyShowsZero ? std::string_view("0") : *text);
   }
 }
 
