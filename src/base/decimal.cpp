@@ -9,6 +9,12 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
 std::optional<std::string> RoundDecimal(std::string_view text, int places) {
+  std::string result;
+  if (!AppendRoundedDecimal(text, places, result)) return std::nullopt;
+  return result;
+}
+
+bool AppendRoundedDecimal(std::string_view text, int places, std::string& out) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   bool negative = false;
@@ -25,13 +31,13 @@ std::optional<std::string> RoundDecimal(std::string_view text, int places) {
     while (pos < text.size() && IsDigit(text[pos])) ++pos;
     fraction = text.substr(begin, pos - begin);
   }
-  if (pos != text.size() || (whole.empty() && fraction.empty())) return std::nullopt;
+  if (pos != text.size() || (whole.empty() && fraction.empty())) return false;
 
   // The digits of the number scaled by 10^places, with one spare place in front for a
   // carry; rounded on the first digit dropped.
   const size_t kept = static_cast<size_t>(places);
   std::string digits;
-  digits.reserve(whole.size() + kept + 3);
+  digits.reserve(whole.size() + kept + 1);
   digits.push_back('0');
   digits.append(whole);
   digits.append(fraction.substr(0, kept));
@@ -47,15 +53,13 @@ std::optional<std::string> RoundDecimal(std::string_view text, int places) {
   while (first + 1 < integerEnd && digits[first] == '0') ++first;
   const bool zero = digits.find_first_not_of('0') == std::string::npos;
 
-  std::string result;
-  result.reserve(digits.size() + 2);
-  if (negative && !zero) result.push_back('-');
-  result.append(digits, first, integerEnd - first);
+  if (negative && !zero) out.push_back('-');
+  out.append(digits, first, integerEnd - first);
   if (kept > 0) {
-    result.push_back('.');
-    result.append(digits, integerEnd, kept);
+    out.push_back('.');
+    out.append(digits, integerEnd, kept);
   }
-  return result;
+  return true;
 }
 
 }  // namespace kvitmark::base

@@ -15,4 +15,7 @@ namespace kvitmark::base {
 // Nothing when the text is not such a number (a comma, letters, two points, no digit).
 std::optional<std::string> RoundDecimal(std::string_view text, int places);
 
+// The same, appended to `out`; false (and `out` unchanged) when the text is no number.
+bool AppendRoundedDecimal(std::string_view text, int places, std::string& out);
+
 }  // namespace kvitmark::base

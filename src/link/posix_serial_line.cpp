@@ -83,6 +83,9 @@ bool PosixSerialLine::Configure(const LineSettings& settings) {
   tty.c_cc[VTIME] = 0;
   const speed_t standard = StandardSpeed(settings.speed);
   if (standard != B0) {
+    // An input speed left from an earlier custom speed would stay: input speed 0 means
+    // "as the output".
+    tty.c_cflag &= ~CIBAUD;
     cfsetispeed(&tty, standard);
     cfsetospeed(&tty, standard);
   }

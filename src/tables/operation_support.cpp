@@ -55,10 +55,14 @@ std::string OverwriteQuestion(int page) {
 }
 
 std::string RecordCounterText(int record) {
-  // Written once per record, so without the cost of a format string.
-  std::string digits = std::to_string(record < 0 ? -record : record);
-  if (digits.size() < 5) digits.insert(0, 5 - digits.size(), '0');
-  return record < 0 ? "-" + digits : digits;
+  // Shown once per record, so without the cost of a format string.
+  char digits[16];
+  const auto end = std::to_chars(digits, digits + sizeof digits, record).ptr;
+  const size_t length = static_cast<size_t>(end - digits);
+  std::string text;
+  if (record >= 0 && length < 5) text.assign(5 - length, '0');
+  text.append(digits, length);
+  return text;
 }
 
 bool IsConnected(const TableSession& session) { return session.connectedRegister > 0; }

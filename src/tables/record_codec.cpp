@@ -74,49 +74,51 @@ void DecodeParameterRecord(int page, std::string_view answer, ParameterPage& par
 EncodedRecord EncodeGridRow(int page, const GridTable& grid, int row) {
   const TableDescriptor& descriptor = Page(page);
   EncodedRecord record;
+  std::string& text = record.text;
+  text.reserve(64);
   for (int column = 1; column <= descriptor.fieldCount; ++column) {
     const std::string& cell = grid.Cell(column, row);
     const FieldEncoding& encoding = descriptor.encodings[column - 1];
     switch (encoding.encoding) {
       case Encoding::kAsIs:
-        record.text += cell;
+        text += cell;
         break;
       case Encoding::kFirstN:
-        record.text += cell.substr(0, encoding.length);
+        text.append(cell, 0, encoding.length);
         break;
       case Encoding::kFlag:
-        record.text += cell.empty() ? std::string("0") : cell.substr(0, 1);
+        text.push_back(cell.empty() ? '0' : cell.front());
         break;
       case Encoding::kNumber: {
         const std::string_view trimmed = Trimmed(cell);
-        record.text += trimmed.empty() ? std::string_view("0") : trimmed;
+        text += trimmed.empty() ? std::string_view("0") : trimmed;
         break;
       }
       case Encoding::kText:
-        record.text += Trimmed(cell);
+        text += Trimmed(cell);
         break;
       case Encoding::kPrice:
       case Encoding::kQuantity: {
         const int places = encoding.encoding == Encoding::kPrice ? 2 : 3;
         if (cell.empty()) {
-          record.text += places == 2 ? "0.00" : "0.000";
-          break;
-        }
-        const auto number = base::RoundDecimal(cell, places);
-        if (!number) {
+          text += places == 2 ? "0.00" : "0.000";
+        } else if (!base::AppendRoundedDecimal(cell, places, text)) {
           record.problem = EncodedRecord::Problem::kNotANumber;
           record.column = column;
-          record.text.clear();
+          text.clear();
           return record;
         }
-        record.text += *number;
         break;
       }
       case Encoding::kBarcode:
-        record.text += cell.empty() ? std::string("0") : cell.substr(0, 13);
+        if (cell.empty()) {
+          text.push_back('0');
+        } else {
+          text.append(cell, 0, 13);
+        }
         break;
     }
-    record.text.push_back(';');
+    text.push_back(';');
   }
   return record;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <deque>
+#include <set>
 #include <string>
 
 #include "base/clock.h"
@@ -11,10 +11,12 @@
 namespace kvitmark::testing {
 
 // A far end that plays back a fixed byte script, whatever it is sent: for replies no
-// well-behaved register would give. A read past the script waits out its time-out.
+// well-behaved register would give. A read past the script waits out its time-out, and so
+// does the first read at each offset listed in `silences` (offsets into the whole script).
 class ScriptedLine final : public link::SerialLine {
  public:
-  ScriptedLine(std::string& script, base::VirtualClock& clock) : script_(script), clock_(clock) {}
+  ScriptedLine(std::string& script, std::set<size_t>& silences, base::VirtualClock& clock)
+      : script_(script), silences_(silences), clock_(clock) {}
 
   bool Open() override { return true; }
   bool Configure(const link::LineSettings&) override { return true; }
@@ -26,12 +28,13 @@ class ScriptedLine final : public link::SerialLine {
   bool SetRts(bool) override { return true; }
   bool Write(std::string_view) override { return true; }
   std::optional<uint8_t> ReadByte() override {
-    if (script_.empty()) {
+    if (script_.empty() || silences_.erase(consumed_) > 0) {
       clock_.Advance(timeout_);
       return std::nullopt;
     }
     const auto byte = static_cast<uint8_t>(script_.front());
     script_.erase(0, 1);
+    ++consumed_;
     return byte;
   }
   void Purge() override {}
@@ -43,6 +46,8 @@ class ScriptedLine final : public link::SerialLine {
 
  private:
   std::string& script_;
+  std::set<size_t>& silences_;
+  size_t consumed_ = 0;
   base::VirtualClock& clock_;
   base::Milliseconds timeout_{300};
 };
@@ -55,7 +60,8 @@ class ScriptedLinkTest : public ::testing::Test {
  protected:
   ScriptedLinkTest()
       : link(link::TracedLineFactory(
-                 [this](int) { return std::make_unique<ScriptedLine>(script, clock); }, trace),
+                 [this](int) { return std::make_unique<ScriptedLine>(script, silences, clock); },
+                 trace),
              clock, priority) {
     EXPECT_GE(link.OpenPort(1, 4800), 0);
     trace.Clear();
@@ -63,6 +69,7 @@ class ScriptedLinkTest : public ::testing::Test {
 
   base::VirtualClock clock;
   std::string script;
+  std::set<size_t> silences;
   link::LineTrace trace;
   FakePriority priority;
   link::RegisterLink link;
