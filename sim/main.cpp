@@ -32,7 +32,8 @@ void InstallStopHandlers() {
 int main(int argc, char** argv) {
   using namespace kvitmark::sim;
   std::string error;
-  const SimOptions options = ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+  const SimOptions options =
+      ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc), error);
   if (!error.empty()) {
     std::fprintf(stderr, "kvitmark-sim: %s\n%s", error.c_str(), kSimUsage);
     return 2;

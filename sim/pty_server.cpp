@@ -73,12 +73,24 @@ bool PtyServer::OpenDevice(const std::string& path, int speed, std::string& erro
   }
   speed_t constant = B115200;
   switch (speed) {
-    case 4800: constant = B4800; break;
-    case 9600: constant = B9600; break;
-    case 19200: constant = B19200; break;
-    case 38400: constant = B38400; break;
-    case 57600: constant = B57600; break;
-    case 115200: constant = B115200; break;
+    case 4800:
+      constant = B4800;
+      break;
+    case 9600:
+      constant = B9600;
+      break;
+    case 19200:
+      constant = B19200;
+      break;
+    case 38400:
+      constant = B38400;
+      break;
+    case 57600:
+      constant = B57600;
+      break;
+    case 115200:
+      constant = B115200;
+      break;
     default:
       error = "--tty serves the standard speeds 4800 to 115200";
       return false;

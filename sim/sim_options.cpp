@@ -29,10 +29,10 @@ bool ParseNumber(std::string_view text, int& value) {
   return !text.empty() && error == std::errc() && end == text.data() + text.size();
 }
 
-bool ApplyFault(const std::string& spec, SimFaults& faults, std::string& error) {
-  const auto equals = spec.find('=');
-  const std::string name = spec.substr(0, equals);
-  const std::string value = equals == std::string::npos ? "" : spec.substr(equals + 1);
+bool ApplyFault(const std::string& fault, SimFaults& faults, std::string& error) {
+  const auto equals = fault.find('=');
+  const std::string name = fault.substr(0, equals);
+  const std::string value = equals == std::string::npos ? "" : fault.substr(equals + 1);
   if (name == "silent") {
     faults.silent = true;
     return true;

@@ -10,7 +10,7 @@ namespace kvitmark::sim {
 
 struct SimOptions {
   int registerNumber = 1;
-  std::string tty;   // serve this device; empty: a new pseudo-terminal
+  std::string tty;  // serve this device; empty: a new pseudo-terminal
   int speed = 115200;
   std::string link;  // a symlink to the device served, for a stable name
   std::vector<std::pair<int, std::string>> tableFiles;  // table number, file

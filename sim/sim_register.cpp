@@ -176,7 +176,7 @@ void SimRegister::SendRecordReply(const std::string& text) {
     Emit(0x55);
     Emit(0x2A);
   }
-  const int delay = Use(faults_.trickleUnder) ? kTrickleUnderMs
+  const int delay = Use(faults_.trickleUnder)  ? kTrickleUnderMs
                     : Use(faults_.trickleOver) ? kTrickleOverMs
                                                : 0;
   const bool corrupt = Use(faults_.corruptCheck);

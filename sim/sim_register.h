@@ -16,19 +16,19 @@ namespace kvitmark::sim {
 // Ways to misbehave. Counts apply to the next so many record replies (the answers to
 // framed requests; greetings stay well-formed) and run down as they are used.
 struct SimFaults {
-  bool silent = false;       // answers nothing at all
-  int refuse = 0;            // refuse requests with an E reply
-  int corruptCheck = 0;      // send replies with a wrong check
-  int nak = 0;               // answer frames with NAK (0x15) instead of ACK; nothing is done
-  int halfReply = 0;         // stop halfway through a reply, silent until the next selection
-  int trickleUnder = 0;      // send replies a byte every 250 ms (inside the 300 ms wait)
-  int trickleOver = 0;       // send replies a byte every 350 ms (past the 300 ms wait)
-  int garbageBeforeLf = 0;   // put junk before a reply's LF
-  int doubleAck = 0;         // acknowledge frames twice
-  int overlongReply = 0;     // send a reply of 5000 bytes without CR
-  int hangup = 0;            // hang up in the middle of a reply
-  std::string staleBytes;    // left waiting on the line for the next port open
-  int answerAs = 0;          // answer to this register number instead of one's own (0: own)
+  bool silent = false;      // answers nothing at all
+  int refuse = 0;           // refuse requests with an E reply
+  int corruptCheck = 0;     // send replies with a wrong check
+  int nak = 0;              // answer frames with NAK (0x15) instead of ACK; nothing is done
+  int halfReply = 0;        // stop halfway through a reply, silent until the next selection
+  int trickleUnder = 0;     // send replies a byte every 250 ms (inside the 300 ms wait)
+  int trickleOver = 0;      // send replies a byte every 350 ms (past the 300 ms wait)
+  int garbageBeforeLf = 0;  // put junk before a reply's LF
+  int doubleAck = 0;        // acknowledge frames twice
+  int overlongReply = 0;    // send a reply of 5000 bytes without CR
+  int hangup = 0;           // hang up in the middle of a reply
+  std::string staleBytes;   // left waiting on the line for the next port open
+  int answerAs = 0;         // answer to this register number instead of one's own (0: own)
 };
 
 // One byte the register sends, and the pause before it (after the previous byte sent,
@@ -40,12 +40,12 @@ struct SimByte {
 
 // What happened on the line, for tests and the simulator's report.
 struct SimCounters {
-  int selections = 0;       // greetings sent
-  int frames = 0;           // frames received with a good check
-  int badFrames = 0;        // frames received with a bad check
-  int refusals = 0;         // E replies sent
-  int acknowledgements = 0; // ACK bytes received outside frames
-  int writes = 0;           // records stored
+  int selections = 0;        // greetings sent
+  int frames = 0;            // frames received with a good check
+  int badFrames = 0;         // frames received with a bad check
+  int refusals = 0;          // E replies sent
+  int acknowledgements = 0;  // ACK bytes received outside frames
+  int writes = 0;            // records stored
 };
 
 class SimRegister {

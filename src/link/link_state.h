@@ -21,8 +21,8 @@ struct CommTimeouts {
 
 // Everything the link remembers between calls: the one open port and the last reply.
 struct LinkState {
-  int portNumber = -1;  // 1..9 while open
-  int openFlag = -1;    // 1 while open
+  int portNumber = -1;               // 1..9 while open
+  int openFlag = -1;                 // 1 while open
   std::unique_ptr<SerialLine> line;  // the "handle"; null when closed
   uint8_t ackByte = 0x06;
   char registerDigits[2] = {'0', '1'};

@@ -6,8 +6,8 @@
 namespace kvitmark::link {
 namespace {
 
-constexpr std::array kOfferedSpeeds = {4800, 9600, 14400, 19200, 28800, 38400,
-                                       56000, 57600, 57700, 115200};
+constexpr std::array kOfferedSpeeds = {4800,  9600,  14400, 19200, 28800,
+                                       38400, 56000, 57600, 57700, 115200};
 
 constexpr std::string_view kLineParameters = "N,8,2";
 

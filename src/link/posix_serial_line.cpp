@@ -17,13 +17,20 @@ namespace {
 
 speed_t StandardSpeed(int speed) {
   switch (speed) {
-    case 4800: return B4800;
-    case 9600: return B9600;
-    case 19200: return B19200;
-    case 38400: return B38400;
-    case 57600: return B57600;
-    case 115200: return B115200;
-    default: return B0;
+    case 4800:
+      return B4800;
+    case 9600:
+      return B9600;
+    case 19200:
+      return B19200;
+    case 38400:
+      return B38400;
+    case 57600:
+      return B57600;
+    case 115200:
+      return B115200;
+    default:
+      return B0;
   }
 }
 
@@ -71,10 +78,18 @@ bool PosixSerialLine::Configure(const LineSettings& settings) {
   tty.c_cflag |= CLOCAL | CREAD;
   tty.c_cflag &= ~(CRTSCTS | CSIZE | PARENB | PARODD | CSTOPB);
   switch (settings.dataBits) {
-    case 5: tty.c_cflag |= CS5; break;
-    case 6: tty.c_cflag |= CS6; break;
-    case 7: tty.c_cflag |= CS7; break;
-    default: tty.c_cflag |= CS8; break;
+    case 5:
+      tty.c_cflag |= CS5;
+      break;
+    case 6:
+      tty.c_cflag |= CS6;
+      break;
+    case 7:
+      tty.c_cflag |= CS7;
+      break;
+    default:
+      tty.c_cflag |= CS8;
+      break;
   }
   if (settings.stopBits == 2) tty.c_cflag |= CSTOPB;
   if (settings.parity == 'E' || settings.parity == 'O') tty.c_cflag |= PARENB;

@@ -5,11 +5,11 @@
 namespace kvitmark::link {
 
 // OpenPort
-inline constexpr int kPortOutOfRange = -1;     // port number outside 1..9
-inline constexpr int kSpeedNotOffered = -2;    // speed not in the speed table
-inline constexpr int kCannotOpenDevice = -3;   // missing, not permitted, or held by someone
-inline constexpr int kModeRejected = -4;       // the mode string does not describe a line
-inline constexpr int kCannotConfigure = -5;    // line settings or time-outs refused
+inline constexpr int kPortOutOfRange = -1;    // port number outside 1..9
+inline constexpr int kSpeedNotOffered = -2;   // speed not in the speed table
+inline constexpr int kCannotOpenDevice = -3;  // missing, not permitted, or held by someone
+inline constexpr int kModeRejected = -4;      // the mode string does not describe a line
+inline constexpr int kCannotConfigure = -5;   // line settings or time-outs refused
 
 // ClosePort, EndExchange
 inline constexpr int kNotTheOpenPort = -1;
@@ -28,6 +28,6 @@ inline constexpr int kRefused = -15;             // ten E replies
 inline constexpr int kRequestTooLong = -20;
 // A write request holding a CR or NUL cannot be framed; it is never sent.
 inline constexpr int kUnframeableText = -21;
-inline constexpr int kBadCheck = -1000;          // the read reply failed its check
+inline constexpr int kBadCheck = -1000;  // the read reply failed its check
 
 }  // namespace kvitmark::link

@@ -24,7 +24,7 @@ std::vector<std::string> Texts(std::initializer_list<const char*> utf8) {
   return texts;
 }
 
-struct GridSpec {
+struct GridPage {
   int page;
   const char* caption;
   const char* control;
@@ -38,26 +38,26 @@ struct GridSpec {
   bool intervalOnWrite;
 };
 
-TableDescriptor Grid(GridSpec spec) {
+TableDescriptor Grid(GridPage grid) {
   TableDescriptor page;
-  page.page = spec.page;
-  page.caption = Cp1251(spec.caption);
+  page.page = grid.page;
+  page.caption = Cp1251(grid.caption);
   page.shape = PageShape::kGrid;
-  page.control = spec.control;
-  page.tableNumber = spec.table;
-  page.recordCount = spec.records;
-  page.fieldCount = static_cast<int>(spec.encodings.size());
-  for (size_t i = 0; i < spec.kinds.size(); ++i) page.kinds[i] = spec.kinds[i];
-  page.intervalOnRead = spec.intervalOnRead;
-  page.headers = std::move(spec.headers);
-  page.encodings = std::move(spec.encodings);
-  page.writeFirstRow = spec.writeFirstRow;
-  page.intervalOnWrite = spec.intervalOnWrite;
-  page.intervalEnd = spec.records;
+  page.control = grid.control;
+  page.tableNumber = grid.table;
+  page.recordCount = grid.records;
+  page.fieldCount = static_cast<int>(grid.encodings.size());
+  for (size_t i = 0; i < grid.kinds.size(); ++i) page.kinds[i] = grid.kinds[i];
+  page.intervalOnRead = grid.intervalOnRead;
+  page.headers = std::move(grid.headers);
+  page.encodings = std::move(grid.encodings);
+  page.writeFirstRow = grid.writeFirstRow;
+  page.intervalOnWrite = grid.intervalOnWrite;
+  page.intervalEnd = grid.records;
   return page;
 }
 
-struct FieldSpec {
+struct Field {
   const char* control;
   const char* caption;
   const char* hint = "";
@@ -65,14 +65,14 @@ struct FieldSpec {
 };
 
 TableDescriptor Parameters(int pageIndex, const char* caption, int table,
-                           std::initializer_list<FieldSpec> fields) {
+                           std::initializer_list<Field> fields) {
   TableDescriptor page;
   page.page = pageIndex;
   page.caption = Cp1251(caption);
   page.shape = PageShape::kParameter;
   page.tableNumber = table;
   page.recordCount = 1;
-  for (const FieldSpec& field : fields) {
+  for (const Field& field : fields) {
     page.fields.push_back({field.control, Cp1251(field.caption), Cp1251(field.hint), field.hidden});
   }
   page.fieldCount = static_cast<int>(page.fields.size());
@@ -114,30 +114,77 @@ std::vector<std::string> AttributeHeaders() {
 
 std::vector<TableDescriptor> BuildCatalogue() {
   std::vector<TableDescriptor> pages;
-  pages.push_back(Grid({0, "Товары", "StringGrid1", 0, 14000, {N, T, N, N, N, N, N, N, N, N, N},
+  pages.push_back(Grid({0,
+                        "Товары",
+                        "StringGrid1",
+                        0,
+                        14000,
+                        {N, T, N, N, N, N, N, N, N, N, N},
                         true,
                         Texts({"Ряд", "Код", "Название", "Цена", "Количество", "Отдел", "Группа",
                                "Налог", "Тип", "КНЛ", "Штрих-код"}),
-                        {AsIs(), First(32), {Encoding::kPrice}, {Encoding::kQuantity}, AsIs(),
-                         AsIs(), AsIs(), AsIs(), AsIs(), {Encoding::kBarcode}},
-                        1, true}));
-  pages.push_back(Grid({1, "Операторы", "StringGrid2", 3, 20, {T, T, N}, true,
+                        {AsIs(),
+                         First(32),
+                         {Encoding::kPrice},
+                         {Encoding::kQuantity},
+                         AsIs(),
+                         AsIs(),
+                         AsIs(),
+                         AsIs(),
+                         AsIs(),
+                         {Encoding::kBarcode}},
+                        1,
+                        true}));
+  pages.push_back(Grid({1,
+                        "Операторы",
+                        "StringGrid2",
+                        3,
+                        20,
+                        {T, T, N},
+                        true,
                         Texts({"Номер", "Пароль", "Имя", "Разрешение"}),
-                        {First(8), First(20), First(1)}, 1, true}));
-  pages.push_back(Grid({2, "Типы оплат", "StringGrid3", 9, 5, {N, N, N, N, N}, false,
+                        {First(8), First(20), First(1)},
+                        1,
+                        true}));
+  pages.push_back(Grid({2,
+                        "Типы оплат",
+                        "StringGrid3",
+                        9,
+                        5,
+                        {N, N, N, N, N},
+                        false,
                         Texts({"Номер", "Разрешение (0-1)", "Разреш. для возвр. (0-1)",
                                "Название (10 симв.)", "Сдача (0-1)", "Запрос (0-1)"}),
-                        {Flag(), Flag(), First(20), Flag(), Flag()}, 2, false}));
-  pages.push_back(Grid({3, "Отделы", "StringGrid4", 10, 20, {T}, true,
-                        Texts({"Номер", "Название отдела (22 символа)"}), {First(22)}, 1, true}));
-  pages.push_back(Grid({4, "Загол. и рекл. текст", "StringGrid5", 6, 12, {T}, false,
-                        Texts({"#", "Заголовок/рекламный текст (38 символов)"}), {First(38)}, 1,
+                        {Flag(), Flag(), First(20), Flag(), Flag()},
+                        2,
+                        false}));
+  pages.push_back(Grid({3,
+                        "Отделы",
+                        "StringGrid4",
+                        10,
+                        20,
+                        {T},
+                        true,
+                        Texts({"Номер", "Название отдела (22 символа)"}),
+                        {First(22)},
+                        1,
+                        true}));
+  pages.push_back(Grid({4,
+                        "Загол. и рекл. текст",
+                        "StringGrid5",
+                        6,
+                        12,
+                        {T},
+                        false,
+                        Texts({"#", "Заголовок/рекламный текст (38 символов)"}),
+                        {First(38)},
+                        1,
                         true}));
   pages.push_back(Parameters(
       5, "Параметры кассы", 2,
       {{"Edit5", "Номер аппарата:", "1 - 99"},
-       {"Edit6", "Тип:",
-        "0 - обычный режим:\n1 - режим работы с многими отделами\n2 - ресторанный режим"},
+       {"Edit6",
+        "Тип:", "0 - обычный режим:\n1 - режим работы с многими отделами\n2 - ресторанный режим"},
        {"Edit7", "Открытие денежного ящика:",
         "0 - ящик открывается только для служебных чеков\n"
         "1 - ящик открывается для всех типов чеков"},
@@ -146,8 +193,8 @@ std::vector<TableDescriptor> BuildCatalogue() {
        {"Edit10", "Регистрация наличного количества:",
         "0 - наличное количество уменьшается при продаже;\n"
         "1 - наличное количество увеличивается при продаже;"},
-       {"Edit11", "Не обнулять обороты товаров:",
-        "0 - обнуляется при Z- отчете;\n1 - не обнуляется;"},
+       {"Edit11",
+        "Не обнулять обороты товаров:", "0 - обнуляется при Z- отчете;\n1 - не обнуляется;"},
        {"Edit12", "Режим работы ПК:", kPcModeHint},
        {"Edit13", "Скорость работы с ПК:", kPcSpeedHint},
        {"Edit14", "Количество внутренних товаров:", kInternalGoodsHint},
@@ -161,10 +208,10 @@ std::vector<TableDescriptor> BuildCatalogue() {
         "3 - печатать после рекламного текста."},
        {"Edit16", "Количество строк в логотипе:",
         "0 - логотип печататься не будет\n1 - 200 - количество строк в логотипе"},
-       {"Edit17", "Количество строк рекламного текста:",
-        "0 - 4 (строки печатаются если они не пустые)"},
-       {"Edit18", "Печать в чеке количества покупок:",
-        "1 - печатать в чеке общее количество покупок"},
+       {"Edit17",
+        "Количество строк рекламного текста:", "0 - 4 (строки печатаются если они не пустые)"},
+       {"Edit18",
+        "Печать в чеке количества покупок:", "1 - печатать в чеке общее количество покупок"},
        {"Edit20", "Печать штрих-кода:", "0 - не печатать\n1-99 - высота штрихкода."},
        {"Edit21", "Выделять чек пустыми строчками:",
         "1 - отделять в чеке продажи товаров пустой строкой от другой информации"},
@@ -172,8 +219,8 @@ std::vector<TableDescriptor> BuildCatalogue() {
        {"Edit23", "Служебные чеки:", "0 - 3", true}}));
   pages.push_back(Parameters(
       7, "Служебная", 8,
-      {{"Edit25", "Высота символов в контрольной ленте:",
-        "0 - стандартная высота;\n1 - уменьшенная вісота"},
+      {{"Edit25",
+        "Высота символов в контрольной ленте:", "0 - стандартная высота;\n1 - уменьшенная вісота"},
        {"Edit26", "Служебное:", "0 - 1"},
        {"Edit27", "Контрасность печати:", "0 - 3"},
        {"Edit28", "Скорость работы со сканером:", "0 - 4800\n1 - 9600"},
@@ -192,8 +239,16 @@ std::vector<TableDescriptor> BuildCatalogue() {
        {"Edit34", "Яркость матричного индикатора:", "0 - 7"},
        {"Edit36", "Режим работы  с весами Digi:", "0 - 7"}}));
   pages.push_back(Other(kLogoPage, "Логотип"));
-  pages.push_back(Grid({9, "Названия возвратов", "StringGrid6", 12, 10, {T, N}, true,
-                        Texts({"Номер", "Название", "Использование"}), {First(32), First(1)}, 1,
+  pages.push_back(Grid({9,
+                        "Названия возвратов",
+                        "StringGrid6",
+                        12,
+                        10,
+                        {T, N},
+                        true,
+                        Texts({"Номер", "Название", "Использование"}),
+                        {First(32), First(1)},
+                        1,
                         false}));
   pages.push_back(Parameters(10, "Почтовые параметры", 97,
                              {{"Edit51", "Индекс почтового отделения:"},
@@ -212,32 +267,72 @@ std::vector<TableDescriptor> BuildCatalogue() {
                               {"Edit63", "Индексы 8:"},
                               {"Edit65", "Индексы 9:"},
                               {"Edit66", "Индексы 10:"}}));
-  pages.push_back(Grid({11, "Программ. платежей", "StringGrid7", 98, 3000,
-                        {N, N, T, N, N, N, N, T}, true,
-                        Texts({"Номер", "Код", "Расчетный счет", "Название", "Назначение",
-                               "Комиссия", "Ввод расч. счет плательшика",
-                               "Разр. вводить доп.данные плат.", "Информация"}),
-                        {Text(), First(20), First(16), Number(), Number(), Flag(), Flag(),
-                         First(50)},
-                        1, true}));
-  pages.push_back(Grid({12, "Программ. назначения", "StringGrid8", 99, 1000, {N, N, T}, true,
+  pages.push_back(
+      Grid({11,
+            "Программ. платежей",
+            "StringGrid7",
+            98,
+            3000,
+            {N, N, T, N, N, N, N, T},
+            true,
+            Texts({"Номер", "Код", "Расчетный счет", "Название", "Назначение", "Комиссия",
+                   "Ввод расч. счет плательшика", "Разр. вводить доп.данные плат.", "Информация"}),
+            {Text(), First(20), First(16), Number(), Number(), Flag(), Flag(), First(50)},
+            1,
+            true}));
+  pages.push_back(Grid({12,
+                        "Программ. назначения",
+                        "StringGrid8",
+                        99,
+                        1000,
+                        {N, N, T},
+                        true,
                         Texts({"Номер", "Код", "Код товара", "Название"}),
-                        {Number(), Number(), First(50)}, 1, true}));
-  pages.push_back(Grid({13, "Программ. комиссий", "StringGrid9", 100, 99,
-                        std::vector<FieldKind>(32, N), true, CommissionHeaders(),
-                        std::vector<FieldEncoding>(32, Number()), 1, true}));
+                        {Number(), Number(), First(50)},
+                        1,
+                        true}));
+  pages.push_back(
+      Grid({13, "Программ. комиссий", "StringGrid9", 100, 99, std::vector<FieldKind>(32, N), true,
+            CommissionHeaders(), std::vector<FieldEncoding>(32, Number()), 1, true}));
   pages.push_back(Grid({14, "Программ. особ. признаков 1", "StringGrid10", 101, 20,
                         std::vector<FieldKind>(20, T), true, AttributeHeaders(),
                         std::vector<FieldEncoding>(20, Text()), 1, true}));
   pages.push_back(Grid({15, "Программ. особ. признаков 2", "StringGrid11", 102, 20,
                         std::vector<FieldKind>(20, T), true, AttributeHeaders(),
                         std::vector<FieldEncoding>(20, Number()), 1, true}));
-  pages.push_back(Grid({16, "Коды сообщений", "StringGrid12", 103, 9, {T}, true,
-                        Texts({"Номер", "Код товара"}), {Number()}, 1, true}));
-  pages.push_back(Grid({17, "Дополн. услуги", "StringGrid13", 104, 99, {N}, true,
-                        Texts({"Номер", "Код товара"}), {Number()}, 1, true}));
-  pages.push_back(Grid({18, "Названия валют", "StringGrid14", 105, 20, {T}, true,
-                        Texts({"Номер", "Название"}), {AsIs()}, 1, true}));
+  pages.push_back(Grid({16,
+                        "Коды сообщений",
+                        "StringGrid12",
+                        103,
+                        9,
+                        {T},
+                        true,
+                        Texts({"Номер", "Код товара"}),
+                        {Number()},
+                        1,
+                        true}));
+  pages.push_back(Grid({17,
+                        "Дополн. услуги",
+                        "StringGrid13",
+                        104,
+                        99,
+                        {N},
+                        true,
+                        Texts({"Номер", "Код товара"}),
+                        {Number()},
+                        1,
+                        true}));
+  pages.push_back(Grid({18,
+                        "Названия валют",
+                        "StringGrid14",
+                        105,
+                        20,
+                        {T},
+                        true,
+                        Texts({"Номер", "Название"}),
+                        {AsIs()},
+                        1,
+                        true}));
   pages.push_back(Parameters(19, "Обяз. ввод", 106,
                              {{"Edit67", "Страна:"},
                               {"Edit68", "ШКИ:"},
@@ -262,8 +357,17 @@ std::vector<TableDescriptor> BuildCatalogue() {
                               {"Edit85", "Реестр оплаченных переводов:"},
                               {"Edit87", "Реестр принятых переводов:", "", true}}));
   // The social-help types are names, like the currency names, and go out as typed.
-  pages.push_back(Grid({21, "Программ. типа соц. помощи", "StringGrid15", 108, 99, {T}, true,
-                        Texts({"Номер", "Название"}), {AsIs()}, 1, true}));
+  pages.push_back(Grid({21,
+                        "Программ. типа соц. помощи",
+                        "StringGrid15",
+                        108,
+                        99,
+                        {T},
+                        true,
+                        Texts({"Номер", "Название"}),
+                        {AsIs()},
+                        1,
+                        true}));
   pages.push_back(Other(kReportsPage, "Отчеты"));
   return pages;
 }

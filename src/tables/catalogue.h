@@ -53,8 +53,8 @@ struct TableDescriptor {
   int page = 0;
   std::string caption;
   PageShape shape = PageShape::kOther;
-  std::string control;    // the grid's name ("StringGrid1"); empty on other pages
-  int tableNumber = -1;   // -1 on the pages without a table
+  std::string control;   // the grid's name ("StringGrid1"); empty on other pages
+  int tableNumber = -1;  // -1 on the pages without a table
   int recordCount = 0;
   int fieldCount = 0;
   std::array<FieldKind, kMaxFields> kinds{};  // grid pages; position p at kinds[p - 1]
@@ -64,7 +64,7 @@ struct TableDescriptor {
   int writeFirstRow = 1;                      // grid pages: rows the write covers
   bool intervalOnWrite = false;               // writing honours the coding interval
   std::vector<ParameterField> fields;         // parameter pages, record order
-  int intervalEnd = 0;                        // "Конец" on changing to the page; 0: no interval
+  int intervalEnd = 0;  // "Конец" on changing to the page; 0: no interval
 };
 
 const TableDescriptor& Page(int page);

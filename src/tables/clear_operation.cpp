@@ -21,8 +21,7 @@ std::string SkippedRecordsText(int skipped) {
 // Writes the factory record with a pause between failed calls; no prompt: a record that
 // fails ten times is left as the register had it. Returns the last call's result.
 int ForClear(TableSession& session, int page, int record) {
-  const std::string text =
-      DefaultRecord(page, record, session.workspace.typeIndex == 0);
+  const std::string text = DefaultRecord(page, record, session.workspace.typeIndex == 0);
   int result = -1;
   for (int call = 1; call <= kCallsPerRecord; ++call) {
     result = session.link.WriteRecord(session.connectedRegister, Page(page).tableNumber, record,
@@ -52,11 +51,7 @@ void ClearTable(TableSession& session, int page) {
   // A stop left by an earlier operation must not end this one before it starts.
   workspace.flags.stop = false;
 
-  host.SetButtonEnabled(CommandButton::kStop, true);
-  for (auto button : {CommandButton::kClear, CommandButton::kRead, CommandButton::kWrite,
-                      CommandButton::kSave, CommandButton::kOpen}) {
-    host.SetButtonEnabled(button, false);
-  }
+  EnterRunningState(host);
   host.SetCellEditing(page, false);
   const ClearRange range = ClearPlan(page);
   host.SetProgressRange(range.last);
@@ -86,9 +81,9 @@ void ClearTable(TableSession& session, int page) {
   workspace.flags.stop = false;
   host.SetCellEditing(page, true);
   host.SetButtonEnabled(CommandButton::kStop, false);
-  for (auto button : {CommandButton::kWrite, CommandButton::kClear, CommandButton::kRead,
-                      CommandButton::kClose, CommandButton::kSave, CommandButton::kOpen,
-                      CommandButton::kAbout}) {
+  for (auto button :
+       {CommandButton::kWrite, CommandButton::kClear, CommandButton::kRead, CommandButton::kClose,
+        CommandButton::kSave, CommandButton::kOpen, CommandButton::kAbout}) {
     host.SetButtonEnabled(button, true);
   }
   host.SetProgressPosition(0);

@@ -48,7 +48,6 @@ const std::string& TitleText() {
   return text;
 }
 
-
 std::string OverwriteQuestion(int page) {
   return base::Cp1251("Таблица \"") + Page(page).caption +
          base::Cp1251("\"  в ЭККА будет перезаписана. Продолжить ?");
@@ -67,8 +66,7 @@ std::string RecordCounterText(int record) {
 
 bool IsConnected(const TableSession& session) { return session.connectedRegister > 0; }
 
-std::optional<IntervalRows> CheckInterval(const CodingInterval& interval,
-                                          bool endNotBeforeStart) {
+std::optional<IntervalRows> CheckInterval(const CodingInterval& interval, bool endNotBeforeStart) {
   const auto start = WholeNumber(interval.start);
   const auto end = WholeNumber(interval.end);
   const auto first = WholeNumber(interval.firstRecord);
@@ -89,10 +87,17 @@ void ReopenPort(TableSession& session) {
 PromptOutcome AskWhatToDo(TableSession& session) {
   OperationFlags& flags = session.workspace.flags;
   switch (session.host.AskExchangeError()) {
-    case PromptAnswer::kSkip: flags.skip = true; break;
-    case PromptAnswer::kRetry: flags.retry = true; break;
-    case PromptAnswer::kFinish: flags.stop = true; break;
-    case PromptAnswer::kClosed: break;
+    case PromptAnswer::kSkip:
+      flags.skip = true;
+      break;
+    case PromptAnswer::kRetry:
+      flags.retry = true;
+      break;
+    case PromptAnswer::kFinish:
+      flags.stop = true;
+      break;
+    case PromptAnswer::kClosed:
+      break;
   }
   if (flags.skip) {
     ReopenPort(session);
@@ -103,6 +108,23 @@ PromptOutcome AskWhatToDo(TableSession& session) {
   flags.retry = false;
   ReopenPort(session);
   return PromptOutcome::kRetry;
+}
+
+void EnterRunningState(OperationHost& host) {
+  host.SetButtonEnabled(CommandButton::kStop, true);
+  for (auto button : {CommandButton::kSave, CommandButton::kOpen, CommandButton::kWrite,
+                      CommandButton::kClear, CommandButton::kRead}) {
+    host.SetButtonEnabled(button, false);
+  }
+}
+
+void AnnounceEnd(TableSession& session) {
+  if (session.workspace.flags.stop) {
+    session.host.ShowMessageBox(StoppedText(), TitleText(), BoxButtons::kOk, BoxIcon::kNone);
+    session.link.EndExchange();
+  } else {
+    session.host.ShowMessageBox(DoneText(), TitleText(), BoxButtons::kOk, BoxIcon::kNone);
+  }
 }
 
 void SetEndOfOperationState(TableSession& session) {

@@ -10,12 +10,12 @@
 namespace kvitmark::tables::support {
 
 // Texts shown to the user (code page 1251).
-const std::string& NotConnectedText();     // "ЭККА не подключен"
-const std::string& BadIntervalText();      // "Ошибка! Неверные границы данных!"
-const std::string& DoneText();             // "Операция завершена успешно"
-const std::string& StoppedText();          // "Операция прервана"
-const std::string& TitleText();            // "Tabulon"
-std::string OverwriteQuestion(int page);   // Таблица "…"  в ЭККА будет перезаписана. Продолжить ?
+const std::string& NotConnectedText();  // "ЭККА не подключен"
+const std::string& BadIntervalText();  // "Ошибка! Неверные границы данных!"
+const std::string& DoneText();         // "Операция завершена успешно"
+const std::string& StoppedText();      // "Операция прервана"
+const std::string& TitleText();        // "Tabulon"
+std::string OverwriteQuestion(int page);  // Таблица "…"  в ЭККА будет перезаписана. Продолжить ?
 std::string RecordCounterText(int record);  // five digits: 00012
 
 bool IsConnected(const TableSession& session);
@@ -66,6 +66,14 @@ template <typename Attempt>
 Recovery ExchangeWithRecovery(TableSession& session, Attempt attempt) {
   return ExchangeWithRecovery(session, attempt, [] {});
 }
+
+// While records go to or from the register only "Стоп" is offered: save, open, write,
+// clear and read are off.
+void EnterRunningState(OperationHost& host);
+
+// The notice that ends a grid read or write: "Операция прервана" and the end of the
+// exchange after a stop, else "Операция завершена успешно".
+void AnnounceEnd(TableSession& session);
 
 // "Стоп" off; write, read, close and about on; "Очистить" on only while the page shown is
 // one of the clearable ones; the progress bar back to 0.

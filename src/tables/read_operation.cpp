@@ -75,11 +75,7 @@ void ReadGridPage(TableSession& session, int page) {
     }
   }
 
-  host.SetButtonEnabled(CommandButton::kStop, true);
-  for (auto button : {CommandButton::kSave, CommandButton::kOpen, CommandButton::kWrite,
-                      CommandButton::kClear, CommandButton::kRead}) {
-    host.SetButtonEnabled(button, false);
-  }
+  EnterRunningState(host);
   host.SetProgressRange(lastRow - firstRow);
   host.SetProgressPosition(0);
   host.SetCellEditing(page, false);
@@ -95,12 +91,7 @@ void ReadGridPage(TableSession& session, int page) {
     if (row > 5) host.ScrollGrid(page, row - 5);
   }
 
-  if (workspace.flags.stop) {
-    host.ShowMessageBox(StoppedText(), TitleText(), BoxButtons::kOk, BoxIcon::kNone);
-    session.link.EndExchange();
-  } else {
-    host.ShowMessageBox(DoneText(), TitleText(), BoxButtons::kOk, BoxIcon::kNone);
-  }
+  AnnounceEnd(session);
   host.ShowRecordCounter("");
   workspace.flags.stop = false;
   host.SetCellEditing(page, true);

@@ -67,7 +67,8 @@ void DecodeParameterRecord(int page, std::string_view answer, ParameterPage& par
   for (int field = 0; field < descriptor.fieldCount; ++field) {
     const auto text = CutField(rest);
     if (!text) break;
-    parameters.fields[field].assign(text->empty() && emptyShowsZero ? std::string_view("0") : *text);
+    parameters.fields[field].assign(text->empty() && emptyShowsZero ? std::string_view("0")
+                                                                    : *text);
   }
 }
 

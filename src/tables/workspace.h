@@ -22,10 +22,10 @@ struct ParameterPage {
 
 // "Интервал кодирования": rows of a grid mapped onto register records.
 struct CodingInterval {
-  bool use = false;          // "Использовать"
-  std::string start = "1";   // "Начало"
+  bool use = false;           // "Использовать"
+  std::string start = "1";    // "Начало"
   std::string end = "14000";  // "Конец"
-  std::string firstRecord;   // "Номер первой записи в ЭККА:"
+  std::string firstRecord;    // "Номер первой записи в ЭККА:"
 };
 
 // The prompt's answers and the stop button, as the operations see them.

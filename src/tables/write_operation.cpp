@@ -84,7 +84,8 @@ std::optional<std::vector<std::string>> EncodeRun(TableSession& session, int pag
   for (int row = firstRow, record = firstRecord; row <= lastRow; ++row, ++record) {
     EncodedRecord encoded = EncodeGridRow(page, grid, row);
     if (!encoded.ok()) {
-      session.host.ShowMessage(NotANumberText(page, row, encoded.column, grid.Cell(encoded.column, row)));
+      session.host.ShowMessage(
+          NotANumberText(page, row, encoded.column, grid.Cell(encoded.column, row)));
       return std::nullopt;
     }
     const size_t limit = MaxRecordTextLength(Page(page).tableNumber, record);
@@ -131,11 +132,7 @@ void WriteGridPage(TableSession& session, int page) {
   }
 
   host.SetCellEditing(page, false);
-  host.SetButtonEnabled(CommandButton::kStop, true);
-  for (auto button : {CommandButton::kSave, CommandButton::kOpen, CommandButton::kWrite,
-                      CommandButton::kClear, CommandButton::kRead}) {
-    host.SetButtonEnabled(button, false);
-  }
+  EnterRunningState(host);
   host.SetProgressRange(lastRow - firstRow);
   host.SetProgressPosition(0);
 
@@ -150,12 +147,7 @@ void WriteGridPage(TableSession& session, int page) {
     host.SetProgressPosition(++progress);
   }
 
-  if (workspace.flags.stop) {
-    host.ShowMessageBox(StoppedText(), TitleText(), BoxButtons::kOk, BoxIcon::kNone);
-    session.link.EndExchange();
-  } else {
-    host.ShowMessageBox(DoneText(), TitleText(), BoxButtons::kOk, BoxIcon::kNone);
-  }
+  AnnounceEnd(session);
   RestoreAfterGridWrite(session, page);
 }
 

@@ -35,13 +35,14 @@ TEST_P(Cp1251KnownBytes, MapToTheirCharacters) {
   EXPECT_EQ(UnicodeToCp1251(GetParam().character), GetParam().byte);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Letters, Cp1251KnownBytes,
-    testing::Values(KnownByte{0xC0, U'А'}, KnownByte{0xFF, U'я'}, KnownByte{0xB2, U'І'},
-                    KnownByte{0xB3, U'і'}, KnownByte{0xAA, U'Є'}, KnownByte{0xBA, U'є'},
-                    KnownByte{0xAF, U'Ї'}, KnownByte{0xBF, U'ї'}, KnownByte{0xA5, U'Ґ'},
-                    KnownByte{0xB4, U'ґ'}, KnownByte{0xB9, U'№'}, KnownByte{0x88, U'€'},
-                    KnownByte{0xA8, U'Ё'}, KnownByte{0x98, char32_t{0x98}}));
+INSTANTIATE_TEST_SUITE_P(Letters, Cp1251KnownBytes,
+                         testing::Values(KnownByte{0xC0, U'А'}, KnownByte{0xFF, U'я'},
+                                         KnownByte{0xB2, U'І'}, KnownByte{0xB3, U'і'},
+                                         KnownByte{0xAA, U'Є'}, KnownByte{0xBA, U'є'},
+                                         KnownByte{0xAF, U'Ї'}, KnownByte{0xBF, U'ї'},
+                                         KnownByte{0xA5, U'Ґ'}, KnownByte{0xB4, U'ґ'},
+                                         KnownByte{0xB9, U'№'}, KnownByte{0x88, U'€'},
+                                         KnownByte{0xA8, U'Ё'}, KnownByte{0x98, char32_t{0x98}}));
 
 TEST(Cp1251, UkrainianTextBecomesItsBytes) {
   EXPECT_EQ(Cp1251("Відділ 1;"), "\xC2\xB3\xE4\xE4\xB3\xEB 1;");

@@ -33,13 +33,11 @@ INSTANTIATE_TEST_SUITE_P(
         DecimalCase{"-0.004", 2, "0.00"}, DecimalCase{"9.995", 2, "10.00"},
         DecimalCase{"999.9995", 3, "1000.000"}, DecimalCase{"  7.1  ", 2, "7.10"},
         DecimalCase{"+3", 3, "3.000"}, DecimalCase{"007.50", 2, "7.50"},
-        DecimalCase{".5", 2, "0.50"}, DecimalCase{"5.", 2, "5.00"},
-        DecimalCase{"0", 3, "0.000"},
+        DecimalCase{".5", 2, "0.50"}, DecimalCase{"5.", 2, "5.00"}, DecimalCase{"0", 3, "0.000"},
         DecimalCase{"123456789012345678901234567890.125", 2, "123456789012345678901234567890.13"},
         DecimalCase{"12,5", 2, nullptr}, DecimalCase{"1.2.3", 2, nullptr},
-        DecimalCase{"abc", 2, nullptr}, DecimalCase{"", 2, nullptr},
-        DecimalCase{"   ", 2, nullptr}, DecimalCase{".", 2, nullptr},
-        DecimalCase{"-", 2, nullptr}, DecimalCase{"1e5", 2, nullptr},
+        DecimalCase{"abc", 2, nullptr}, DecimalCase{"", 2, nullptr}, DecimalCase{"   ", 2, nullptr},
+        DecimalCase{".", 2, nullptr}, DecimalCase{"-", 2, nullptr}, DecimalCase{"1e5", 2, nullptr},
         DecimalCase{"1 2", 2, nullptr}, DecimalCase{"--1", 2, nullptr}));
 
 }  // namespace

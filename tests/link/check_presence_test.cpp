@@ -13,10 +13,10 @@ TEST_F(LinkTest, CheckPresence_RegisterAnswers_ProbesOnceBetweenTwoPauses) {
   EXPECT_EQ(link.CheckPresence(1), 1);
   EXPECT_GE(clock.Now() - start, base::Milliseconds(2002));
   const std::vector<std::string> expected = {
-      Fill(8), kXoffXoff, Fill(8),                // end of exchange
-      Fill(5), Fill(10), kXonXon + "01",          // probe preamble, one probe
-      Fill(3), "\x06", Fill(3),                   // greeting acknowledged
-      Fill(8), kXoffXoff, Fill(8)};               // end of exchange
+      Fill(8), kXoffXoff, Fill(8),         // end of exchange
+      Fill(5), Fill(10),  kXonXon + "01",  // probe preamble, one probe
+      Fill(3), "\x06",    Fill(3),         // greeting acknowledged
+      Fill(8), kXoffXoff, Fill(8)};        // end of exchange
   EXPECT_EQ(SentChunks(), expected);
   EXPECT_EQ(priority.nice, 0);
 }
@@ -55,12 +55,17 @@ TEST_F(LinkTest, CheckPresence_RegisterNumberOutOfRange_ReturnsMinus2) {
 
 TEST_F(ScriptedLinkTest, CheckPresence_MissedProbes_AreRepeatedUntilOneIsAnswered) {
   // A wrong first byte, then a greeting that breaks off, then a whole one.
-  script = "X" + std::string("\x0A" "abc") + Framed("HI");
+  script = "X" +
+           std::string(
+               "\x0A"
+               "abc") +
+           Framed("HI");
   silences = {5};  // the line goes quiet after "abc"
   EXPECT_EQ(link.CheckPresence(1), 1);
   const auto& chunks = trace.Chunks();
-  const auto probes = std::count_if(chunks.begin(), chunks.end(),
-                                    [](const auto& chunk) { return chunk.bytes == kXonXon + "01"; });
+  const auto probes = std::count_if(chunks.begin(), chunks.end(), [](const auto& chunk) {
+    return chunk.bytes == kXonXon + "01";
+  });
   EXPECT_EQ(probes, 3);
   EXPECT_EQ(link.State().replyBuffer, "HI\x0D");
 }

@@ -18,12 +18,17 @@ TEST_P(BuildFrameExamples, GiveTheDocumentedBytes) {
   EXPECT_EQ(BuildFrame(GetParam().text), GetParam().frame);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Worked, BuildFrameExamples,
-    testing::Values(FrameExample{"R0;1;", "\x0A" "R0;1;\x0D\xCD\x2E"},
-                    FrameExample{"R3;1;", "\x0A" "R3;1;\x0D\xB2\xD3"},
-                    FrameExample{"abc", "\x0A" "abc\x0D\x3C\xDE"},
-                    FrameExample{"", std::string("\x0A\x0D\x80\x09", 4)}));
+INSTANTIATE_TEST_SUITE_P(Worked, BuildFrameExamples,
+                         testing::Values(FrameExample{"R0;1;",
+                                                      "\x0A"
+                                                      "R0;1;\x0D\xCD\x2E"},
+                                         FrameExample{"R3;1;",
+                                                      "\x0A"
+                                                      "R3;1;\x0D\xB2\xD3"},
+                                         FrameExample{"abc",
+                                                      "\x0A"
+                                                      "abc\x0D\x3C\xDE"},
+                                         FrameExample{"", std::string("\x0A\x0D\x80\x09", 4)}));
 
 TEST(FrameCheck, StandardCheckString) { EXPECT_EQ(FrameCheck("123456789"), 0xA829); }
 
@@ -41,8 +46,8 @@ bool ReceivedIntact(const std::string& frame) {
 }
 
 TEST(ReplyCheck, EveryBuiltFrameIsIntactAndEverySingleBitFlipIsCaught) {
-  for (const std::string text : {"R3;12;", "W10;1;\xC2\xB3\xE4\xE4\xB3\xEB 1;", "\xFF\xFF\xFF",
-                                 "W136;1;255;0;128;"}) {
+  for (const std::string text :
+       {"R3;12;", "W10;1;\xC2\xB3\xE4\xE4\xB3\xEB 1;", "\xFF\xFF\xFF", "W136;1;255;0;128;"}) {
     const std::string frame = BuildFrame(text);
     ASSERT_TRUE(ReceivedIntact(frame)) << text;
     // Every bit of the text and of the CR is covered; the LF is not.

@@ -31,22 +31,16 @@ TEST_P(OpenPortCases, ReturnTheDocumentedCode) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, OpenPortCases,
-    ::testing::Values(OpenCase{0, 9600, link::kPortOutOfRange, ""},
-                      OpenCase{10, 9600, link::kPortOutOfRange, ""},
-                      OpenCase{-1, 4800, link::kPortOutOfRange, ""},
-                      OpenCase{1, 57601, link::kSpeedNotOffered, ""},
-                      OpenCase{1, 0, link::kSpeedNotOffered, ""},
-                      OpenCase{1, 2400, link::kSpeedNotOffered, ""},
-                      OpenCase{1, 4800, 0, "COM1:4800,N,8,2"},
-                      OpenCase{2, 9600, 0, "COM2:9600,N,8,2"},
-                      OpenCase{3, 14400, 0, "COM3:14400,N,8,2"},
-                      OpenCase{4, 19200, 0, "COM4:19200,N,8,2"},
-                      OpenCase{5, 28800, 0, "COM5:28800,N,8,2"},
-                      OpenCase{6, 38400, 0, "COM6:38400,N,8,2"},
-                      OpenCase{7, 56000, 0, "COM7:56000,N,8,2"},
-                      OpenCase{8, 57600, 0, "COM8:57600,N,8,2"},
-                      OpenCase{9, 57700, 0, "COM9:57700,N,8,2"},
-                      OpenCase{1, 115200, 0, "COM1:115200,N,8,2"}));
+    ::testing::Values(
+        OpenCase{0, 9600, link::kPortOutOfRange, ""}, OpenCase{10, 9600, link::kPortOutOfRange, ""},
+        OpenCase{-1, 4800, link::kPortOutOfRange, ""},
+        OpenCase{1, 57601, link::kSpeedNotOffered, ""}, OpenCase{1, 0, link::kSpeedNotOffered, ""},
+        OpenCase{1, 2400, link::kSpeedNotOffered, ""}, OpenCase{1, 4800, 0, "COM1:4800,N,8,2"},
+        OpenCase{2, 9600, 0, "COM2:9600,N,8,2"}, OpenCase{3, 14400, 0, "COM3:14400,N,8,2"},
+        OpenCase{4, 19200, 0, "COM4:19200,N,8,2"}, OpenCase{5, 28800, 0, "COM5:28800,N,8,2"},
+        OpenCase{6, 38400, 0, "COM6:38400,N,8,2"}, OpenCase{7, 56000, 0, "COM7:56000,N,8,2"},
+        OpenCase{8, 57600, 0, "COM8:57600,N,8,2"}, OpenCase{9, 57700, 0, "COM9:57700,N,8,2"},
+        OpenCase{1, 115200, 0, "COM1:115200,N,8,2"}));
 
 TEST_F(LinkTest, OpenPort_SetsUpTheLineAndEmptiesIt) {
   simRegister.Faults().staleBytes = "\x06\x0A junk";
@@ -157,9 +151,9 @@ TEST(ModeString, ParsesWhatItBuildsAndRefusesWhatIsNotALine) {
   EXPECT_EQ(settings->parity, 'N');
   EXPECT_EQ(settings->dataBits, 8);
   EXPECT_EQ(settings->stopBits, 2);
-  for (const char* bad : {"COM1", "COM1:", "COM1:4800,N,8", "COM1:4800,X,8,2", "COM1:x,N,8,2",
-                          "COM1:4800,N,9,2", "COM1:4800,N,8,3", "LPT1:4800,N,8,2",
-                          "COM1:4800,N,8,2,1"}) {
+  for (const char* bad :
+       {"COM1", "COM1:", "COM1:4800,N,8", "COM1:4800,X,8,2", "COM1:x,N,8,2", "COM1:4800,N,9,2",
+        "COM1:4800,N,8,3", "LPT1:4800,N,8,2", "COM1:4800,N,8,2,1"}) {
     EXPECT_FALSE(link::ParseModeString(bad).has_value()) << bad;
   }
 }

@@ -187,18 +187,15 @@ TEST_P(ReadRecordBrokenReply, FailsAndTheCallersRetriesRecover) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, ReadRecordBrokenReply,
-    ::testing::Values(BrokenReply{"FrameNotAcknowledged", &sim::SimFaults::nak,
-                                  link::kExchangeBroken},
-                      BrokenReply{"HalfAReply", &sim::SimFaults::halfReply, link::kExchangeBroken},
-                      BrokenReply{"BytesSlowerThanTheWait", &sim::SimFaults::trickleOver,
-                                  link::kExchangeBroken},
-                      BrokenReply{"OverlongWithoutCr", &sim::SimFaults::overlongReply,
-                                  link::kExchangeBroken},
-                      // The byte taken for the LF is not examined, so junk before it
-                      // shifts the reply and the check catches it.
-                      BrokenReply{"GarbageBeforeLf", &sim::SimFaults::garbageBeforeLf,
-                                  link::kBadCheck},
-                      BrokenReply{"AckTwice", &sim::SimFaults::doubleAck, link::kBadCheck}),
+    ::testing::Values(
+        BrokenReply{"FrameNotAcknowledged", &sim::SimFaults::nak, link::kExchangeBroken},
+        BrokenReply{"HalfAReply", &sim::SimFaults::halfReply, link::kExchangeBroken},
+        BrokenReply{"BytesSlowerThanTheWait", &sim::SimFaults::trickleOver, link::kExchangeBroken},
+        BrokenReply{"OverlongWithoutCr", &sim::SimFaults::overlongReply, link::kExchangeBroken},
+        // The byte taken for the LF is not examined, so junk before it
+        // shifts the reply and the check catches it.
+        BrokenReply{"GarbageBeforeLf", &sim::SimFaults::garbageBeforeLf, link::kBadCheck},
+        BrokenReply{"AckTwice", &sim::SimFaults::doubleAck, link::kBadCheck}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LinkTest, ReadRecord_BytesJustInsideTheWait_AreCollected) {
@@ -235,7 +232,8 @@ TEST_F(LinkTest, ReadRecord_LongestReplyTheCallersBufferHolds_Fits) {
   EXPECT_EQ(link.ReadRecord(1, 100, 1, out, 0), static_cast<int>(link::kMaxReadReplyText));
   EXPECT_EQ(out.size(), link::kMaxReadReplyText);
 
-  simRegister.Tables()[100].records[1] = std::string(link::kMaxReadReplyText - head.size() + 1, '7');
+  simRegister.Tables()[100].records[1] =
+      std::string(link::kMaxReadReplyText - head.size() + 1, '7');
   out = "kept";
   EXPECT_EQ(link.ReadRecord(1, 100, 2, out, 0), link::kExchangeBroken);
   EXPECT_EQ(out, "kept") << "an overlong reply is never copied out";

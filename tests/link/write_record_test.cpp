@@ -21,13 +21,14 @@ TEST_F(LinkTest, WriteRecord_Department_IsStoredAndEndsWithTheLongClosing) {
   EXPECT_EQ(simRegister.Tables()[10].records[0], data);
 
   const auto sent = SentChunks();
-  const std::vector<std::string> expected = {
-      Fill(11), Fill(10), kXonXon + "01", Fill(10), Fill(3), "\x06", Fill(3),
-      Fill(11), link::BuildFrame(request), Fill(3), "\x06", Fill(3),
-      Fill(10), kXoffXoff, Fill(15)};
+  const std::vector<std::string> expected = {Fill(11), Fill(10),  kXonXon + "01",
+                                             Fill(10), Fill(3),   "\x06",
+                                             Fill(3),  Fill(11),  link::BuildFrame(request),
+                                             Fill(3),  "\x06",    Fill(3),
+                                             Fill(10), kXoffXoff, Fill(15)};
   EXPECT_EQ(sent, expected);
-  EXPECT_EQ(trace.AllReceived(), link::BuildFrame("DATECS MP-50 JUNIOR 01") + "\x06" +
-                                     link::BuildFrame("10;1;"));
+  EXPECT_EQ(trace.AllReceived(),
+            link::BuildFrame("DATECS MP-50 JUNIOR 01") + "\x06" + link::BuildFrame("10;1;"));
   EXPECT_EQ(priority.nice, 0);
 }
 
@@ -134,7 +135,10 @@ TEST_F(LinkTest, WriteRecord_ReplyBreaksOff_ReturnsMinus12AfterTheClosing) {
 
 TEST_F(ScriptedLinkTest, WriteRecord_FillBytesInTheReply_AreDroppedBeforeItIsJudged) {
   // "\xFF" "E1" is a refusal once the fill byte is gone.
-  const std::string oneRefusal = Framed("HELLO") + "\x06\x0A\xFF" "E1\x0D" + std::string(2, '\0');
+  const std::string oneRefusal = Framed("HELLO") +
+                                 "\x06\x0A\xFF"
+                                 "E1\x0D" +
+                                 std::string(2, '\0');
   for (int i = 0; i < 10; ++i) script += oneRefusal;
   EXPECT_EQ(link.WriteRecord(1, 10, 1, "x;", 0), link::kRefused);
   EXPECT_EQ(link.State().replyBuffer, "E1\x0D");

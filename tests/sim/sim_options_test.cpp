@@ -13,9 +13,10 @@ namespace {
 TEST(SimOptions, ReadsEveryOption) {
   std::string error;
   const auto options = ParseSimOptions(
-      {"--register", "12", "--tty", "/dev/ttyUSB0", "--speed", "9600", "--link", "/tmp/com1",
-       "--table", "10=otd.txt", "--table", "0=art.txt", "--save", "--fault", "refuse=3",
-       "--fault", "silent", "--fault", "trickle-over", "--fault", "stale=xyz"},
+      {"--register",   "12",        "--tty",    "/dev/ttyUSB0", "--speed", "9600",
+       "--link",       "/tmp/com1", "--table",  "10=otd.txt",   "--table", "0=art.txt",
+       "--save",       "--fault",   "refuse=3", "--fault",      "silent",  "--fault",
+       "trickle-over", "--fault",   "stale=xyz"},
       error);
   ASSERT_EQ(error, "");
   EXPECT_EQ(options.registerNumber, 12);
@@ -32,11 +33,18 @@ TEST(SimOptions, ReadsEveryOption) {
 }
 
 TEST(SimOptions, RefusesWhatItDoesNotUnderstand) {
-  for (const std::vector<std::string>& bad :
-       {std::vector<std::string>{"--register", "0"}, {"--register", "100"}, {"--register"},
-        {"--register", "x"}, {"--table", "10"}, {"--table", "x=f"}, {"--table", "10="},
-        {"--fault", "explode"}, {"--fault", "refuse=-1"}, {"--fault", "refuse=x"},
-        {"--speed", "fast"}, {"--verbose"}}) {
+  for (const std::vector<std::string>& bad : {std::vector<std::string>{"--register", "0"},
+                                              {"--register", "100"},
+                                              {"--register"},
+                                              {"--register", "x"},
+                                              {"--table", "10"},
+                                              {"--table", "x=f"},
+                                              {"--table", "10="},
+                                              {"--fault", "explode"},
+                                              {"--fault", "refuse=-1"},
+                                              {"--fault", "refuse=x"},
+                                              {"--speed", "fast"},
+                                              {"--verbose"}}) {
     std::string error;
     ParseSimOptions(bad, error);
     EXPECT_NE(error, "") << bad[0];

@@ -72,20 +72,19 @@ TEST_P(SimRegisterRefuses, WithAnEReply) {
   EXPECT_EQ(simRegister.Counters().refusals, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Requests, SimRegisterRefuses,
-                         ::testing::Values(RefusedRequest{"R7;1;", "E1"},
-                                           RefusedRequest{"R10;21;", "E2"},
-                                           RefusedRequest{"R10;0;", "E2"},
-                                           RefusedRequest{"W65;1;x;", "E3"},
-                                           RefusedRequest{"W74;1;x;", "E3"},
-                                           RefusedRequest{"X10;1;", "E4"},
-                                           RefusedRequest{"R10;1;junk", "E4"},
-                                           RefusedRequest{"R;1;", "E4"},
-                                           RefusedRequest{"", "E4"}));
+INSTANTIATE_TEST_SUITE_P(
+    Requests, SimRegisterRefuses,
+    ::testing::Values(RefusedRequest{"R7;1;", "E1"}, RefusedRequest{"R10;21;", "E2"},
+                      RefusedRequest{"R10;0;", "E2"}, RefusedRequest{"W65;1;x;", "E3"},
+                      RefusedRequest{"W74;1;x;", "E3"}, RefusedRequest{"X10;1;", "E4"},
+                      RefusedRequest{"R10;1;junk", "E4"}, RefusedRequest{"R;1;", "E4"},
+                      RefusedRequest{"", "E4"}));
 
 TEST_F(SimRegisterTest, ReportTablesCanBeRead) {
   const std::string reply = Request("R78;1;");
-  EXPECT_EQ(reply.substr(0, 6), "\x06\x0A" "78;1");
+  EXPECT_EQ(reply.substr(0, 6),
+            "\x06\x0A"
+            "78;1");
 }
 
 TEST_F(SimRegisterTest, FrameWithABadCheckIsAnsweredWithNakAndNotDone) {

@@ -37,29 +37,26 @@ TEST_P(CatalogueEntries, HoldTheTablesOfThePages) {
 
 INSTANTIATE_TEST_SUITE_P(
     Pages, CatalogueEntries,
-    ::testing::Values(PageCase{0, "Товары", 0, 14000, 10, true},
-                      PageCase{1, "Операторы", 3, 20, 3, true},
-                      PageCase{2, "Типы оплат", 9, 5, 5, false},
-                      PageCase{3, "Отделы", 10, 20, 1, true},
-                      PageCase{4, "Загол. и рекл. текст", 6, 12, 1, false},
-                      PageCase{5, "Параметры кассы", 2, 1, 13, false},
-                      PageCase{6, "Параметры чека", 5, 1, 8, false},
-                      PageCase{7, "Служебная", 8, 1, 11, false},
-                      PageCase{8, "Логотип", -1, 0, 0, false},
-                      PageCase{9, "Названия возвратов", 12, 10, 2, true},
-                      PageCase{10, "Почтовые параметры", 97, 1, 16, false},
-                      PageCase{11, "Программ. платежей", 98, 3000, 8, true},
-                      PageCase{12, "Программ. назначения", 99, 1000, 3, true},
-                      PageCase{13, "Программ. комиссий", 100, 99, 32, true},
-                      PageCase{14, "Программ. особ. признаков 1", 101, 20, 20, true},
-                      PageCase{15, "Программ. особ. признаков 2", 102, 20, 20, true},
-                      PageCase{16, "Коды сообщений", 103, 9, 1, true},
-                      PageCase{17, "Дополн. услуги", 104, 99, 1, true},
-                      PageCase{18, "Названия валют", 105, 20, 1, true},
-                      PageCase{19, "Обяз. ввод", 106, 1, 11, false},
-                      PageCase{20, "Программ. нумераторов", 107, 1, 10, false},
-                      PageCase{21, "Программ. типа соц. помощи", 108, 99, 1, true},
-                      PageCase{22, "Отчеты", -1, 0, 0, false}));
+    ::testing::Values(
+        PageCase{0, "Товары", 0, 14000, 10, true}, PageCase{1, "Операторы", 3, 20, 3, true},
+        PageCase{2, "Типы оплат", 9, 5, 5, false}, PageCase{3, "Отделы", 10, 20, 1, true},
+        PageCase{4, "Загол. и рекл. текст", 6, 12, 1, false},
+        PageCase{5, "Параметры кассы", 2, 1, 13, false},
+        PageCase{6, "Параметры чека", 5, 1, 8, false}, PageCase{7, "Служебная", 8, 1, 11, false},
+        PageCase{8, "Логотип", -1, 0, 0, false}, PageCase{9, "Названия возвратов", 12, 10, 2, true},
+        PageCase{10, "Почтовые параметры", 97, 1, 16, false},
+        PageCase{11, "Программ. платежей", 98, 3000, 8, true},
+        PageCase{12, "Программ. назначения", 99, 1000, 3, true},
+        PageCase{13, "Программ. комиссий", 100, 99, 32, true},
+        PageCase{14, "Программ. особ. признаков 1", 101, 20, 20, true},
+        PageCase{15, "Программ. особ. признаков 2", 102, 20, 20, true},
+        PageCase{16, "Коды сообщений", 103, 9, 1, true},
+        PageCase{17, "Дополн. услуги", 104, 99, 1, true},
+        PageCase{18, "Названия валют", 105, 20, 1, true},
+        PageCase{19, "Обяз. ввод", 106, 1, 11, false},
+        PageCase{20, "Программ. нумераторов", 107, 1, 10, false},
+        PageCase{21, "Программ. типа соц. помощи", 108, 99, 1, true},
+        PageCase{22, "Отчеты", -1, 0, 0, false}));
 
 TEST(Catalogue, CommissionHeadersRepeatInThrees) {
   const auto& headers = Page(13).headers;
@@ -74,8 +71,7 @@ TEST(Catalogue, ParameterFieldsInRecordOrder) {
   std::vector<std::string> controls;
   for (const auto& field : Page(20).fields) controls.push_back(field.control);
   EXPECT_EQ(controls, (std::vector<std::string>{"Edit78", "Edit80", "Edit82", "Edit84", "Edit86",
-                                                "Edit79", "Edit81", "Edit83", "Edit85",
-                                                "Edit87"}));
+                                                "Edit79", "Edit81", "Edit83", "Edit85", "Edit87"}));
   EXPECT_EQ(Page(5).fields[12].control, "Edit35");
   EXPECT_EQ(Page(10).fields[7].control, "Edit64");
 }

@@ -34,11 +34,12 @@ TEST_F(TablesTest, Read_GridPage_SwitchesTheWindowAsDocumented) {
   host.shownPage = 3;
   ReadFromRegister(session, 3);
   const std::vector<std::string> expected = {
-      "disable Button1", "enable Button6", "disable Button2", "disable Button3",
-      "disable Button4", "disable Button8", "disable Button9", "editing off 3",
-      "box Tabulon: Операция завершена успешно", "editing on 3", "disable Button6",
-      "enable Button4", "enable Button9", "enable Button1", "enable Button10",
-      "enable Button8", "enable Button2", "enable Button3"};
+      "disable Button1", "enable Button6",  "disable Button2",
+      "disable Button3", "disable Button4", "disable Button8",
+      "disable Button9", "editing off 3",   "box Tabulon: Операция завершена успешно",
+      "editing on 3",    "disable Button6", "enable Button4",
+      "enable Button9",  "enable Button1",  "enable Button10",
+      "enable Button8",  "enable Button2",  "enable Button3"};
   EXPECT_EQ(host.events, expected);
   EXPECT_EQ(host.pendingEventsCalls, 21) << "once per row, and once to see the end";
 }
@@ -53,8 +54,8 @@ TEST_F(TablesTest, Read_NotConnected_SaysSoAndKeepsTheWindow) {
 TEST_F(TablesTest, Read_GoodsThroughTheInterval_MapsRowsOntoRecords) {
   Connect();
   for (int n = 501; n <= 600; ++n) {
-    simRegister.Tables()[0].records[n - 1] = std::to_string(n) + ";G" + std::to_string(n) +
-                                             ";1.00;2.000;1;1;1;1;0;0;";
+    simRegister.Tables()[0].records[n - 1] =
+        std::to_string(n) + ";G" + std::to_string(n) + ";1.00;2.000;1;1;1;1;0;0;";
   }
   workspace.interval = {true, "1", "100", "501"};
   ReadFromRegister(session, 0);

@@ -54,27 +54,37 @@ TEST_P(DecodeRows, FillTheCellsTheAnswerCarries) {
 INSTANTIATE_TEST_SUITE_P(
     Answers, DecodeRows,
     ::testing::Values(
-        DecodeCase{"EmptyNumberShowsZero", 2, "9;1;1;1;;1;0;", DecodeResult::kAccepted,
+        DecodeCase{"EmptyNumberShowsZero",
+                   2,
+                   "9;1;1;1;;1;0;",
+                   DecodeResult::kAccepted,
                    {"1", "1", "0", "1", "0"}},
         DecodeCase{"EmptyTextStaysEmpty", 3, "10;1;;", DecodeResult::kAccepted, {"", "*"}},
         DecodeCase{"BlanksAreKept", 3, "10;1;  a b ;", DecodeResult::kAccepted, {"  a b "}},
-        DecodeCase{"GoodsWithEleventhField", 0, "0;1;1;N;0.00;0.000;1;1;1;1;0;0;77;",
+        DecodeCase{"GoodsWithEleventhField",
+                   0,
+                   "0;1;1;N;0.00;0.000;1;1;1;1;0;0;77;",
                    DecodeResult::kAccepted,
                    {"1", "N", "0.00", "0.000", "1", "1", "1", "1", "0", "0", "77", "*"}},
-        DecodeCase{"GoodsWithTwelveFieldsRefusedAfterEleven", 0,
-                   "0;1;1;N;0.00;0.000;1;1;1;1;0;0;77;88;", DecodeResult::kRefused,
+        DecodeCase{"GoodsWithTwelveFieldsRefusedAfterEleven",
+                   0,
+                   "0;1;1;N;0.00;0.000;1;1;1;1;0;0;77;88;",
+                   DecodeResult::kRefused,
                    {"1", "N", "0.00", "0.000", "1", "1", "1", "1", "0", "0", "77", "*"}},
-        DecodeCase{"UnterminatedLastFieldIsNotTaken", 0, "0;1;1;Товар1;0.00",
-                   DecodeResult::kAccepted, {"1", "Товар1", "*", "*"}},
-        DecodeCase{"FewerFieldsLeaveTheRest", 1, "3;1;5;", DecodeResult::kAccepted,
-                   {"5", "*", "*"}},
-        DecodeCase{"NoSemicolonChangesNothing", 1, "garbage", DecodeResult::kAccepted,
-                   {"*", "*", "*"}},
+        DecodeCase{"UnterminatedLastFieldIsNotTaken",
+                   0,
+                   "0;1;1;Товар1;0.00",
+                   DecodeResult::kAccepted,
+                   {"1", "Товар1", "*", "*"}},
+        DecodeCase{
+            "FewerFieldsLeaveTheRest", 1, "3;1;5;", DecodeResult::kAccepted, {"5", "*", "*"}},
+        DecodeCase{
+            "NoSemicolonChangesNothing", 1, "garbage", DecodeResult::kAccepted, {"*", "*", "*"}},
         DecodeCase{"EmptyAnswerChangesNothing", 1, "", DecodeResult::kAccepted, {"*"}},
-        DecodeCase{"SecondFieldOnDepartmentsRefused", 3, "10;1;a;b;", DecodeResult::kRefused,
-                   {"a", "*"}},
-        DecodeCase{"SocialHelpTakesOneName", 21, "108;1;Допомога;", DecodeResult::kAccepted,
-                   {"Допомога"}},
+        DecodeCase{
+            "SecondFieldOnDepartmentsRefused", 3, "10;1;a;b;", DecodeResult::kRefused, {"a", "*"}},
+        DecodeCase{
+            "SocialHelpTakesOneName", 21, "108;1;Допомога;", DecodeResult::kAccepted, {"Допомога"}},
         DecodeCase{"SocialHelpRefusesTwo", 21, "108;1;a;b;", DecodeResult::kRefused, {"a"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -134,24 +144,39 @@ TEST_P(EncodeRows, GiveTheRecordText) {
 INSTANTIATE_TEST_SUITE_P(
     Encodings, EncodeRows,
     ::testing::Values(
-        EncodeCase{"PriceRoundsInDecimal", 0, {"1", "x", "123456.789", "99999.99"},
+        EncodeCase{"PriceRoundsInDecimal",
+                   0,
+                   {"1", "x", "123456.789", "99999.99"},
                    "1;x;123456.79;99999.990;;;;;;0;"},
-        EncodeCase{"BarcodeCutTo13", 0, {"", "", "", "", "", "", "", "", "", "12345678901234567"},
+        EncodeCase{"BarcodeCutTo13",
+                   0,
+                   {"", "", "", "", "", "", "", "", "", "12345678901234567"},
                    ";;0.00;0.000;;;;;;1234567890123;"},
-        EncodeCase{"OperatorCuts", 1, {"123456789", std::string(25, 'n'), "01"},
+        EncodeCase{"OperatorCuts",
+                   1,
+                   {"123456789", std::string(25, 'n'), "01"},
                    "12345678;nnnnnnnnnnnnnnnnnnnn;0;"},
         EncodeCase{"PaymentFlags", 2, {"", " 1", "Готівка", "10", "1"}, "0; ;Готівка;1;1;"},
         EncodeCase{"DepartmentCutTo22", 3, {std::string(30, 'd')}, "dddddddddddddddddddddd;"},
-        EncodeCase{"HeaderKeepsLeadingBlanks", 4, {"   " + std::string(40, 'h')},
+        EncodeCase{"HeaderKeepsLeadingBlanks",
+                   4,
+                   {"   " + std::string(40, 'h')},
                    "   hhhhhhhhhhhhhhhhhhhhhhhhhhhhhhhhhhh;"},
         EncodeCase{"RefundNames", 9, {"Повернення", "12"}, "Повернення;1;"},
-        EncodeCase{"Payments", 11, {" 5 ", "26001234567890123456789", "0123456789abcdefXYZ", "",
-                                    " 3", "", "1", ""},
+        EncodeCase{"Payments",
+                   11,
+                   {" 5 ", "26001234567890123456789", "0123456789abcdefXYZ", "", " 3", "", "1", ""},
                    "5;26001234567890123456;0123456789abcdef;0;3;0;1;;"},
-        EncodeCase{"CommissionEmptyIsZero", 13, {"1", ""}, "1;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;"
-                                                           "0;0;0;0;0;0;0;0;0;0;0;0;"},
+        EncodeCase{"CommissionEmptyIsZero",
+                   13,
+                   {"1", ""},
+                   "1;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;"
+                   "0;0;0;0;0;0;0;0;0;0;0;0;"},
         EncodeCase{"AttributesOneEmptyStaysEmpty", 14, {" a ", ""}, "a;;;;;;;;;;;;;;;;;;;;"},
-        EncodeCase{"AttributesTwoEmptyIsZero", 15, {" a ", ""}, "a;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;"},
+        EncodeCase{"AttributesTwoEmptyIsZero",
+                   15,
+                   {" a ", ""},
+                   "a;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;"},
         EncodeCase{"MessageCodeNumber", 16, {" 7 "}, "7;"},
         EncodeCase{"CurrencyAsIs", 18, {" Євро "}, " Євро ;"},
         EncodeCase{"SocialHelpAsIs", 21, {" Допомога "}, " Допомога ;"}),
@@ -179,8 +204,8 @@ TEST_F(CodecTest, EncodeParameters_TrimsEveryFieldAndLeavesOutEdit37) {
 }
 
 TEST(MaxRecordTextLength, LeavesRoomForTheRequestHead) {
-  EXPECT_EQ(MaxRecordTextLength(0, 7), 196u - 5u);       // "W0;7;"
-  EXPECT_EQ(MaxRecordTextLength(98, 3000), 196u - 9u);   // "W98;3000;"
+  EXPECT_EQ(MaxRecordTextLength(0, 7), 196u - 5u);      // "W0;7;"
+  EXPECT_EQ(MaxRecordTextLength(98, 3000), 196u - 9u);  // "W98;3000;"
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ class RecordingHost final : public tables::OperationHost {
   int pendingEventsCalls = 0;
   int shownPage = 0;
   std::map<CommandButton, bool> buttons;
-  std::deque<BoxAnswer> boxAnswers;      // default: Yes / OK
+  std::deque<BoxAnswer> boxAnswers;        // default: Yes / OK
   std::deque<PromptAnswer> promptAnswers;  // running out fails the test
   // Runs at every ProcessPendingEvents, with the number of that call (from 1).
   std::function<void(int)> onPendingEvents;
@@ -91,14 +91,22 @@ class RecordingHost final : public tables::OperationHost {
 
   static const char* Name(CommandButton button) {
     switch (button) {
-      case CommandButton::kClose: return "Button1";
-      case CommandButton::kSave: return "Button2";
-      case CommandButton::kOpen: return "Button3";
-      case CommandButton::kWrite: return "Button4";
-      case CommandButton::kStop: return "Button6";
-      case CommandButton::kClear: return "Button8";
-      case CommandButton::kRead: return "Button9";
-      case CommandButton::kAbout: return "Button10";
+      case CommandButton::kClose:
+        return "Button1";
+      case CommandButton::kSave:
+        return "Button2";
+      case CommandButton::kOpen:
+        return "Button3";
+      case CommandButton::kWrite:
+        return "Button4";
+      case CommandButton::kStop:
+        return "Button6";
+      case CommandButton::kClear:
+        return "Button8";
+      case CommandButton::kRead:
+        return "Button9";
+      case CommandButton::kAbout:
+        return "Button10";
     }
     return "?";
   }

@@ -18,8 +18,10 @@ const std::string kConfirmGoods =
 TEST_F(TablesTest, Write_GoodsRow_GoesOutAsTheDocumentedRequest) {
   Connect();
   workspace.interval = {true, "7", "7", "7"};
-  const std::vector<std::string> row = {"7", Cp1251("Хлеб"), "12.5", "", "1", "2", "1", "0", "0", ""};
-  for (size_t i = 0; i < row.size(); ++i) workspace.Grid(0).SetCell(static_cast<int>(i) + 1, 7, row[i]);
+  const std::vector<std::string> row = {"7", Cp1251("Хлеб"), "12.5", "", "1", "2", "1", "0", "0",
+                                        ""};
+  for (size_t i = 0; i < row.size(); ++i)
+    workspace.Grid(0).SetCell(static_cast<int>(i) + 1, 7, row[i]);
   WriteToRegister(session, 0);
   EXPECT_EQ(WritesOnTheLine(),
             std::vector<std::string>{Cp1251("W0;7;7;Хлеб;12.50;0.000;1;2;1;0;0;0;")});
@@ -37,10 +39,15 @@ TEST_F(TablesTest, Write_Departments_SendsEveryRowAndSwitchesTheWindow) {
   EXPECT_EQ(writes.back(), "W10;20;;");
   const std::vector<std::string> expected = {
       "disable Button1", "box Tabulon: Таблица \"Отделы\"  в ЭККА будет перезаписана. Продолжить ?",
-      "editing off 3", "enable Button6", "disable Button2", "disable Button3", "disable Button4",
-      "disable Button8", "disable Button9", "box Tabulon: Операция завершена успешно",
-      "editing on 3", "disable Button6", "enable Button4", "enable Button9", "enable Button1",
-      "enable Button2", "enable Button3", "enable Button10", "enable Button8"};
+      "editing off 3",   "enable Button6",
+      "disable Button2", "disable Button3",
+      "disable Button4", "disable Button8",
+      "disable Button9", "box Tabulon: Операция завершена успешно",
+      "editing on 3",    "disable Button6",
+      "enable Button4",  "enable Button9",
+      "enable Button1",  "enable Button2",
+      "enable Button3",  "enable Button10",
+      "enable Button8"};
   EXPECT_EQ(host.events, expected);
   EXPECT_EQ(host.counter.front(), "00001");
   EXPECT_EQ(host.counter[19], "00020");
@@ -107,9 +114,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(TablesTest, Write_IntervalTooLongForTheFirstRecord_IsRefused) {
   Connect();
-  for (auto interval : {tables::CodingInterval{true, "1", "14000", "2"},
-                        tables::CodingInterval{true, "5", "4", "1"},
-                        tables::CodingInterval{true, "1", "x", "1"}}) {
+  for (auto interval :
+       {tables::CodingInterval{true, "1", "14000", "2"},
+        tables::CodingInterval{true, "5", "4", "1"}, tables::CodingInterval{true, "1", "x", "1"}}) {
     host.events.clear();
     workspace.interval = interval;
     WriteToRegister(session, 0);
@@ -125,8 +132,9 @@ TEST_F(TablesTest, Write_PriceWithAComma_NamesTheCellAndSendsNothing) {
   WriteToRegister(session, 0);
   EXPECT_TRUE(trace.Chunks().empty());
   ASSERT_EQ(host.Dialogs().size(), 2u);
-  EXPECT_EQ(host.Dialogs()[1],
-            "message: Строка 5, столбец \"Цена\": \"12,5\" - не число. Таблица в ЭККА не записана.");
+  EXPECT_EQ(
+      host.Dialogs()[1],
+      "message: Строка 5, столбец \"Цена\": \"12,5\" - не число. Таблица в ЭККА не записана.");
   EXPECT_TRUE(host.buttons[CommandButton::kWrite]);
   EXPECT_TRUE(host.buttons[CommandButton::kClose]);
   EXPECT_FALSE(host.buttons[CommandButton::kStop]);
