@@ -39,7 +39,7 @@ class QuietHost final : public tables::OperationHost {
   void SetCellEditing(int, bool) override {}
   void ScrollGrid(int, int) override {}
   void ScrollAllGridsToTop() override {}
-  void PageDataChanged(int) override {}
+  void PageDataChanged(int, int) override {}
   int ShownPage() override { return 0; }
 };
 

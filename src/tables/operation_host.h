@@ -48,8 +48,9 @@ class OperationHost {
   // Makes `topRow` the first row the page's grid shows.
   virtual void ScrollGrid(int page, int topRow) = 0;
   virtual void ScrollAllGridsToTop() = 0;
-  // The data of a page changed under the window (a row or the parameter fields).
-  virtual void PageDataChanged(int page) = 0;
+  // The data of a page changed under the window: one grid row, or (row -1) the
+  // parameter fields.
+  virtual void PageDataChanged(int page, int row) = 0;
   // The page the window shows now (the user may change it during an operation).
   virtual int ShownPage() = 0;
 };

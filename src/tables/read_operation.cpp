@@ -33,7 +33,7 @@ void ReadParameterPage(TableSession& session, int page) {
       session, [&] { return ReadAttempt(session, Page(page).tableNumber, 1, answer); });
   if (outcome == Recovery::kDone) {
     DecodeParameterRecord(page, answer, session.workspace.Parameters(page));
-    host.PageDataChanged(page);
+    host.PageDataChanged(page, -1);
     SetEndOfOperationState(session);
     host.ShowMessage(ParameterDoneText());
   }
@@ -47,7 +47,7 @@ void ForReadTable(TableSession& session, int page, int row, int record) {
       session, [&] { return ReadAttempt(session, Page(page).tableNumber, record, answer); });
   if (outcome != Recovery::kDone) return;
   const auto decoded = DecodeGridRecord(page, row, answer, session.workspace.Grid(page));
-  session.host.PageDataChanged(page);
+  session.host.PageDataChanged(page, row);
   if (decoded == DecodeResult::kRefused) {
     session.host.ShowMessage(BadAnswerText());
     session.workspace.flags.stop = true;

@@ -1,0 +1,47 @@
+#include "app/ui/about_box.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace kvitmark::app::ui {
+
+TForm2::TForm2(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("TForm2"));
+  setWindowTitle(QStringLiteral("О программе"));
+  setFixedSize(343, 163);
+
+  auto* name = new QLabel(QStringLiteral("Kvitmark"), this);
+  name->setObjectName(QStringLiteral("Label1"));
+  QFont nameFont = name->font();
+  nameFont.setBold(true);
+  nameFont.setPointSize(14);
+  name->setFont(nameFont);
+  name->setAlignment(Qt::AlignCenter);
+  name->setGeometry(8, 12, 327, 28);
+
+  auto* purpose = new QLabel(
+      QStringLiteral("Программирование ЭККА\nDatecs MP-50 Junior / Datecs MP-50 UP"), this);
+  purpose->setObjectName(QStringLiteral("Label2"));
+  purpose->setAlignment(Qt::AlignCenter);
+  purpose->setGeometry(8, 52, 327, 48);
+
+  auto* close = new QPushButton(QStringLiteral("Закрыть"), this);
+  close->setObjectName(QStringLiteral("Button1"));
+  close->setGeometry(256, 128, 75, 25);
+  close->setDefault(true);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+  // Centred on the main window every time it is shown, even after the main window moved.
+  if (QWidget* owner = parentWidget()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(owner->window()->frameGeometry().center());
+    move(frame.topLeft());
+  }
+  QDialog::showEvent(event);
+}
+
+}  // namespace kvitmark::app::ui

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include "tables/operation_host.h"
+
+class QWidget;
+
+namespace kvitmark::tables::ui {
+class TForm3;
+}
+
+// Every modal question the program asks goes through here, so that the widget tests can
+// answer them without a modal loop.
+namespace kvitmark::app::ui {
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // A plain message with an OK button.
+  virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+  virtual tables::BoxAnswer MessageBox(QWidget* parent, const QString& text, const QString& title,
+                                       tables::BoxButtons buttons, tables::BoxIcon icon) = 0;
+  virtual tables::PromptAnswer ExchangeErrorPrompt(tables::ui::TForm3& prompt) = 0;
+  // Shows a window of the program modally (the about box).
+  virtual void ShowModal(QWidget& window) = 0;
+};
+
+// The real thing: Qt message boxes and the modal windows themselves.
+class QtDialogs final : public Dialogs {
+ public:
+  void ShowMessage(QWidget* parent, const QString& text) override;
+  tables::BoxAnswer MessageBox(QWidget* parent, const QString& text, const QString& title,
+                               tables::BoxButtons buttons, tables::BoxIcon icon) override;
+  tables::PromptAnswer ExchangeErrorPrompt(tables::ui::TForm3& prompt) override;
+  void ShowModal(QWidget& window) override;
+};
+
+}  // namespace kvitmark::app::ui

@@ -1,0 +1,418 @@
+// The main window: its controls, their design positions and the resize rules.
+#include "app/ui/main_window.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QTabWidget>
+#include <filesystem>
+
+#include "app/settings.h"
+#include "app/ui/about_box.h"
+#include "app/ui/dialogs.h"
+#include "app/ui/window_operation_host.h"
+#include "base/ui/qt_text.h"
+#include "link/port_map.h"
+#include "logo/ui/logo_page.h"
+#include "reports/ui/reports_page.h"
+#include "tables/catalogue.h"
+#include "tables/ui/exchange_error_prompt.h"
+#include "tables/ui/parameter_page_widget.h"
+#include "tables/ui/record_text_validator.h"
+#include "tables/ui/string_grid.h"
+
+namespace kvitmark::app::ui {
+namespace {
+
+using base::ui::FromCp1251;
+
+constexpr int kDesignWidth = 776;
+constexpr int kDesignHeight = 541;
+constexpr int kSmallestWidth = 601;
+constexpr int kSmallestHeight = 380;
+constexpr int kPageWidth = 745;
+constexpr int kPageHeight = 272;
+
+QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
+  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  return button;
+}
+
+QLabel* Label(QWidget* parent, const char* caption, int x, int y) {
+  auto* label = new QLabel(QString::fromUtf8(caption), parent);
+  label->move(x, y);
+  label->adjustSize();
+  return label;
+}
+
+// Column weights of each grid (column 0 first); a column gets reference × weight / 580.
+std::vector<int> ColumnWeights(int page) {
+  switch (page) {
+    case 0: return {30, 46, 135, 51, 55, 40, 40, 40, 27, 24, 70};
+    case 1: return {60, 100, 270, 100};
+    case 2: return {40, 86, 107, 194, 65, 65};
+    case 3: return {40, 500};
+    case 4: return {90, 450};
+    case 9: return {60, 200, 70};
+    case 11: return {35, 30, 65, 60, 55, 60, 130, 60, 60};
+    case 12: return {35, 35, 60, 300};
+    case 13: {
+      std::vector<int> weights = {35, 35, 50};
+      for (int group = 0; group < 10; ++group) weights.insert(weights.end(), {46, 46, 40});
+      return weights;
+    }
+    case 14:
+    case 15: return std::vector<int>(21, 60);
+    case 16:
+    case 17: return {40, 60};
+    case 18:
+    case 21: return {40, 100};
+    default: return {};
+  }
+}
+
+}  // namespace
+
+TForm1::TForm1(Environment environment) : QWidget(nullptr) {
+  setObjectName(QStringLiteral("TForm1"));
+  clock_ = environment.clock;
+  if (!clock_) {
+    ownClock_ = std::make_unique<base::RealClock>();
+    clock_ = ownClock_.get();
+  }
+  priority_ = environment.priority;
+  if (!priority_) {
+    ownPriority_ = std::make_unique<link::NicePriority>();
+    priority_ = ownPriority_.get();
+  }
+  dialogs_ = environment.dialogs;
+  if (!dialogs_) {
+    ownDialogs_ = std::make_unique<QtDialogs>();
+    dialogs_ = ownDialogs_.get();
+  }
+  settingsDirectory_ = environment.settingsDirectory;
+  if (settingsDirectory_.empty()) settingsDirectory_ = std::filesystem::current_path().string();
+
+  link::LineFactory factory = environment.lineFactory;
+  if (!factory) {
+    // The devices behind the COM ports are those the settings file names when the port
+    // is opened.
+    factory = [this](int port) { return link::PosixLineFactory(ports_)(port); };
+  }
+  link_ = std::make_unique<link::RegisterLink>(std::move(factory), *clock_, *priority_);
+  host_ = std::make_unique<WindowOperationHost>(*this);
+  session_ = std::make_unique<tables::TableSession>(
+      tables::TableSession{*link_, *clock_, workspace_, *host_});
+
+  BuildPages();
+  BuildIntervalGroup();
+  BuildConnectionGroup();
+  BuildButtons();
+  PlaceAtDesignPositions();
+  setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+  setFixedSize(kDesignWidth, kDesignHeight);
+
+  // Every command control is tracked, so that an operation can switch them off and put
+  // them back as they were wanted.
+  for (QWidget* control : {static_cast<QWidget*>(connectButton_), static_cast<QWidget*>(clearGridButton_),
+                           static_cast<QWidget*>(saveButton_), static_cast<QWidget*>(openButton_),
+                           static_cast<QWidget*>(aboutButton_), static_cast<QWidget*>(closeButton_)}) {
+    SetCommandEnabled(control, true);
+  }
+  SetCommandEnabled(logoPage_->LoadButton(), true);
+  SetCommandEnabled(logoPage_->ReadButton(), true);
+  SetCommandEnabled(logoPage_->SaveButton(), false);
+  SetCommandEnabled(logoPage_->WriteButton(), false);
+  for (QWidget* control : {static_cast<QWidget*>(reportsPage_->CheckAllButton()),
+                           static_cast<QWidget*>(reportsPage_->ClearAllButton()),
+                           static_cast<QWidget*>(reportsPage_->DownloadButton())}) {
+    SetCommandEnabled(control, true);
+  }
+
+  // The program's other windows, created after this one.
+  about_ = std::make_unique<TForm2>(this);
+  prompt_ = std::make_unique<tables::ui::TForm3>(this);
+}
+
+TForm1::~TForm1() {
+  // The grids show the workspace, which goes before the child widgets would.
+  delete pages_;
+}
+
+void TForm1::BuildPages() {
+  pages_ = new QTabWidget(this);
+  pages_->setObjectName(QStringLiteral("PageControl1"));
+  for (int index = 0; index < tables::kPageCount; ++index) {
+    const tables::TableDescriptor& page = tables::Page(index);
+    QWidget* content = nullptr;
+    switch (page.shape) {
+      case tables::PageShape::kGrid: {
+        auto* grid = new tables::ui::StringGrid(workspace_.Grid(index));
+        grid->setObjectName(QString::fromStdString(page.control));
+        grid->setGeometry(0, 0, kPageWidth, kPageHeight);
+        grids_[index] = grid;
+        content = new QWidget;
+        grid->setParent(content);
+        break;
+      }
+      case tables::PageShape::kParameter:
+        parameterPages_[index] =
+            new tables::ui::ParameterPageWidget(index, workspace_.Parameters(index));
+        content = parameterPages_[index];
+        break;
+      case tables::PageShape::kOther:
+        if (index == tables::kLogoPage) {
+          logoPage_ = new logo::ui::LogoPage;
+          content = logoPage_;
+        } else {
+          reportsPage_ = new reports::ui::ReportsPage;
+          content = reportsPage_;
+        }
+        break;
+    }
+    pages_->addTab(content, FromCp1251(page.caption));
+  }
+  connect(pages_, &QTabWidget::currentChanged, this, [this](int page) {
+    if (!selectingPageQuietly_) OnPageChanged(page);
+  });
+  fileNameLabel_ = new QLabel(this);
+  fileNameLabel_->setObjectName(QStringLiteral("Label5"));
+}
+
+void TForm1::BuildIntervalGroup() {
+  intervalGroup_ = new QGroupBox(QString::fromUtf8("Интервал кодирования"), this);
+  intervalGroup_->setObjectName(QStringLiteral("GroupBox2"));
+  useInterval_ = new QCheckBox(QString::fromUtf8("Использовать"), intervalGroup_);
+  useInterval_->setObjectName(QStringLiteral("CheckBox1"));
+  useInterval_->setGeometry(8, 20, 100, 17);
+  Label(intervalGroup_, "Начало", 120, 21);
+  intervalStart_ = new QLineEdit(QStringLiteral("1"), intervalGroup_);
+  intervalStart_->setObjectName(QStringLiteral("Edit2"));
+  intervalStart_->setGeometry(170, 18, 60, 21);
+  Label(intervalGroup_, "Конец", 250, 21);
+  intervalEnd_ = new QLineEdit(QStringLiteral("14000"), intervalGroup_);
+  intervalEnd_->setObjectName(QStringLiteral("Edit3"));
+  intervalEnd_->setGeometry(295, 18, 60, 21);
+  Label(intervalGroup_, "Номер первой записи в ЭККА:", 380, 21);
+  firstRecord_ = new QLineEdit(intervalGroup_);
+  firstRecord_->setObjectName(QStringLiteral("Edit4"));
+  firstRecord_->setGeometry(565, 18, 80, 21);
+
+  auto& interval = workspace_.interval;
+  connect(useInterval_, &QCheckBox::toggled, this, [&interval](bool on) { interval.use = on; });
+  connect(intervalStart_, &QLineEdit::textChanged, this,
+          [&interval](const QString& text) { interval.start = base::ui::ToCp1251(text); });
+  connect(intervalEnd_, &QLineEdit::textChanged, this,
+          [&interval](const QString& text) { interval.end = base::ui::ToCp1251(text); });
+  connect(firstRecord_, &QLineEdit::textChanged, this,
+          [&interval](const QString& text) { interval.firstRecord = base::ui::ToCp1251(text); });
+}
+
+void TForm1::BuildConnectionGroup() {
+  connectionGroup_ = new QGroupBox(QString::fromUtf8("Подключить Datecs MP-50 Junior"), this);
+  connectionGroup_->setObjectName(QStringLiteral("GroupBox1"));
+  auto* portLabel = new QLabel(QString::fromUtf8("Последовательный\nпорт:"), connectionGroup_);
+  portLabel->setGeometry(8, 16, 104, 30);
+  portSelector_ = new QComboBox(connectionGroup_);
+  portSelector_->setObjectName(QStringLiteral("ComboBox1"));
+  for (const auto entry : kPortEntries) portSelector_->addItem(QString::fromLatin1(entry));
+  portSelector_->setGeometry(112, 20, 153, 22);
+  Label(connectionGroup_, "Скорость:", 8, 54);
+  speedSelector_ = new QComboBox(connectionGroup_);
+  speedSelector_->setObjectName(QStringLiteral("ComboBox2"));
+  speedSelector_->setEditable(true);
+  for (const auto entry : kSpeedEntries) speedSelector_->addItem(QString::fromLatin1(entry));
+  speedSelector_->setGeometry(112, 50, 153, 22);
+  Label(connectionGroup_, "Номер ЭККА:", 8, 82);
+  numberSelector_ = new QComboBox(connectionGroup_);
+  numberSelector_->setObjectName(QStringLiteral("ComboBox3"));
+  for (int number = 1; number <= 5; ++number) numberSelector_->addItem(QString::number(number));
+  numberSelector_->setGeometry(112, 78, 153, 22);
+  Label(connectionGroup_, "Тип ЭККА:", 8, 110);
+  typeSelector_ = new QComboBox(connectionGroup_);
+  typeSelector_->setObjectName(QStringLiteral("ComboBox4"));
+  for (const auto entry : kTypeEntries) typeSelector_->addItem(QString::fromLatin1(entry));
+  typeSelector_->setGeometry(112, 106, 153, 22);
+  // Only the user's pick applies a layout here; the activation pass applies its own.
+  connect(typeSelector_, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
+    tables::ApplyTypeLayout(workspace_, index);
+    workspace_.typeIndex = index;
+    ShowInterval();
+    for (int page = 0; page < tables::kPageCount; ++page) ShowPageData(page, -1);
+  });
+  status_ = new QLabel(connectionGroup_);
+  status_->setObjectName(QStringLiteral("Label3"));
+  status_->setGeometry(8, 136, 182, 17);
+  SetStatus(QString::fromUtf8("Не подключена"), QColor(255, 0, 0));
+  connectButton_ = Button(connectionGroup_, "Button5", "Подключить");
+  connectButton_->setGeometry(192, 132, 75, 25);
+  connect(connectButton_, &QPushButton::clicked, this,
+          [this] { RunGuarded([this] { ConnectOrDisconnect(); }); });
+}
+
+void TForm1::BuildButtons() {
+  progress_ = new QProgressBar(this);
+  progress_->setObjectName(QStringLiteral("ProgressBar1"));
+  progress_->setRange(0, 100);
+  progress_->setValue(0);
+  progress_->setTextVisible(false);
+  recordCounter_ = new QLineEdit(this);
+  recordCounter_->setObjectName(QStringLiteral("Edit1"));
+  recordCounter_->setReadOnly(true);
+
+  stopButton_ = Button(this, "Button6", "Стоп");
+  writeButton_ = Button(this, "Button4", "Записать в ЭККА");
+  clearButton_ = Button(this, "Button8", "Очистить");
+  openButton_ = Button(this, "Button3", "Открыть");
+  readButton_ = Button(this, "Button9", "Прочитать из ЭККА");
+  clearGridButton_ = Button(this, "Button16", "Очистить таблицу");
+  saveButton_ = Button(this, "Button2", "Сохранить");
+  aboutButton_ = Button(this, "Button10", "О программе");
+  closeButton_ = Button(this, "Button1", "Закрыть");
+  for (QPushButton* button : {stopButton_, writeButton_, clearButton_, readButton_}) {
+    SetCommandEnabled(button, false);
+  }
+
+  auto guarded = [this](void (TForm1::*command)()) {
+    return [this, command] { RunGuarded([this, command] { (this->*command)(); }); };
+  };
+  connect(stopButton_, &QPushButton::clicked, this, [this] { Stop(); });
+  connect(readButton_, &QPushButton::clicked, this, guarded(&TForm1::ReadTable));
+  connect(writeButton_, &QPushButton::clicked, this, guarded(&TForm1::WriteTable));
+  connect(clearButton_, &QPushButton::clicked, this, guarded(&TForm1::ClearRegisterTable));
+  connect(aboutButton_, &QPushButton::clicked, this, guarded(&TForm1::ShowAbout));
+  connect(clearGridButton_, &QPushButton::clicked, this, guarded(&TForm1::ClearPageGrid));
+  connect(closeButton_, &QPushButton::clicked, this, [this] { close(); });
+}
+
+void TForm1::PlaceAtDesignPositions() {
+  pages_->setGeometry(8, 8, 753, 305);
+  fileNameLabel_->setGeometry(16, 268, 400, 13);
+  intervalGroup_->setGeometry(8, 312, 753, 49);
+  connectionGroup_->setGeometry(8, 368, 281, 161);
+  progress_->setGeometry(296, 376, 377, 16);
+  recordCounter_->setGeometry(680, 373, 89, 21);
+  stopButton_->setGeometry(440, 408, 75, 25);
+  writeButton_->setGeometry(520, 408, 137, 25);
+  clearButton_->setGeometry(664, 408, 75, 25);
+  openButton_->setGeometry(440, 448, 75, 25);
+  readButton_->setGeometry(520, 448, 137, 25);
+  clearGridButton_->setGeometry(296, 488, 137, 25);
+  saveButton_->setGeometry(440, 488, 75, 25);
+  aboutButton_->setGeometry(608, 504, 75, 25);
+  closeButton_->setGeometry(688, 504, 75, 25);
+  fileNameLabel_->raise();
+  // Column widths follow the goods grid as it stands at the design size.
+  for (int page = 0; page < tables::kPageCount; ++page) {
+    if (!grids_[page]) continue;
+    const int reference = page <= 13 ? grids_[0]->width() : grids_[page]->width();
+    std::vector<int> widths;
+    for (int weight : ColumnWeights(page)) widths.push_back(reference * weight / 580);
+    grids_[page]->SetColumnWidths(widths);
+  }
+}
+
+void TForm1::ApplyResizeRules(int width, int height) {
+  grids_[0]->resize(width * 577 / kSmallestWidth, grids_[0]->height());
+  for (int page = 0; page < tables::kPageCount; ++page) {
+    if (!grids_[page]) continue;
+    const int reference = page <= 13 ? grids_[0]->width() : grids_[page]->width();
+    std::vector<int> widths;
+    for (int weight : ColumnWeights(page)) widths.push_back(reference * weight / 580);
+    grids_[page]->SetColumnWidths(widths);
+  }
+  auto top = [](QWidget* control, int y) { control->move(control->x(), y); };
+  top(stopButton_, height - 138);
+  top(readButton_, height - 138);
+  top(openButton_, height - 108);
+  top(clearButton_, height - 108);
+  top(writeButton_, height - 108);
+  top(closeButton_, height - 56);
+  top(saveButton_, height - 56);
+  top(clearGridButton_, height - 56);
+  top(aboutButton_, height - 56);
+  top(recordCounter_, height - 140);
+  top(progress_, height - 172);
+  top(connectionGroup_, height - 177);
+}
+
+void TForm1::RequestSize(int width, int height) { setFixedSize(width, height); }
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // The first size the window gets is its design size, with every control where the
+  // design puts it; the rules apply to the changes after that.
+  if (!shownOnce_ || applyingOwnSize_ || !event->oldSize().isValid()) return;
+  int width = event->size().width();
+  int height = event->size().height();
+  if (event->oldSize().width() < kSmallestWidth) width = kSmallestWidth;
+  if (event->oldSize().height() < kSmallestHeight) height = kSmallestHeight;
+  if (width != event->size().width() || height != event->size().height()) {
+    applyingOwnSize_ = true;
+    setFixedSize(width, height);
+    applyingOwnSize_ = false;
+  }
+  ApplyResizeRules(width, height);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (shownOnce_) return;
+  shownOnce_ = true;
+  ActivationPass();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (operationRunning_) {
+    // An operation in the middle of a record is not cut off: it is stopped, and the
+    // window closes once it has ended.
+    workspace_.flags.stop = true;
+    closeWhenDone_ = true;
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+void TForm1::SetStatus(const QString& text, const QColor& color) {
+  status_->setText(text);
+  QPalette palette = status_->palette();
+  palette.setColor(QPalette::WindowText, color);
+  status_->setPalette(palette);
+}
+
+void TForm1::SetCommandEnabled(QWidget* control, bool enabled) {
+  if (!control) return;
+  wantedEnabled_[control] = enabled;
+  // While an operation runs only "Стоп" follows its wish; the rest waits for the end.
+  control->setEnabled(enabled && (!operationRunning_ || control == stopButton_));
+}
+
+void TForm1::ShowPageData(int page, int row) {
+  if (auto* grid = Grid(page)) {
+    if (row < 0) {
+      grid->Model()->Reload();
+    } else {
+      grid->Model()->GridRowChanged(row);
+    }
+  } else if (auto* parameters = ParameterPage(page)) {
+    parameters->Refresh();
+  }
+}
+
+void TForm1::ShowInterval() {
+  const auto& interval = workspace_.interval;
+  useInterval_->setChecked(interval.use);
+  intervalStart_->setText(FromCp1251(interval.start));
+  intervalEnd_->setText(FromCp1251(interval.end));
+  firstRecord_->setText(FromCp1251(interval.firstRecord));
+}
+
+}  // namespace kvitmark::app::ui

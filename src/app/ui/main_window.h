@@ -1,0 +1,187 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "base/clock.h"
+#include "link/port_map.h"
+#include "link/priority.h"
+#include "link/register_link.h"
+#include "tables/operations.h"
+#include "tables/workspace.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTabWidget;
+
+namespace kvitmark::tables::ui {
+class ParameterPageWidget;
+class StringGrid;
+class TForm3;
+}  // namespace kvitmark::tables::ui
+namespace kvitmark::logo::ui {
+class LogoPage;
+}
+namespace kvitmark::reports::ui {
+class ReportsPage;
+}
+
+namespace kvitmark::app::ui {
+
+class Dialogs;
+class TForm2;
+class WindowOperationHost;
+
+// What the main window works with. Left empty, each part is the real one: the serial
+// devices the settings name, the machine's clock and priority, Qt's dialogs, and the
+// current directory for the settings file.
+struct Environment {
+  link::LineFactory lineFactory;
+  base::Clock* clock = nullptr;
+  link::PriorityControl* priority = nullptr;
+  Dialogs* dialogs = nullptr;
+  std::string settingsDirectory;
+};
+
+// The program's working window: the table pages, the coding interval, the connection
+// group, the progress display and the command buttons. It owns the state every command
+// shares; the table data itself lives in the core workspace it shows.
+class TForm1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TForm1(Environment environment = {});
+  ~TForm1() override;
+
+  // State the commands share.
+  int ConnectedRegister() const { return session_->connectedRegister; }
+  bool IsConnected() const { return isConnected_; }
+  bool LogoLoaded() const { return logoLoaded_; }
+  bool OperationRunning() const { return operationRunning_; }
+  tables::Workspace& Workspace() { return workspace_; }
+  link::RegisterLink& Link() { return *link_; }
+  tables::ui::TForm3& Prompt() { return *prompt_; }
+  TForm2& AboutBox() { return *about_; }
+
+  // The commands of the window's buttons.
+  void ConnectOrDisconnect();  // Button5
+  void ReadTable();            // Button9
+  void WriteTable();           // Button4
+  void ClearRegisterTable();   // Button8
+  void Stop();                 // Button6
+  void ShowAbout();            // Button10
+  void ClearPageGrid();        // Button16
+
+  // Run each time the window becomes the program's active window again.
+  void ActivationPass();
+
+  // Changes the window's size the way the window's own rules allow.
+  void RequestSize(int width, int height);
+
+  tables::ui::StringGrid* Grid(int page) const { return grids_[page]; }
+  tables::ui::ParameterPageWidget* ParameterPage(int page) const { return parameterPages_[page]; }
+  logo::ui::LogoPage* Logo() const { return logoPage_; }
+  reports::ui::ReportsPage* Reports() const { return reportsPage_; }
+
+  // Called by the operation host.
+  void SetCommandEnabled(QWidget* control, bool enabled);
+  void ShowPageData(int page, int row);
+  Dialogs& DialogService() { return *dialogs_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  friend class WindowOperationHost;
+
+  void BuildPages();
+  void BuildIntervalGroup();
+  void BuildConnectionGroup();
+  void BuildButtons();
+  void PlaceAtDesignPositions();
+  void ApplyResizeRules(int width, int height);
+
+  void OnPageChanged(int page);
+  void ApplyPageRules(int page);
+  void ShowInterval();
+  void SetStatus(const QString& text, const QColor& color);
+  void ShowSettings();
+  // Runs one of the long operations: nothing but "Стоп" and the prompt acts meanwhile.
+  template <typename Operation>
+  void RunOperation(Operation operation);
+  void RunGuarded(const std::function<void()>& command);
+  void ShowModalWindow(QWidget& window);
+
+  // The port the connection opened; what a disconnect or a reconnect closes.
+  int OpenedPort() const;
+
+  std::unique_ptr<base::Clock> ownClock_;
+  std::unique_ptr<link::PriorityControl> ownPriority_;
+  std::unique_ptr<Dialogs> ownDialogs_;
+  base::Clock* clock_;
+  link::PriorityControl* priority_;
+  Dialogs* dialogs_;
+  std::string settingsDirectory_;
+  link::PortMap ports_;
+
+  tables::Workspace workspace_;
+  std::unique_ptr<link::RegisterLink> link_;
+  std::unique_ptr<WindowOperationHost> host_;
+  std::unique_ptr<tables::TableSession> session_;
+  bool isConnected_ = false;
+  bool logoLoaded_ = false;
+  bool operationRunning_ = false;
+  bool closeWhenDone_ = false;
+  bool shownOnce_ = false;
+  bool applyingOwnSize_ = false;
+  bool selectingPageQuietly_ = false;
+  std::map<QWidget*, bool> wantedEnabled_;
+
+  QTabWidget* pages_ = nullptr;
+  std::array<tables::ui::StringGrid*, tables::kPageCount> grids_{};
+  std::array<tables::ui::ParameterPageWidget*, tables::kPageCount> parameterPages_{};
+  logo::ui::LogoPage* logoPage_ = nullptr;
+  reports::ui::ReportsPage* reportsPage_ = nullptr;
+
+  QGroupBox* intervalGroup_ = nullptr;
+  QCheckBox* useInterval_ = nullptr;
+  QLineEdit* intervalStart_ = nullptr;
+  QLineEdit* intervalEnd_ = nullptr;
+  QLineEdit* firstRecord_ = nullptr;
+
+  QGroupBox* connectionGroup_ = nullptr;
+  QComboBox* portSelector_ = nullptr;
+  QComboBox* speedSelector_ = nullptr;
+  QComboBox* numberSelector_ = nullptr;
+  QComboBox* typeSelector_ = nullptr;
+  QLabel* status_ = nullptr;
+  QPushButton* connectButton_ = nullptr;
+
+  QProgressBar* progress_ = nullptr;
+  QLineEdit* recordCounter_ = nullptr;
+  QLabel* fileNameLabel_ = nullptr;
+  QPushButton* stopButton_ = nullptr;
+  QPushButton* writeButton_ = nullptr;
+  QPushButton* clearButton_ = nullptr;
+  QPushButton* openButton_ = nullptr;
+  QPushButton* readButton_ = nullptr;
+  QPushButton* clearGridButton_ = nullptr;
+  QPushButton* saveButton_ = nullptr;
+  QPushButton* aboutButton_ = nullptr;
+  QPushButton* closeButton_ = nullptr;
+
+  std::unique_ptr<TForm2> about_;
+  std::unique_ptr<tables::ui::TForm3> prompt_;
+};
+
+}  // namespace kvitmark::app::ui

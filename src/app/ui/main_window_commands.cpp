@@ -1,0 +1,255 @@
+// What the main window's commands do: connection, the table operations, the page rules
+// and the activation pass.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <charconv>
+
+#include "app/settings.h"
+#include "app/ui/about_box.h"
+#include "app/ui/dialogs.h"
+#include "app/ui/main_window.h"
+#include "app/ui/window_operation_host.h"
+#include "base/ui/qt_text.h"
+#include "link/result_codes.h"
+#include "logo/ui/logo_page.h"
+#include "reports/ui/reports_page.h"
+#include "tables/catalogue.h"
+#include "tables/default_records.h"
+#include "tables/ui/parameter_page_widget.h"
+#include "tables/ui/string_grid.h"
+
+namespace kvitmark::app::ui {
+namespace {
+
+using base::ui::FromCp1251;
+
+const QColor kRed(255, 0, 0);
+const QColor kPurple(128, 0, 128);
+const QColor kGreen(0, 128, 0);
+
+std::optional<int> WholeNumber(const QString& text) {
+  const std::string digits = text.trimmed().toStdString();
+  int value = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+}  // namespace
+
+int TForm1::OpenedPort() const { return link_->State().portNumber; }
+
+void TForm1::RunGuarded(const std::function<void()>& command) {
+  // Whatever escapes a command is told to the user; the program carries on.
+  try {
+    command();
+  } catch (const std::exception& error) {
+    dialogs_->MessageBox(this, QString::fromUtf8("Ошибка: ") + QString::fromLocal8Bit(error.what()),
+                         QString::fromUtf8("Ошибка"), tables::BoxButtons::kOk,
+                         tables::BoxIcon::kError);
+  } catch (...) {
+    dialogs_->MessageBox(this, QString::fromUtf8("Непредвиденная ошибка."),
+                         QString::fromUtf8("Ошибка"), tables::BoxButtons::kOk,
+                         tables::BoxIcon::kError);
+  }
+}
+
+template <typename Operation>
+void TForm1::RunOperation(Operation operation) {
+  operationRunning_ = true;
+  for (const auto& [control, enabled] : wantedEnabled_) {
+    control->setEnabled(enabled && control == stopButton_);
+  }
+  operation();
+  operationRunning_ = false;
+  for (const auto& [control, enabled] : wantedEnabled_) control->setEnabled(enabled);
+  if (closeWhenDone_) close();
+}
+
+void TForm1::ConnectOrDisconnect() {
+  // The port that is open is the one to close, whatever the selectors show by now.
+  if (OpenedPort() > 0) link_->ClosePort(OpenedPort());
+
+  if (isConnected_) {
+    SetCommandEnabled(connectButton_, true);
+    for (QPushButton* button : {writeButton_, readButton_, clearButton_}) {
+      SetCommandEnabled(button, false);
+    }
+    for (QComboBox* selector : {portSelector_, speedSelector_, numberSelector_, typeSelector_}) {
+      selector->setEnabled(true);
+    }
+    SetStatus(QString::fromUtf8("Не подключена"), kRed);
+    session_->connectedRegister = -1;
+    connectButton_->setText(QString::fromUtf8("Подключить"));
+    isConnected_ = false;
+    repaint();
+    return;
+  }
+
+  const auto speed = WholeNumber(speedSelector_->currentText());
+  if (!speed) {
+    dialogs_->MessageBox(this,
+                         QString::fromUtf8("«%1» — не число. Укажите скорость в бит/с, например 9600.")
+                             .arg(speedSelector_->currentText()),
+                         QString::fromUtf8("Ошибка подключения"), tables::BoxButtons::kOk,
+                         tables::BoxIcon::kInformation);
+    return;
+  }
+  const int port = portSelector_->currentIndex() + 1;
+  const int handle = link_->OpenPort(port, *speed);
+  if (handle < 0) {
+    QString reason;
+    if (handle == link::kPortOutOfRange) {
+      reason = QString::fromUtf8("Порт COM%1 не существует: выберите COM1 … COM9.").arg(port);
+    } else if (handle == link::kSpeedNotOffered) {
+      reason = QString::fromUtf8("Скорость %1 бит/с не поддерживается.").arg(*speed);
+    } else {
+      reason = QString::fromLocal8Bit(link_->LastErrorText().c_str());
+    }
+    dialogs_->MessageBox(this, reason, QString::fromUtf8("Ошибка подключения"),
+                         tables::BoxButtons::kOk, tables::BoxIcon::kInformation);
+    isConnected_ = false;
+    return;
+  }
+  session_->portHandle = handle;
+  session_->openedPort = port;
+  session_->openedSpeed = *speed;
+
+  SetStatus(QString::fromUtf8("Порт подключен"), kPurple);
+  status_->repaint();
+
+  const int registerNumber = numberSelector_->currentIndex() + 1;
+  if (link_->CheckPresence(registerNumber) < 0) {
+    isConnected_ = false;
+    SetCommandEnabled(connectButton_, true);
+    for (QPushButton* button : {writeButton_, readButton_, clearButton_}) {
+      SetCommandEnabled(button, false);
+    }
+    SetStatus(QString::fromUtf8("Не подключена"), kRed);
+    dialogs_->MessageBox(this, QString::fromUtf8("Касса не обнаружена"),
+                         QString::fromUtf8("Предупреждение"), tables::BoxButtons::kOk,
+                         tables::BoxIcon::kError);
+    session_->connectedRegister = -1;
+    return;
+  }
+
+  SetStatus(typeSelector_->currentText() + QString::fromUtf8(" подключена"), kGreen);
+  session_->connectedRegister = registerNumber;
+  SetCommandEnabled(writeButton_, true);
+  SetCommandEnabled(readButton_, true);
+  SetCommandEnabled(clearButton_, pages_->currentIndex() < 5);
+  for (QComboBox* selector : {portSelector_, speedSelector_, numberSelector_, typeSelector_}) {
+    selector->setEnabled(false);
+  }
+  isConnected_ = true;
+  connectButton_->setText(QString::fromUtf8("Отключить"));
+}
+
+void TForm1::ReadTable() {
+  const int page = pages_->currentIndex();
+  RunOperation([&] { tables::ReadFromRegister(*session_, page); });
+}
+
+void TForm1::WriteTable() {
+  const int page = pages_->currentIndex();
+  RunOperation([&] { tables::WriteToRegister(*session_, page); });
+}
+
+void TForm1::ClearRegisterTable() {
+  const int page = pages_->currentIndex();
+  RunOperation([&] { tables::ClearTable(*session_, page); });
+}
+
+void TForm1::Stop() { workspace_.flags.stop = true; }
+
+void TForm1::ShowAbout() {
+  dialogs_->ShowModal(*about_);
+  ActivationPass();
+}
+
+void TForm1::ClearPageGrid() {
+  const int page = pages_->currentIndex();
+  if (!tables::IsClearablePage(page) || !grids_[page]) return;
+  workspace_.flags.skip = false;
+  workspace_.Grid(page).ClearData();
+  grids_[page]->Model()->Reload();
+}
+
+void TForm1::OnPageChanged(int page) {
+  const bool wasUsed = useInterval_->isChecked();
+  intervalGroup_->setEnabled(false);
+  useInterval_->setChecked(false);
+  const int intervalEnd = tables::Page(page).intervalEnd;
+  if (intervalEnd > 0) {
+    intervalGroup_->setEnabled(true);
+    useInterval_->setChecked(wasUsed);
+    intervalStart_->setText(QStringLiteral("1"));
+    intervalEnd_->setText(QString::number(intervalEnd));
+  }
+  ApplyPageRules(page);
+}
+
+void TForm1::ApplyPageRules(int page) {
+  const bool clearable = tables::IsClearablePage(page);
+  SetCommandEnabled(clearGridButton_, clearable);
+  SetCommandEnabled(clearButton_, clearable && isConnected_);
+  SetCommandEnabled(writeButton_, isConnected_);
+  SetCommandEnabled(readButton_, isConnected_);
+  if (page == tables::kLogoPage) {
+    for (QPushButton* button : {writeButton_, readButton_, clearButton_}) {
+      SetCommandEnabled(button, false);
+    }
+    SetCommandEnabled(logoPage_->LoadButton(), true);
+    SetCommandEnabled(logoPage_->ReadButton(), true);
+    SetCommandEnabled(logoPage_->SaveButton(), logoLoaded_);
+    SetCommandEnabled(logoPage_->WriteButton(), logoLoaded_);
+  }
+}
+
+void TForm1::ActivationPass() {
+  SetCommandEnabled(saveButton_, true);
+  SetCommandEnabled(openButton_, true);
+  selectingPageQuietly_ = true;
+  pages_->setCurrentIndex(0);
+  selectingPageQuietly_ = false;
+  setWindowTitle(QString::fromUtf8("Программирование Datecs MP-50 Junior"));
+  numberSelector_->setCurrentIndex(0);
+  typeSelector_->setCurrentIndex(0);
+  tables::PrepareGrids(workspace_);
+  logoLoaded_ = false;
+  portSelector_->setCurrentIndex(0);
+  ShowSettings();
+  // The pages show the layout of the register type the selector now stands on, so that
+  // no caption names another parameter than its field holds.
+  workspace_.typeIndex = typeSelector_->currentIndex();
+  tables::ApplyTypeLayout(workspace_, workspace_.typeIndex);
+  if (!workspace_.windowCaption.empty()) setWindowTitle(FromCp1251(workspace_.windowCaption));
+  if (!workspace_.connectionGroupCaption.empty()) {
+    connectionGroup_->setTitle(FromCp1251(workspace_.connectionGroupCaption));
+  }
+  ShowInterval();
+  for (int page = 0; page < tables::kPageCount; ++page) ShowPageData(page, -1);
+}
+
+void TForm1::ShowSettings() {
+  const Settings settings = LoadSettings(settingsDirectory_);
+  portSelector_->setCurrentIndex(settings.portIndex);
+  speedSelector_->setCurrentIndex(settings.speedIndex);
+  typeSelector_->setCurrentIndex(settings.typeIndex);
+  for (int report = 0; report < reports::ui::kReportCount; ++report) {
+    reportsPage_->FileName(report)->setText(
+        QString::fromLocal8Bit(settings.reportFiles[report].c_str()));
+  }
+  reportsPage_->Folder()->SetText(QString::fromLocal8Bit(settings.reportFolder.c_str()));
+  ports_ = settings.ports;
+}
+
+}  // namespace kvitmark::app::ui

@@ -1,0 +1,61 @@
+#include "tables/ui/exchange_error_prompt.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QPushButton>
+
+namespace kvitmark::tables::ui {
+namespace {
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& geometry) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(geometry);
+  return button;
+}
+
+}  // namespace
+
+TForm3::TForm3(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("TForm3"));
+  setWindowTitle(QStringLiteral("Ошибка чтения/записи"));
+  setFixedSize(398, 110);
+  // An explicit position also keeps QDialog from centring the prompt over its parent.
+  move(233, 231);
+
+  auto* label =
+      new QLabel(QStringLiteral("Ошибка записи/чтения таблицы ЭККА - запись пропущена"), this);
+  label->setObjectName(QStringLiteral("Label1"));
+  QFont font = label->font();
+  font.setItalic(true);
+  font.setPointSize(11);
+  label->setFont(font);
+  label->setGeometry(1, 16, 386, label->sizeHint().height());
+
+  // Created in tab order: skip, finish, retry.
+  QPushButton* skip = MakeButton(this, "Button1", QStringLiteral("Пропустить"), {80, 48, 75, 25});
+  QPushButton* finish =
+      MakeButton(this, "Button2", QStringLiteral("Завершить операцию"), {248, 48, 139, 25});
+  QPushButton* retry = MakeButton(this, "Button3", QStringLiteral("Повторить"), {160, 48, 75, 25});
+  setTabOrder(skip, finish);
+  setTabOrder(finish, retry);
+
+  connect(skip, &QPushButton::clicked, this, [this] { Answer(PromptAnswer::kSkip); });
+  connect(retry, &QPushButton::clicked, this, [this] { Answer(PromptAnswer::kRetry); });
+  connect(finish, &QPushButton::clicked, this, [this] { Answer(PromptAnswer::kFinish); });
+}
+
+PromptAnswer TForm3::Ask() {
+  // The close box and Escape reject the dialog without touching the answer.
+  answer_ = PromptAnswer::kClosed;
+  exec();
+  return answer_;
+}
+
+void TForm3::Answer(PromptAnswer answer) {
+  answer_ = answer;
+  accept();
+}
+
+}  // namespace kvitmark::tables::ui

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+
+#include "tables/operation_host.h"
+
+class QLabel;
+class QPushButton;
+
+namespace kvitmark::tables::ui {
+
+// "Ошибка чтения/записи": asks what to do with a record that failed ten times. Its
+// buttons Button1 "Пропустить", Button3 "Повторить" and Button2 "Завершить операцию"
+// each close it with their answer; the close box answers nothing.
+class TForm3 : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TForm3(QWidget* parent = nullptr);
+
+  // Shows the prompt modally and returns the answer (kClosed for the close box).
+  PromptAnswer Ask();
+  PromptAnswer LastAnswer() const { return answer_; }
+
+ private:
+  void Answer(PromptAnswer answer);
+
+  PromptAnswer answer_ = PromptAnswer::kClosed;
+};
+
+}  // namespace kvitmark::tables::ui

@@ -1,0 +1,81 @@
+#include "tables/ui/parameter_page_widget.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "base/ui/qt_text.h"
+#include "tables/catalogue.h"
+#include "tables/ui/record_text_validator.h"
+
+namespace kvitmark::tables::ui {
+namespace {
+
+using base::ui::FromCp1251;
+using base::ui::ToCp1251;
+
+// How many fields stand in the left column; the rest go to the right one.
+int LeftColumnFields(int page) {
+  switch (page) {
+    case 5: return 7;
+    case 7: return 6;
+    case 10: return 8;
+    case 19: return 6;
+    case 20: return 5;
+    default: return 99;
+  }
+}
+
+constexpr int kTop = 10;
+constexpr int kRowHeight = 25;
+constexpr int kCaptionWidth = 230;
+constexpr int kEditWidth = 120;
+constexpr int kLeftX = 8;
+constexpr int kRightX = 378;
+
+}  // namespace
+
+ParameterPageWidget::ParameterPageWidget(int page, ParameterPage& data, QWidget* parent)
+    : QWidget(parent), page_(page), data_(data) {
+  const TableDescriptor& descriptor = Page(page);
+  const int left = LeftColumnFields(page);
+  const int fieldCount = static_cast<int>(data_.fields.size());
+  for (int field = 0; field < fieldCount; ++field) {
+    const bool inRecord = field < static_cast<int>(descriptor.fields.size());
+    const int column = field < left ? 0 : 1;
+    const int row = column == 0 ? field : field - left;
+    const int x = column == 0 ? kLeftX : kRightX;
+    const int y = kTop + row * kRowHeight;
+
+    auto* caption = new QLabel(this);
+    caption->setGeometry(x, y + 3, kCaptionWidth, 17);
+    auto* edit = new QLineEdit(this);
+    edit->setGeometry(x + kCaptionWidth + 4, y, kEditWidth, 21);
+    edit->setValidator(new RecordTextValidator(edit));
+    if (inRecord) {
+      edit->setObjectName(QString::fromStdString(descriptor.fields[field].control));
+      caption->setObjectName("Caption" + edit->objectName());
+      edit->setToolTip(FromCp1251(descriptor.fields[field].hint));
+    } else {
+      // The service page's extra edit, kept in table files but not in the record.
+      edit->setObjectName(QStringLiteral("Edit37"));
+      caption->setObjectName(QStringLiteral("Label42"));
+    }
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, field](const QString& text) { data_.fields[field] = ToCp1251(text); });
+    edits_.push_back(edit);
+    captions_.push_back(caption);
+  }
+  Refresh();
+}
+
+void ParameterPageWidget::Refresh() {
+  for (size_t field = 0; field < edits_.size(); ++field) {
+    const QString text = FromCp1251(data_.fields[field]);
+    if (edits_[field]->text() != text) edits_[field]->setText(text);
+    captions_[field]->setText(FromCp1251(data_.captions[field]));
+    edits_[field]->setVisible(data_.visible[field]);
+    captions_[field]->setVisible(data_.visible[field]);
+  }
+}
+
+}  // namespace kvitmark::tables::ui

@@ -1,0 +1,362 @@
+// The main window against a simulated register: connection, page rules, the table
+// commands on screen, the interval group, resizing and the activation pass.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <deque>
+#include <functional>
+
+#include "app/ui/dialogs.h"
+#include "app/ui/main_window.h"
+#include "app/ui/program_font.h"
+#include "base/clock.h"
+#include "base/cp1251.h"
+#include "logo/ui/logo_page.h"
+#include "sim/memory_line.h"
+#include "sim/sim_register.h"
+#include "tables/ui/string_grid.h"
+
+using namespace kvitmark;
+using tables::BoxAnswer;
+using tables::PromptAnswer;
+
+namespace {
+
+// Answers every question from a script and writes down what was shown.
+class ScriptedDialogs final : public app::ui::Dialogs {
+ public:
+  QStringList shown;  // "message: …", "box <title>: …", "prompt", "modal <name>"
+  std::deque<BoxAnswer> boxAnswers;
+  std::deque<PromptAnswer> promptAnswers;
+
+  void ShowMessage(QWidget*, const QString& text) override { shown << "message: " + text; }
+  BoxAnswer MessageBox(QWidget*, const QString& text, const QString& title,
+                       tables::BoxButtons buttons, tables::BoxIcon) override {
+    shown << "box " + title + ": " + text;
+    if (!boxAnswers.empty()) {
+      const BoxAnswer answer = boxAnswers.front();
+      boxAnswers.pop_front();
+      return answer;
+    }
+    return buttons == tables::BoxButtons::kYesNo ? BoxAnswer::kYes : BoxAnswer::kOk;
+  }
+  PromptAnswer ExchangeErrorPrompt(tables::ui::TForm3&) override {
+    shown << "prompt";
+    if (promptAnswers.empty()) return PromptAnswer::kFinish;
+    const PromptAnswer answer = promptAnswers.front();
+    promptAnswers.pop_front();
+    return answer;
+  }
+  void ShowModal(QWidget& window) override { shown << "modal " + window.objectName(); }
+};
+
+class SteadyPriority final : public link::PriorityControl {
+ public:
+  int Current() override { return 0; }
+  void Set(int) override {}
+};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<base::VirtualClock> clock_;
+  std::unique_ptr<sim::SimRegister> register_;
+  std::unique_ptr<sim::MemoryWire> wire_;
+  std::unique_ptr<QTemporaryDir> folder_;
+  SteadyPriority priority_;
+  ScriptedDialogs* dialogs_ = nullptr;
+  std::unique_ptr<ScriptedDialogs> ownDialogs_;
+  std::unique_ptr<app::ui::TForm1> window_;
+
+  template <typename T = QWidget>
+  T* Find(const char* name) {
+    auto* control = window_->findChild<T*>(QString::fromLatin1(name));
+    if (!control) qFatal("no control %s", name);
+    return control;
+  }
+  void Click(const char* name) { QTest::mouseClick(Find<QPushButton>(name), Qt::LeftButton); }
+  void Connect() {
+    Click("Button5");
+    QCOMPARE(window_->ConnectedRegister(), 1);
+  }
+  void ShowPage(int page) { Find<QTabWidget>("PageControl1")->setCurrentIndex(page); }
+  bool Enabled(const char* name) { return Find(name)->isEnabled(); }
+
+ private slots:
+  void init() {
+    clock_ = std::make_unique<base::VirtualClock>();
+    register_ = std::make_unique<sim::SimRegister>(1, sim::FactoryTables());
+    wire_ = std::make_unique<sim::MemoryWire>(*register_, *clock_);
+    folder_ = std::make_unique<QTemporaryDir>();
+    ownDialogs_ = std::make_unique<ScriptedDialogs>();
+    dialogs_ = ownDialogs_.get();
+    app::ui::Environment environment;
+    environment.lineFactory = wire_->Factory();
+    environment.clock = clock_.get();
+    environment.priority = &priority_;
+    environment.dialogs = dialogs_;
+    environment.settingsDirectory = folder_->path().toStdString();
+    window_ = std::make_unique<app::ui::TForm1>(environment);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+
+  void cleanup() { window_.reset(); }
+
+  void firstShow_designSizeSettingsFileAndJuniorLayout() {
+    QCOMPARE(window_->size(), QSize(776, 541));
+    QCOMPARE(Find("Button6")->geometry(), QRect(440, 408, 75, 25));
+    QCOMPARE(Find("Button1")->geometry(), QRect(688, 504, 75, 25));
+    QCOMPARE(window_->windowTitle(), QString::fromUtf8("Программирование Datecs MP-50 Junior"));
+    QVERIFY(QFile::exists(folder_->filePath("Tabulon.ini")));
+    QCOMPARE(Find<QComboBox>("ComboBox1")->currentText(), QString("COM1"));
+    QCOMPARE(Find<QComboBox>("ComboBox2")->currentText(), QString("4800"));
+    QCOMPARE(Find<QLabel>("Label3")->text(), QString::fromUtf8("Не подключена"));
+    // The layout of the type the selector stands on, from the first show.
+    QCOMPARE(window_->Workspace().Grid(4).RowCount(), 8);
+    QCOMPARE(Find<QLabel>("CaptionEdit6")->text(), QString::fromUtf8("Тип:"));
+    QVERIFY(!Enabled("Button9"));
+    QVERIFY(!Enabled("Button6"));
+  }
+
+  void connect_registerAnswers_connectedState() {
+    Connect();
+    QCOMPARE(Find<QLabel>("Label3")->text(), QString::fromUtf8("Datecs MP-50 Junior подключена"));
+    QCOMPARE(Find<QLabel>("Label3")->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    QCOMPARE(Find<QPushButton>("Button5")->text(), QString::fromUtf8("Отключить"));
+    QVERIFY(Enabled("Button4") && Enabled("Button9") && Enabled("Button8"));
+    QVERIFY(!Enabled("ComboBox1") && !Enabled("ComboBox4"));
+    QVERIFY(window_->IsConnected());
+
+    Click("Button5");
+    QCOMPARE(Find<QLabel>("Label3")->text(), QString::fromUtf8("Не подключена"));
+    QCOMPARE(Find<QPushButton>("Button5")->text(), QString::fromUtf8("Подключить"));
+    QVERIFY(!Enabled("Button4") && !Enabled("Button9") && !Enabled("Button8"));
+    QVERIFY(Enabled("ComboBox1"));
+    QCOMPARE(window_->ConnectedRegister(), -1);
+    QCOMPARE(window_->Link().State().openFlag, -1);
+  }
+
+  void connect_noRegister_warnsAndKeepsThePortForTheNextClick() {
+    register_->Faults().silent = true;
+    Click("Button5");
+    QCOMPARE(dialogs_->shown,
+             QStringList{QString::fromUtf8("box Предупреждение: Касса не обнаружена")});
+    QCOMPARE(Find<QLabel>("Label3")->text(), QString::fromUtf8("Не подключена"));
+    QCOMPARE(Find<QLabel>("Label3")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QCOMPARE(Find<QPushButton>("Button5")->text(), QString::fromUtf8("Подключить"));
+    QVERIFY(Enabled("ComboBox1"));
+    QCOMPARE(window_->Link().State().openFlag, 1);
+    register_->Faults().silent = false;
+    Click("Button5");
+    QCOMPARE(wire_->closes, 1);
+    QCOMPARE(window_->ConnectedRegister(), 1);
+  }
+
+  void connect_portCannotBeOpened_saysWhy() {
+    wire_->failOpen = true;
+    Click("Button5");
+    QCOMPARE(dialogs_->shown,
+             QStringList{QString::fromUtf8("box Ошибка подключения: Device or resource busy")});
+    QVERIFY(!window_->IsConnected());
+  }
+
+  void connect_speedNotOffered_saysSoInsteadOfASystemText() {
+    Find<QComboBox>("ComboBox2")->setEditText("57601");
+    Click("Button5");
+    QCOMPARE(dialogs_->shown, QStringList{QString::fromUtf8(
+                                  "box Ошибка подключения: Скорость 57601 бит/с не поддерживается.")});
+    Find<QComboBox>("ComboBox2")->setEditText("fast");
+    dialogs_->shown.clear();
+    Click("Button5");
+    QCOMPARE(dialogs_->shown.size(), 1);
+    QVERIFY(dialogs_->shown[0].contains(QString::fromUtf8("не число")));
+    QCOMPARE(wire_->opens, 0);
+  }
+
+  void pageRules_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("connected");
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<bool>("clear");
+    QTest::addColumn<bool>("clearGrid");
+    QTest::addColumn<bool>("intervalGroup");
+    QTest::newRow("goods, not connected") << 0 << false << false << false << false << true << true;
+    QTest::newRow("goods, connected") << 0 << true << true << true << true << true << true;
+    QTest::newRow("cash parameters, connected") << 5 << true << true << true << false << false << false;
+    QTest::newRow("cash parameters, not connected") << 5 << false << false << false << false << false << false;
+    QTest::newRow("logo, connected") << 8 << true << false << false << false << false << false;
+    QTest::newRow("logo, not connected") << 8 << false << false << false << false << false << false;
+    QTest::newRow("social help, connected") << 21 << true << true << true << false << false << true;
+    QTest::newRow("social help, not connected") << 21 << false << false << false << false << false << true;
+  }
+
+  void pageRules() {
+    QFETCH(int, page);
+    QFETCH(bool, connected);
+    if (connected) Connect();
+    ShowPage(page == 0 ? 1 : 0);
+    ShowPage(page);
+    QTEST(Enabled("Button4"), "write");
+    QTEST(Enabled("Button9"), "read");
+    QTEST(Enabled("Button8"), "clear");
+    QTEST(Enabled("Button16"), "clearGrid");
+    QTEST(Enabled("GroupBox2"), "intervalGroup");
+    if (page == 8) {
+      QVERIFY(Enabled("Button7") && Enabled("Button12"));
+      QVERIFY(!Enabled("Button11") && !Enabled("Button13"));
+    }
+  }
+
+  void intervalGroup_keepsItsTickAcrossIntervalPagesOnly() {
+    ShowPage(1);
+    Find<QCheckBox>("CheckBox1")->setChecked(true);
+    ShowPage(3);
+    QVERIFY(Find<QCheckBox>("CheckBox1")->isChecked());
+    QCOMPARE(Find<QLineEdit>("Edit3")->text(), QString("20"));
+    QCOMPARE(Find<QLineEdit>("Edit2")->text(), QString("1"));
+    ShowPage(5);
+    QVERIFY(!Find<QCheckBox>("CheckBox1")->isChecked());
+    QVERIFY(!Enabled("GroupBox2"));
+    QCOMPARE(Find<QLineEdit>("Edit3")->text(), QString("20"));
+    ShowPage(11);
+    QVERIFY(!Find<QCheckBox>("CheckBox1")->isChecked());
+    QCOMPARE(Find<QLineEdit>("Edit3")->text(), QString("3000"));
+  }
+
+  void readOperators_fillsTheGridFromTheRegister() {
+    Connect();
+    ShowPage(1);
+    Click("Button9");
+    QCOMPARE(dialogs_->shown.last(), QString::fromUtf8("box Tabulon: Операция завершена успешно"));
+    auto* grid = Find<tables::ui::StringGrid>("StringGrid2");
+    QCOMPARE(grid->model()->data(grid->model()->index(11, 1)).toString(),
+             QString::fromUtf8("Оператор12"));
+    QCOMPARE(Find<QLineEdit>("Edit1")->text(), QString());
+    QVERIFY(Enabled("Button9") && Enabled("Button1") && Enabled("Button5"));
+  }
+
+  void write_confirmedSendsRefusedDoesNot() {
+    Connect();
+    ShowPage(3);
+    window_->Workspace().Grid(3).SetCell(1, 2, base::Cp1251("Хліб"));
+    dialogs_->boxAnswers = {BoxAnswer::kNo};
+    Click("Button4");
+    QCOMPARE(register_->Counters().writes, 0);
+    dialogs_->boxAnswers.clear();
+    Click("Button4");
+    QCOMPARE(register_->Counters().writes, 20);
+    QCOMPARE(register_->Tables()[10].records[1], base::Cp1251("Хліб;"));
+  }
+
+  void clear_confirmedSendsTheDefaultsRefusedDoesNot() {
+    Connect();
+    ShowPage(3);
+    dialogs_->boxAnswers = {BoxAnswer::kNo};
+    Click("Button8");
+    QCOMPARE(register_->Counters().writes, 0);
+    register_->Tables()[10].records[9] = "x;";
+    Click("Button8");
+    QCOMPARE(register_->Counters().writes, 20);
+    QCOMPARE(register_->Tables()[10].records[9], base::Cp1251("Відділ 10;"));
+  }
+
+  void stopDuringAGoodsRead_endsItAndOnlyStopActsMeanwhile() {
+    Connect();
+    bool othersWereOff = false;
+    QTimer::singleShot(0, this, [&] {
+      othersWereOff = !Enabled("Button5") && !Enabled("Button16") && !Enabled("Button1") &&
+                      !Enabled("Button10") && !Enabled("Button19") && Enabled("Button6");
+      Click("Button6");
+    });
+    Click("Button9");
+    QVERIFY(othersWereOff);
+    QCOMPARE(dialogs_->shown.last(), QString::fromUtf8("box Tabulon: Операция прервана"));
+    QVERIFY(window_->Workspace().Grid(0).Cell(2, 14000).empty());
+    QVERIFY(Enabled("Button5") && Enabled("Button16") && Enabled("Button1"));
+    QVERIFY(!Enabled("Button6"));
+  }
+
+  void promptAnswers_skipRetryFinish() {
+    Connect();
+    ShowPage(3);
+    register_->Faults().silent = true;
+    dialogs_->promptAnswers = {PromptAnswer::kRetry, PromptAnswer::kFinish};
+    Click("Button9");
+    QCOMPARE(dialogs_->shown.count("prompt"), 2);
+    QCOMPARE(dialogs_->shown.last(), QString::fromUtf8("box Tabulon: Операция прервана"));
+    QCOMPARE(wire_->opens, 2);
+  }
+
+  void notConnected_saysSoAndTheWindowStays() {
+    window_->ReadTable();
+    QCOMPARE(dialogs_->shown, QStringList{QString::fromUtf8("message: ЭККА не подключен")});
+    QVERIFY(window_->isVisible());
+  }
+
+  void resizeRules() {
+    window_->RequestSize(700, 500);
+    QCOMPARE(window_->width(), 700);
+    QCOMPARE(Find("StringGrid1")->width(), 700 * 577 / 601);
+    QCOMPARE(Find("Button6")->y(), 500 - 138);
+    QCOMPARE(Find("Button4")->y(), 500 - 108);
+    QCOMPARE(Find("Button1")->y(), 500 - 56);
+    QCOMPARE(Find("Edit1")->y(), 500 - 140);
+    QCOMPARE(Find("ProgressBar1")->y(), 500 - 172);
+    QCOMPARE(Find("GroupBox1")->y(), 500 - 177);
+    QCOMPARE(Find("Button6")->x(), 440);
+    const auto widths = Find<tables::ui::StringGrid>("StringGrid2")->ColumnWidths();
+    QCOMPARE(widths[2], (700 * 577 / 601) * 270 / 580);
+    window_->RequestSize(500, 300);
+    QCOMPARE(window_->width(), 500);
+    QCOMPARE(window_->height(), 300);
+    window_->RequestSize(560, 420);
+    QCOMPARE(window_->width(), 601);
+    QCOMPARE(window_->height(), 380);
+  }
+
+  void activationPassAfterTheAboutBox_showsPageZeroAndKeepsTheButtons() {
+    Connect();
+    ShowPage(8);
+    QVERIFY(!Enabled("Button9"));
+    Click("Button10");
+    QCOMPARE(dialogs_->shown.last(), QString("modal TForm2"));
+    QCOMPARE(Find<QTabWidget>("PageControl1")->currentIndex(), 0);
+    QVERIFY(!Enabled("Button9"));
+    ShowPage(1);
+    QVERIFY(Enabled("Button9"));
+  }
+
+  void disconnect_closesThePortThatWasOpenedWhateverTheSelectorSays() {
+    Connect();
+    QFile settings(folder_->filePath("Tabulon.ini"));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("[Communication]\r\nSpeed=9600\r\nSerialPort=COM3\r\n");
+    settings.close();
+    window_->ActivationPass();
+    QCOMPARE(Find<QComboBox>("ComboBox1")->currentText(), QString("COM3"));
+    Click("Button5");
+    QCOMPARE(window_->Link().State().openFlag, -1);
+    QCOMPARE(window_->Link().State().portNumber, -1);
+  }
+};
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  app::ui::UseProgramFont();
+  MainWindowTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "main_window_test.moc"
