@@ -21,6 +21,7 @@
 #include "logo/ui/logo_page.h"
 #include "sim/memory_line.h"
 #include "sim/sim_register.h"
+#include "tables/ui/exchange_error_prompt.h"
 #include "tables/ui/string_grid.h"
 
 using namespace kvitmark;
@@ -35,6 +36,7 @@ class ScriptedDialogs final : public app::ui::Dialogs {
   QStringList shown;  // "message: …", "box <title>: …", "prompt", "modal <name>"
   std::deque<BoxAnswer> boxAnswers;
   std::deque<PromptAnswer> promptAnswers;
+  QStringList promptClicks;  // answered through the real prompt window
 
   void ShowMessage(QWidget*, const QString& text) override { shown << "message: " + text; }
   BoxAnswer MessageBox(QWidget*, const QString& text, const QString& title,
@@ -47,8 +49,20 @@ class ScriptedDialogs final : public app::ui::Dialogs {
     }
     return buttons == tables::BoxButtons::kYesNo ? BoxAnswer::kYes : BoxAnswer::kOk;
   }
-  PromptAnswer ExchangeErrorPrompt(tables::ui::TForm3&) override {
+  PromptAnswer ExchangeErrorPrompt(tables::ui::TForm3& prompt) override {
     shown << "prompt";
+    if (!promptClicks.isEmpty()) {
+      // The real prompt, answered by a click on one of its buttons (or its close box).
+      const QString name = promptClicks.takeFirst();
+      QTimer::singleShot(0, &prompt, [&prompt, name] {
+        if (name == "close") {
+          prompt.close();
+        } else {
+          prompt.findChild<QPushButton*>(name)->click();
+        }
+      });
+      return prompt.Ask();
+    }
     if (promptAnswers.empty()) return PromptAnswer::kFinish;
     const PromptAnswer answer = promptAnswers.front();
     promptAnswers.pop_front();
@@ -297,6 +311,41 @@ class MainWindowTest : public QObject {
     QCOMPARE(dialogs_->shown.count("prompt"), 2);
     QCOMPARE(dialogs_->shown.last(), QString::fromUtf8("box Tabulon: Операция прервана"));
     QCOMPARE(wire_->opens, 2);
+  }
+
+  void promptWindow_data() {
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<int>("prompts");
+    QTest::addColumn<int>("opens");
+    QTest::addColumn<QString>("notice");
+    const QString stopped = QString::fromUtf8("box Tabulon: Операция прервана");
+    const QString done = QString::fromUtf8("box Tabulon: Операция завершена успешно");
+    QTest::newRow("finish") << QStringList{"Button2"} << 1 << 1 << stopped;
+    QTest::newRow("retry, then finish") << QStringList{"Button3", "Button2"} << 2 << 2 << stopped;
+    QTest::newRow("skip every record")
+        << QStringList(9, "Button1") << 9 << 10 << done;
+    QTest::newRow("close box: on without reopening")
+        << QStringList(9, "close") << 9 << 1 << done;
+  }
+
+  void promptWindow() {
+    QFETCH(QStringList, clicks);
+    Connect();
+    ShowPage(16);  // nine message codes
+    register_->Faults().silent = true;
+    dialogs_->promptClicks = clicks;
+    Click("Button9");
+    QTEST(static_cast<int>(dialogs_->shown.count("prompt")), "prompts");
+    QTEST(wire_->opens, "opens");
+    QTEST(dialogs_->shown.last(), "notice");
+  }
+
+  void closingDuringAnOperation_stopsItAndClosesWhenItEnds() {
+    Connect();
+    QTimer::singleShot(0, this, [this] { window_->close(); });
+    Click("Button9");
+    QCOMPARE(dialogs_->shown.last(), QString::fromUtf8("box Tabulon: Операция прервана"));
+    QVERIFY(!window_->isVisible());
   }
 
   void notConnected_saysSoAndTheWindowStays() {

@@ -20,7 +20,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 TForm3::TForm3(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TForm3"));
   setWindowTitle(QStringLiteral("Ошибка чтения/записи"));
-  setFixedSize(398, 110);
+  resize(398, 110);  // an ordinary sizeable frame
   // An explicit position also keeps QDialog from centring the prompt over its parent.
   move(233, 231);
 
