@@ -29,11 +29,8 @@ void GridTable::SetCell(int column, int row, std::string_view text) {
   cells[column].assign(text);
 }
 
-void GridTable::ClearData() {
-  for (size_t row = 1; row < rows_.size(); ++row) {
-    auto& cells = rows_[row];
-    if (cells.size() > 1) cells.resize(1);
-  }
+void GridTable::ClearRows() {
+  if (rows_.size() > 1) rows_.resize(1);
 }
 
 }  // namespace kvitmark::tables

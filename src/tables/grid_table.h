@@ -22,9 +22,8 @@ class GridTable {
   int RowCount() const { return rowCount_; }
   void SetRowCount(int rowCount) { rowCount_ = rowCount; }
 
-  // Empties every cell of the data rows (row 1 on); the header row and the row numbers
-  // in column 0 stay.
-  void ClearData();
+  // Empties every cell of the data rows, the row-number column included.
+  void ClearRows();
 
  private:
   int columnCount_;

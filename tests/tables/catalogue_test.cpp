@@ -122,9 +122,11 @@ TEST(GridTable, KeepsCellsBeyondTheShownExtent) {
   EXPECT_EQ(grid.Cell(-1, 2), "");
   EXPECT_EQ(grid.Cell(100, 100), "");
   grid.SetCell(0, 7, "7");
-  grid.ClearData();
+  grid.SetCell(1, 0, "header");
+  grid.ClearRows();
   EXPECT_EQ(grid.Cell(11, 7), "");
-  EXPECT_EQ(grid.Cell(0, 7), "7");
+  EXPECT_EQ(grid.Cell(0, 7), "");
+  EXPECT_EQ(grid.Cell(1, 0), "header");
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "app/ui/dialogs.h"
 
 #include <QDialog>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 
 #include "tables/ui/exchange_error_prompt.h"
@@ -48,6 +50,28 @@ void QtDialogs::ShowModal(QWidget& window) {
     window.setWindowModality(Qt::ApplicationModal);
     window.show();
   }
+}
+
+QString QtDialogs::OpenFileName(QWidget* parent, const QString& title, const QString& filter,
+                                const QString& folder, const QString& proposed) {
+  QFileDialog dialog(parent, title, folder, filter);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  // A typed name that does not exist is taken too; opening it then says what is wrong.
+  dialog.setFileMode(QFileDialog::AnyFile);
+  if (!proposed.isEmpty()) dialog.selectFile(proposed);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+QString QtDialogs::SaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                const QString& folder, const QString& defaultSuffix) {
+  QFileDialog dialog(parent, title, folder, filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // An existing file is replaced without a question.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setDefaultSuffix(defaultSuffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
 }
 
 }  // namespace kvitmark::app::ui

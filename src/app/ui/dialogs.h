@@ -24,6 +24,13 @@ class Dialogs {
   virtual tables::PromptAnswer ExchangeErrorPrompt(tables::ui::TForm3& prompt) = 0;
   // Shows a window of the program modally (the about box).
   virtual void ShowModal(QWidget& window) = 0;
+  // The file the user picked, or an empty text when the dialog was cancelled. `proposed`
+  // is the name the open dialog offers; the save dialog adds `defaultSuffix` to a name
+  // typed without one.
+  virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,
+                               const QString& folder, const QString& proposed) = 0;
+  virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                               const QString& folder, const QString& defaultSuffix) = 0;
 };
 
 // The real thing: Qt message boxes and the modal windows themselves.
@@ -34,6 +41,10 @@ class QtDialogs final : public Dialogs {
                                tables::BoxButtons buttons, tables::BoxIcon icon) override;
   tables::PromptAnswer ExchangeErrorPrompt(tables::ui::TForm3& prompt) override;
   void ShowModal(QWidget& window) override;
+  QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,
+                       const QString& folder, const QString& proposed) override;
+  QString SaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                       const QString& folder, const QString& defaultSuffix) override;
 };
 
 }  // namespace kvitmark::app::ui

@@ -289,6 +289,8 @@ void TForm1::BuildButtons() {
   connect(clearButton_, &QPushButton::clicked, this, guarded(&TForm1::ClearRegisterTable));
   connect(aboutButton_, &QPushButton::clicked, this, guarded(&TForm1::ShowAbout));
   connect(clearGridButton_, &QPushButton::clicked, this, guarded(&TForm1::ClearPageGrid));
+  connect(openButton_, &QPushButton::clicked, this, guarded(&TForm1::LoadTableFile));
+  connect(saveButton_, &QPushButton::clicked, this, guarded(&TForm1::SaveTableFile));
   connect(closeButton_, &QPushButton::clicked, this, [this] { close(); });
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/clock.h"
+#include "files/table_files.h"
 #include "link/port_map.h"
 #include "link/priority.h"
 #include "link/register_link.h"
@@ -79,6 +80,8 @@ class TForm1 : public QWidget {
   void Stop();                 // Button6
   void ShowAbout();            // Button10
   void ClearPageGrid();        // Button16
+  void LoadTableFile();        // Button3
+  void SaveTableFile();        // Button2
 
   // Run each time the window becomes the program's active window again.
   void ActivationPass();
@@ -124,6 +127,8 @@ class TForm1 : public QWidget {
 
   // The port the connection opened; what a disconnect or a reconnect closes.
   int OpenedPort() const;
+  void ShowFileMessage(const std::string& text, const std::string& caption);
+  files::Progress ProgressBarSteps();
 
   std::unique_ptr<base::Clock> ownClock_;
   std::unique_ptr<link::PriorityControl> ownPriority_;
@@ -146,6 +151,11 @@ class TForm1 : public QWidget {
   bool applyingOwnSize_ = false;
   bool selectingPageQuietly_ = false;
   std::map<QWidget*, bool> wantedEnabled_;
+  // The file dialogs remember what the last page with a table file gave them.
+  QString openTitle_;
+  QString saveTitle_;
+  QString saveSuffix_;
+  QString lastOpened_;
 
   QTabWidget* pages_ = nullptr;
   std::array<tables::ui::StringGrid*, tables::kPageCount> grids_{};

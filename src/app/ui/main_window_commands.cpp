@@ -10,12 +10,18 @@
 #include <QTabWidget>
 #include <charconv>
 
+#include <QFileInfo>
+
 #include "app/settings.h"
 #include "app/ui/about_box.h"
 #include "app/ui/dialogs.h"
 #include "app/ui/main_window.h"
 #include "app/ui/window_operation_host.h"
+#include "base/cp1251.h"
 #include "base/ui/qt_text.h"
+#include "files/table_file_kinds.h"
+#include "files/table_files.h"
+#include "files/ui/dialog_filter.h"
 #include "link/result_codes.h"
 #include "logo/ui/logo_page.h"
 #include "reports/ui/reports_page.h"
@@ -177,10 +183,70 @@ void TForm1::ShowAbout() {
 
 void TForm1::ClearPageGrid() {
   const int page = pages_->currentIndex();
-  if (!tables::IsClearablePage(page) || !grids_[page]) return;
-  workspace_.flags.skip = false;
-  workspace_.Grid(page).ClearData();
+  if (!tables::IsClearablePage(page)) return;
+  for (int index = 0; index <= 4; ++index) grids_[index]->ScrollToTopRow(1);
+  files::ClearPageGrid(workspace_, page);
   grids_[page]->Model()->Reload();
+}
+
+void TForm1::ShowFileMessage(const std::string& text, const std::string& caption) {
+  const bool saving = caption == base::Cp1251("Ошибка работы с файлом");
+  dialogs_->MessageBox(this, FromCp1251(text), FromCp1251(caption),
+                       saving ? tables::BoxButtons::kOkCancel : tables::BoxButtons::kOk,
+                       tables::BoxIcon::kNone);
+}
+
+files::Progress TForm1::ProgressBarSteps() {
+  files::Progress steps;
+  steps.start = [this](int maximum) {
+    progress_->setRange(0, maximum > 0 ? maximum : 1);
+    progress_->setValue(0);
+  };
+  steps.step = [this] { progress_->setValue(progress_->value() + 1); };
+  return steps;
+}
+
+void TForm1::LoadTableFile() {
+  const int page = pages_->currentIndex();
+  const files::TableFileKind* kind = files::KindForPage(page);
+  QString filter;
+  if (kind) {
+    filter = files::ui::QtFilter(kind->filter);
+    openTitle_ = FromCp1251(kind->openTitle);
+  }
+  const QString path = dialogs_->OpenFileName(this, openTitle_, filter,
+                                              QString::fromStdString(settingsDirectory_),
+                                              lastOpened_);
+  if (path.isEmpty()) return;
+  lastOpened_ = path;
+  const auto report =
+      files::LoadTableFile(workspace_, page, path.toLocal8Bit().toStdString(), ProgressBarSteps());
+  ShowPageData(page, -1);
+  if (report.message) {
+    ShowFileMessage(report.message->text, report.message->caption);
+    if (!report.done) return;
+  }
+  progress_->setValue(0);
+  fileNameLabel_->setText(QFileInfo(path).absoluteFilePath());
+}
+
+void TForm1::SaveTableFile() {
+  const int page = pages_->currentIndex();
+  const files::TableFileKind* kind = files::KindForPage(page);
+  QString filter;
+  if (kind) {
+    filter = files::ui::QtFilter(kind->filter);
+    saveTitle_ = FromCp1251(kind->saveTitle);
+    saveSuffix_ = QString::fromLatin1(kind->extension);
+  }
+  QString path = dialogs_->SaveFileName(this, saveTitle_, filter,
+                                        QString::fromStdString(settingsDirectory_), saveSuffix_);
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty() && !saveSuffix_.isEmpty()) path += '.' + saveSuffix_;
+  const auto report =
+      files::SaveTableFile(workspace_, page, path.toLocal8Bit().toStdString(), ProgressBarSteps());
+  if (report.message) ShowFileMessage(report.message->text, report.message->caption);
+  progress_->setValue(0);
 }
 
 void TForm1::OnPageChanged(int page) {

@@ -1,0 +1,128 @@
+#include "files/table_files.h"
+
+#include <fstream>
+
+#include "base/cp1251.h"
+#include "files/table_file_kinds.h"
+#include "files/table_file_reader.h"
+#include "files/table_file_writer.h"
+#include "tables/default_records.h"
+
+namespace kvitmark::files {
+namespace {
+
+using base::Cp1251;
+
+constexpr int kServicePage = 7;
+
+bool TypeSelected(const tables::Workspace& workspace) { return workspace.typeIndex >= 0; }
+
+FileMessage CannotOpen() {
+  return {Cp1251("Ошибка открытия файла"), Cp1251("Файл отсутствует или неверный формат")};
+}
+
+FileMessage EarlyEnd() {
+  return {Cp1251("Конец файла! \n В файле неверное число записей!"),
+          Cp1251("Незапланированный конец файла")};
+}
+
+FileMessage FormatError(const std::string& line) {
+  std::string text = Cp1251("Ошибка чтения данных в файл ");
+  if (!line.empty() && line.front() != ';') text.push_back(line.front());
+  return {text, Cp1251("Неверный формат файла")};
+}
+
+FileReport ReportFor(const ReadResult& result) {
+  switch (result.outcome) {
+    case ReadOutcome::kComplete: return {true, std::nullopt};
+    case ReadOutcome::kEarlyEnd: return {false, EarlyEnd()};
+    case ReadOutcome::kTooFewFields:
+    case ReadOutcome::kFormatError: return {false, FormatError(result.offendingLine)};
+  }
+  return {false, std::nullopt};
+}
+
+}  // namespace
+
+FileReport LoadTableFile(tables::Workspace& workspace, int page, const std::string& path,
+                         const Progress& progress) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return {false, CannotOpen()};
+  const bool typeSelected = TypeSelected(workspace);
+  const int records = RecordCount(page, typeSelected);
+  progress.start(records);
+  if (!KindForPage(page)) return {true, std::nullopt};
+  const int fields = LoadFieldCount(page, typeSelected);
+
+  if (tables::IsGridPage(page)) {
+    tables::GridTable& grid = workspace.Grid(page);
+    const ReadResult result = ReadGridFile(
+        in, records, fields,
+        [&](int row, int column, std::string_view text) { grid.SetCell(column, row, text); },
+        progress.step);
+    return ReportFor(result);
+  }
+  auto& parameters = workspace.Parameters(page);
+  return ReportFor(ReadParameterFile(in, fields, [&](int field, std::string_view text) {
+    parameters.fields[field].assign(text);
+  }));
+}
+
+namespace {
+
+bool WriteGridPage(std::ostream& out, const tables::GridTable& grid, int records, int fields,
+                   const Progress& progress) {
+  std::vector<std::string_view> cells(fields);
+  return WriteLines(
+      out, records,
+      [&](int row) {
+        for (int column = 1; column <= fields; ++column) cells[column - 1] = grid.Cell(column, row);
+        return cells;
+      },
+      progress.step);
+}
+
+bool WriteParameterPage(std::ostream& out, int page, const tables::ParameterPage& parameters,
+                        int fields, const Progress& progress) {
+  if (fields == 0) return true;
+  std::vector<std::string_view> values;
+  const int recordFields = page == kServicePage ? fields - 1 : fields;
+  for (int field = 0; field < recordFields; ++field) values.push_back(parameters.fields[field]);
+  // The service page's hidden extra edit travels as the last field.
+  if (page == kServicePage) values.push_back(parameters.fields.back());
+  return WriteLines(out, 1, [&](int) { return values; }, progress.step);
+}
+
+}  // namespace
+
+FileReport SaveTableFile(const tables::Workspace& workspace, int page, const std::string& path,
+                         const Progress& progress) {
+  if (!KindForPage(page)) return {true, std::nullopt};
+  const bool typeSelected = TypeSelected(workspace);
+  const int fields = SaveFieldCount(page, typeSelected);
+  const bool grid = tables::IsGridPage(page);
+  const int records = grid ? RecordCount(page, typeSelected) : 1;
+  progress.start(records);
+  const auto write = [&](std::ostream& out) {
+    return grid ? WriteGridPage(out, workspace.Grid(page), records, fields, progress)
+                : WriteParameterPage(out, page, workspace.Parameters(page), fields, progress);
+  };
+  switch (SaveFile(path, write)) {
+    case SaveOutcome::kSaved:
+      return {true, std::nullopt};
+    case SaveOutcome::kCannotCreate:
+      return {false, FileMessage{Cp1251("Ошибка открытия файла"), Cp1251("Ошибка работы с файлом")}};
+    case SaveOutcome::kWriteFailed:
+      return {false,
+              FileMessage{Cp1251("Ошибка записи данных в файл"), Cp1251("Ошибка работы с файлом")}};
+  }
+  return {false, std::nullopt};
+}
+
+void ClearPageGrid(tables::Workspace& workspace, int page) {
+  if (!tables::IsClearablePage(page)) return;
+  workspace.flags.skip = false;
+  workspace.Grid(page).ClearRows();
+}
+
+}  // namespace kvitmark::files

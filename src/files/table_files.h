@@ -1,0 +1,47 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "tables/workspace.h"
+
+// Loading a page from its table file and saving a page into one: what the "Открыть" and
+// "Сохранить" commands do once the user has picked the file.
+namespace kvitmark::files {
+
+// A message box for the user: text and caption, code page 1251.
+struct FileMessage {
+  std::string text;
+  std::string caption;
+};
+
+// What a load or save tells the window to show. `done` is false when nothing could be
+// done at all (the file did not open).
+struct FileReport {
+  bool done = false;
+  std::optional<FileMessage> message;
+};
+
+// The progress bar: reset to zero, then one step per record.
+struct Progress {
+  std::function<void(int maximum)> start = [](int) {};
+  std::function<void()> step = [] {};
+};
+
+// Overwrites the page's cells or fields from the file, in place; rows the file does not
+// reach and columns beyond the kind's fields keep their texts. Pages without a kind read
+// nothing. `done` and no message mean the file was read to its end.
+FileReport LoadTableFile(tables::Workspace& workspace, int page, const std::string& path,
+                         const Progress& progress = {});
+
+// Writes the page's whole table into the file; an existing file is replaced only by a
+// complete one. Pages without a kind write nothing and leave an existing file alone.
+FileReport SaveTableFile(const tables::Workspace& workspace, int page, const std::string& path,
+                         const Progress& progress = {});
+
+// "Очистить таблицу": empties every row of the page's table, the rows the layout hides and
+// the row-number column included. Only the five first pages have it.
+void ClearPageGrid(tables::Workspace& workspace, int page);
+
+}  // namespace kvitmark::files

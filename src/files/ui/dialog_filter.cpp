@@ -1,0 +1,26 @@
+#include "files/ui/dialog_filter.h"
+
+#include <QStringList>
+
+#include "base/ui/qt_text.h"
+
+namespace kvitmark::files::ui {
+
+QString QtFilter(const std::string& windowsFilter) {
+  const QStringList parts = base::ui::FromCp1251(windowsFilter).split('|');
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    const QString pattern = parts[i + 1].trimmed();
+    QString patterns;
+    if (pattern == QStringLiteral("*.*")) {
+      patterns = QStringLiteral("*");
+    } else {
+      patterns = pattern.toLower();
+      if (pattern.toUpper() != patterns) patterns += ' ' + pattern.toUpper();
+    }
+    filters << parts[i] + QStringLiteral(" (") + patterns + ')';
+  }
+  return filters.join(QStringLiteral(";;"));
+}
+
+}  // namespace kvitmark::files::ui

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QPushButton>
+#include <QStringList>
+#include <QTimer>
+#include <deque>
+
+#include "app/ui/dialogs.h"
+#include "tables/ui/exchange_error_prompt.h"
+
+namespace kvitmark::testing {
+
+using tables::BoxAnswer;
+using tables::PromptAnswer;
+
+// Answers every question from a script and writes down what was shown.
+class ScriptedDialogs final : public app::ui::Dialogs {
+ public:
+  QStringList shown;  // "message: …", "box <title>: …", "prompt", "modal <name>"
+  std::deque<BoxAnswer> boxAnswers;
+  std::deque<PromptAnswer> promptAnswers;
+  QStringList promptClicks;  // answered through the real prompt window
+
+  void ShowMessage(QWidget*, const QString& text) override { shown << "message: " + text; }
+  BoxAnswer MessageBox(QWidget*, const QString& text, const QString& title,
+                       tables::BoxButtons buttons, tables::BoxIcon) override {
+    shown << "box " + title + ": " + text;
+    if (!boxAnswers.empty()) {
+      const BoxAnswer answer = boxAnswers.front();
+      boxAnswers.pop_front();
+      return answer;
+    }
+    return buttons == tables::BoxButtons::kYesNo ? BoxAnswer::kYes : BoxAnswer::kOk;
+  }
+  PromptAnswer ExchangeErrorPrompt(tables::ui::TForm3& prompt) override {
+    shown << "prompt";
+    if (!promptClicks.isEmpty()) {
+      // The real prompt, answered by a click on one of its buttons (or its close box).
+      const QString name = promptClicks.takeFirst();
+      QTimer::singleShot(0, &prompt, [&prompt, name] {
+        if (name == "close") {
+          prompt.close();
+        } else {
+          prompt.findChild<QPushButton*>(name)->click();
+        }
+      });
+      return prompt.Ask();
+    }
+    if (promptAnswers.empty()) return PromptAnswer::kFinish;
+    const PromptAnswer answer = promptAnswers.front();
+    promptAnswers.pop_front();
+    return answer;
+  }
+  void ShowModal(QWidget& window) override { shown << "modal " + window.objectName(); }
+
+  // File dialogs: the answers (empty: cancelled) and what each dialog was given.
+  QStringList fileAnswers;
+  struct FileDialog {
+    QString title;
+    QString filter;
+    QString folder;
+    QString proposedOrSuffix;
+  };
+  QList<FileDialog> fileDialogs;
+  QString OpenFileName(QWidget*, const QString& title, const QString& filter,
+                       const QString& folder, const QString& proposed) override {
+    fileDialogs.append({title, filter, folder, proposed});
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+  }
+  QString SaveFileName(QWidget*, const QString& title, const QString& filter,
+                       const QString& folder, const QString& defaultSuffix) override {
+    fileDialogs.append({title, filter, folder, defaultSuffix});
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+  }
+};
+
+}  // namespace kvitmark::testing
