@@ -4,6 +4,7 @@
 #include <istream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Reading table files: the fields each line holds, delivered as they are found, and one
 // outcome for the whole file. The caller places the fields and turns the outcome into
@@ -20,20 +21,23 @@ enum class ReadOutcome {
 struct ReadResult {
   ReadOutcome outcome = ReadOutcome::kComplete;
   int recordsPlaced = 0;
-  std::string offendingLine;  // for kTooFewFields and an overlong line: the line read
+  // kTooFewFields: the line read; kFormatError: its first character, if any.
+  std::string offendingLine;
 };
 
 // A line of a table file is never this long; a longer one is no table file.
 inline constexpr size_t kLongestLine = 64 * 1024;
 
-using PlaceCell = std::function<void(int row, int column, std::string_view text)>;
+// The fields of one line, for columns 1, 2, … in order.
+using PlaceRow = std::function<void(int row, const std::vector<std::string_view>& fields)>;
 using PlaceField = std::function<void(int field, std::string_view text)>;
 
 // Lines 1 … recordCount become rows 1 … recordCount; fields 1 … fieldCount of a line go
 // to columns 1 … fieldCount. A last field without its ";" is taken; what follows the
-// last field is ignored, and so are the lines after the last record.
-// `rowRead` runs after each line whose fields were all placed.
-ReadResult ReadGridFile(std::istream& in, int recordCount, int fieldCount, const PlaceCell& place,
+// last field is ignored, and so are the lines after the last record. A line with too few
+// fields is placed as far as it goes before the reading stops. `rowRead` runs after each
+// line whose fields were all placed.
+ReadResult ReadGridFile(std::istream& in, int recordCount, int fieldCount, const PlaceRow& place,
                         const std::function<void()>& rowRead = {});
 
 // The first line's fields 0 … fieldCount - 1, as far as it has them (each must end in

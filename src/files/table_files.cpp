@@ -34,10 +34,13 @@ FileMessage FormatError(const std::string& line) {
 
 FileReport ReportFor(const ReadResult& result) {
   switch (result.outcome) {
-    case ReadOutcome::kComplete: return {true, std::nullopt};
-    case ReadOutcome::kEarlyEnd: return {false, EarlyEnd()};
+    case ReadOutcome::kComplete:
+      return {true, std::nullopt};
+    case ReadOutcome::kEarlyEnd:
+      return {false, EarlyEnd()};
     case ReadOutcome::kTooFewFields:
-    case ReadOutcome::kFormatError: return {false, FormatError(result.offendingLine)};
+    case ReadOutcome::kFormatError:
+      return {false, FormatError(result.offendingLine)};
   }
   return {false, std::nullopt};
 }
@@ -58,7 +61,7 @@ FileReport LoadTableFile(tables::Workspace& workspace, int page, const std::stri
     tables::GridTable& grid = workspace.Grid(page);
     const ReadResult result = ReadGridFile(
         in, records, fields,
-        [&](int row, int column, std::string_view text) { grid.SetCell(column, row, text); },
+        [&](int row, const std::vector<std::string_view>& fields) { grid.SetRow(row, 1, fields); },
         progress.step);
     return ReportFor(result);
   }
@@ -90,7 +93,8 @@ bool WriteParameterPage(std::ostream& out, int page, const tables::ParameterPage
   for (int field = 0; field < recordFields; ++field) values.push_back(parameters.fields[field]);
   // The service page's hidden extra edit travels as the last field.
   if (page == kServicePage) values.push_back(parameters.fields.back());
-  return WriteLines(out, 1, [&](int) { return values; }, progress.step);
+  return WriteLines(
+      out, 1, [&](int) { return values; }, progress.step);
 }
 
 }  // namespace
@@ -111,7 +115,8 @@ FileReport SaveTableFile(const tables::Workspace& workspace, int page, const std
     case SaveOutcome::kSaved:
       return {true, std::nullopt};
     case SaveOutcome::kCannotCreate:
-      return {false, FileMessage{Cp1251("Ошибка открытия файла"), Cp1251("Ошибка работы с файлом")}};
+      return {false,
+              FileMessage{Cp1251("Ошибка открытия файла"), Cp1251("Ошибка работы с файлом")}};
     case SaveOutcome::kWriteFailed:
       return {false,
               FileMessage{Cp1251("Ошибка записи данных в файл"), Cp1251("Ошибка работы с файлом")}};

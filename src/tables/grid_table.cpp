@@ -1,6 +1,7 @@
 #include "tables/grid_table.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace kvitmark::tables {
 namespace {
@@ -27,6 +28,24 @@ void GridTable::SetCell(int column, int row, std::string_view text) {
     cells.resize(column + 1);
   }
   cells[column].assign(text);
+}
+
+void GridTable::SetRow(int row, int firstColumn, const std::vector<std::string_view>& texts) {
+  if (row < 0 || firstColumn < 0 || texts.empty()) return;
+  if (static_cast<size_t>(row) >= rows_.size()) rows_.resize(row + 1);
+  auto& cells = rows_[row];
+  const size_t needed = firstColumn + texts.size();
+  if (cells.size() < needed) {
+    if (cells.empty()) cells.reserve(std::max<size_t>(columnCount_, needed));
+    cells.resize(needed);
+  }
+  for (size_t i = 0; i < texts.size(); ++i) {
+    // A whole table file goes through here: a plain copy into the cell's own storage.
+    std::string& cell = cells[firstColumn + i];
+    const std::string_view text = texts[i];
+    if (cell.size() != text.size()) cell.resize(text.size());
+    if (!text.empty()) std::memcpy(cell.data(), text.data(), text.size());
+  }
 }
 
 void GridTable::ClearRows() {

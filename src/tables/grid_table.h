@@ -17,6 +17,8 @@ class GridTable {
   const std::string& Cell(int column, int row) const;
   // Negative positions are ignored.
   void SetCell(int column, int row, std::string_view text);
+  // Sets the cells of `row` from `firstColumn` on, one per text.
+  void SetRow(int row, int firstColumn, const std::vector<std::string_view>& texts);
 
   int ColumnCount() const { return columnCount_; }
   int RowCount() const { return rowCount_; }

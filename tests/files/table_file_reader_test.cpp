@@ -12,9 +12,11 @@ namespace {
 
 struct Placed {
   std::map<std::pair<int, int>, std::string> cells;  // (row, column)
-  PlaceCell Sink() {
-    return [this](int row, int column, std::string_view text) {
-      cells[{row, column}] = std::string(text);
+  PlaceRow Sink() {
+    return [this](int row, const std::vector<std::string_view>& fields) {
+      for (size_t i = 0; i < fields.size(); ++i) {
+        cells[{row, static_cast<int>(i) + 1}] = std::string(fields[i]);
+      }
     };
   }
   bool Has(int row, int column) const { return cells.count({row, column}) > 0; }
@@ -71,32 +73,98 @@ const std::string kGoodsLine = "1;Tovar1;0.00;0.000;1;1;1;1;0;0;\r\n";
 INSTANTIATE_TEST_SUITE_P(
     Files, GridFiles,
     ::testing::Values(
-        GridCase{"OneLineShortOfTheRecords", Lines(13999, kGoodsLine), 14000, 10,
-                 ReadOutcome::kEarlyEnd, 13999, {{13999, 10, "0"}}, {{14000, 1}}},
-        GridCase{"OneLineMoreThanTheRecords", Lines(14000, kGoodsLine) + "x;y;\r\n", 14000, 10,
-                 ReadOutcome::kComplete, 14000, {{14000, 2, "Tovar1"}}, {}},
-        GridCase{"EmptyLineInTheMiddle", "a;\r\n\r\nc;\r\n", 3, 1, ReadOutcome::kEarlyEnd, 1,
-                 {{1, 1, "a"}}, {{2, 1}, {3, 1}}},
+        GridCase{"OneLineShortOfTheRecords",
+                 Lines(13999, kGoodsLine),
+                 14000,
+                 10,
+                 ReadOutcome::kEarlyEnd,
+                 13999,
+                 {{13999, 10, "0"}},
+                 {{14000, 1}}},
+        GridCase{"OneLineMoreThanTheRecords",
+                 Lines(14000, kGoodsLine) + "x;y;\r\n",
+                 14000,
+                 10,
+                 ReadOutcome::kComplete,
+                 14000,
+                 {{14000, 2, "Tovar1"}},
+                 {}},
+        GridCase{"EmptyLineInTheMiddle",
+                 "a;\r\n\r\nc;\r\n",
+                 3,
+                 1,
+                 ReadOutcome::kEarlyEnd,
+                 1,
+                 {{1, 1, "a"}},
+                 {{2, 1}, {3, 1}}},
         GridCase{"BareLfEmptyLine", "a;\n\n", 2, 1, ReadOutcome::kEarlyEnd, 1, {}, {{2, 1}}},
-        GridCase{"LastFieldWithoutItsSemicolon", "1;Tovar1;0.00;0.000;1;1;1;1;0;0\r\n", 1, 10,
-                 ReadOutcome::kComplete, 1, {{1, 10, "0"}, {1, 2, "Tovar1"}}, {}},
-        GridCase{"LastLineWithoutLineEnd", "a;\r\nb", 2, 1, ReadOutcome::kComplete, 2,
-                 {{2, 1, "b"}}, {}},
-        GridCase{"NineFieldsGiveAnEmptyTenth", "1;2;3;4;5;6;7;8;9;\r\n", 1, 10,
-                 ReadOutcome::kComplete, 1, {{1, 9, "9"}, {1, 10, ""}}, {}},
-        GridCase{"EightFieldsAreTooFew", "1;2;3;4;5;6;7;8;\r\n", 1, 10,
-                 ReadOutcome::kTooFewFields, 0, {{1, 8, "8"}, {1, 9, ""}}, {{1, 10}}},
-        GridCase{"SpacesAreKept", " a ;b\r\n", 1, 2, ReadOutcome::kComplete, 1,
-                 {{1, 1, " a "}, {1, 2, "b"}}, {}},
-        GridCase{"ExtraFieldsAreIgnored", "a;b;c;d;\r\n", 1, 2, ReadOutcome::kComplete, 1,
-                 {{1, 2, "b"}}, {{1, 3}}},
-        GridCase{"FieldEndingInACrBeforeItsSemicolon", "a\r;b;\r\n", 1, 2,
-                 ReadOutcome::kComplete, 1, {{1, 1, "a"}, {1, 2, "b"}}, {}},
+        GridCase{"LastFieldWithoutItsSemicolon",
+                 "1;Tovar1;0.00;0.000;1;1;1;1;0;0\r\n",
+                 1,
+                 10,
+                 ReadOutcome::kComplete,
+                 1,
+                 {{1, 10, "0"}, {1, 2, "Tovar1"}},
+                 {}},
+        GridCase{"LastLineWithoutLineEnd",
+                 "a;\r\nb",
+                 2,
+                 1,
+                 ReadOutcome::kComplete,
+                 2,
+                 {{2, 1, "b"}},
+                 {}},
+        GridCase{"NineFieldsGiveAnEmptyTenth",
+                 "1;2;3;4;5;6;7;8;9;\r\n",
+                 1,
+                 10,
+                 ReadOutcome::kComplete,
+                 1,
+                 {{1, 9, "9"}, {1, 10, ""}},
+                 {}},
+        GridCase{"EightFieldsAreTooFew",
+                 "1;2;3;4;5;6;7;8;\r\n",
+                 1,
+                 10,
+                 ReadOutcome::kTooFewFields,
+                 0,
+                 {{1, 8, "8"}, {1, 9, ""}},
+                 {{1, 10}}},
+        GridCase{"SpacesAreKept",
+                 " a ;b\r\n",
+                 1,
+                 2,
+                 ReadOutcome::kComplete,
+                 1,
+                 {{1, 1, " a "}, {1, 2, "b"}},
+                 {}},
+        GridCase{"ExtraFieldsAreIgnored",
+                 "a;b;c;d;\r\n",
+                 1,
+                 2,
+                 ReadOutcome::kComplete,
+                 1,
+                 {{1, 2, "b"}},
+                 {{1, 3}}},
+        GridCase{"FieldEndingInACrBeforeItsSemicolon",
+                 "a\r;b;\r\n",
+                 1,
+                 2,
+                 ReadOutcome::kComplete,
+                 1,
+                 {{1, 1, "a"}, {1, 2, "b"}},
+                 {}},
         GridCase{"EmptyFile", "", 2, 1, ReadOutcome::kEarlyEnd, 0, {}, {{1, 1}}},
         GridCase{"NoRecordsToRead", "a;\r\n", 0, 10, ReadOutcome::kComplete, 0, {}, {{1, 1}}},
         // A long line is one record, not two.
-        GridCase{"LineOf250Characters", std::string(249, 'x') + ";\r\ny;\r\n", 2, 1,
-                 ReadOutcome::kComplete, 2, {{1, 1, std::string(249, 'x')}, {2, 1, "y"}}, {}}),
+        GridCase{"LineOf250Characters",
+                 std::string(249, 'x') + ";\r\ny;\r\n",
+                 2,
+                 1,
+                 ReadOutcome::kComplete,
+                 2,
+                 {{1, 1, std::string(249, 'x')}, {2, 1, "y"}},
+                 {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReadGridFile, TooFewFieldsReportsTheLine) {
@@ -128,10 +196,11 @@ class ParameterFiles : public ::testing::TestWithParam<ParameterCase> {};
 TEST_P(ParameterFiles, PlaceTheFirstLinesFields) {
   std::istringstream in(GetParam().file);
   std::vector<std::string> placed;
-  const auto result = ReadParameterFile(in, GetParam().fields, [&](int field, std::string_view text) {
-    EXPECT_EQ(field, static_cast<int>(placed.size()));
-    placed.emplace_back(text);
-  });
+  const auto result =
+      ReadParameterFile(in, GetParam().fields, [&](int field, std::string_view text) {
+        EXPECT_EQ(field, static_cast<int>(placed.size()));
+        placed.emplace_back(text);
+      });
   EXPECT_EQ(result.outcome, GetParam().outcome);
   EXPECT_EQ(placed, GetParam().placed);
 }
@@ -139,13 +208,15 @@ TEST_P(ParameterFiles, PlaceTheFirstLinesFields) {
 INSTANTIATE_TEST_SUITE_P(
     Files, ParameterFiles,
     ::testing::Values(
-        ParameterCase{"FiveOfEight", "1;2;3;4;5;\r\n", 8, ReadOutcome::kComplete,
-                      {"1", "2", "3", "4", "5"}},
-        ParameterCase{"ServiceLineOfTwelveTakesEleven", "1;2;3;4;5;6;7;8;9;10;11;hidden;\r\n",
-                      11, ReadOutcome::kComplete,
+        ParameterCase{
+            "FiveOfEight", "1;2;3;4;5;\r\n", 8, ReadOutcome::kComplete, {"1", "2", "3", "4", "5"}},
+        ParameterCase{"ServiceLineOfTwelveTakesEleven",
+                      "1;2;3;4;5;6;7;8;9;10;11;hidden;\r\n",
+                      11,
+                      ReadOutcome::kComplete,
                       {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"}},
-        ParameterCase{"LastWithoutSemicolonStaysOut", "a; b ;c\r\n", 3, ReadOutcome::kComplete,
-                      {"a", " b "}},
+        ParameterCase{
+            "LastWithoutSemicolonStaysOut", "a; b ;c\r\n", 3, ReadOutcome::kComplete, {"a", " b "}},
         ParameterCase{"EmptyFieldsTaken", ";;x;\r\n", 3, ReadOutcome::kComplete, {"", "", "x"}},
         ParameterCase{"OnlyTheFirstLine", "a;\r\nb;c;\r\n", 2, ReadOutcome::kComplete, {"a"}},
         ParameterCase{"EmptyFile", "", 3, ReadOutcome::kEarlyEnd, {}},

@@ -1,5 +1,7 @@
 // The main window against a simulated register: connection, page rules, the table
 // commands on screen, the interval group, resizing and the activation pass.
+#include "app/ui/main_window.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,12 +15,11 @@
 #include <deque>
 #include <functional>
 
-#include "scripted_dialogs.h"
-#include "app/ui/main_window.h"
 #include "app/ui/program_font.h"
 #include "base/clock.h"
 #include "base/cp1251.h"
 #include "logo/ui/logo_page.h"
+#include "scripted_dialogs.h"
 #include "sim/memory_line.h"
 #include "sim/sim_register.h"
 #include "tables/ui/exchange_error_prompt.h"
@@ -149,8 +150,9 @@ class MainWindowTest : public QObject {
   void connect_speedNotOffered_saysSoInsteadOfASystemText() {
     Find<QComboBox>("ComboBox2")->setEditText("57601");
     Click("Button5");
-    QCOMPARE(dialogs_->shown, QStringList{QString::fromUtf8(
-                                  "box Ошибка подключения: Скорость 57601 бит/с не поддерживается.")});
+    QCOMPARE(dialogs_->shown,
+             QStringList{QString::fromUtf8(
+                 "box Ошибка подключения: Скорость 57601 бит/с не поддерживается.")});
     Find<QComboBox>("ComboBox2")->setEditText("fast");
     dialogs_->shown.clear();
     Click("Button5");
@@ -169,12 +171,15 @@ class MainWindowTest : public QObject {
     QTest::addColumn<bool>("intervalGroup");
     QTest::newRow("goods, not connected") << 0 << false << false << false << false << true << true;
     QTest::newRow("goods, connected") << 0 << true << true << true << true << true << true;
-    QTest::newRow("cash parameters, connected") << 5 << true << true << true << false << false << false;
-    QTest::newRow("cash parameters, not connected") << 5 << false << false << false << false << false << false;
+    QTest::newRow("cash parameters, connected")
+        << 5 << true << true << true << false << false << false;
+    QTest::newRow("cash parameters, not connected")
+        << 5 << false << false << false << false << false << false;
     QTest::newRow("logo, connected") << 8 << true << false << false << false << false << false;
     QTest::newRow("logo, not connected") << 8 << false << false << false << false << false << false;
     QTest::newRow("social help, connected") << 21 << true << true << true << false << false << true;
-    QTest::newRow("social help, not connected") << 21 << false << false << false << false << false << true;
+    QTest::newRow("social help, not connected")
+        << 21 << false << false << false << false << false << true;
   }
 
   void pageRules() {
@@ -283,10 +288,8 @@ class MainWindowTest : public QObject {
     const QString done = QString::fromUtf8("box Tabulon: Операция завершена успешно");
     QTest::newRow("finish") << QStringList{"Button2"} << 1 << 1 << stopped;
     QTest::newRow("retry, then finish") << QStringList{"Button3", "Button2"} << 2 << 2 << stopped;
-    QTest::newRow("skip every record")
-        << QStringList(9, "Button1") << 9 << 10 << done;
-    QTest::newRow("close box: on without reopening")
-        << QStringList(9, "close") << 9 << 1 << done;
+    QTest::newRow("skip every record") << QStringList(9, "Button1") << 9 << 10 << done;
+    QTest::newRow("close box: on without reopening") << QStringList(9, "close") << 9 << 1 << done;
   }
 
   void promptWindow() {
@@ -307,6 +310,72 @@ class MainWindowTest : public QObject {
     Click("Button9");
     QCOMPARE(dialogs_->shown.last(), QString::fromUtf8("box Tabulon: Операция прервана"));
     QVERIFY(!window_->isVisible());
+  }
+
+  void openTableFile_usesTheKindsDialogTextsAndShowsThePath() {
+    ShowPage(3);
+    const QString path = folder_->filePath("departments.otd");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    for (int n = 1; n <= 20; ++n) file.write(QByteArray::number(n) + ";\r\n");
+    file.close();
+    dialogs_->fileAnswers << path;
+    Click("Button3");
+    QCOMPARE(dialogs_->fileDialogs.size(), 1);
+    QCOMPARE(dialogs_->fileDialogs[0].title, QString::fromUtf8("Открыть файл отделов"));
+    QCOMPARE(dialogs_->fileDialogs[0].filter,
+             QString::fromUtf8("Файлы отделов(*.otd) (*.otd *.OTD);;Все файлы (*.*) (*)"));
+    QCOMPARE(dialogs_->fileDialogs[0].folder, folder_->path());
+    QCOMPARE(Find<QLabel>("Label5")->text(), path);
+    QCOMPARE(window_->Workspace().Grid(3).Cell(1, 20), std::string("20"));
+    QVERIFY(dialogs_->shown.isEmpty());
+    // The next open dialog offers the file chosen last.
+    Click("Button3");
+    QCOMPARE(dialogs_->fileDialogs[1].proposedOrSuffix, path);
+  }
+
+  void openTableFile_shortFile_saysSoAndLeavesTheLabel() {
+    ShowPage(1);
+    const QString path = folder_->filePath("short.opr");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("1;a;0;\r\n");
+    file.close();
+    dialogs_->fileAnswers << path;
+    Click("Button3");
+    QCOMPARE(dialogs_->shown,
+             QStringList{QString::fromUtf8("box Незапланированный конец файла: Конец файла! \n В "
+                                           "файле неверное число записей!")});
+    QCOMPARE(Find<QLabel>("Label5")->text(), QString());
+  }
+
+  void saveTableFile_addsTheDefaultExtension() {
+    ShowPage(1);
+    window_->Workspace().Grid(1).SetCell(2, 1, base::Cp1251("Іван"));
+    dialogs_->fileAnswers << folder_->filePath("cashiers");
+    Click("Button2");
+    QCOMPARE(dialogs_->fileDialogs[0].title, QString::fromUtf8("Сохранить файл кассиров"));
+    QCOMPARE(dialogs_->fileDialogs[0].proposedOrSuffix, QString("opr"));
+    QFile saved(folder_->filePath("cashiers.opr"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readLine(), QByteArray(";\xb2\xe2\xe0\xed;;\r\n"));
+  }
+
+  void saveTableFile_cannotCreate_saysSoWithOkAndCancel() {
+    ShowPage(1);
+    dialogs_->fileAnswers << folder_->filePath("no/such/folder/x.opr");
+    Click("Button2");
+    QCOMPARE(dialogs_->shown,
+             QStringList{QString::fromUtf8("box Ошибка работы с файлом: Ошибка открытия файла")});
+  }
+
+  void clearGrid_emptiesTheWholeTableOfThePage() {
+    ShowPage(4);
+    window_->Workspace().Grid(4).SetCell(1, 12, "hidden");
+    window_->Workspace().Grid(4).SetCell(1, 1, "shown");
+    Click("Button16");
+    QVERIFY(window_->Workspace().Grid(4).Cell(1, 12).empty());
+    QVERIFY(window_->Workspace().Grid(4).Cell(1, 1).empty());
   }
 
   void notConnected_saysSoAndTheWindowStays() {
