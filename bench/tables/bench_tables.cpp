@@ -40,6 +40,7 @@ class QuietHost final : public tables::OperationHost {
   void ScrollGrid(int, int) override {}
   void ScrollAllGridsToTop() override {}
   void PageDataChanged(int, int) override {}
+  void Repaint() override {}
   int ShownPage() override { return 0; }
 };
 

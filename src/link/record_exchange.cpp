@@ -35,6 +35,26 @@ std::optional<uint8_t> RegisterLink::Receive() {
   return state_.line->ReadByte();
 }
 
+std::optional<uint8_t> RegisterLink::ReceiveReply() {
+  if (replyWait_.count() <= 0) return Receive();
+  const auto start = clock_.Now();
+  for (;;) {
+    if (const auto byte = Receive()) return byte;
+    if (lineFailed_ || !state_.line || clock_.Now() - start >= replyWait_) return std::nullopt;
+    if (keepWaiting_ && !keepWaiting_()) return std::nullopt;
+  }
+}
+
+void RegisterLink::SetReplyWait(base::Milliseconds replyWait, std::function<bool()> keepWaiting) {
+  replyWait_ = replyWait;
+  keepWaiting_ = std::move(keepWaiting);
+}
+
+void RegisterLink::ClearReplyWait() {
+  replyWait_ = base::Milliseconds(0);
+  keepWaiting_ = nullptr;
+}
+
 void RegisterLink::SendSelection() {
   SendFill(10);
   Send(std::string{kXon, kXon, state_.registerDigits[0], state_.registerDigits[1]});
@@ -112,7 +132,7 @@ RegisterLink::ReplyEnd RegisterLink::ReceiveRecordReply(std::string& text) {
   state_.replyCheck.Reset();
   for (size_t received = 0;; ++received) {
     if (received == kGiveUpWithoutCr) return GiveUpOnReply();
-    const auto byte = Receive();
+    const auto byte = ReceiveReply();
     if (!byte) return ReplyEnd::kNoByte;
     state_.replyCheck.Feed(*byte);
     if (static_cast<char>(*byte) == kCr) break;
@@ -122,7 +142,11 @@ RegisterLink::ReplyEnd RegisterLink::ReceiveRecordReply(std::string& text) {
       tooLong = true;
     }
   }
-  if (!ReadCheckBytes(&state_.replyCheck)) return ReplyEnd::kNoByte;
+  for (int i = 0; i < 2; ++i) {
+    const auto byte = ReceiveReply();
+    if (!byte) return ReplyEnd::kNoByte;
+    state_.replyCheck.Feed(*byte);
+  }
   return tooLong ? ReplyEnd::kTooLong : ReplyEnd::kComplete;
 }
 
@@ -179,9 +203,9 @@ int RegisterLink::ReadRecord(int registerNumber, int table, int record, std::str
     if (SelectRegister() != 0) return kSelectionUnanswered;
     SendFill(11);
     Send(frame);
-    const auto first = Receive();
+    const auto first = ReceiveReply();
     if (!first || static_cast<char>(*first) != kAck) return kExchangeBroken;
-    if (!Receive()) return kExchangeBroken;  // the reply's LF, whatever its value
+    if (!ReceiveReply()) return kExchangeBroken;  // the reply's LF, whatever its value
     if (ReceiveRecordReply(text) != ReplyEnd::kComplete) return kExchangeBroken;
     if (!state_.replyCheck.Intact()) return kBadCheck;
     SendAcknowledgement();

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -49,6 +51,14 @@ class RegisterLink {
   int WriteRecord(int registerNumber, int table, int record, std::string_view data, int mode);
   int CheckPresence(int registerNumber);
 
+  // A register may take its time to prepare a report record. While a reply wait is set, a
+  // read waits up to `replyWait` for the acknowledgement and each byte of the reply to its
+  // request, in slices of the port's read time-out, and asks `keepWaiting` between slices
+  // (false abandons the read). Selections and probes keep the port's time-out, so a
+  // register that is not there is still found out in seconds.
+  void SetReplyWait(base::Milliseconds replyWait, std::function<bool()> keepWaiting);
+  void ClearReplyWait();
+
   const LinkState& State() const { return state_; }
   // The system's words for why the last OpenPort could not open or set up the device.
   const std::string& LastErrorText() const { return lastErrorText_; }
@@ -65,6 +75,8 @@ class RegisterLink {
   // Reads a record reply after its LF, verifying it as it arrives.
   ReplyEnd ReceiveRecordReply(std::string& text);
   bool ReadCheckBytes(ReplyCheck* check);
+  // A byte of the reply to a request: the reply wait, when one is set.
+  std::optional<uint8_t> ReceiveReply();
   ReplyEnd GiveUpOnReply();
 
   void Send(std::string_view bytes);
@@ -87,6 +99,8 @@ class RegisterLink {
   // Set when the line refused bytes during this call: the rest of the call sends
   // nothing and hears nothing, so it fails at once instead of waiting out every write.
   bool lineFailed_ = false;
+  base::Milliseconds replyWait_{0};
+  std::function<bool()> keepWaiting_;
 };
 
 }  // namespace kvitmark::link

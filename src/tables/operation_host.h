@@ -53,6 +53,8 @@ class OperationHost {
   virtual void PageDataChanged(int page, int row) = 0;
   // The page the window shows now (the user may change it during an operation).
   virtual int ShownPage() = 0;
+  // Paints the window now, without handling any input.
+  virtual void Repaint() = 0;
 };
 
 }  // namespace kvitmark::tables

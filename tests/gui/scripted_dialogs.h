@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <deque>
 
-#include "app/ui/dialogs.h"
+#include "tables/ui/dialogs.h"
 #include "tables/ui/exchange_error_prompt.h"
 
 namespace kvitmark::testing {
@@ -14,7 +14,7 @@ using tables::BoxAnswer;
 using tables::PromptAnswer;
 
 // Answers every question from a script and writes down what was shown.
-class ScriptedDialogs final : public app::ui::Dialogs {
+class ScriptedDialogs final : public tables::ui::Dialogs {
  public:
   QStringList shown;  // "message: …", "box <title>: …", "prompt", "modal <name>"
   std::deque<BoxAnswer> boxAnswers;

@@ -77,6 +77,7 @@ class RecordingHost final : public tables::OperationHost {
   void ScrollGrid(int, int topRow) override { scrolls.push_back(topRow); }
   void ScrollAllGridsToTop() override {}
   void PageDataChanged(int, int) override {}
+  void Repaint() override {}
   int ShownPage() override { return shownPage; }
 
   // The events that are messages, boxes or prompts, in order.

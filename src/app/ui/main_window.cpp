@@ -15,7 +15,7 @@
 
 #include "app/settings.h"
 #include "app/ui/about_box.h"
-#include "app/ui/dialogs.h"
+#include "tables/ui/dialogs.h"
 #include "app/ui/window_operation_host.h"
 #include "base/ui/qt_text.h"
 #include "link/port_map.h"
@@ -94,7 +94,7 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   }
   dialogs_ = environment.dialogs;
   if (!dialogs_) {
-    ownDialogs_ = std::make_unique<QtDialogs>();
+    ownDialogs_ = std::make_unique<tables::ui::QtDialogs>();
     dialogs_ = ownDialogs_.get();
   }
   settingsDirectory_ = environment.settingsDirectory;

@@ -24,6 +24,7 @@ class QPushButton;
 class QTabWidget;
 
 namespace kvitmark::tables::ui {
+class Dialogs;
 class ParameterPageWidget;
 class StringGrid;
 class TForm3;
@@ -37,7 +38,6 @@ class ReportsPage;
 
 namespace kvitmark::app::ui {
 
-class Dialogs;
 class TForm2;
 class WindowOperationHost;
 
@@ -48,7 +48,7 @@ struct Environment {
   link::LineFactory lineFactory;
   base::Clock* clock = nullptr;
   link::PriorityControl* priority = nullptr;
-  Dialogs* dialogs = nullptr;
+  tables::ui::Dialogs* dialogs = nullptr;
   std::string settingsDirectory;
 };
 
@@ -97,7 +97,7 @@ class TForm1 : public QWidget {
   // Called by the operation host.
   void SetCommandEnabled(QWidget* control, bool enabled);
   void ShowPageData(int page, int row);
-  Dialogs& DialogService() { return *dialogs_; }
+  tables::ui::Dialogs& DialogService() { return *dialogs_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -132,10 +132,10 @@ class TForm1 : public QWidget {
 
   std::unique_ptr<base::Clock> ownClock_;
   std::unique_ptr<link::PriorityControl> ownPriority_;
-  std::unique_ptr<Dialogs> ownDialogs_;
+  std::unique_ptr<tables::ui::Dialogs> ownDialogs_;
   base::Clock* clock_;
   link::PriorityControl* priority_;
-  Dialogs* dialogs_;
+  tables::ui::Dialogs* dialogs_;
   std::string settingsDirectory_;
   link::PortMap ports_;
 

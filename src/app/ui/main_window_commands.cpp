@@ -14,7 +14,7 @@
 
 #include "app/settings.h"
 #include "app/ui/about_box.h"
-#include "app/ui/dialogs.h"
+#include "tables/ui/dialogs.h"
 #include "app/ui/main_window.h"
 #include "app/ui/window_operation_host.h"
 #include "base/cp1251.h"

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "app/ui/dialogs.h"
+#include "tables/ui/dialogs.h"
 #include "app/ui/main_window.h"
 #include "base/ui/qt_text.h"
 #include "tables/catalogue.h"
@@ -80,5 +80,7 @@ void WindowOperationHost::ScrollAllGridsToTop() {
 void WindowOperationHost::PageDataChanged(int page, int row) { window_.ShowPageData(page, row); }
 
 int WindowOperationHost::ShownPage() { return window_.pages_->currentIndex(); }
+
+void WindowOperationHost::Repaint() { window_.repaint(); }
 
 }  // namespace kvitmark::app::ui

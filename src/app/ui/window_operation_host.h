@@ -25,6 +25,7 @@ class WindowOperationHost final : public tables::OperationHost {
   void ScrollAllGridsToTop() override;
   void PageDataChanged(int page, int row) override;
   int ShownPage() override;
+  void Repaint() override;
 
  private:
   TForm1& window_;

@@ -1,4 +1,4 @@
-#include "app/ui/dialogs.h"
+#include "tables/ui/dialogs.h"
 
 #include <QDialog>
 #include <QDir>
@@ -7,11 +7,8 @@
 
 #include "tables/ui/exchange_error_prompt.h"
 
-namespace kvitmark::app::ui {
+namespace kvitmark::tables::ui {
 
-using tables::BoxAnswer;
-using tables::BoxButtons;
-using tables::BoxIcon;
 
 void QtDialogs::ShowMessage(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kvitmark"), text, QMessageBox::Ok, parent);
@@ -39,7 +36,7 @@ BoxAnswer QtDialogs::MessageBox(QWidget* parent, const QString& text, const QStr
   }
 }
 
-tables::PromptAnswer QtDialogs::ExchangeErrorPrompt(tables::ui::TForm3& prompt) {
+PromptAnswer QtDialogs::ExchangeErrorPrompt(TForm3& prompt) {
   return prompt.Ask();
 }
 
@@ -74,4 +71,4 @@ QString QtDialogs::SaveFileName(QWidget* parent, const QString& title, const QSt
   return dialog.selectedFiles().first();
 }
 
-}  // namespace kvitmark::app::ui
+}  // namespace kvitmark::tables::ui

@@ -6,22 +6,20 @@
 
 class QWidget;
 
-namespace kvitmark::tables::ui {
-class TForm3;
-}
-
 // Every modal question the program asks goes through here, so that the widget tests can
 // answer them without a modal loop.
-namespace kvitmark::app::ui {
+namespace kvitmark::tables::ui {
+
+class TForm3;
 
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
   // A plain message with an OK button.
   virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
-  virtual tables::BoxAnswer MessageBox(QWidget* parent, const QString& text, const QString& title,
-                                       tables::BoxButtons buttons, tables::BoxIcon icon) = 0;
-  virtual tables::PromptAnswer ExchangeErrorPrompt(tables::ui::TForm3& prompt) = 0;
+  virtual BoxAnswer MessageBox(QWidget* parent, const QString& text, const QString& title,
+                                       BoxButtons buttons, BoxIcon icon) = 0;
+  virtual PromptAnswer ExchangeErrorPrompt(TForm3& prompt) = 0;
   // Shows a window of the program modally (the about box).
   virtual void ShowModal(QWidget& window) = 0;
   // The file the user picked, or an empty text when the dialog was cancelled. `proposed`
@@ -37,9 +35,9 @@ class Dialogs {
 class QtDialogs final : public Dialogs {
  public:
   void ShowMessage(QWidget* parent, const QString& text) override;
-  tables::BoxAnswer MessageBox(QWidget* parent, const QString& text, const QString& title,
-                               tables::BoxButtons buttons, tables::BoxIcon icon) override;
-  tables::PromptAnswer ExchangeErrorPrompt(tables::ui::TForm3& prompt) override;
+  BoxAnswer MessageBox(QWidget* parent, const QString& text, const QString& title,
+                               BoxButtons buttons, BoxIcon icon) override;
+  PromptAnswer ExchangeErrorPrompt(TForm3& prompt) override;
   void ShowModal(QWidget& window) override;
   QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,
                        const QString& folder, const QString& proposed) override;
@@ -47,4 +45,4 @@ class QtDialogs final : public Dialogs {
                        const QString& folder, const QString& defaultSuffix) override;
 };
 
-}  // namespace kvitmark::app::ui
+}  // namespace kvitmark::tables::ui
