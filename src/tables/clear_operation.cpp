@@ -34,19 +34,19 @@ int ForClear(TableSession& session, int page, int record) {
 
 }  // namespace
 
-void ClearTable(TableSession& session, int page) {
+ClearResult ClearTable(TableSession& session, int page) {
   OperationHost& host = session.host;
   Workspace& workspace = session.workspace;
   if (!IsConnected(session)) {
     // The window stays open: closing it would throw away every unsaved page.
     host.ShowMessage(NotConnectedText());
-    return;
+    return {};
   }
-  if (!IsClearablePage(page)) return;
+  if (!IsClearablePage(page)) return {};
   workspace.flags.skip = false;
   if (host.ShowMessageBox(OverwriteQuestion(page), TitleText(), BoxButtons::kYesNo,
                           BoxIcon::kWarning) != BoxAnswer::kYes) {
-    return;
+    return {};
   }
   // A stop left by an earlier operation must not end this one before it starts.
   workspace.flags.stop = false;
@@ -67,6 +67,8 @@ void ClearTable(TableSession& session, int page) {
     host.SetProgressPosition(++progress);
   }
 
+  const ClearResult result{
+      workspace.flags.stop ? OperationResult::kStopped : OperationResult::kDone, skipped};
   if (workspace.flags.stop) {
     host.ShowMessageBox(StoppedText(), TitleText(), BoxButtons::kOk, BoxIcon::kNone);
     session.link.EndExchange();
@@ -88,6 +90,7 @@ void ClearTable(TableSession& session, int page) {
   }
   host.SetProgressPosition(0);
   host.ScrollGrid(page, 1);
+  return result;
 }
 
 }  // namespace kvitmark::tables

@@ -29,8 +29,21 @@ struct TableSession {
   std::string recordBuffer{};
 };
 
-void ReadFromRegister(TableSession& session, int page);
-void WriteToRegister(TableSession& session, int page);
-void ClearTable(TableSession& session, int page);
+// How an operation ended, for callers that go on from there (the command-line tool):
+// every outcome has already been shown to the user through the host.
+enum class OperationResult {
+  kDone,        // every record of the run was exchanged or, after the prompt, skipped
+  kStopped,     // "Стоп", "Завершить операцию" or an answer the page could not take
+  kNotStarted,  // not connected, refused, a bad interval or cell, or a page without a table
+};
+
+struct ClearResult {
+  OperationResult result = OperationResult::kNotStarted;
+  int failedRecords = 0;  // left as the register had them
+};
+
+OperationResult ReadFromRegister(TableSession& session, int page);
+OperationResult WriteToRegister(TableSession& session, int page);
+ClearResult ClearTable(TableSession& session, int page);
 
 }  // namespace kvitmark::tables

@@ -26,7 +26,7 @@ bool ReadAttempt(TableSession& session, int table, int record, std::string& answ
   return session.link.ReadRecord(session.connectedRegister, table, record, answer, 0) >= 0;
 }
 
-void ReadParameterPage(TableSession& session, int page) {
+OperationResult ReadParameterPage(TableSession& session, int page) {
   OperationHost& host = session.host;
   std::string& answer = session.recordBuffer;
   const auto outcome = ExchangeWithRecovery(
@@ -38,6 +38,7 @@ void ReadParameterPage(TableSession& session, int page) {
     host.ShowMessage(ParameterDoneText());
   }
   host.SetButtonEnabled(CommandButton::kClose, true);
+  return outcome == Recovery::kAbandoned ? OperationResult::kStopped : OperationResult::kDone;
 }
 
 // One record into one row; a refused answer stops the read after this record.
@@ -54,7 +55,7 @@ void ForReadTable(TableSession& session, int page, int row, int record) {
   }
 }
 
-void ReadGridPage(TableSession& session, int page) {
+OperationResult ReadGridPage(TableSession& session, int page) {
   OperationHost& host = session.host;
   Workspace& workspace = session.workspace;
   const TableDescriptor& descriptor = Page(page);
@@ -66,7 +67,7 @@ void ReadGridPage(TableSession& session, int page) {
     if (!interval) {
       host.ShowMessage(BadIntervalText());
       host.SetButtonEnabled(CommandButton::kClose, true);
-      return;
+      return OperationResult::kNotStarted;
     }
     if (descriptor.intervalOnRead) {
       firstRow = interval->start;
@@ -91,6 +92,7 @@ void ReadGridPage(TableSession& session, int page) {
     if (row > 5) host.ScrollGrid(page, row - 5);
   }
 
+  const auto result = workspace.flags.stop ? OperationResult::kStopped : OperationResult::kDone;
   AnnounceEnd(session);
   host.ShowRecordCounter("");
   workspace.flags.stop = false;
@@ -99,11 +101,12 @@ void ReadGridPage(TableSession& session, int page) {
   host.SetButtonEnabled(CommandButton::kSave, true);
   host.SetButtonEnabled(CommandButton::kOpen, true);
   host.ScrollGrid(page, 1);
+  return result;
 }
 
 }  // namespace
 
-void ReadFromRegister(TableSession& session, int page) {
+OperationResult ReadFromRegister(TableSession& session, int page) {
   OperationHost& host = session.host;
   host.SetButtonEnabled(CommandButton::kClose, false);
   session.workspace.flags.skip = false;
@@ -112,20 +115,19 @@ void ReadFromRegister(TableSession& session, int page) {
     // The window stays open: closing it would throw away every unsaved page.
     host.ShowMessage(NotConnectedText());
     host.SetButtonEnabled(CommandButton::kClose, true);
-    return;
+    return OperationResult::kNotStarted;
   }
   session.workspace.flags.stop = false;
   switch (Page(page).shape) {
     case PageShape::kParameter:
-      ReadParameterPage(session, page);
-      break;
+      return ReadParameterPage(session, page);
     case PageShape::kGrid:
-      ReadGridPage(session, page);
-      break;
+      return ReadGridPage(session, page);
     case PageShape::kOther:
-      host.SetButtonEnabled(CommandButton::kClose, true);
       break;
   }
+  host.SetButtonEnabled(CommandButton::kClose, true);
+  return OperationResult::kNotStarted;
 }
 
 }  // namespace kvitmark::tables

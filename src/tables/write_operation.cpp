@@ -46,16 +46,21 @@ bool WriteWithRecovery(TableSession& session, int page, int record, const std::s
   return outcome == Recovery::kDone;
 }
 
-void WriteParameterPage(TableSession& session, int page) {
+OperationResult WriteParameterPage(TableSession& session, int page) {
   OperationHost& host = session.host;
   const std::string text = EncodeParameterPage(page, session.workspace.Parameters(page));
   const size_t limit = MaxRecordTextLength(Page(page).tableNumber, 1);
+  auto result = OperationResult::kNotStarted;
   if (text.size() > limit) {
     host.ShowMessage(TooLongText(Page(page).caption, text.size(), limit));
   } else if (WriteWithRecovery(session, page, 1, text)) {
     host.ShowMessage(ParameterDoneText());
+    result = OperationResult::kDone;
+  } else {
+    result = session.workspace.flags.stop ? OperationResult::kStopped : OperationResult::kDone;
   }
   host.SetButtonEnabled(CommandButton::kClose, true);
+  return result;
 }
 
 // The window as it is after every grid write, whatever ended it.
@@ -99,14 +104,14 @@ std::optional<std::vector<std::string>> EncodeRun(TableSession& session, int pag
   return texts;
 }
 
-void WriteGridPage(TableSession& session, int page) {
+OperationResult WriteGridPage(TableSession& session, int page) {
   OperationHost& host = session.host;
   Workspace& workspace = session.workspace;
   const TableDescriptor& descriptor = Page(page);
   if (host.ShowMessageBox(OverwriteQuestion(page), TitleText(), BoxButtons::kYesNo,
                           BoxIcon::kWarning) != BoxAnswer::kYes) {
     host.SetButtonEnabled(CommandButton::kClose, true);
-    return;
+    return OperationResult::kNotStarted;
   }
   workspace.flags.stop = false;
   int firstRow = descriptor.writeFirstRow;
@@ -117,7 +122,7 @@ void WriteGridPage(TableSession& session, int page) {
     if (!interval) {
       host.ShowMessage(BadIntervalText());
       host.SetButtonEnabled(CommandButton::kClose, true);
-      return;
+      return OperationResult::kNotStarted;
     }
     if (descriptor.intervalOnWrite) {
       firstRow = interval->start;
@@ -128,7 +133,7 @@ void WriteGridPage(TableSession& session, int page) {
   const auto texts = EncodeRun(session, page, firstRow, lastRow, record + 1);
   if (!texts) {
     RestoreAfterGridWrite(session, page);
-    return;
+    return OperationResult::kNotStarted;
   }
 
   host.SetCellEditing(page, false);
@@ -147,13 +152,15 @@ void WriteGridPage(TableSession& session, int page) {
     host.SetProgressPosition(++progress);
   }
 
+  const auto result = workspace.flags.stop ? OperationResult::kStopped : OperationResult::kDone;
   AnnounceEnd(session);
   RestoreAfterGridWrite(session, page);
+  return result;
 }
 
 }  // namespace
 
-void WriteToRegister(TableSession& session, int page) {
+OperationResult WriteToRegister(TableSession& session, int page) {
   OperationHost& host = session.host;
   session.workspace.flags.skip = false;
   host.ScrollAllGridsToTop();
@@ -162,19 +169,18 @@ void WriteToRegister(TableSession& session, int page) {
     // The window stays open: closing it would throw away every unsaved page.
     host.ShowMessage(NotConnectedText());
     host.SetButtonEnabled(CommandButton::kClose, true);
-    return;
+    return OperationResult::kNotStarted;
   }
   switch (Page(page).shape) {
     case PageShape::kParameter:
-      WriteParameterPage(session, page);
-      break;
+      return WriteParameterPage(session, page);
     case PageShape::kGrid:
-      WriteGridPage(session, page);
-      break;
+      return WriteGridPage(session, page);
     case PageShape::kOther:
-      host.SetButtonEnabled(CommandButton::kClose, true);
       break;
   }
+  host.SetButtonEnabled(CommandButton::kClose, true);
+  return OperationResult::kNotStarted;
 }
 
 }  // namespace kvitmark::tables

@@ -112,7 +112,9 @@ TEST_F(TablesTest, Clear_RecordThatFailsTenTimes_IsSkippedAfterNinePausesAndCoun
     if (call == 2) simRegister.Tables()[10] = departments;
   };
   const auto start = clock.Now();
-  ClearTable(session, 3);
+  const auto result = ClearTable(session, 3);
+  EXPECT_EQ(result.result, tables::OperationResult::kDone);
+  EXPECT_EQ(result.failedRecords, 1);
   EXPECT_GE(clock.Now() - start, base::Milliseconds(9 * 1000));
   EXPECT_EQ(base::Cp1251ToUtf8(simRegister.Tables()[10].records[1]), "Відділ 2;");
   EXPECT_EQ(host.Dialogs().back(),

@@ -15,7 +15,7 @@ std::string Utf8(const std::string& cp1251) { return base::Cp1251ToUtf8(cp1251);
 TEST_F(TablesTest, Read_Operators_FillsTwentyRowsAndCountsThem) {
   Connect();
   workspace.Grid(1).SetCell(0, 20, "");  // an empty number cell gets the record number
-  ReadFromRegister(session, 1);
+  EXPECT_EQ(ReadFromRegister(session, 1), tables::OperationResult::kDone);
   const auto& grid = workspace.Grid(1);
   EXPECT_EQ(Utf8(grid.Cell(2, 1)), "Оператор1");
   EXPECT_EQ(grid.Cell(1, 20), "20");
@@ -45,7 +45,7 @@ TEST_F(TablesTest, Read_GridPage_SwitchesTheWindowAsDocumented) {
 }
 
 TEST_F(TablesTest, Read_NotConnected_SaysSoAndKeepsTheWindow) {
-  ReadFromRegister(session, 0);
+  EXPECT_EQ(ReadFromRegister(session, 0), tables::OperationResult::kNotStarted);
   EXPECT_EQ(host.events, (std::vector<std::string>{"disable Button1", "message: ЭККА не подключен",
                                                    "enable Button1"}));
   EXPECT_TRUE(trace.Chunks().empty());
@@ -126,7 +126,7 @@ TEST_F(TablesTest, Read_StopPressed_EndsBeforeTheNextRowAndEndsTheExchange) {
   host.onPendingEvents = [this](int call) {
     if (call == 4) workspace.flags.stop = true;
   };
-  ReadFromRegister(session, 3);
+  EXPECT_EQ(ReadFromRegister(session, 3), tables::OperationResult::kStopped);
   EXPECT_EQ(host.Dialogs(), std::vector<std::string>{"box Tabulon: Операция прервана"});
   EXPECT_EQ(Utf8(workspace.Grid(3).Cell(1, 3)), "Відділ 3");
   EXPECT_EQ(workspace.Grid(3).Cell(1, 4), "");
@@ -216,7 +216,7 @@ TEST_F(TablesTest, Read_ParameterPageFinished_ChangesNothingAndSaysNothing) {
   simRegister.Faults().silent = true;
   workspace.Parameters(5).fields[0] = "kept";
   host.promptAnswers = {PromptAnswer::kFinish};
-  ReadFromRegister(session, 5);
+  EXPECT_EQ(ReadFromRegister(session, 5), tables::OperationResult::kStopped);
   EXPECT_EQ(host.Dialogs(), std::vector<std::string>{"prompt"});
   EXPECT_EQ(workspace.Parameters(5).fields[0], "kept");
 }

@@ -129,7 +129,7 @@ TEST_F(TablesTest, Write_IntervalTooLongForTheFirstRecord_IsRefused) {
 TEST_F(TablesTest, Write_PriceWithAComma_NamesTheCellAndSendsNothing) {
   Connect();
   workspace.Grid(0).SetCell(3, 5, "12,5");
-  WriteToRegister(session, 0);
+  EXPECT_EQ(WriteToRegister(session, 0), tables::OperationResult::kNotStarted);
   EXPECT_TRUE(trace.Chunks().empty());
   ASSERT_EQ(host.Dialogs().size(), 2u);
   EXPECT_EQ(
