@@ -33,16 +33,17 @@ FileMessage FormatError(const std::string& line) {
 }
 
 FileReport ReportFor(const ReadResult& result) {
+  const int line = result.recordsPlaced + 1;
   switch (result.outcome) {
     case ReadOutcome::kComplete:
-      return {true, std::nullopt};
+      return {true, std::nullopt, 0};
     case ReadOutcome::kEarlyEnd:
-      return {false, EarlyEnd()};
+      return {false, EarlyEnd(), line};
     case ReadOutcome::kTooFewFields:
     case ReadOutcome::kFormatError:
-      return {false, FormatError(result.offendingLine)};
+      return {false, FormatError(result.offendingLine), line};
   }
-  return {false, std::nullopt};
+  return {false, std::nullopt, 0};
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ struct FileMessage {
 struct FileReport {
   bool done = false;
   std::optional<FileMessage> message;
+  int line = 0;  // where a load stopped: the line that ended early or could not be read
 };
 
 // The progress bar: reset to zero, then one step per record.

@@ -73,6 +73,7 @@ TEST_F(TableFilesTest, Load_ShortFile_KeepsWhatWasPlacedAndSaysTheFileEnded) {
   EXPECT_EQ(workspace.Grid(1).Cell(2, 19), "Op19");
   EXPECT_EQ(workspace.Grid(1).Cell(2, 20), "kept");
   EXPECT_EQ(steps, 19);
+  EXPECT_EQ(report.line, 20);
 }
 
 struct TooFewCase {
