@@ -4,7 +4,7 @@
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # Debian packages the build and the tests need.
-REQUIRED_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev qt6-base-dev)
+REQUIRED_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev qt6-base-dev libcli11-dev)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "base/clock.h"
+#include "cli/cli_options.h"
+#include "link/line_trace.h"
+#include "link/priority.h"
+#include "link/register_link.h"
+#include "tables/operations.h"
+#include "tables/workspace.h"
+
+namespace kvitmark::cli {
+
+// An open port to the register with everything an operation needs around it: the pages'
+// data (the Junior layout), the terminal host and the session.
+class Connection {
+ public:
+  explicit Connection(const ConnectionOptions& options);
+  ~Connection();
+
+  // Opens the port; false (with the reason on standard error) when it cannot.
+  bool Open();
+  tables::TableSession& Session() { return *session_; }
+  tables::Workspace& Workspace() { return workspace_; }
+  TerminalHost& Host() { return *host_; }
+  link::RegisterLink& Link() { return *link_; }
+
+ private:
+  ConnectionOptions options_;
+  int port_ = 1;
+  int speed_ = 4800;
+  base::RealClock clock_;
+  link::NicePriority priority_;
+  link::LineTrace trace_;
+  tables::Workspace workspace_;
+  std::unique_ptr<TerminalHost> host_;
+  std::unique_ptr<link::RegisterLink> link_;
+  std::unique_ptr<tables::TableSession> session_;
+};
+
+// A fresh copy of the window's pages as the program has them after start-up.
+void PreparePages(tables::Workspace& workspace);
+
+}  // namespace kvitmark::cli

@@ -1,0 +1,93 @@
+// kvitmark-cli: the register operations from a shell, for batch work.
+#include <CLI/CLI.hpp>
+#include <set>
+#include <string>
+
+#include "cli/cli_options.h"
+#include "cli/table_commands.h"
+#include "cli/terminal_host.h"
+
+namespace {
+
+using namespace kvitmark::cli;
+
+const std::set<std::string> kKinds = {"art", "opr", "opl", "otd", "hft", "pak", "pac",
+                                      "slu", "ret", "par", "ppl", "ppn", "pko", "op1",
+                                      "op2", "kso", "pdu", "pnv", "pov", "pnu", "tsp"};
+const std::set<std::string> kClearableKinds = {"art", "opr", "opl", "otd", "hft"};
+
+void AddInterval(CLI::App* command, IntervalOptions& interval) {
+  command->add_option("--first", interval.first, "first row of the coding interval (default 1)")
+      ->check(CLI::Range(1, 14000));
+  command
+      ->add_option("--last", interval.last,
+                   "last row of the coding interval (default: the page's last row)")
+      ->check(CLI::Range(1, 14000));
+  command
+      ->add_option("--record", interval.record,
+                   "register record that takes the first row (default: --first)")
+      ->check(CLI::Range(1, 14000));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{
+      "kvitmark-cli: programs a Datecs MP-50 Junior register (ЭККА) from a shell.\n"
+      "Exit status: 0 done, 1 the register or a file failed, 2 bad usage."};
+  app.require_subcommand(1);
+  ConnectionOptions connection;
+  std::string onError = "stop";
+  app.add_option("--port", connection.port,
+                 "COM1 … COM9; the device is the one [Ports] in Tabulon.ini names, else "
+                 "/dev/ttyS<n-1> (default: SerialPort from Tabulon.ini, else COM1)");
+  app.add_option("--device", connection.device, "a serial device path, instead of --port");
+  app.add_option("--speed", connection.speed, "bit/s (default: Speed from Tabulon.ini, else 4800)");
+  app.add_option("--register", connection.registerNumber, "register number, 1 to 99 (default 1)")
+      ->check(CLI::Range(1, 99));
+  app.add_flag("--trace", connection.trace, "dump every byte on the line to standard error");
+  app.add_option("--on-error", onError,
+                 "a record that fails ten times: stop ends the command, skip goes on")
+      ->check(CLI::IsMember({"stop", "skip"}));
+
+  std::string kind;
+  std::string file;
+  IntervalOptions interval;
+
+  auto* presence = app.add_subcommand("presence", "does the register answer");
+
+  auto* read = app.add_subcommand("read", "read a table from the register into a table file");
+  read->add_option("KIND", kind, "table file kind (art, opr, …)")
+      ->required()
+      ->check(CLI::IsMember(kKinds));
+  read->add_option("FILE", file, "the table file to write")->required();
+  AddInterval(read, interval);
+
+  auto* write = app.add_subcommand("write", "write a table file into the register");
+  write->add_option("KIND", kind, "table file kind (art, opr, …)")
+      ->required()
+      ->check(CLI::IsMember(kKinds));
+  write->add_option("FILE", file, "the table file to send")->required()->check(CLI::ExistingFile);
+  AddInterval(write, interval);
+  write->add_flag("--yes", connection.assumeYes, "do not ask before overwriting the table");
+
+  auto* clear = app.add_subcommand("clear", "reset a table of the register to its factory records");
+  clear->add_option("KIND", kind, "art, opr, opl, otd or hft")
+      ->required()
+      ->check(CLI::IsMember(kClearableKinds));
+  clear->add_flag("--yes", connection.assumeYes, "do not ask before overwriting the table");
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    const int status = app.exit(error);
+    return status == 0 ? 0 : 2;
+  }
+  connection.onError = onError == "skip" ? OnError::kSkip : OnError::kStop;
+
+  if (*presence) return Presence(connection);
+  if (*read) return ReadTable(connection, kind, file, interval);
+  if (*write) return WriteTable(connection, kind, file, interval);
+  if (*clear) return ClearTable(connection, kind);
+  return 2;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "cli/cli_options.h"
+
+// The table commands of kvitmark-cli. Each returns the program's exit status: 0 done, 1 the
+// register or a file failed.
+namespace kvitmark::cli {
+
+// The page of a table file kind ("art" → 0), or -1.
+int PageOfKind(const std::string& kind);
+
+int Presence(const ConnectionOptions& options);
+int ReadTable(const ConnectionOptions& options, const std::string& kind, const std::string& file,
+              const IntervalOptions& interval);
+int WriteTable(const ConnectionOptions& options, const std::string& kind, const std::string& file,
+               const IntervalOptions& interval);
+int ClearTable(const ConnectionOptions& options, const std::string& kind);
+
+}  // namespace kvitmark::cli
