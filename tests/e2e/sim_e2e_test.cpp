@@ -25,149 +25,15 @@
 #include "link/priority.h"
 #include "link/register_link.h"
 #include "link/result_codes.h"
-
-extern char** environ;
+#include "child_process.h"
 
 namespace kvitmark {
 namespace {
 
 using base::Cp1251;
 using link::RegisterLink;
-
-// How long the simulator may take to start or to stop before the test gives up on it.
-constexpr int kStartStopLimitMs = 10000;
-
-// Reads what is there on `fd` within `waitMs`; false at end of file or when nothing came.
-bool ReadSome(int fd, int waitMs, std::string& into) {
-  pollfd ready{fd, POLLIN, 0};
-  if (poll(&ready, 1, waitMs) <= 0) return false;
-  char buffer[1024];
-  const ssize_t got = read(fd, buffer, sizeof buffer);
-  if (got <= 0) return false;
-  into.append(buffer, static_cast<size_t>(got));
-  return true;
-}
-
-// kvitmark-sim as a child process, its standard output and error on pipes of ours.
-class SimProcess {
- public:
-  explicit SimProcess(const std::vector<std::string>& options) {
-    const char* program = std::getenv("KVITMARK_SIM");
-    if (program == nullptr) {
-      spawnError_ = "KVITMARK_SIM is not set";
-      return;
-    }
-    int out[2];
-    int err[2];
-    if (pipe2(out, O_CLOEXEC) != 0) return;
-    if (pipe2(err, O_CLOEXEC) != 0) {
-      close(out[0]);
-      close(out[1]);
-      return;
-    }
-    std::vector<std::string> arguments = {program};
-    arguments.insert(arguments.end(), options.begin(), options.end());
-    std::vector<char*> argv;
-    for (auto& argument : arguments) argv.push_back(argument.data());
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, err[1], STDERR_FILENO);
-    const int spawned = posix_spawn(&pid_, program, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(out[1]);
-    close(err[1]);
-    out_ = out[0];
-    err_ = err[0];
-    if (spawned != 0) {
-      pid_ = -1;
-      spawnError_ = std::string("cannot start ") + program;
-    }
-  }
-
-  ~SimProcess() {
-    if (pid_ > 0) Stop();
-    if (out_ >= 0) close(out_);
-    if (err_ >= 0) close(err_);
-  }
-
-  SimProcess(const SimProcess&) = delete;
-  SimProcess& operator=(const SimProcess&) = delete;
-
-  bool Spawned() const { return pid_ > 0; }
-
-  // The first line it prints, without its LF; empty when it ended or said nothing in time.
-  std::string FirstLine() {
-    std::string text;
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(kStartStopLimitMs);
-    while (text.find('\n') == std::string::npos) {
-      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-          deadline - std::chrono::steady_clock::now());
-      if (left.count() <= 0 || !ReadSome(out_, static_cast<int>(left.count()), text)) return "";
-    }
-    return text.substr(0, text.find('\n'));
-  }
-
-  // Asks it to stop (SIGTERM) and waits for it: its exit status, or -1 when it did not exit by
-  // itself in time (it is killed then) or was ended by a signal.
-  int Stop() {
-    if (pid_ <= 0) return -1;
-    kill(pid_, SIGTERM);
-    return Wait();
-  }
-
-  // Waits for it to end by itself; one that does not end in time is killed.
-  int Wait() {
-    if (pid_ <= 0) return -1;
-    // <sys/pidfd.h> of this glibc lacks C linkage, hence the bare system call.
-    const int pidFd = static_cast<int>(syscall(SYS_pidfd_open, pid_, 0));
-    if (pidFd >= 0) {
-      pollfd ended{pidFd, POLLIN, 0};
-      if (poll(&ended, 1, kStartStopLimitMs) <= 0) kill(pid_, SIGKILL);
-      close(pidFd);
-    }
-    int status = 0;
-    const pid_t waited = waitpid(pid_, &status, 0);
-    pid_ = -1;
-    while (ReadSome(err_, 0, errorOutput_)) {
-    }
-    if (waited <= 0 || !WIFEXITED(status)) return -1;
-    return WEXITSTATUS(status);
-  }
-
-  // What it wrote to its standard error (complete once it has ended).
-  std::string ErrorOutput() const { return spawnError_ + errorOutput_; }
-
- private:
-  pid_t pid_ = -1;
-  int out_ = -1;
-  int err_ = -1;
-  std::string spawnError_;
-  std::string errorOutput_;
-};
-
-// A simulator that serves a pseudo-terminal.
-class RunningSim {
- public:
-  explicit RunningSim(const std::vector<std::string>& options) : process_(options) {
-    if (process_.Spawned()) devicePath_ = process_.FirstLine();
-    // One that does not serve is stopped at once, so that what it said is there to show.
-    if (devicePath_.empty()) process_.Stop();
-  }
-
-  bool Started() const { return !devicePath_.empty(); }
-  const std::string& DevicePath() const { return devicePath_; }
-  int Stop() { return process_.Stop(); }
-  int Wait() { return process_.Wait(); }
-  std::string ErrorOutput() const { return process_.ErrorOutput(); }
-
- private:
-  SimProcess process_;
-  std::string devicePath_;
-};
+using testing::ChildProcess;
+using testing::RunningSim;
 
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -330,7 +196,7 @@ struct BadOptions {
 class SimBadOptionsTest : public ::testing::TestWithParam<BadOptions> {};
 
 TEST_P(SimBadOptionsTest, ExitsWithStatus2BeforeServingAndSaysWhy) {
-  SimProcess sim(GetParam().options);
+  ChildProcess sim(KVITMARK_SIM_PATH, GetParam().options);
   ASSERT_TRUE(sim.Spawned()) << sim.ErrorOutput();
 
   EXPECT_EQ(sim.FirstLine(), "");

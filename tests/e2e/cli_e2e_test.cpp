@@ -1,0 +1,217 @@
+// kvitmark-cli as a shell script runs it, against kvitmark-sim on a pseudo-terminal.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "base/cp1251.h"
+#include "child_process.h"
+#include "sim/sim_tables.h"
+
+namespace kvitmark {
+namespace {
+
+using base::Cp1251;
+using testing::ChildProcess;
+using testing::RunningSim;
+namespace fs = std::filesystem;
+
+struct CliRun {
+  int status;
+  std::string errors;  // standard error, UTF-8
+};
+
+class CliTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = fs::path(::testing::TempDir()) /
+             ("cli_" + std::to_string(getpid()) + "_" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+  }
+  void TearDown() override { fs::remove_all(folder); }
+
+  void StartSim(std::vector<std::string> options = {}) {
+    sim = std::make_unique<RunningSim>(options);
+    ASSERT_TRUE(sim->Started()) << sim->ErrorOutput();
+  }
+
+  CliRun Run(std::vector<std::string> arguments, const std::string& input = "/dev/null") {
+    std::vector<std::string> all = {"--device", sim ? sim->DevicePath() : "/nonexistent",
+                                    "--speed", "115200"};
+    all.insert(all.end(), arguments.begin(), arguments.end());
+    ChildProcess cli(KVITMARK_CLI_PATH, all, input);
+    cli.AllOutput();
+    const int status = cli.Wait();
+    return {status, cli.ErrorOutput()};
+  }
+
+  std::string File(const char* name) { return (folder / name).string(); }
+  static std::string Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  static void Write(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+  // What the register's table looks like as a table file.
+  static std::string AsTableFile(const std::vector<std::string>& records,
+                                 const std::string& extraField = "") {
+    std::string text;
+    for (const auto& record : records) text += record + extraField + "\r\n";
+    return text;
+  }
+
+  fs::path folder;
+  std::unique_ptr<RunningSim> sim;
+  const sim::SimTables factory = sim::FactoryTables();
+};
+
+struct KindCase {
+  const char* kind;
+  int table;
+};
+
+class CliReadEveryKind : public CliTest, public ::testing::WithParamInterface<KindCase> {};
+
+TEST_P(CliReadEveryKind, WritesTheTableFileTheWindowWouldSave) {
+  StartSim();
+  const std::string path = File("table");
+  const auto run = Run({"read", GetParam().kind, path});
+  ASSERT_EQ(run.status, 0) << run.errors;
+  const auto& records = factory.at(GetParam().table).records;
+  // The service page carries its hidden extra field, empty, as a twelfth.
+  EXPECT_EQ(Read(path), AsTableFile(records, GetParam().table == 8 ? ";" : ""));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, CliReadEveryKind,
+    ::testing::Values(KindCase{"art", 0}, KindCase{"opr", 3}, KindCase{"opl", 9},
+                      KindCase{"otd", 10}, KindCase{"hft", 6}, KindCase{"pak", 2},
+                      KindCase{"pac", 5}, KindCase{"slu", 8}, KindCase{"ret", 12},
+                      KindCase{"par", 97}, KindCase{"ppl", 98}, KindCase{"ppn", 99},
+                      KindCase{"pko", 100}, KindCase{"op1", 101}, KindCase{"op2", 102},
+                      KindCase{"kso", 103}, KindCase{"pdu", 104}, KindCase{"pnv", 105},
+                      KindCase{"pov", 106}, KindCase{"pnu", 107}, KindCase{"tsp", 108}),
+    [](const auto& info) { return std::string(info.param.kind); });
+
+TEST_F(CliTest, Presence_AnswersOrNot) {
+  StartSim();
+  auto run = Run({"presence"});
+  EXPECT_EQ(run.status, 0) << run.errors;
+  EXPECT_NE(run.errors.find("отвечает"), std::string::npos);
+  sim->Stop();
+  StartSim({"--fault", "silent"});
+  run = Run({"presence"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.errors.find("Касса не обнаружена"), std::string::npos);
+}
+
+TEST_F(CliTest, WriteThenRead_TheRegisterHoldsTheFile) {
+  StartSim();
+  std::string departments;
+  for (int n = 1; n <= 20; ++n) departments += Cp1251("Відділ №") + std::to_string(n) + ";\r\n";
+  Write(File("in.otd"), departments);
+  auto run = Run({"write", "otd", File("in.otd"), "--yes"});
+  ASSERT_EQ(run.status, 0) << run.errors;
+  run = Run({"read", "otd", File("out.otd")});
+  ASSERT_EQ(run.status, 0) << run.errors;
+  EXPECT_EQ(Read(File("out.otd")), departments);
+}
+
+TEST_F(CliTest, IntervalOptions_MapRowsOntoRecordsAsTheWindowDoes) {
+  StartSim();
+  std::string goods;
+  for (int n = 1; n <= 14000; ++n) {
+    goods += n <= 3 ? std::to_string(n) + ";G" + std::to_string(n) + ";1.50;2.000;1;1;1;1;0;0;\r\n"
+                    : std::string(";;;;;;;;;;\r\n");
+  }
+  Write(File("in.art"), goods);
+  auto run = Run({"write", "art", File("in.art"), "--first", "1", "--last", "3", "--record",
+                  "501", "--yes"});
+  ASSERT_EQ(run.status, 0) << run.errors;
+  run = Run({"read", "art", File("out.art"), "--first", "501", "--last", "502"});
+  ASSERT_EQ(run.status, 0) << run.errors;
+  const std::string read = Read(File("out.art"));
+  std::vector<std::string> lines;
+  for (size_t start = 0; start < read.size();) {
+    const size_t end = read.find("\r\n", start);
+    lines.push_back(read.substr(start, end - start));
+    start = end + 2;
+  }
+  ASSERT_EQ(lines.size(), 14000u);
+  EXPECT_EQ(lines[500], "1;G1;1.50;2.000;1;1;1;1;0;0;");
+  EXPECT_EQ(lines[501], "2;G2;1.50;2.000;1;1;1;1;0;0;");
+  EXPECT_EQ(lines[499], ";;;;;;;;;;") << "rows outside the interval stay empty";
+}
+
+TEST_F(CliTest, Write_FileThatEndsEarly_IsRefusedBeforeAnythingIsSent) {
+  StartSim();
+  Write(File("short.opr"), "1;A;0;\r\n2;B;0;\r\n");
+  const auto run = Run({"write", "opr", File("short.opr"), "--yes"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.errors.find("Конец файла!"), std::string::npos) << run.errors;
+  EXPECT_NE(run.errors.find("строка 3"), std::string::npos) << run.errors;
+}
+
+TEST_F(CliTest, Clear_AsksOrRefusesWithoutYes) {
+  StartSim();
+  auto run = Run({"clear", "otd"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.errors.find("--yes"), std::string::npos);
+  std::string mine;
+  for (int n = 1; n <= 20; ++n) mine += "D" + std::to_string(n) + ";\r\n";
+  Write(File("mine.otd"), mine);
+  ASSERT_EQ(Run({"write", "otd", File("mine.otd"), "--yes"}).status, 0);
+  run = Run({"clear", "otd", "--yes"});
+  ASSERT_EQ(run.status, 0) << run.errors;
+  ASSERT_EQ(Run({"read", "otd", File("after.otd")}).status, 0);
+  EXPECT_EQ(Read(File("after.otd")).substr(0, 11), Cp1251("Відділ 1;\r\n"));
+}
+
+TEST_F(CliTest, RecordThatFailsTenTimes_StopEndsSkipGoesOn) {
+  // A hundred refusals are ten calls of ten refusals each: record 1 fails for good.
+  StartSim({"--fault", "refuse=100"});
+  auto run = Run({"read", "kso", File("stop.kso")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_FALSE(fs::exists(File("stop.kso"))) << "a stopped read writes no file";
+  sim->Stop();
+  StartSim({"--fault", "refuse=100"});
+  run = Run({"--on-error", "skip", "read", "kso", File("skip.kso")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.errors.find(": 1"), std::string::npos) << run.errors;
+  const std::string read = Read(File("skip.kso"));
+  EXPECT_EQ(read.substr(0, 3), ";\r\n") << "record 1 skipped";
+  EXPECT_EQ(std::count(read.begin(), read.end(), '\n'), 9);
+}
+
+struct BadUsage {
+  const char* name;
+  std::vector<std::string> arguments;
+};
+
+class CliBadUsage : public CliTest, public ::testing::WithParamInterface<BadUsage> {};
+
+TEST_P(CliBadUsage, ExitsWithStatus2) {
+  const auto run = Run(GetParam().arguments);
+  EXPECT_EQ(run.status, 2) << run.errors;
+  EXPECT_FALSE(run.errors.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, CliBadUsage,
+    ::testing::Values(BadUsage{"NoCommand", {}}, BadUsage{"UnknownKind", {"read", "xyz", "f"}},
+                      BadUsage{"ClearOfAKindWithoutDefaults", {"clear", "pak"}},
+                      BadUsage{"RegisterOutOfRange", {"--register", "100", "presence"}},
+                      BadUsage{"WriteOfAMissingFile", {"write", "otd", "/no/such/file"}},
+                      BadUsage{"IntervalOutOfRange", {"read", "art", "f", "--first", "0"}},
+                      BadUsage{"UnknownOption", {"--colour", "presence"}},
+                      BadUsage{"OnErrorOther", {"--on-error", "retry", "presence"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace kvitmark
