@@ -18,7 +18,7 @@ const char* const kSimUsage =
     "  --fault NAME[=N]    misbehave; N (default 1) counts replies:\n"
     "                      silent, refuse=N, corrupt-check=N, nak=N, half-reply=N,\n"
     "                      trickle-under=N, trickle-over=N, garbage-before-lf=N,\n"
-    "                      double-ack=N, overlong-reply=N, hangup=N,\n"
+    "                      double-ack=N, overlong-reply=N, hangup=N, ignore-frames=N,\n"
     "                      stale=TEXT (bytes waiting at the next port open),\n"
     "                      answer-as=N (answer to register N only)\n";
 
@@ -52,6 +52,7 @@ bool ApplyFault(const std::string& fault, SimFaults& faults, std::string& error)
       {"double-ack", &SimFaults::doubleAck},
       {"overlong-reply", &SimFaults::overlongReply},
       {"hangup", &SimFaults::hangup},
+      {"ignore-frames", &SimFaults::ignoreFrames},
       {"answer-as", &SimFaults::answerAs},
   };
   const auto found = counted.find(name);

@@ -123,6 +123,7 @@ void SimRegister::ProcessFrame() {
     return;
   }
   ++counters_.frames;
+  if (Use(faults_.ignoreFrames)) return;
   if (Use(faults_.nak)) {
     Emit(kNak);
     return;

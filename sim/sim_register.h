@@ -27,6 +27,7 @@ struct SimFaults {
   int doubleAck = 0;        // acknowledge frames twice
   int overlongReply = 0;    // send a reply of 5000 bytes without CR
   int hangup = 0;           // hang up in the middle of a reply
+  int ignoreFrames = 0;     // take no notice of frames: no ACK, no reply
   std::string staleBytes;   // left waiting on the line for the next port open
   int answerAs = 0;         // answer to this register number instead of one's own (0: own)
 };

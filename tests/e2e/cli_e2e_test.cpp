@@ -41,8 +41,8 @@ class CliTest : public ::testing::Test {
   }
 
   CliRun Run(std::vector<std::string> arguments, const std::string& input = "/dev/null") {
-    std::vector<std::string> all = {"--device", sim ? sim->DevicePath() : "/nonexistent",
-                                    "--speed", "115200"};
+    std::vector<std::string> all = {"--device", sim ? sim->DevicePath() : "/nonexistent", "--speed",
+                                    "115200"};
     all.insert(all.end(), arguments.begin(), arguments.end());
     ChildProcess cli(KVITMARK_CLI_PATH, all, input);
     cli.AllOutput();
@@ -131,8 +131,8 @@ TEST_F(CliTest, IntervalOptions_MapRowsOntoRecordsAsTheWindowDoes) {
                     : std::string(";;;;;;;;;;\r\n");
   }
   Write(File("in.art"), goods);
-  auto run = Run({"write", "art", File("in.art"), "--first", "1", "--last", "3", "--record",
-                  "501", "--yes"});
+  auto run = Run(
+      {"write", "art", File("in.art"), "--first", "1", "--last", "3", "--record", "501", "--yes"});
   ASSERT_EQ(run.status, 0) << run.errors;
   run = Run({"read", "art", File("out.art"), "--first", "501", "--last", "502"});
   ASSERT_EQ(run.status, 0) << run.errors;

@@ -21,11 +21,11 @@
 
 #include "base/clock.h"
 #include "base/cp1251.h"
+#include "child_process.h"
 #include "link/port_map.h"
 #include "link/priority.h"
 #include "link/register_link.h"
 #include "link/result_codes.h"
-#include "child_process.h"
 
 namespace kvitmark {
 namespace {
