@@ -312,6 +312,11 @@ void TForm1::PlaceAtDesignPositions() {
   closeButton_->setGeometry(688, 504, 75, 25);
   fileNameLabel_->raise();
   // Column widths follow the goods grid as it stands at the design size.
+  ApplyColumnWeights();
+}
+
+void TForm1::ApplyColumnWeights() {
+  // The grids of the first pages follow the goods grid's width, the others their own.
   for (int page = 0; page < tables::kPageCount; ++page) {
     if (!grids_[page]) continue;
     const int reference = page <= 13 ? grids_[0]->width() : grids_[page]->width();
@@ -323,13 +328,7 @@ void TForm1::PlaceAtDesignPositions() {
 
 void TForm1::ApplyResizeRules(int width, int height) {
   grids_[0]->resize(width * 577 / kSmallestWidth, grids_[0]->height());
-  for (int page = 0; page < tables::kPageCount; ++page) {
-    if (!grids_[page]) continue;
-    const int reference = page <= 13 ? grids_[0]->width() : grids_[page]->width();
-    std::vector<int> widths;
-    for (int weight : ColumnWeights(page)) widths.push_back(reference * weight / 580);
-    grids_[page]->SetColumnWidths(widths);
-  }
+  ApplyColumnWeights();
   auto top = [](QWidget* control, int y) { control->move(control->x(), y); };
   top(stopButton_, height - 138);
   top(readButton_, height - 138);

@@ -113,6 +113,7 @@ class TForm1 : public QWidget {
   void BuildButtons();
   void PlaceAtDesignPositions();
   void ApplyResizeRules(int width, int height);
+  void ApplyColumnWeights();
 
   void OnPageChanged(int page);
   void ApplyPageRules(int page);
