@@ -38,9 +38,14 @@ std::optional<uint8_t> RegisterLink::Receive() {
 std::optional<uint8_t> RegisterLink::ReceiveReply() {
   if (replyWait_.count() <= 0) return Receive();
   const auto start = clock_.Now();
+  const base::Milliseconds slice(state_.timeouts.readTotalTimeoutConstant);
   for (;;) {
+    const auto sliceStart = clock_.Now();
     if (const auto byte = Receive()) return byte;
     if (lineFailed_ || !state_.line || clock_.Now() - start >= replyWait_) return std::nullopt;
+    // A line that says "nothing" long before its time-out is gone (an adapter unplugged),
+    // not slow: waiting on would only spin.
+    if (clock_.Now() - sliceStart < slice / 2) return std::nullopt;
     if (keepWaiting_ && !keepWaiting_()) return std::nullopt;
   }
 }

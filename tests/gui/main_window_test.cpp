@@ -378,6 +378,33 @@ class MainWindowTest : public QObject {
     QVERIFY(window_->Workspace().Grid(4).Cell(1, 1).empty());
   }
 
+  void reportDownload_fromTheReportsPage_writesTheCheckedReports() {
+    Connect();
+    ShowPage(22);
+    Find<QCheckBox>("CheckBox9")->setChecked(true);   // taxes, one record
+    Find<QCheckBox>("CheckBox4")->setChecked(true);   // departments, twenty
+    Find<QLineEdit>("Edit41")->setText(",");
+    window_->findChild<QWidget*>("DirectoryEdit1")->findChild<QLineEdit*>()->setText(
+        folder_->path() + "/");
+    bool othersWereOff = false;
+    QTimer::singleShot(0, this, [&] {
+      othersWereOff = !Enabled("Button5") && !Enabled("Button9") && Enabled("Button6");
+    });
+    Click("Button19");
+    QVERIFY(dialogs_->shown.last().endsWith(QString::fromUtf8("Успешно!")));
+    QFile taxes(folder_->filePath("RepNalog.dat"));
+    QVERIFY(taxes.open(QIODevice::ReadOnly));
+    QCOMPARE(taxes.readAll().count("\r\n"), 1);
+    QFile departments(folder_->filePath("RepOtd.dat"));
+    QVERIFY(departments.open(QIODevice::ReadOnly));
+    const QByteArray lines = departments.readAll();
+    QCOMPARE(lines.count("\r\n"), 20);
+    QVERIFY(lines.startsWith("1,"));
+    QVERIFY(othersWereOff);
+    QVERIFY(Enabled("Button5") && !Enabled("Button6"));
+    QCOMPARE(window_->Link().State().timeouts.readTotalTimeoutConstant, 300u);
+  }
+
   void notConnected_saysSoAndTheWindowStays() {
     window_->ReadTable();
     QCOMPARE(dialogs_->shown, QStringList{QString::fromUtf8("message: ЭККА не подключен")});

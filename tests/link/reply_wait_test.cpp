@@ -54,6 +54,16 @@ TEST_F(LinkTest, ReplyWait_AbandonedBetweenSlices) {
   EXPECT_EQ(out, "kept");
 }
 
+TEST_F(LinkTest, ReplyWait_LineGone_FailsAtOnceInsteadOfSpinning) {
+  Connect();
+  simRegister.Faults().hangup = 1;
+  int asked = 0;
+  link.SetReplyWait(base::Milliseconds(108000000), [&] { return ++asked < 1000; });
+  std::string out;
+  EXPECT_EQ(link.ReadRecord(1, 10, 1, out, 0), link::kExchangeBroken);
+  EXPECT_EQ(asked, 0);
+}
+
 TEST_F(LinkTest, ReplyWait_Cleared_BackToThePortTimeOut) {
   Connect();
   link.SetReplyWait(base::Milliseconds(108000000), [] { return true; });

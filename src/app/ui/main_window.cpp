@@ -136,6 +136,15 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
     SetCommandEnabled(control, true);
   }
 
+  reports::ui::ReportsPageContext reports;
+  reports.session = session_.get();
+  reports.dialogs = dialogs_;
+  reports.dialogParent = this;
+  reports.runOperation = [this](std::function<void()> operation) {
+    RunOperation(std::move(operation));
+  };
+  reportsPage_->Attach(reports);
+
   // The program's other windows, created after this one.
   about_ = std::make_unique<TForm2>(this);
   prompt_ = std::make_unique<tables::ui::TForm3>(this);

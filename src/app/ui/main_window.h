@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -121,8 +122,7 @@ class TForm1 : public QWidget {
   void SetStatus(const QString& text, const QColor& color);
   void ShowSettings();
   // Runs one of the long operations: nothing but "Стоп" and the prompt acts meanwhile.
-  template <typename Operation>
-  void RunOperation(Operation operation);
+  void RunOperation(const std::function<void()>& operation);
   void RunGuarded(const std::function<void()>& command);
   void ShowModalWindow(QWidget& window);
 

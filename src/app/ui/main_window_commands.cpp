@@ -68,8 +68,7 @@ void TForm1::RunGuarded(const std::function<void()>& command) {
   }
 }
 
-template <typename Operation>
-void TForm1::RunOperation(Operation operation) {
+void TForm1::RunOperation(const std::function<void()>& operation) {
   operationRunning_ = true;
   for (const auto& [control, enabled] : wantedEnabled_) {
     control->setEnabled(enabled && control == stopButton_);

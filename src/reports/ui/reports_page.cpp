@@ -1,6 +1,7 @@
 #include "reports/ui/reports_page.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,32 +9,27 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
+#include <QValidator>
+
+#include "base/ui/qt_text.h"
+#include "tables/ui/dialogs.h"
 
 namespace kvitmark::reports::ui {
 namespace {
 
-struct ReportControls {
-  const char* check;
-  const char* caption;
-  const char* fileName;
-};
-
-// In the order the reports are downloaded; the first seven stand in the left column.
-constexpr ReportControls kReports[kReportCount] = {
-    {"CheckBox3", "Обороты по артикулам", "Edit38"},
-    {"CheckBox4", "Обороты по отделам", "Edit39"},
-    {"CheckBox5", "Обороты по группам товаров", "Edit40"},
-    {"CheckBox8", "Обороты по операторам", "Edit42"},
-    {"CheckBox9", "Обороты по налогам", "Edit43"},
-    {"CheckBox10", "Обороты по оплатам", "Edit44"},
-    {"CheckBox11", "Обороты по операциям за смену", "Edit45"},
-    {"CheckBox6", "Административный отчет 1", "Edit46"},
-    {"CheckBox7", "Административный отчет 2", "Edit47"},
-    {"CheckBox12", "Административный отчет 3", "Edit48"},
-    {"CheckBox13", "Отчет номеров вып. операций", "Edit49"},
-    {"CheckBox14", "Отчет реестров", "Edit50"},
-};
+// The first seven reports stand in the left column.
 constexpr int kLeftColumnReports = 7;
+
+// The separator goes into every line of a code page 1251 file, so it must have a byte
+// there, and a line break would split the lines it joins.
+class SeparatorValidator final : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override {
+    if (input.contains(QLatin1Char('\r')) || input.contains(QLatin1Char('\n'))) return Invalid;
+    return base::ui::FitsCp1251(input) ? Acceptable : Invalid;
+  }
+};
 
 QPushButton* Button(QWidget* parent, const char* name, const char* caption, int x, int y,
                     int width) {
@@ -42,6 +38,13 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption, int 
   button->setGeometry(x, y, width, 25);
   return button;
 }
+
+QString Latin1(std::string_view name) {
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// File names and folders are the file system's bytes, never code page 1251 text.
+std::string FileSystemBytes(const QString& text) { return QFile::encodeName(text).toStdString(); }
 
 }  // namespace
 
@@ -66,14 +69,16 @@ QString DirectoryEdit::Text() const { return field_->text(); }
 void DirectoryEdit::SetText(const QString& text) { field_->setText(text); }
 
 ReportsPage::ReportsPage(QWidget* parent) : QWidget(parent) {
+  const auto& catalogue = ReportCatalogue();
   for (int report = 0; report < kReportCount; ++report) {
+    const ReportDescriptor& descriptor = catalogue[report];
     const bool left = report < kLeftColumnReports;
     const int row = left ? report : report - kLeftColumnReports;
-    auto* check = new QCheckBox(QString::fromUtf8(kReports[report].caption), this);
-    check->setObjectName(QString::fromLatin1(kReports[report].check));
+    auto* check = new QCheckBox(base::ui::FromCp1251(descriptor.caption), this);
+    check->setObjectName(Latin1(descriptor.checkBox));
     check->setGeometry(left ? 8 : 312, 8 + 24 * row, left ? 190 : 174, 17);
     auto* fileName = new QLineEdit(this);
-    fileName->setObjectName(QString::fromLatin1(kReports[report].fileName));
+    fileName->setObjectName(Latin1(descriptor.fileNameField));
     fileName->setGeometry(left ? 200 : 488, 6 + 24 * row, 105, 21);
     checks_[report] = check;
     fileNames_[report] = fileName;
@@ -82,6 +87,7 @@ ReportsPage::ReportsPage(QWidget* parent) : QWidget(parent) {
   separator_->setObjectName(QStringLiteral("Edit41"));
   separator_->setGeometry(560, 144, 25, 21);
   separator_->setMaxLength(1);
+  separator_->setValidator(new SeparatorValidator(separator_));
   auto* separatorLabel = new QLabel(QString::fromUtf8("разделитель между полями"), this);
   separatorLabel->setGeometry(592, 147, 150, 17);
   currentFile_ = new QLabel(this);
@@ -104,6 +110,59 @@ ReportsPage::ReportsPage(QWidget* parent) : QWidget(parent) {
   connect(clearAll_, &QPushButton::clicked, this, [this] {
     for (auto* check : checks_) check->setChecked(false);
   });
+  connect(download_, &QPushButton::clicked, this, [this] { ReadReports(); });
 }
+
+void ReportsPage::Attach(const ReportsPageContext& context) { context_ = context; }
+
+void ReportsPage::ReadReports() {
+  // The download lets the window handle events; a second click must not start another.
+  if (!context_.session || downloading_) return;
+  // The validator keeps such a character from being typed; text set from elsewhere is
+  // not checked by it.
+  if (!base::ui::FitsCp1251(separator_->text())) {
+    if (context_.dialogs) {
+      context_.dialogs->MessageBox(
+          context_.dialogParent,
+          QString::fromUtf8("Разделитель между полями нельзя записать в кодировке 1251."),
+          QString::fromUtf8("Tabulon"), tables::BoxButtons::kOk, tables::BoxIcon::kWarning);
+    }
+    return;
+  }
+  struct Running {
+    bool& flag;
+    explicit Running(bool& downloading) : flag(downloading) { flag = true; }
+    ~Running() { flag = false; }
+  } running(downloading_);
+  tables::TableSession& session = *context_.session;
+  auto download = [this, &session] { reports::DownloadReports(session, *this); };
+  if (context_.runOperation) {
+    context_.runOperation(download);
+  } else {
+    download();
+  }
+}
+
+DownloadChoices ReportsPage::Choices() {
+  DownloadChoices choices;
+  for (int report = 0; report < kReportCount; ++report) {
+    choices.reports[report].checked = checks_[report]->isChecked();
+    choices.reports[report].fileName = FileSystemBytes(fileNames_[report]->text());
+  }
+  choices.folder = FileSystemBytes(folder_->Text());
+  choices.separator = base::ui::ToCp1251(separator_->text());
+  return choices;
+}
+
+void ReportsPage::ShowCurrentFile(const std::string& fileName) {
+  currentFile_->setText(QFile::decodeName(QByteArray::fromStdString(fileName)));
+}
+
+void ReportsPage::SetProgressRange(int maximum) {
+  // A range of 0 to 0 would turn the bar into a busy indicator.
+  progress_->setRange(0, maximum > 0 ? maximum : 1);
+}
+
+void ReportsPage::SetProgressPosition(int position) { progress_->setValue(position); }
 
 }  // namespace kvitmark::reports::ui

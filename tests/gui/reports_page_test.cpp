@@ -1,0 +1,274 @@
+// The reports page on screen against a simulated register: its buttons, its fields as
+// the download reads them, and its label and progress bar.
+#include "reports/ui/reports_page.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "base/clock.h"
+#include "base/cp1251.h"
+#include "base/ui/qt_text.h"
+#include "link/register_link.h"
+#include "scripted_dialogs.h"
+#include "sim/memory_line.h"
+#include "sim/sim_register.h"
+#include "tables/operations.h"
+#include "tables/workspace.h"
+
+using namespace kvitmark;
+using tables::BoxAnswer;
+using tables::PromptAnswer;
+using testing::ScriptedDialogs;
+
+namespace {
+
+class SteadyPriority final : public link::PriorityControl {
+ public:
+  int Current() override { return 0; }
+  void Set(int) override {}
+};
+
+// The window's side of the download: what it was shown, and its event loop.
+class WindowHost final : public tables::OperationHost {
+ public:
+  QStringList shown;
+  std::function<void()> onPendingEvents;
+
+  void ShowMessage(const std::string& text) override {
+    shown << "message: " + base::ui::FromCp1251(text);
+  }
+  BoxAnswer ShowMessageBox(const std::string& text, const std::string& title, tables::BoxButtons,
+                           tables::BoxIcon) override {
+    shown << "box " + base::ui::FromCp1251(title) + ": " + base::ui::FromCp1251(text);
+    return BoxAnswer::kOk;
+  }
+  PromptAnswer AskExchangeError() override {
+    shown << "prompt";
+    return PromptAnswer::kFinish;
+  }
+  void ProcessPendingEvents() override {
+    QApplication::processEvents();
+    if (onPendingEvents) onPendingEvents();
+  }
+  void SetProgressRange(int) override {}
+  void SetProgressPosition(int) override {}
+  void ShowRecordCounter(const std::string&) override {}
+  void SetButtonEnabled(tables::CommandButton, bool) override {}
+  void SetCellEditing(int, bool) override {}
+  void ScrollGrid(int, int) override {}
+  void ScrollAllGridsToTop() override {}
+  void PageDataChanged(int, int) override {}
+  int ShownPage() override { return tables::kReportsPage; }
+  void Repaint() override {}
+};
+
+}  // namespace
+
+class ReportsPageTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<base::VirtualClock> clock_;
+  std::unique_ptr<sim::SimRegister> register_;
+  std::unique_ptr<sim::MemoryWire> wire_;
+  SteadyPriority priority_;
+  std::unique_ptr<link::RegisterLink> link_;
+  std::unique_ptr<tables::Workspace> workspace_;
+  std::unique_ptr<WindowHost> host_;
+  std::unique_ptr<tables::TableSession> session_;
+  std::unique_ptr<ScriptedDialogs> dialogs_;
+  std::unique_ptr<QTemporaryDir> folder_;
+  std::unique_ptr<reports::ui::ReportsPage> page_;
+  int operationsRun_ = 0;
+
+  template <typename T = QWidget>
+  T* Find(const char* name) {
+    auto* control = page_->findChild<T*>(QString::fromLatin1(name));
+    if (!control) qFatal("no control %s", name);
+    return control;
+  }
+  void Click(const char* name) { QTest::mouseClick(Find<QPushButton>(name), Qt::LeftButton); }
+  void Tick(const char* name) {
+    auto* check = Find<QCheckBox>(name);
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(4, check->height() / 2));
+  }
+  void Type(const char* name, const QString& text) {
+    auto* field = Find<QLineEdit>(name);
+    field->clear();
+    // As typed, so that the field's validator has its say; QTest's key clicks take Latin-1
+    // characters only.
+    for (const QChar character : text) {
+      QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+      QApplication::sendEvent(field, &press);
+    }
+  }
+  QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+  }
+  QStringList LinesOf(const QString& path) {
+    QStringList lines = base::ui::FromCp1251(FileBytes(path).toStdString()).split("\r\n");
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+  }
+
+ private slots:
+  void init() {
+    clock_ = std::make_unique<base::VirtualClock>();
+    register_ = std::make_unique<sim::SimRegister>(1, sim::FactoryTables());
+    wire_ = std::make_unique<sim::MemoryWire>(*register_, *clock_);
+    link_ = std::make_unique<link::RegisterLink>(wire_->Factory(), *clock_, priority_);
+    workspace_ = std::make_unique<tables::Workspace>();
+    workspace_->typeIndex = 0;
+    host_ = std::make_unique<WindowHost>();
+    session_ = std::make_unique<tables::TableSession>(
+        tables::TableSession{*link_, *clock_, *workspace_, *host_});
+    session_->portHandle = link_->OpenPort(1, 115200);
+    QVERIFY(session_->portHandle >= 0);
+    QCOMPARE(link_->CheckPresence(1), 1);
+    session_->connectedRegister = 1;
+    session_->openedPort = 1;
+    session_->openedSpeed = 115200;
+    dialogs_ = std::make_unique<ScriptedDialogs>();
+    folder_ = std::make_unique<QTemporaryDir>();
+    page_ = std::make_unique<reports::ui::ReportsPage>();
+    operationsRun_ = 0;
+    reports::ui::ReportsPageContext context;
+    context.session = session_.get();
+    context.dialogs = dialogs_.get();
+    context.dialogParent = page_.get();
+    context.runOperation = [this](std::function<void()> operation) {
+      ++operationsRun_;
+      operation();
+    };
+    page_->Attach(context);
+    page_->Folder()->SetText(folder_->path() + "/");
+    for (int report = 0; report < reports::ui::kReportCount; ++report) {
+      page_->FileName(report)->setText(
+          QString::fromLatin1(reports::ReportCatalogue()[report].defaultFileName.data()));
+    }
+    page_->resize(737, 230);
+    page_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(page_.get()));
+  }
+
+  // The link closes its line on the way out, so it goes before the wire that line uses.
+  void cleanup() {
+    page_.reset();
+    session_.reset();
+    link_.reset();
+    wire_.reset();
+    register_.reset();
+  }
+
+  void readReports_twoChecked_writesTheirFilesInTheFolderOfTheFolderField() {
+    // The folder and the names are the file system's own (UTF-8), not code page 1251.
+    const QString reports = folder_->path() + QString::fromUtf8("/Звіти/");
+    QVERIFY(QDir().mkpath(reports));
+    page_->Folder()->SetText(reports);
+    Type("Edit39", QString::fromUtf8("Відділи.dat"));
+    Type("Edit41", ",");
+    Tick("CheckBox4");
+    Tick("CheckBox9");
+    QStringList labels;
+    host_->onPendingEvents = [&] {
+      const QString label = Find<QLabel>("Label44")->text();
+      if (labels.isEmpty() || labels.last() != label) labels << label;
+    };
+
+    Click("Button19");
+
+    QCOMPARE(QDir(reports).entryList(QDir::Files),
+             (QStringList{"RepNalog.dat", QString::fromUtf8("Відділи.dat")}));
+    const QStringList departments = LinesOf(reports + QString::fromUtf8("Відділи.dat"));
+    QCOMPARE(departments.size(), 20);
+    QCOMPARE(departments.first(), QString::fromUtf8("1,Відділ 1,85.81"));
+    QCOMPARE(FileBytes(reports + "RepNalog.dat"),
+             QByteArray("1,1250.30,208.38,310.00,15.50,395.60,0.00,0.00,0.00\r\n"));
+    QCOMPARE(labels, (QStringList{QString::fromUtf8("Відділи.dat"), "RepNalog.dat"}));
+    QCOMPARE(Find<QLabel>("Label44")->text(), QString());
+    QCOMPARE(Find<QProgressBar>("ProgressBar2")->value(), 0);
+    QCOMPARE(host_->shown, QStringList{QString::fromUtf8("message: Успешно!")});
+    QCOMPARE(operationsRun_, 1);
+  }
+
+  void separatorField_takesCodePageCharactersOnly() {
+    Type("Edit41", QString::fromUtf8("✓"));
+    QCOMPARE(Find<QLineEdit>("Edit41")->text(), QString());
+    Type("Edit41", QString::fromUtf8("€"));
+    QCOMPARE(Find<QLineEdit>("Edit41")->text(), QString::fromUtf8("€"));
+    Tick("CheckBox9");
+    Click("Button19");
+    // The separator is written as its code page 1251 byte.
+    QCOMPARE(FileBytes(folder_->filePath("RepNalog.dat")), QByteArray("1\x88"
+                                                                      "1250.30\x88"
+                                                                      "208.38\x88"
+                                                                      "310.00\x88"
+                                                                      "15.50\x88"
+                                                                      "395.60\x88"
+                                                                      "0.00\x88"
+                                                                      "0.00\x88"
+                                                                      "0.00\r\n"));
+  }
+
+  void separatorOutsideTheCodePage_isRefusedBeforeTheDownload() {
+    Find<QLineEdit>("Edit41")->setText(QString::fromUtf8("✓"));
+    Tick("CheckBox9");
+    Click("Button19");
+    QCOMPARE(dialogs_->shown,
+             QStringList{QString::fromUtf8(
+                 "box Tabulon: Разделитель между полями нельзя записать в кодировке 1251.")});
+    QVERIFY(QDir(folder_->path()).entryList(QDir::Files).isEmpty());
+    QCOMPARE(operationsRun_, 0);
+  }
+
+  void emptySeparator_isRefusedWithAMessage() {
+    Find<QLineEdit>("Edit41")->clear();
+    Tick("CheckBox9");
+    Click("Button19");
+    QCOMPARE(
+        host_->shown,
+        QStringList{QString::fromUtf8("message: Укажите разделитель между полями: один символ.")});
+    QVERIFY(QDir(folder_->path()).entryList(QDir::Files).isEmpty());
+  }
+
+  void checkAllAndClearAll_setEveryReport() {
+    Click("Button17");
+    for (int report = 0; report < reports::ui::kReportCount; ++report) {
+      QVERIFY(page_->Check(report)->isChecked());
+    }
+    Click("Button18");
+    for (int report = 0; report < reports::ui::kReportCount; ++report) {
+      QVERIFY(!page_->Check(report)->isChecked());
+    }
+  }
+
+  void notAttached_readReportsDoesNothing() {
+    reports::ui::ReportsPage lonePage;
+    lonePage.Folder()->SetText(folder_->path() + "/");
+    lonePage.FileName(4)->setText("RepNalog.dat");
+    lonePage.Check(4)->setChecked(true);
+    lonePage.DownloadButton()->click();
+    QVERIFY(QDir(folder_->path()).entryList(QDir::Files).isEmpty());
+    QVERIFY(host_->shown.isEmpty());
+  }
+};
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  ReportsPageTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "reports_page_test.moc"
