@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/cli_options.h"
+#include "cli/report_commands.h"
 #include "cli/table_commands.h"
 #include "cli/terminal_host.h"
 
@@ -77,6 +78,18 @@ int main(int argc, char** argv) {
       ->check(CLI::IsMember(kClearableKinds));
   clear->add_flag("--yes", connection.assumeYes, "do not ask before overwriting the table");
 
+  std::string folder;
+  std::string only;
+  std::string separator = ";";
+  auto* reports = app.add_subcommand("reports", "download reports into delimited text files");
+  reports->add_option("FOLDER", folder, "the folder the report files go to")
+      ->required()
+      ->check(CLI::ExistingDirectory);
+  reports->add_option("--only", only,
+                      "the reports, by their settings keys: Art,Otd,Grp,Operat,Nalog,Opl,Operac,"
+                      "Adm1,Adm2,Adm3,Numoper,Regist (default: all)");
+  reports->add_option("--separator", separator, "field separator, one character (default ;)");
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
@@ -89,5 +102,6 @@ int main(int argc, char** argv) {
   if (*read) return ReadTable(connection, kind, file, interval);
   if (*write) return WriteTable(connection, kind, file, interval);
   if (*clear) return ClearTable(connection, kind);
+  if (*reports) return DownloadReports(connection, folder, only, separator);
   return 2;
 }

@@ -1,6 +1,7 @@
 // kvitmark-cli as a shell script runs it, against kvitmark-sim on a pseudo-terminal.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -189,6 +190,24 @@ TEST_F(CliTest, RecordThatFailsTenTimes_StopEndsSkipGoesOn) {
   EXPECT_EQ(std::count(read.begin(), read.end(), '\n'), 9);
 }
 
+TEST_F(CliTest, Reports_WithASeparator_OneLinePerRecord) {
+  StartSim();
+  const auto run = Run({"reports", folder.string(), "--only", "Otd,Nalog", "--separator", ","});
+  ASSERT_EQ(run.status, 0) << run.errors;
+  const std::string departments = Read(File("RepOtd.dat"));
+  const auto& records = factory.at(74).records;
+  std::string expected;
+  for (size_t n = 1; n <= records.size(); ++n) {
+    std::string line = std::to_string(n) + ";" + records[n - 1];
+    line.pop_back();  // the last ";" of the record is not part of the line
+    std::replace(line.begin(), line.end(), ';', ',');
+    expected += line + "\r\n";
+  }
+  EXPECT_EQ(departments, expected);
+  EXPECT_TRUE(fs::exists(File("RepNalog.dat")));
+  EXPECT_FALSE(fs::exists(File("RepArt.dat")));
+}
+
 struct BadUsage {
   const char* name;
   std::vector<std::string> arguments;
@@ -210,7 +229,9 @@ INSTANTIATE_TEST_SUITE_P(
                       BadUsage{"WriteOfAMissingFile", {"write", "otd", "/no/such/file"}},
                       BadUsage{"IntervalOutOfRange", {"read", "art", "f", "--first", "0"}},
                       BadUsage{"UnknownOption", {"--colour", "presence"}},
-                      BadUsage{"OnErrorOther", {"--on-error", "retry", "presence"}}),
+                      BadUsage{"OnErrorOther", {"--on-error", "retry", "presence"}},
+                      BadUsage{"UnknownReport", {"reports", "/tmp", "--only", "Art,Nope"}},
+                      BadUsage{"ReportsIntoNoFolder", {"reports", "/no/such/folder"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

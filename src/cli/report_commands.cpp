@@ -1,0 +1,78 @@
+#include "cli/report_commands.h"
+
+#include <iostream>
+#include <sstream>
+
+#include "app/ini_file.h"
+#include "base/cp1251.h"
+#include "cli/connection.h"
+#include "reports/report_catalogue.h"
+#include "reports/report_download.h"
+
+namespace kvitmark::cli {
+namespace {
+
+// The choices a download asks for, fixed for the whole run; progress is the host's.
+class CommandLineReports final : public reports::ReportView {
+ public:
+  CommandLineReports(reports::DownloadChoices choices, TerminalHost& host)
+      : choices_(std::move(choices)), host_(host) {}
+
+  reports::DownloadChoices Choices() override { return choices_; }
+  void ShowCurrentFile(const std::string& fileName) override {
+    if (fileName.empty()) return;
+    host_.FinishProgress();
+    std::cerr << fileName << '\n';
+  }
+  void SetProgressRange(int maximum) override { host_.SetProgressRange(maximum - 1); }
+  void SetProgressPosition(int position) override {
+    // Records are read in order: the one after the last done is the one a failure names.
+    host_.ShowRecordCounter(std::to_string(position));
+    host_.SetProgressPosition(position);
+  }
+
+ private:
+  reports::DownloadChoices choices_;
+  TerminalHost& host_;
+};
+
+}  // namespace
+
+int DownloadReports(const ConnectionOptions& options, const std::string& folder,
+                    const std::string& only, const std::string& separator) {
+  reports::DownloadChoices choices;
+  choices.folder = folder;
+  if (!choices.folder.empty() && choices.folder.back() != '/') choices.folder.push_back('/');
+  choices.separator = base::Cp1251(separator);
+  const auto& catalogue = reports::ReportCatalogue();
+  std::vector<std::string> wanted;
+  std::stringstream keys(only);
+  for (std::string key; std::getline(keys, key, ',');) {
+    if (!key.empty()) wanted.push_back(key);
+  }
+  for (const auto& key : wanted) {
+    bool known = false;
+    for (const auto& report : catalogue) known |= app::EqualIgnoringCase(report.settingsKey, key);
+    if (!known) {
+      std::cerr << "Нет такого отчета: " << key << '\n';
+      return 2;
+    }
+  }
+  for (size_t i = 0; i < catalogue.size(); ++i) {
+    bool checked = wanted.empty();
+    for (const auto& key : wanted) checked |= app::EqualIgnoringCase(catalogue[i].settingsKey, key);
+    choices.reports[i] = {checked, std::string(catalogue[i].defaultFileName)};
+  }
+
+  Connection connection(options);
+  if (!connection.Open()) return 1;
+  CommandLineReports view(choices, connection.Host());
+  const auto result = reports::DownloadReports(connection.Session(), view);
+  connection.Host().FinishProgress();
+  if (connection.Host().FailureCount() > 0) {
+    std::cerr << "Не удалось прочитать записи: " << connection.Host().FailedRecords() << '\n';
+  }
+  return result == reports::DownloadResult::kDone ? 0 : 1;
+}
+
+}  // namespace kvitmark::cli
