@@ -405,6 +405,20 @@ class MainWindowTest : public QObject {
     QCOMPARE(window_->Link().State().timeouts.readTotalTimeoutConstant, 300u);
   }
 
+  void logoRead_enablesSavingAndWritingUntilTheNextActivationPass() {
+    Connect();
+    ShowPage(8);
+    QVERIFY(!Enabled("Button11") && !Enabled("Button13"));
+    Click("Button12");
+    QVERIFY(dialogs_->shown.last().endsWith(QString::fromUtf8("Успешно!")));
+    QVERIFY(window_->LogoLoaded());
+    QVERIFY(Enabled("Button11") && Enabled("Button13"));
+    Click("Button10");  // the about box closes: the activation pass clears LogoLoaded
+    QVERIFY(!window_->LogoLoaded());
+    ShowPage(8);
+    QVERIFY(!Enabled("Button11") && !Enabled("Button13"));
+  }
+
   void notConnected_saysSoAndTheWindowStays() {
     window_->ReadTable();
     QCOMPARE(dialogs_->shown, QStringList{QString::fromUtf8("message: ЭККА не подключен")});

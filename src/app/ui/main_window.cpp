@@ -136,6 +136,14 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
     SetCommandEnabled(control, true);
   }
 
+  logo::ui::LogoPageContext logo;
+  logo.session = session_.get();
+  logo.dialogs = dialogs_;
+  logo.dialogParent = this;
+  logo.folder = settingsDirectory_;
+  logo.onLoadedChanged = [this] { ApplyPageRules(pages_->currentIndex()); };
+  logoPage_->Attach(logo);
+
   reports::ui::ReportsPageContext reports;
   reports.session = session_.get();
   reports.dialogs = dialogs_;

@@ -66,7 +66,7 @@ class TForm1 : public QWidget {
   // State the commands share.
   int ConnectedRegister() const { return session_->connectedRegister; }
   bool IsConnected() const { return isConnected_; }
-  bool LogoLoaded() const { return logoLoaded_; }
+  bool LogoLoaded() const;
   bool OperationRunning() const { return operationRunning_; }
   tables::Workspace& Workspace() { return workspace_; }
   link::RegisterLink& Link() { return *link_; }
@@ -145,7 +145,6 @@ class TForm1 : public QWidget {
   std::unique_ptr<WindowOperationHost> host_;
   std::unique_ptr<tables::TableSession> session_;
   bool isConnected_ = false;
-  bool logoLoaded_ = false;
   bool operationRunning_ = false;
   bool closeWhenDone_ = false;
   bool shownOnce_ = false;

@@ -53,6 +53,8 @@ std::optional<int> WholeNumber(const QString& text) {
 
 int TForm1::OpenedPort() const { return link_->State().portNumber; }
 
+bool TForm1::LogoLoaded() const { return logoPage_->Loaded(); }
+
 void TForm1::RunGuarded(const std::function<void()>& command) {
   // Whatever escapes a command is told to the user; the program carries on.
   try {
@@ -274,8 +276,8 @@ void TForm1::ApplyPageRules(int page) {
     }
     SetCommandEnabled(logoPage_->LoadButton(), true);
     SetCommandEnabled(logoPage_->ReadButton(), true);
-    SetCommandEnabled(logoPage_->SaveButton(), logoLoaded_);
-    SetCommandEnabled(logoPage_->WriteButton(), logoLoaded_);
+    SetCommandEnabled(logoPage_->SaveButton(), LogoLoaded());
+    SetCommandEnabled(logoPage_->WriteButton(), LogoLoaded());
   }
 }
 
@@ -289,7 +291,7 @@ void TForm1::ActivationPass() {
   numberSelector_->setCurrentIndex(0);
   typeSelector_->setCurrentIndex(0);
   tables::PrepareGrids(workspace_);
-  logoLoaded_ = false;
+  logoPage_->SetLoaded(false);
   portSelector_->setCurrentIndex(0);
   ShowSettings();
   // The pages show the layout of the register type the selector now stands on, so that

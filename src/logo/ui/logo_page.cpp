@@ -3,7 +3,16 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
+
+#include "base/cp1251.h"
+#include "files/ui/dialog_filter.h"
+#include "logo/logo_transfer.h"
+#include "logo/ui/bmp_file.h"
+#include "logo/ui/qimage_picture.h"
+#include "tables/operations.h"
+#include "tables/ui/dialogs.h"
 
 namespace kvitmark::logo::ui {
 namespace {
@@ -13,6 +22,21 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption, i
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(x, y, 169, 25);
   return button;
+}
+
+QString BmpFilter() {
+  return files::ui::QtFilter(base::Cp1251("BMP files (*.BMP)|*.BMP|All files (*.*)|*.*"));
+}
+
+// What a read paints into when the page holds no picture yet: the register's own size,
+// one bit per dot, all white.
+QImage BlankLogo() {
+  QImage image(kLogoWidth, kLogoHeight, QImage::Format_Mono);
+  image.setColorCount(2);
+  image.setColor(0, qRgb(255, 255, 255));
+  image.setColor(1, qRgb(0, 0, 0));
+  image.fill(0);
+  return image;
 }
 
 }  // namespace
@@ -36,6 +60,82 @@ LogoPage::LogoPage(QWidget* parent) : QWidget(parent) {
   read_ = Button(this, "Button12", QString::fromUtf8("Прочитать логотип из ЭККА"), 488, 96);
   save_->setEnabled(false);
   write_->setEnabled(false);
+
+  connect(stretch_, &QCheckBox::toggled, this, [this] { ShowPicture(); });
+  connect(load_, &QPushButton::clicked, this, [this] { LoadFromFile(); });
+  connect(save_, &QPushButton::clicked, this, [this] { SaveToFile(); });
+  connect(write_, &QPushButton::clicked, this, [this] { WriteToRegister(); });
+  connect(read_, &QPushButton::clicked, this, [this] { ReadFromRegister(); });
 }
+
+void LogoPage::Attach(const LogoPageContext& context) { context_ = context; }
+
+void LogoPage::LoadFromFile() {
+  if (!context_.dialogs) return;
+  const QString path = context_.dialogs->OpenFileName(
+      context_.dialogParent, QString::fromUtf8("Загрузка логотипа из BMP-файла"), BmpFilter(),
+      Folder(), QString());
+  if (path.isEmpty()) return;
+  BmpLoad load = LoadBmp(path);
+  if (!load.picture) {
+    ShowError(load.error);
+    return;
+  }
+  picture_ = std::move(load.picture->image);
+  bitsPerPixel_ = load.picture->bitsPerPixel;
+  ShowPicture();
+  MarkLoaded();
+}
+
+void LogoPage::SaveToFile() {
+  if (!context_.dialogs || picture_.isNull()) return;
+  // The name rule below adds the extension, so the dialog adds none of its own.
+  const QString chosen = context_.dialogs->SaveFileName(
+      context_.dialogParent, QString::fromUtf8("Сохранение логотипа в BMP-файл"), BmpFilter(),
+      Folder(), QString());
+  if (chosen.isEmpty()) return;
+  const QString error = SaveBmp(picture_, bitsPerPixel_, BmpFileName(chosen));
+  if (!error.isEmpty()) ShowError(error);
+}
+
+void LogoPage::WriteToRegister() {
+  if (!context_.session || picture_.isNull()) return;
+  WriteLogo(*context_.session, QImagePicture(picture_));
+}
+
+void LogoPage::ReadFromRegister() {
+  if (!context_.session) return;
+  if (picture_.isNull()) {
+    picture_ = BlankLogo();
+    bitsPerPixel_ = 1;
+  }
+  QImagePicture picture(picture_);
+  ReadLogo(*context_.session, picture);
+  ShowPicture();
+  MarkLoaded();
+}
+
+void LogoPage::ShowPicture() {
+  // Stretched, the label scales the whole picture to its 192 × 200; otherwise it shows the
+  // picture from its top-left corner and clips the rest.
+  image_->setScaledContents(stretch_->isChecked());
+  if (picture_.isNull()) {
+    image_->clear();
+  } else {
+    image_->setPixmap(QPixmap::fromImage(picture_));
+  }
+}
+
+void LogoPage::MarkLoaded() {
+  loaded_ = true;
+  if (context_.onLoadedChanged) context_.onLoadedChanged();
+}
+
+void LogoPage::ShowError(const QString& text) {
+  context_.dialogs->MessageBox(context_.dialogParent, text, QString::fromUtf8("Ошибка"),
+                               tables::BoxButtons::kOk, tables::BoxIcon::kError);
+}
+
+QString LogoPage::Folder() const { return QString::fromStdString(context_.folder); }
 
 }  // namespace kvitmark::logo::ui
