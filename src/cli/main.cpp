@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/cli_options.h"
+#include "cli/logo_commands.h"
 #include "cli/report_commands.h"
 #include "cli/table_commands.h"
 #include "cli/terminal_host.h"
@@ -78,6 +79,12 @@ int main(int argc, char** argv) {
       ->check(CLI::IsMember(kClearableKinds));
   clear->add_flag("--yes", connection.assumeYes, "do not ask before overwriting the table");
 
+  std::string bmp;
+  auto* logoRead = app.add_subcommand("logo-read", "read the receipt logo into a BMP file");
+  logoRead->add_option("FILE", bmp, "the BMP file to write")->required();
+  auto* logoWrite = app.add_subcommand("logo-write", "write a BMP file as the receipt logo");
+  logoWrite->add_option("FILE", bmp, "the BMP file to send")->required()->check(CLI::ExistingFile);
+
   std::string folder;
   std::string only;
   std::string separator = ";";
@@ -103,5 +110,7 @@ int main(int argc, char** argv) {
   if (*write) return WriteTable(connection, kind, file, interval);
   if (*clear) return ClearTable(connection, kind);
   if (*reports) return DownloadReports(connection, folder, only, separator);
+  if (*logoRead) return ReadLogo(connection, bmp);
+  if (*logoWrite) return WriteLogo(connection, bmp);
   return 2;
 }

@@ -208,6 +208,30 @@ TEST_F(CliTest, Reports_WithASeparator_OneLinePerRecord) {
   EXPECT_FALSE(fs::exists(File("RepArt.dat")));
 }
 
+TEST_F(CliTest, Logo_BothWays_ThePictureComesBackDotForDot) {
+  StartSim();
+  auto run = Run({"logo-read", File("factory.bmp")});
+  ASSERT_EQ(run.status, 0) << run.errors;
+  const std::string factoryLogo = Read(File("factory.bmp"));
+  ASSERT_EQ(factoryLogo.size(), 62u + 200u * 24u) << "a 192 x 200 black-and-white picture";
+  // The negative of the factory logo: every dot the other way round.
+  std::string negative = factoryLogo;
+  for (size_t i = 62; i < negative.size(); ++i) negative[i] = static_cast<char>(~negative[i]);
+  Write(File("negative.bmp"), negative);
+  run = Run({"logo-write", File("negative.bmp")});
+  ASSERT_EQ(run.status, 0) << run.errors;
+  ASSERT_EQ(Run({"logo-read", File("back.bmp")}).status, 0);
+  EXPECT_EQ(Read(File("back.bmp")), negative);
+}
+
+TEST_F(CliTest, LogoWrite_FileThatIsNoPicture_IsRefused) {
+  StartSim();
+  Write(File("not.bmp"), "hello");
+  const auto run = Run({"logo-write", File("not.bmp")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_FALSE(run.errors.empty());
+}
+
 struct BadUsage {
   const char* name;
   std::vector<std::string> arguments;
