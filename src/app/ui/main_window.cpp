@@ -117,6 +117,9 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   BuildButtons();
   PlaceAtDesignPositions();
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+  // The buttons are laid out in pixels for short captions: little padding, so that
+  // "О программе" fits its 75 pixels.
+  setStyleSheet(QStringLiteral("QPushButton { padding: 1px 2px; }"));
   setFixedSize(kDesignWidth, kDesignHeight);
 
   // Every command control is tracked, so that an operation can switch them off and put
@@ -266,10 +269,10 @@ void TForm1::BuildConnectionGroup() {
   });
   status_ = new QLabel(connectionGroup_);
   status_->setObjectName(QStringLiteral("Label3"));
-  status_->setGeometry(8, 136, 182, 17);
+  status_->setGeometry(8, 136, 190, 17);
   SetStatus(QString::fromUtf8("Не подключена"), QColor(255, 0, 0));
   connectButton_ = Button(connectionGroup_, "Button5", "Подключить");
-  connectButton_->setGeometry(192, 132, 75, 25);
+  connectButton_->setGeometry(200, 132, 75, 25);
   connect(connectButton_, &QPushButton::clicked, this,
           [this] { RunGuarded([this] { ConnectOrDisconnect(); }); });
 }
