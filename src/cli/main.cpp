@@ -6,6 +6,7 @@
 #include "cli/cli_options.h"
 #include "cli/logo_commands.h"
 #include "cli/report_commands.h"
+#include "cli/sdcard_commands.h"
 #include "cli/table_commands.h"
 #include "cli/terminal_host.h"
 
@@ -85,6 +86,21 @@ int main(int argc, char** argv) {
   auto* logoWrite = app.add_subcommand("logo-write", "write a BMP file as the receipt logo");
   logoWrite->add_option("FILE", bmp, "the BMP file to send")->required()->check(CLI::ExistingFile);
 
+  std::string outFile;
+  std::string goodsFile;
+  auto* sdExport =
+      app.add_subcommand("sd-export", "goods table file -> goods file for the SD card");
+  sdExport->add_option("GOODS_FILE", goodsFile, "a goods table file (.art)")
+      ->required()
+      ->check(CLI::ExistingFile);
+  sdExport->add_option("OUT_FILE", outFile, "the goods file for the card")->required();
+  std::string cardFolder;
+  auto* sdSales = app.add_subcommand("sd-sales", "upload.art + sales.art -> one sales file");
+  sdSales->add_option("FOLDER", cardFolder, "the card's folder")
+      ->required()
+      ->check(CLI::ExistingDirectory);
+  sdSales->add_option("OUT_FILE", outFile, "the sales file to write")->required();
+
   std::string folder;
   std::string only;
   std::string separator = ";";
@@ -112,5 +128,7 @@ int main(int argc, char** argv) {
   if (*reports) return DownloadReports(connection, folder, only, separator);
   if (*logoRead) return ReadLogo(connection, bmp);
   if (*logoWrite) return WriteLogo(connection, bmp);
+  if (*sdExport) return ExportGoodsForSdCard(goodsFile, outFile);
+  if (*sdSales) return SdCardSales(cardFolder, outFile);
   return 2;
 }

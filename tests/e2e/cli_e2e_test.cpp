@@ -232,6 +232,46 @@ TEST_F(CliTest, LogoWrite_FileThatIsNoPicture_IsRefused) {
   EXPECT_FALSE(run.errors.empty());
 }
 
+TEST_F(CliTest, SdExport_GoodsFileForTheCard_NamesCarryTheSubstitute) {
+  std::string goods = "1;Two words;1.00;0.000;1;1;1;1;0;0;\r\n";
+  for (int n = 2; n <= 14000; ++n) goods += ";;;;;;;;;;\r\n";
+  Write(File("goods.art"), goods);
+  auto run = Run({"sd-export", File("goods.art"), File("goodbase.art")});
+  ASSERT_EQ(run.status, 0) << run.errors;
+  const std::string card = Read(File("goodbase.art"));
+  EXPECT_NE(card.find("Two\x96words"), std::string::npos);
+  // The same goods give the same card file, byte for byte.
+  ASSERT_EQ(Run({"sd-export", File("goods.art"), File("again.art")}).status, 0);
+  EXPECT_EQ(Read(File("again.art")), card);
+  Write(File("short.art"), "1;x;\r\n");
+  run = Run({"sd-export", File("short.art"), File("never.art")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_FALSE(fs::exists(File("never.art")));
+}
+
+TEST_F(CliTest, SdSales_CardFilesBecomeOneSalesFile) {
+  fs::create_directories(folder / "card");
+  std::string upload;
+  std::string sales;
+  for (int n = 1; n <= 14000; ++n) {
+    const std::string k = std::to_string(n);
+    upload += "0;" + k + ";Name" + k + ";" + k + ".00;0.000;1;2;3;4;0;77" + k + ";\r\n";
+    sales += "1;0;" + k + ";" + k + ".50;0;0.00;0.00;\r\n";
+  }
+  // A card may show its file names in capitals.
+  Write((folder / "card" / "UPLOAD.ART").string(), upload);
+  Write((folder / "card" / "sales.art").string(), sales);
+  auto run = Run({"sd-sales", (folder / "card").string(), File("sales.txt")});
+  ASSERT_EQ(run.status, 0) << run.errors;
+  const std::string joined = Read(File("sales.txt"));
+  EXPECT_EQ(std::count(joined.begin(), joined.end(), '\n'), 14000);
+  EXPECT_NE(joined.find("Name1;"), std::string::npos);
+  fs::remove(folder / "card" / "sales.art");
+  run = Run({"sd-sales", (folder / "card").string(), File("none.txt")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.errors.find("sales.art"), std::string::npos) << run.errors;
+}
+
 struct BadUsage {
   const char* name;
   std::vector<std::string> arguments;

@@ -2,6 +2,7 @@
 // commands on screen, the interval group, resizing and the activation pass.
 #include "app/ui/main_window.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -381,11 +382,12 @@ class MainWindowTest : public QObject {
   void reportDownload_fromTheReportsPage_writesTheCheckedReports() {
     Connect();
     ShowPage(22);
-    Find<QCheckBox>("CheckBox9")->setChecked(true);   // taxes, one record
-    Find<QCheckBox>("CheckBox4")->setChecked(true);   // departments, twenty
+    Find<QCheckBox>("CheckBox9")->setChecked(true);  // taxes, one record
+    Find<QCheckBox>("CheckBox4")->setChecked(true);  // departments, twenty
     Find<QLineEdit>("Edit41")->setText(",");
-    window_->findChild<QWidget*>("DirectoryEdit1")->findChild<QLineEdit*>()->setText(
-        folder_->path() + "/");
+    window_->findChild<QWidget*>("DirectoryEdit1")
+        ->findChild<QLineEdit*>()
+        ->setText(folder_->path() + "/");
     bool othersWereOff = false;
     QTimer::singleShot(0, this, [&] {
       othersWereOff = !Enabled("Button5") && !Enabled("Button9") && Enabled("Button6");
@@ -417,6 +419,28 @@ class MainWindowTest : public QObject {
     QVERIFY(!window_->LogoLoaded());
     ShowPage(8);
     QVERIFY(!Enabled("Button11") && !Enabled("Button13"));
+  }
+
+  void sdCommands_reachableFromTheContextMenuWithShortcuts() {
+    const QStringList names = {"ActionSdSales", "ActionSdExport", "ActionOpenFolder"};
+    for (const QString& name : names) {
+      auto* action = window_->findChild<QAction*>(name);
+      QVERIFY(action);
+      QVERIFY(window_->actions().contains(action));
+      QVERIFY(!action->shortcut().isEmpty());
+    }
+    QCOMPARE(window_->contextMenuPolicy(), Qt::ActionsContextMenu);
+    ShowPage(5);
+    window_->findChild<QAction*>("ActionSdSales")->trigger();
+    QCOMPARE(dialogs_->shown.last(), QString("modal TForm4"));
+    QCOMPARE(Find<QTabWidget>("PageControl1")->currentIndex(), 0);
+
+    window_->Workspace().Grid(0).SetCell(2, 1, "Two words");
+    dialogs_->fileAnswers << folder_->filePath("goodbase.art");
+    window_->findChild<QAction*>("ActionSdExport")->trigger();
+    QFile exported(folder_->filePath("goodbase.art"));
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    QVERIFY(exported.readLine().contains("Two\x96words"));
   }
 
   void notConnected_saysSoAndTheWindowStays() {

@@ -1,6 +1,7 @@
 // The main window: its controls, their design positions and the resize rules.
 #include "app/ui/main_window.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -15,13 +16,14 @@
 
 #include "app/settings.h"
 #include "app/ui/about_box.h"
-#include "tables/ui/dialogs.h"
 #include "app/ui/window_operation_host.h"
 #include "base/ui/qt_text.h"
 #include "link/port_map.h"
 #include "logo/ui/logo_page.h"
 #include "reports/ui/reports_page.h"
+#include "sdcard/ui/sales_window.h"
 #include "tables/catalogue.h"
+#include "tables/ui/dialogs.h"
 #include "tables/ui/exchange_error_prompt.h"
 #include "tables/ui/parameter_page_widget.h"
 #include "tables/ui/record_text_validator.h"
@@ -55,26 +57,38 @@ QLabel* Label(QWidget* parent, const char* caption, int x, int y) {
 // Column weights of each grid (column 0 first); a column gets reference × weight / 580.
 std::vector<int> ColumnWeights(int page) {
   switch (page) {
-    case 0: return {30, 46, 135, 51, 55, 40, 40, 40, 27, 24, 70};
-    case 1: return {60, 100, 270, 100};
-    case 2: return {40, 86, 107, 194, 65, 65};
-    case 3: return {40, 500};
-    case 4: return {90, 450};
-    case 9: return {60, 200, 70};
-    case 11: return {35, 30, 65, 60, 55, 60, 130, 60, 60};
-    case 12: return {35, 35, 60, 300};
+    case 0:
+      return {30, 46, 135, 51, 55, 40, 40, 40, 27, 24, 70};
+    case 1:
+      return {60, 100, 270, 100};
+    case 2:
+      return {40, 86, 107, 194, 65, 65};
+    case 3:
+      return {40, 500};
+    case 4:
+      return {90, 450};
+    case 9:
+      return {60, 200, 70};
+    case 11:
+      return {35, 30, 65, 60, 55, 60, 130, 60, 60};
+    case 12:
+      return {35, 35, 60, 300};
     case 13: {
       std::vector<int> weights = {35, 35, 50};
       for (int group = 0; group < 10; ++group) weights.insert(weights.end(), {46, 46, 40});
       return weights;
     }
     case 14:
-    case 15: return std::vector<int>(21, 60);
+    case 15:
+      return std::vector<int>(21, 60);
     case 16:
-    case 17: return {40, 60};
+    case 17:
+      return {40, 60};
     case 18:
-    case 21: return {40, 100};
-    default: return {};
+    case 21:
+      return {40, 100};
+    default:
+      return {};
   }
 }
 
@@ -124,9 +138,10 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
 
   // Every command control is tracked, so that an operation can switch them off and put
   // them back as they were wanted.
-  for (QWidget* control : {static_cast<QWidget*>(connectButton_), static_cast<QWidget*>(clearGridButton_),
-                           static_cast<QWidget*>(saveButton_), static_cast<QWidget*>(openButton_),
-                           static_cast<QWidget*>(aboutButton_), static_cast<QWidget*>(closeButton_)}) {
+  for (QWidget* control :
+       {static_cast<QWidget*>(connectButton_), static_cast<QWidget*>(clearGridButton_),
+        static_cast<QWidget*>(saveButton_), static_cast<QWidget*>(openButton_),
+        static_cast<QWidget*>(aboutButton_), static_cast<QWidget*>(closeButton_)}) {
     SetCommandEnabled(control, true);
   }
   SetCommandEnabled(logoPage_->LoadButton(), true);
@@ -159,6 +174,29 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   // The program's other windows, created after this one.
   about_ = std::make_unique<TForm2>(this);
   prompt_ = std::make_unique<tables::ui::TForm3>(this);
+  salesWindow_ = std::make_unique<sdcard::ui::TForm4>(
+      *dialogs_, QString::fromStdString(settingsDirectory_), this);
+
+  // The commands no button of the window stands for: a right click on the window, or
+  // their shortcuts.
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+  auto command = [this](const char* name, const char* caption, const QKeySequence& keys,
+                        void (TForm1::*run)()) {
+    auto* action = new QAction(QString::fromUtf8(caption), this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this, run] {
+      if (!operationRunning_) RunGuarded([this, run] { (this->*run)(); });
+    });
+    addAction(action);
+  };
+  command("ActionSdSales", "База продаж SD-карты...", QKeySequence(Qt::CTRL | Qt::Key_D),
+          &TForm1::ShowSdCardSales);
+  command("ActionSdExport", "Экспорт товаров на SD-карту...", QKeySequence(Qt::CTRL | Qt::Key_E),
+          &TForm1::ExportGoodsForSdCard);
+  command("ActionOpenFolder", "Открывать файлы из текущей папки",
+          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), &TForm1::OpenFromCurrentFolder);
 }
 
 TForm1::~TForm1() {

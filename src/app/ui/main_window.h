@@ -36,6 +36,9 @@ class LogoPage;
 namespace kvitmark::reports::ui {
 class ReportsPage;
 }
+namespace kvitmark::sdcard::ui {
+class TForm4;
+}
 
 namespace kvitmark::app::ui {
 
@@ -72,6 +75,7 @@ class TForm1 : public QWidget {
   link::RegisterLink& Link() { return *link_; }
   tables::ui::TForm3& Prompt() { return *prompt_; }
   TForm2& AboutBox() { return *about_; }
+  sdcard::ui::TForm4& SalesWindow() { return *salesWindow_; }
 
   // The commands of the window's buttons.
   void ConnectOrDisconnect();  // Button5
@@ -83,6 +87,10 @@ class TForm1 : public QWidget {
   void ClearPageGrid();        // Button16
   void LoadTableFile();        // Button3
   void SaveTableFile();        // Button2
+  // The commands without a button, in the window's context menu and on shortcuts.
+  void ShowSdCardSales();        // Ctrl+D
+  void ExportGoodsForSdCard();   // Ctrl+E
+  void OpenFromCurrentFolder();  // Ctrl+Shift+O
 
   // Run each time the window becomes the program's active window again.
   void ActivationPass();
@@ -192,6 +200,7 @@ class TForm1 : public QWidget {
 
   std::unique_ptr<TForm2> about_;
   std::unique_ptr<tables::ui::TForm3> prompt_;
+  std::unique_ptr<sdcard::ui::TForm4> salesWindow_;
 };
 
 }  // namespace kvitmark::app::ui

@@ -2,6 +2,7 @@
 // and the activation pass.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,11 +11,8 @@
 #include <QTabWidget>
 #include <charconv>
 
-#include <QFileInfo>
-
 #include "app/settings.h"
 #include "app/ui/about_box.h"
-#include "tables/ui/dialogs.h"
 #include "app/ui/main_window.h"
 #include "app/ui/window_operation_host.h"
 #include "base/cp1251.h"
@@ -25,8 +23,11 @@
 #include "link/result_codes.h"
 #include "logo/ui/logo_page.h"
 #include "reports/ui/reports_page.h"
+#include "sdcard/ui/goods_export_command.h"
+#include "sdcard/ui/sales_window.h"
 #include "tables/catalogue.h"
 #include "tables/default_records.h"
+#include "tables/ui/dialogs.h"
 #include "tables/ui/parameter_page_widget.h"
 #include "tables/ui/string_grid.h"
 
@@ -103,11 +104,12 @@ void TForm1::ConnectOrDisconnect() {
 
   const auto speed = WholeNumber(speedSelector_->currentText());
   if (!speed) {
-    dialogs_->MessageBox(this,
-                         QString::fromUtf8("«%1» — не число. Укажите скорость в бит/с, например 9600.")
-                             .arg(speedSelector_->currentText()),
-                         QString::fromUtf8("Ошибка подключения"), tables::BoxButtons::kOk,
-                         tables::BoxIcon::kInformation);
+    dialogs_->MessageBox(
+        this,
+        QString::fromUtf8("«%1» — не число. Укажите скорость в бит/с, например 9600.")
+            .arg(speedSelector_->currentText()),
+        QString::fromUtf8("Ошибка подключения"), tables::BoxButtons::kOk,
+        tables::BoxIcon::kInformation);
     return;
   }
   const int port = portSelector_->currentIndex() + 1;
@@ -215,9 +217,8 @@ void TForm1::LoadTableFile() {
     filter = files::ui::QtFilter(kind->filter);
     openTitle_ = FromCp1251(kind->openTitle);
   }
-  const QString path = dialogs_->OpenFileName(this, openTitle_, filter,
-                                              QString::fromStdString(settingsDirectory_),
-                                              lastOpened_);
+  const QString path = dialogs_->OpenFileName(
+      this, openTitle_, filter, QString::fromStdString(settingsDirectory_), lastOpened_);
   if (path.isEmpty()) return;
   lastOpened_ = path;
   const auto report =
@@ -248,6 +249,24 @@ void TForm1::SaveTableFile() {
       files::SaveTableFile(workspace_, page, path.toLocal8Bit().toStdString(), ProgressBarSteps());
   if (report.message) ShowFileMessage(report.message->text, report.message->caption);
   progress_->setValue(0);
+}
+
+void TForm1::ShowSdCardSales() {
+  salesWindow_->Open();
+  dialogs_->ShowModal(*salesWindow_);
+  ActivationPass();
+}
+
+void TForm1::ExportGoodsForSdCard() {
+  if (sdcard::ui::ExportGoodsForSdCard(this, *dialogs_, workspace_,
+                                       QString::fromStdString(settingsDirectory_), progress_)) {
+    ShowPageData(0, -1);  // the goods names now carry the card's substitutes for spaces
+  }
+}
+
+void TForm1::OpenFromCurrentFolder() {
+  // The open dialog starts in the program's folder again, with no name proposed.
+  lastOpened_.clear();
 }
 
 void TForm1::OnPageChanged(int page) {

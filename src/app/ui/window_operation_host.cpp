@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "tables/ui/dialogs.h"
 #include "app/ui/main_window.h"
 #include "base/ui/qt_text.h"
 #include "tables/catalogue.h"
+#include "tables/ui/dialogs.h"
 #include "tables/ui/string_grid.h"
 
 namespace kvitmark::app::ui {
@@ -53,14 +53,30 @@ void WindowOperationHost::ShowRecordCounter(const std::string& text) {
 void WindowOperationHost::SetButtonEnabled(tables::CommandButton button, bool enabled) {
   QPushButton* control = nullptr;
   switch (button) {
-    case tables::CommandButton::kClose: control = window_.closeButton_; break;
-    case tables::CommandButton::kSave: control = window_.saveButton_; break;
-    case tables::CommandButton::kOpen: control = window_.openButton_; break;
-    case tables::CommandButton::kWrite: control = window_.writeButton_; break;
-    case tables::CommandButton::kStop: control = window_.stopButton_; break;
-    case tables::CommandButton::kClear: control = window_.clearButton_; break;
-    case tables::CommandButton::kRead: control = window_.readButton_; break;
-    case tables::CommandButton::kAbout: control = window_.aboutButton_; break;
+    case tables::CommandButton::kClose:
+      control = window_.closeButton_;
+      break;
+    case tables::CommandButton::kSave:
+      control = window_.saveButton_;
+      break;
+    case tables::CommandButton::kOpen:
+      control = window_.openButton_;
+      break;
+    case tables::CommandButton::kWrite:
+      control = window_.writeButton_;
+      break;
+    case tables::CommandButton::kStop:
+      control = window_.stopButton_;
+      break;
+    case tables::CommandButton::kClear:
+      control = window_.clearButton_;
+      break;
+    case tables::CommandButton::kRead:
+      control = window_.readButton_;
+      break;
+    case tables::CommandButton::kAbout:
+      control = window_.aboutButton_;
+      break;
   }
   window_.SetCommandEnabled(control, enabled);
 }

@@ -1,0 +1,186 @@
+#include "sdcard/ui/sales_window.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QShowEvent>
+#include <array>
+#include <vector>
+
+#include "base/cp1251.h"
+#include "base/ui/qt_text.h"
+#include "files/ui/dialog_filter.h"
+#include "reports/ui/reports_page.h"
+#include "sdcard/sales_file.h"
+#include "sdcard/sales_load.h"
+#include "tables/ui/dialogs.h"
+#include "tables/ui/string_grid.h"
+
+namespace kvitmark::sdcard::ui {
+namespace {
+
+using base::ui::FromCp1251;
+
+constexpr int kDesignWidth = 924;
+constexpr int kDesignHeight = 706;
+constexpr int kDesignGridWidth = 897;
+// A window narrower than this is widened to kWidenedWidth at its next size change.
+constexpr int kNarrowestWidth = 920;
+constexpr int kWidenedWidth = 931;
+constexpr int kLowestHeight = 380;
+
+// Column widths are the grid's width times these over kColumnWeightTotal, row numbers first.
+constexpr std::array<int, kSalesColumns> kColumnWeights = {30, 46, 135, 51, 55, 40, 40, 40, 27,
+                                                           24, 70, 24,  57, 57, 57, 57, 55};
+constexpr int kColumnWeightTotal = 899;
+
+const char* const kSalesFilter = "Файлы артикулов(*.art)|*.ART|Все файлы (*.*)|*.*";
+
+QPushButton* Button(QWidget* parent, const char* name, const char* caption, int x, int width) {
+  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(x, 640, width, 25);
+  // Enter in the folder field or a cell editor must not start a load or a save.
+  button->setAutoDefault(false);
+  return button;
+}
+
+// Folders and file names are the file system's bytes, never code page 1251 text.
+std::string FileSystemBytes(const QString& text) { return QFile::encodeName(text).toStdString(); }
+
+}  // namespace
+
+TForm4::TForm4(tables::ui::Dialogs& dialogs, QString startFolder, QWidget* parent)
+    : QDialog(parent),
+      dialogs_(dialogs),
+      startFolder_(std::move(startFolder)),
+      sales_(MakeSalesTable()) {
+  setObjectName(QStringLiteral("TForm4"));
+  setWindowTitle(QString::fromUtf8("База продаж SD-карты"));
+  setSizeGripEnabled(true);
+
+  grid_ = new tables::ui::StringGrid(sales_, this);
+  grid_->setObjectName(QStringLiteral("StringGrid1"));
+  grid_->setGeometry(8, 4, kDesignGridWidth, 605);
+
+  progress_ = new QProgressBar(this);
+  progress_->setObjectName(QStringLiteral("ProgressBar1"));
+  progress_->setGeometry(8, 616, 897, 17);
+  progress_->setRange(0, 100);
+  progress_->setValue(0);
+  progress_->setTextVisible(false);
+
+  folderLabel_ = new QLabel(QString::fromUtf8("Выбрать местонахождение файлов:"), this);
+  folderLabel_->setObjectName(QStringLiteral("Label1"));
+  folderLabel_->move(88, 647);
+  folderLabel_->adjustSize();
+
+  folder_ = new reports::ui::DirectoryEdit(this);
+  folder_->setObjectName(QStringLiteral("DirectoryEdit1"));
+  folder_->setGeometry(280, 642, 177, 21);
+
+  load_ = Button(this, "Button1", "Загрузить продажи с SD карты", 464, 177);
+  save_ = Button(this, "Button3", "Сохранить продажи в файл", 648, 177);
+  close_ = Button(this, "Button2", "Закрыть", 832, 75);
+  connect(load_, &QPushButton::clicked, this, &TForm4::LoadSales);
+  connect(save_, &QPushButton::clicked, this, &TForm4::SaveSales);
+  connect(close_, &QPushButton::clicked, this, &QDialog::close);
+
+  resize(kDesignWidth, kDesignHeight);
+  SetGridWidth(kDesignGridWidth);
+}
+
+TForm4::~TForm4() {
+  // The grid reads the table until it is gone, and a dialog hides (and so lays out) its
+  // children only after the table, a member, has been destroyed.
+  delete grid_;
+}
+
+QString TForm4::StartFolder() const {
+  return startFolder_.isEmpty() ? QDir::currentPath() : startFolder_;
+}
+
+void TForm4::Open() {
+  PrepareSalesTable(sales_);
+  grid_->Model()->Reload();
+  folder_->SetText(StartFolder());
+}
+
+sdcard::Progress TForm4::ProgressBarSteps() {
+  sdcard::Progress steps;
+  steps.setRange = [this](int maximum) { progress_->setRange(0, maximum > 0 ? maximum : 1); };
+  steps.setPosition = [this](int position) { progress_->setValue(position); };
+  // Past the end of the range the bar simply stays full.
+  steps.step = [this] { progress_->setValue(progress_->value() + 1); };
+  return steps;
+}
+
+void TForm4::LoadSales() {
+  repaint();
+  const LoadReport report =
+      sdcard::LoadSales(sales_, FileSystemBytes(folder_->Text()), ProgressBarSteps());
+  // Rows already read stay in the table when the load stops early: show them before the
+  // message that says why it stopped.
+  if (report.outcome != LoadOutcome::kNoFolder && report.outcome != LoadOutcome::kCannotOpen) {
+    grid_->Model()->Reload();
+  }
+  if (report.message) {
+    dialogs_.MessageBox(this, FromCp1251(report.message->text), FromCp1251(report.message->caption),
+                        tables::BoxButtons::kOk, tables::BoxIcon::kNone);
+  }
+}
+
+void TForm4::SaveSales() {
+  QString path = dialogs_.SaveFileName(this, QString::fromUtf8("Сохранить файл артикулов"),
+                                       files::ui::QtFilter(base::Cp1251(kSalesFilter)),
+                                       StartFolder(), QStringLiteral("art"));
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".art");
+  repaint();
+  const files::FileReport report = SaveSalesFile(sales_, FileSystemBytes(path), ProgressBarSteps());
+  if (report.message) {
+    dialogs_.MessageBox(this, FromCp1251(report.message->text), FromCp1251(report.message->caption),
+                        tables::BoxButtons::kOkCancel, tables::BoxIcon::kNone);
+  }
+}
+
+void TForm4::RequestSize(int width, int height) { resize(width, height); }
+
+void TForm4::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) Open();
+}
+
+void TForm4::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  // The first size is the design size, with the grid where the design puts it; the rules
+  // apply to the changes after that.
+  if (applyingOwnSize_ || !event->oldSize().isValid()) return;
+  int width = event->size().width();
+  int height = event->size().height();
+  // The rule looks at the size the window had before the change, not at the one asked for.
+  if (event->oldSize().width() < kNarrowestWidth) width = kWidenedWidth;
+  if (event->oldSize().height() < kLowestHeight) height = kLowestHeight;
+  if (width != event->size().width() || height != event->size().height()) {
+    applyingOwnSize_ = true;
+    resize(width, height);
+    applyingOwnSize_ = false;
+  }
+  ApplyResizeRules(width);
+}
+
+void TForm4::ApplyResizeRules(int width) { SetGridWidth(width * 577 / 601); }
+
+void TForm4::SetGridWidth(int width) {
+  grid_->resize(width, grid_->height());
+  std::vector<int> widths;
+  widths.reserve(kColumnWeights.size());
+  for (const int weight : kColumnWeights) widths.push_back(width * weight / kColumnWeightTotal);
+  grid_->SetColumnWidths(widths);
+}
+
+}  // namespace kvitmark::sdcard::ui
