@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "files/line_reader.h"
+
 // Reading table files: the fields each line holds, delivered as they are found, and one
 // outcome for the whole file. The caller places the fields and turns the outcome into
 // what the user is told.
@@ -24,9 +26,6 @@ struct ReadResult {
   // kTooFewFields: the line read; kFormatError: its first character, if any.
   std::string offendingLine;
 };
-
-// A line of a table file is never this long; a longer one is no table file.
-inline constexpr size_t kLongestLine = 64 * 1024;
 
 // The fields of one line, for columns 1, 2, … in order.
 using PlaceRow = std::function<void(int row, const std::vector<std::string_view>& fields)>;
