@@ -5,14 +5,17 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # Debian packages the build and the tests need.
 REQUIRED_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev qt6-base-dev libcli11-dev)
+# What the fuzz targets add: clang and its libFuzzer runtime.
+FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# install_missing_packages [packages...]: the build's packages, and any given.
 install_missing_packages() {
   local missing=()
-  for package in "${REQUIRED_PACKAGES[@]}"; do
+  for package in "${REQUIRED_PACKAGES[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
       missing+=("$package")
   done
