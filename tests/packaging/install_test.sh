@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# `cmake --install` of a build tree: the three programs, the desktop launcher, its entry and
+# icon where a desktop looks for them, and the entry starting Kvitmark in a working folder of
+# the user's own, where it creates its settings file.
+#   install_test.sh BUILD_DIR
+set -euo pipefail
+build="$1"
+prefix="$(mktemp -d)"
+trap 'rm -rf "$prefix"' EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+for program in kvitmark kvitmark-cli kvitmark-sim kvitmark-desktop; do
+  [ -x "$prefix/bin/$program" ] || fail "bin/$program not installed"
+done
+entry="$prefix/share/applications/kvitmark.desktop"
+[ -f "$entry" ] || fail "desktop entry not installed"
+icon="$(sed -n 's/^Icon=//p' "$entry")"
+[ -f "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "icon '$icon' not installed"
+exec_line="$(sed -n 's/^Exec=//p' "$entry")"
+[ -x "$prefix/bin/${exec_line%% *}" ] || fail "Exec=$exec_line is not an installed program"
+grep -qx 'Type=Application' "$entry" || fail "entry is not an application"
+grep -qx 'Terminal=false' "$entry" || fail "entry opens a terminal"
+
+# start_from_entry HOME [KVITMARK_HOME]: the folder where Tabulon.ini appeared, or nothing.
+start_from_entry() {
+  local home="$1" chosen="${2:-}" expected
+  expected="${chosen:-$home/Kvitmark}"
+  mkdir -p "$home"
+  (cd / && HOME="$home" KVITMARK_HOME="$chosen" QT_QPA_PLATFORM=offscreen \
+    "$prefix/bin/$exec_line" >/dev/null 2>&1) &
+  local pid=$!
+  for _ in $(seq 200); do
+    [ -f "$expected/Tabulon.ini" ] && break
+    sleep 0.1
+  done
+  kill "$pid" 2>/dev/null || true
+  pkill -f "^$prefix/bin/kvitmark\$" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  [ -f "$expected/Tabulon.ini" ] || fail "no Tabulon.ini in $expected"
+}
+
+start_from_entry "$prefix/home"
+grep -q '^\[Communication\]' "$prefix/home/Kvitmark/Tabulon.ini" || fail "settings file not written"
+start_from_entry "$prefix/home2" "$prefix/chosen folder"
+echo "installed and started from the desktop entry"
