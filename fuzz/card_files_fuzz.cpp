@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "fuzz_files.h"
+#include "fuzz_support.h"
 #include "sdcard/card_lines.h"
 #include "sdcard/sales_load.h"
 #include "sdcard/sales_table.h"

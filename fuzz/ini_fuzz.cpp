@@ -10,7 +10,7 @@
 
 #include "app/ini_file.h"
 #include "app/settings.h"
-#include "fuzz_files.h"
+#include "fuzz_support.h"
 
 namespace {
 

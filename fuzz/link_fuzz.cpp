@@ -10,12 +10,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <set>
 #include <string>
 #include <string_view>
 
 #include "base/clock.h"
-#include "fuzz_files.h"
+#include "fuzz_support.h"
 #include "link/register_link.h"
 #include "link/result_codes.h"
 #include "link/serial_line.h"

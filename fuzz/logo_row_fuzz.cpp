@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "fuzz_files.h"
+#include "fuzz_support.h"
 #include "logo/logo_picture.h"
 #include "logo/row_codec.h"
 

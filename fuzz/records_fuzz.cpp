@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "fuzz_files.h"
+#include "fuzz_support.h"
 #include "tables/catalogue.h"
 #include "tables/record_codec.h"
 #include "tables/workspace.h"

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "fuzz_files.h"
+#include "fuzz_support.h"
 #include "reports/report_line.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

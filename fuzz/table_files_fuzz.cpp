@@ -9,7 +9,7 @@
 
 #include "files/table_file_kinds.h"
 #include "files/table_files.h"
-#include "fuzz_files.h"
+#include "fuzz_support.h"
 #include "tables/catalogue.h"
 #include "tables/workspace.h"
 

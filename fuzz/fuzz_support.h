@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-// Files for the targets whose parsers read from disk: one private folder per process,
-// removed when it ends.
+// What the fuzz targets share: files for the parsers that read from disk (one private
+// folder per process, removed when it ends) and the check that reports a broken property.
 namespace kvitmark::fuzzing {
 
 class TemporaryFolder {
