@@ -60,12 +60,6 @@ class ReplayLine final : public link::SerialLine {
   base::Milliseconds timeout_{300};
 };
 
-class FixedPriority final : public link::PriorityControl {
- public:
-  int Current() override { return 0; }
-  void Set(int) override {}
-};
-
 bool IsOneOf(int code, std::initializer_list<int> codes) {
   for (int c : codes)
     if (c == code) return true;
@@ -89,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view registerBytes = input.substr(kHeader + dataLength);
 
   base::VirtualClock clock;
-  FixedPriority priority;
+  link::UnchangedPriority priority;
   link::RegisterLink registerLink(
       [&](int) { return std::make_unique<ReplayLine>(registerBytes, clock); }, clock, priority);
   FUZZ_REQUIRE(registerLink.OpenPort(1, 4800) >= 0);

@@ -16,6 +16,7 @@
 #include "tables/catalogue.h"
 #include "tables/operations.h"
 #include "tables/record_codec.h"
+#include "tables/silent_host.h"
 #include "tables/workspace.h"
 
 namespace {
@@ -23,31 +24,12 @@ namespace {
 using namespace kvitmark;
 using Seconds = std::chrono::duration<double>;
 
-class QuietHost final : public tables::OperationHost {
+class QuietHost final : public testing::SilentHost {
  public:
-  void ShowMessage(const std::string&) override {}
   tables::BoxAnswer ShowMessageBox(const std::string&, const std::string&, tables::BoxButtons,
                                    tables::BoxIcon) override {
     return tables::BoxAnswer::kYes;
   }
-  tables::PromptAnswer AskExchangeError() override { return tables::PromptAnswer::kFinish; }
-  void ProcessPendingEvents() override {}
-  void SetProgressRange(int) override {}
-  void SetProgressPosition(int) override {}
-  void ShowRecordCounter(const std::string&) override {}
-  void SetButtonEnabled(tables::CommandButton, bool) override {}
-  void SetCellEditing(int, bool) override {}
-  void ScrollGrid(int, int) override {}
-  void ScrollAllGridsToTop() override {}
-  void PageDataChanged(int, int) override {}
-  void Repaint() override {}
-  int ShownPage() override { return 0; }
-};
-
-class SteadyPriority final : public link::PriorityControl {
- public:
-  int Current() override { return 0; }
-  void Set(int) override {}
 };
 
 struct Rig {
@@ -67,7 +49,7 @@ struct Rig {
   base::VirtualClock clock;
   sim::SimRegister simRegister;
   sim::MemoryWire wire;
-  SteadyPriority priority;
+  link::UnchangedPriority priority;
   link::RegisterLink link;
   tables::Workspace workspace;
   QuietHost host;

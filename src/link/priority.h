@@ -21,6 +21,14 @@ class NicePriority final : public PriorityControl {
   void Set(int niceValue) override;
 };
 
+// Leaves the priority alone: for links whose line is no real port (the simulator's
+// in-memory line, recorded bytes), where raising it gains nothing.
+class UnchangedPriority final : public PriorityControl {
+ public:
+  int Current() override { return 0; }
+  void Set(int) override {}
+};
+
 // Raises the priority for its lifetime and puts back what it found on every way out.
 class PriorityBracket {
  public:

@@ -24,6 +24,7 @@
 #include "sim/memory_line.h"
 #include "sim/sim_register.h"
 #include "tables/operations.h"
+#include "tables/silent_host.h"
 #include "tables/workspace.h"
 
 using namespace kvitmark;
@@ -31,14 +32,8 @@ using testing::ScriptedDialogs;
 
 namespace {
 
-class SteadyPriority final : public link::PriorityControl {
- public:
-  int Current() override { return 0; }
-  void Set(int) override {}
-};
-
 // The main window's side of the transfers: only their messages matter here.
-class MessageHost final : public tables::OperationHost {
+class MessageHost final : public testing::SilentHost {
  public:
   QStringList messages;
   void ShowMessage(const std::string& text) override {
@@ -53,17 +48,7 @@ class MessageHost final : public tables::OperationHost {
     messages << "prompt";
     return tables::PromptAnswer::kFinish;
   }
-  void ProcessPendingEvents() override {}
-  void SetProgressRange(int) override {}
-  void SetProgressPosition(int) override {}
-  void ShowRecordCounter(const std::string&) override {}
-  void SetButtonEnabled(tables::CommandButton, bool) override {}
-  void SetCellEditing(int, bool) override {}
-  void ScrollGrid(int, int) override {}
-  void ScrollAllGridsToTop() override {}
-  void PageDataChanged(int, int) override {}
   int ShownPage() override { return 8; }
-  void Repaint() override {}
 };
 
 const QRgb kBlack = qRgb(0, 0, 0);
@@ -198,7 +183,7 @@ class LogoPageTest : public QObject {
   std::unique_ptr<base::VirtualClock> clock_;
   std::unique_ptr<sim::SimRegister> register_;
   std::unique_ptr<sim::MemoryWire> wire_;
-  SteadyPriority priority_;
+  link::UnchangedPriority priority_;
   std::unique_ptr<link::RegisterLink> link_;
   std::unique_ptr<tables::Workspace> workspace_;
   std::unique_ptr<MessageHost> host_;

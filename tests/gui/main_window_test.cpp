@@ -32,16 +32,6 @@ using tables::PromptAnswer;
 
 using testing::ScriptedDialogs;
 
-namespace {
-
-class SteadyPriority final : public link::PriorityControl {
- public:
-  int Current() override { return 0; }
-  void Set(int) override {}
-};
-
-}  // namespace
-
 class MainWindowTest : public QObject {
   Q_OBJECT
 
@@ -50,7 +40,7 @@ class MainWindowTest : public QObject {
   std::unique_ptr<sim::SimRegister> register_;
   std::unique_ptr<sim::MemoryWire> wire_;
   std::unique_ptr<QTemporaryDir> folder_;
-  SteadyPriority priority_;
+  link::UnchangedPriority priority_;
   ScriptedDialogs* dialogs_ = nullptr;
   std::unique_ptr<ScriptedDialogs> ownDialogs_;
   std::unique_ptr<app::ui::TForm1> window_;

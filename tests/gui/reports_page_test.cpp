@@ -23,6 +23,7 @@
 #include "sim/memory_line.h"
 #include "sim/sim_register.h"
 #include "tables/operations.h"
+#include "tables/silent_host.h"
 #include "tables/workspace.h"
 
 using namespace kvitmark;
@@ -32,14 +33,8 @@ using testing::ScriptedDialogs;
 
 namespace {
 
-class SteadyPriority final : public link::PriorityControl {
- public:
-  int Current() override { return 0; }
-  void Set(int) override {}
-};
-
 // The window's side of the download: what it was shown, and its event loop.
-class WindowHost final : public tables::OperationHost {
+class WindowHost final : public testing::SilentHost {
  public:
   QStringList shown;
   std::function<void()> onPendingEvents;
@@ -60,16 +55,7 @@ class WindowHost final : public tables::OperationHost {
     QApplication::processEvents();
     if (onPendingEvents) onPendingEvents();
   }
-  void SetProgressRange(int) override {}
-  void SetProgressPosition(int) override {}
-  void ShowRecordCounter(const std::string&) override {}
-  void SetButtonEnabled(tables::CommandButton, bool) override {}
-  void SetCellEditing(int, bool) override {}
-  void ScrollGrid(int, int) override {}
-  void ScrollAllGridsToTop() override {}
-  void PageDataChanged(int, int) override {}
   int ShownPage() override { return tables::kReportsPage; }
-  void Repaint() override {}
 };
 
 }  // namespace
@@ -81,7 +67,7 @@ class ReportsPageTest : public QObject {
   std::unique_ptr<base::VirtualClock> clock_;
   std::unique_ptr<sim::SimRegister> register_;
   std::unique_ptr<sim::MemoryWire> wire_;
-  SteadyPriority priority_;
+  link::UnchangedPriority priority_;
   std::unique_ptr<link::RegisterLink> link_;
   std::unique_ptr<tables::Workspace> workspace_;
   std::unique_ptr<WindowHost> host_;

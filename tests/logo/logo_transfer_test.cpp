@@ -10,6 +10,7 @@
 
 #include "base/cp1251.h"
 #include "logo/row_codec.h"
+#include "tables/silent_host.h"
 #include "tables/table_fixture.h"
 #include "test_picture.h"
 
@@ -26,7 +27,7 @@ const char kReadFailed[] = "Ошибка чтения логотипа! Чтен
 // The window as the logo transfers see it: messages (in UTF-8, so tests read plainly),
 // the progress bar and repaints. The transfers never ask, never prompt and never let
 // events run.
-class LogoHost final : public tables::OperationHost {
+class LogoHost final : public testing::SilentHost {
  public:
   std::vector<std::string> messages;
   int progressMaximum = -1;
@@ -52,12 +53,6 @@ class LogoHost final : public tables::OperationHost {
   void ProcessPendingEvents() override { ++pendingEventsCalls; }
   void SetProgressRange(int maximum) override { progressMaximum = maximum; }
   void SetProgressPosition(int position) override { positions.push_back(position); }
-  void ShowRecordCounter(const std::string&) override {}
-  void SetButtonEnabled(tables::CommandButton, bool) override {}
-  void SetCellEditing(int, bool) override {}
-  void ScrollGrid(int, int) override {}
-  void ScrollAllGridsToTop() override {}
-  void PageDataChanged(int, int) override {}
   int ShownPage() override { return 8; }
   void Repaint() override {
     repaintedAt.push_back(positions.empty() ? -1 : positions.back());

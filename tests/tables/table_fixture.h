@@ -13,12 +13,6 @@
 
 namespace kvitmark::testing {
 
-class SteadyPriority final : public link::PriorityControl {
- public:
-  int Current() override { return 0; }
-  void Set(int) override {}
-};
-
 // The main window's data and a connected simulated register number 1 on COM1, in
 // virtual time, with every byte on the line traced.
 class TablesTest : public ::testing::Test {
@@ -60,7 +54,7 @@ class TablesTest : public ::testing::Test {
   sim::SimRegister simRegister;
   sim::MemoryWire wire;
   link::LineTrace trace;
-  SteadyPriority priority;
+  link::UnchangedPriority priority;
   link::RegisterLink link;
   tables::Workspace workspace;
   RecordingHost host;
