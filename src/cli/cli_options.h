@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "cli/terminal_host.h"
+#include "cli/terminal_observer.h"
 
 namespace kvitmark::cli {
 

@@ -27,9 +27,9 @@ void PreparePages(tables::Workspace& workspace) {
   workspace.typeIndex = 0;
 }
 
-Connection::Connection(const ConnectionOptions& options) : options_(options) {
+Connection::Connection(const ConnectionOptions& options)
+    : options_(options), observer_(options.onError, options.assumeYes) {
   PreparePages(workspace_);
-  host_ = std::make_unique<TerminalHost>(workspace_, options.onError, options.assumeYes);
 }
 
 Connection::~Connection() {
@@ -78,11 +78,10 @@ bool Connection::Open() {
     return false;
   }
   session_ = std::make_unique<tables::TableSession>(
-      tables::TableSession{*link_, clock_, workspace_, *host_});
+      tables::TableSession{*link_, clock_, workspace_});
   session_->connectedRegister = options_.registerNumber;
   session_->openedPort = port_;
   session_->openedSpeed = speed_;
-  session_->portHandle = handle;
   return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include "base/clock.h"
 #include "cli/cli_options.h"
+#include "cli/terminal_observer.h"
 #include "link/line_trace.h"
 #include "link/priority.h"
 #include "link/register_link.h"
@@ -14,7 +15,7 @@
 namespace kvitmark::cli {
 
 // An open port to the register with everything an operation needs around it: the pages'
-// data (the Junior layout), the terminal host and the session.
+// data (the Junior layout), the terminal observer and the session.
 class Connection {
  public:
   explicit Connection(const ConnectionOptions& options);
@@ -24,7 +25,7 @@ class Connection {
   bool Open();
   tables::TableSession& Session() { return *session_; }
   tables::Workspace& Workspace() { return workspace_; }
-  TerminalHost& Host() { return *host_; }
+  TerminalObserver& Observer() { return observer_; }
   link::RegisterLink& Link() { return *link_; }
 
  private:
@@ -35,7 +36,7 @@ class Connection {
   link::NicePriority priority_;
   link::LineTrace trace_;
   tables::Workspace workspace_;
-  std::unique_ptr<TerminalHost> host_;
+  TerminalObserver observer_;
   std::unique_ptr<link::RegisterLink> link_;
   std::unique_ptr<tables::TableSession> session_;
 };

@@ -19,8 +19,7 @@ int ReadLogo(const ConnectionOptions& options, const std::string& file) {
   image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
   image.fill(1);
   logo::ui::QImagePicture picture(image);
-  const auto result = logo::ReadLogo(connection.Session(), picture);
-  connection.Host().FinishProgress();
+  const auto result = logo::ReadLogo(connection.Session(), connection.Observer(), picture);
   // A logo read only in part is not saved as if it were whole.
   if (!result.succeeded) return 1;
   const QString error = logo::ui::SaveBmp(image, 1, QString::fromLocal8Bit(file.c_str()));
@@ -40,8 +39,7 @@ int WriteLogo(const ConnectionOptions& options, const std::string& file) {
   Connection connection(options);
   if (!connection.Open()) return 1;
   logo::ui::QImagePicture picture(loaded.picture->image);
-  const auto result = logo::WriteLogo(connection.Session(), picture);
-  connection.Host().FinishProgress();
+  const auto result = logo::WriteLogo(connection.Session(), connection.Observer(), picture);
   return result.succeeded ? 0 : 1;
 }
 

@@ -8,7 +8,7 @@
 #include "cli/report_commands.h"
 #include "cli/sdcard_commands.h"
 #include "cli/table_commands.h"
-#include "cli/terminal_host.h"
+#include "cli/terminal_observer.h"
 
 namespace {
 
@@ -120,6 +120,9 @@ int main(int argc, char** argv) {
     return status == 0 ? 0 : 2;
   }
   connection.onError = onError == "skip" ? OnError::kSkip : OnError::kStop;
+  // Ctrl+C ends an operation between records, with the register's exchange closed, instead
+  // of leaving the register in the middle of one.
+  InstallInterruptStop();
 
   if (*presence) return Presence(connection);
   if (*read) return ReadTable(connection, kind, file, interval);

@@ -12,28 +12,25 @@
 namespace kvitmark::cli {
 namespace {
 
-// The choices a download asks for, fixed for the whole run; progress is the host's.
+// The choices a download asks for, fixed for the whole run; progress is the observer's.
 class CommandLineReports final : public reports::ReportView {
  public:
-  CommandLineReports(reports::DownloadChoices choices, TerminalHost& host)
-      : choices_(std::move(choices)), host_(host) {}
+  CommandLineReports(reports::DownloadChoices choices, TerminalObserver& observer)
+      : choices_(std::move(choices)), observer_(observer) {}
 
   reports::DownloadChoices Choices() override { return choices_; }
   void ShowCurrentFile(const std::string& fileName) override {
     if (fileName.empty()) return;
-    host_.FinishProgress();
+    observer_.FinishProgress();
     std::cerr << fileName << '\n';
   }
-  void SetProgressRange(int maximum) override { host_.SetProgressRange(maximum - 1); }
-  void SetProgressPosition(int position) override {
-    // Records are read in order: the one after the last done is the one a failure names.
-    host_.ShowRecordCounter(std::to_string(position));
-    host_.SetProgressPosition(position);
-  }
+  void SetProgressRange(int maximum) override { observer_.SetProgressMaximum(maximum - 1); }
+  // The observer hears of every record read.
+  void SetProgressPosition(int) override {}
 
  private:
   reports::DownloadChoices choices_;
-  TerminalHost& host_;
+  TerminalObserver& observer_;
 };
 
 }  // namespace
@@ -66,11 +63,10 @@ int DownloadReports(const ConnectionOptions& options, const std::string& folder,
 
   Connection connection(options);
   if (!connection.Open()) return 1;
-  CommandLineReports view(choices, connection.Host());
-  const auto result = reports::DownloadReports(connection.Session(), view);
-  connection.Host().FinishProgress();
-  if (connection.Host().FailureCount() > 0) {
-    std::cerr << "Не удалось прочитать записи: " << connection.Host().FailedRecords() << '\n';
+  CommandLineReports view(choices, connection.Observer());
+  const auto result = reports::DownloadReports(connection.Session(), connection.Observer(), view);
+  if (!connection.Observer().PromptedRecords().empty()) {
+    std::cerr << "Не удалось прочитать записи: " << connection.Observer().PromptedRecords() << '\n';
   }
   return result == reports::DownloadResult::kDone ? 0 : 1;
 }

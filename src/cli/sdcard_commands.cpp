@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "cli/connection.h"
-#include "cli/terminal_host.h"
+#include "cli/terminal_observer.h"
 #include "files/table_files.h"
 #include "sdcard/goods_export.h"
 #include "sdcard/sales_file.h"
@@ -28,7 +28,7 @@ void Say(const std::string& file, const files::FileMessage& message, int line) {
 int ExportGoodsForSdCard(const std::string& goodsFile, const std::string& outFile) {
   tables::Workspace workspace;
   PreparePages(workspace);
-  const auto loaded = files::LoadTableFile(workspace, 0, goodsFile);
+  const auto loaded = files::LoadTableFile(workspace, tables::PageId::kGoods, goodsFile);
   if (loaded.message) {
     Say(goodsFile, *loaded.message, loaded.line);
     return 1;

@@ -29,32 +29,28 @@ void SayFileMessage(const files::FileMessage& message, const std::string& file, 
 }
 
 // The window's interval group with the command's options in it.
-void ApplyInterval(tables::Workspace& workspace, int page, const IntervalOptions& options) {
+void ApplyInterval(tables::Workspace& workspace, tables::PageId page,
+                   const IntervalOptions& options) {
   if (!options.Used()) return;
   const int first = options.first.value_or(1);
-  const int last = options.last.value_or(tables::Page(page).intervalEnd);
+  const int last = options.last.value_or(tables::Page(page).recordCount);
   const int record = options.record.value_or(first);
   workspace.interval = {true, std::to_string(first), std::to_string(last), std::to_string(record)};
 }
 
 // 0 when the operation went through every record; otherwise names what did not.
-int Status(tables::OperationResult result, const TerminalHost& host) {
-  if (host.FailureCount() > 0) {
-    std::cerr << "Не удалось обменяться записями: " << host.FailedRecords() << '\n';
+int Status(const tables::OperationSummary& summary, const TerminalObserver& observer) {
+  if (!observer.PromptedRecords().empty()) {
+    std::cerr << "Не удалось обменяться записями: " << observer.PromptedRecords() << '\n';
     return 1;
   }
-  return result == tables::OperationResult::kDone ? 0 : 1;
+  return summary.result == tables::OperationResult::kDone ? 0 : 1;
 }
+
+// The command line offers only the kinds there are.
+tables::PageId PageOfKind(const std::string& kind) { return *files::PageOfExtension(kind); }
 
 }  // namespace
-
-int PageOfKind(const std::string& kind) {
-  for (int page = 0; page < tables::kPageCount; ++page) {
-    const auto* fileKind = files::KindForPage(page);
-    if (fileKind && kind == fileKind->extension) return page;
-  }
-  return -1;
-}
 
 int Presence(const ConnectionOptions& options) {
   Connection connection(options);
@@ -69,25 +65,25 @@ int Presence(const ConnectionOptions& options) {
 
 int ReadTable(const ConnectionOptions& options, const std::string& kind, const std::string& file,
               const IntervalOptions& interval) {
-  const int page = PageOfKind(kind);
+  const tables::PageId page = PageOfKind(kind);
   Connection connection(options);
   if (!connection.Open()) return 1;
   ApplyInterval(connection.Workspace(), page, interval);
-  const auto result = tables::ReadFromRegister(connection.Session(), page);
-  connection.Host().FinishProgress();
+  const auto result =
+      tables::ReadFromRegister(connection.Session(), connection.Observer(), page);
   // What was not read is not saved as if it were: a stopped read writes no file.
-  if (result != tables::OperationResult::kDone) return 1;
+  if (result.result != tables::OperationResult::kDone) return 1;
   const auto saved = files::SaveTableFile(connection.Workspace(), page, file);
   if (saved.message) {
     SayFileMessage(*saved.message, file, 0);
     return 1;
   }
-  return Status(result, connection.Host());
+  return Status(result, connection.Observer());
 }
 
 int WriteTable(const ConnectionOptions& options, const std::string& kind, const std::string& file,
                const IntervalOptions& interval) {
-  const int page = PageOfKind(kind);
+  const tables::PageId page = PageOfKind(kind);
   tables::Workspace loaded;
   PreparePages(loaded);
   // The whole file is checked before the port is even opened.
@@ -105,19 +101,17 @@ int WriteTable(const ConnectionOptions& options, const std::string& kind, const 
     workspace.Parameters(page) = loaded.Parameters(page);
   }
   ApplyInterval(workspace, page, interval);
-  const auto result = tables::WriteToRegister(connection.Session(), page);
-  connection.Host().FinishProgress();
-  return Status(result, connection.Host());
+  const auto result = tables::WriteToRegister(connection.Session(), connection.Observer(), page);
+  return Status(result, connection.Observer());
 }
 
 int ClearTable(const ConnectionOptions& options, const std::string& kind) {
-  const int page = PageOfKind(kind);
+  const tables::PageId page = PageOfKind(kind);
   Connection connection(options);
   if (!connection.Open()) return 1;
-  const auto result = tables::ClearTable(connection.Session(), page);
-  connection.Host().FinishProgress();
-  if (result.failedRecords > 0) {
-    std::cerr << "Не записано записей: " << result.failedRecords << '\n';
+  const auto result = tables::ClearTable(connection.Session(), connection.Observer(), page);
+  if (!result.failed.empty()) {
+    std::cerr << "Не записано записей: " << result.failed.size() << '\n';
     return 1;
   }
   return result.result == tables::OperationResult::kDone ? 0 : 1;

@@ -8,8 +8,6 @@
 // register or a file failed.
 namespace kvitmark::cli {
 
-// The page of a table file kind ("art" → 0), or -1.
-int PageOfKind(const std::string& kind);
 
 int Presence(const ConnectionOptions& options);
 int ReadTable(const ConnectionOptions& options, const std::string& kind, const std::string& file,

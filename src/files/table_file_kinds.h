@@ -1,13 +1,17 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
+
+#include "tables/catalogue.h"
 
 // Every table page can be kept in a text file of its own kind, told apart by its
 // extension: one record text per line, code page 1251, CR LF line ends.
 namespace kvitmark::files {
 
 struct TableFileKind {
-  int page;
+  tables::PageId page;
   const char* extension;  // "art"
   // The dialogs' filter in the "description|pattern|description|pattern" form, and their
   // titles; code page 1251.
@@ -17,18 +21,21 @@ struct TableFileKind {
 };
 
 // The kind of a page, or nothing on the pages without a table ("Логотип", "Отчеты").
-const TableFileKind* KindForPage(int page);
+const TableFileKind* KindForPage(tables::PageId page);
+// The page whose files have this extension ("art"), if any.
+std::optional<tables::PageId> PageOfExtension(std::string_view extension);
 
 // Lines of a kind. The goods file holds 14000 with the register type picked and none
 // without one; the header text file always holds 12, shown rows or not.
-int RecordCount(int page, bool typeSelected);
+int RecordCount(tables::PageId page, bool typeSelected);
 
-// Fields taken from each line on loading: the page's fields, but the cash register and
-// service parameters take their first 11 and 10 without a register type.
-int LoadFieldCount(int page, bool typeSelected);
+// Fields taken from each line on loading: the page's fields, but without a register type
+// only those its layout shows then (the cash register and service parameters take their
+// first 11 and 10).
+int LoadFieldCount(tables::PageId page, bool typeSelected);
 
 // Fields written on each line. The service parameters carry the page's hidden extra edit
 // as one more field; without a register type the cash register parameters write nothing.
-int SaveFieldCount(int page, bool typeSelected);
+int SaveFieldCount(tables::PageId page, bool typeSelected);
 
 }  // namespace kvitmark::files

@@ -6,14 +6,11 @@
 #include "files/table_file_kinds.h"
 #include "files/table_file_reader.h"
 #include "files/table_file_writer.h"
-#include "tables/default_records.h"
 
 namespace kvitmark::files {
 namespace {
 
 using base::Cp1251;
-
-constexpr int kServicePage = 7;
 
 bool TypeSelected(const tables::Workspace& workspace) { return workspace.typeIndex >= 0; }
 
@@ -48,7 +45,7 @@ FileReport ReportFor(const ReadResult& result) {
 
 }  // namespace
 
-FileReport LoadTableFile(tables::Workspace& workspace, int page, const std::string& path,
+FileReport LoadTableFile(tables::Workspace& workspace, tables::PageId page, const std::string& path,
                          const Progress& progress) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return {false, CannotOpen()};
@@ -86,21 +83,22 @@ bool WriteGridPage(std::ostream& out, const tables::GridTable& grid, int records
       progress.step);
 }
 
-bool WriteParameterPage(std::ostream& out, int page, const tables::ParameterPage& parameters,
+bool WriteParameterPage(std::ostream& out, tables::PageId page, const tables::ParameterPage& parameters,
                         int fields, const Progress& progress) {
   if (fields == 0) return true;
   std::vector<std::string_view> values;
-  const int recordFields = page == kServicePage ? fields - 1 : fields;
+  const bool extraEdit = tables::Page(page).keepsExtraEdit;
+  const int recordFields = extraEdit ? fields - 1 : fields;
   for (int field = 0; field < recordFields; ++field) values.push_back(parameters.fields[field]);
-  // The service page's hidden extra edit travels as the last field.
-  if (page == kServicePage) values.push_back(parameters.fields.back());
+  // The page's hidden extra edit travels as the last field.
+  if (extraEdit) values.push_back(parameters.fields.back());
   return WriteLines(
       out, 1, [&](int) { return values; }, progress.step);
 }
 
 }  // namespace
 
-FileReport SaveTableFile(const tables::Workspace& workspace, int page, const std::string& path,
+FileReport SaveTableFile(const tables::Workspace& workspace, tables::PageId page, const std::string& path,
                          const Progress& progress) {
   if (!KindForPage(page)) return {true, std::nullopt};
   const bool typeSelected = TypeSelected(workspace);
@@ -125,9 +123,8 @@ FileReport SaveTableFile(const tables::Workspace& workspace, int page, const std
   return {false, std::nullopt};
 }
 
-void ClearPageGrid(tables::Workspace& workspace, int page) {
-  if (!tables::IsClearablePage(page)) return;
-  workspace.flags.skip = false;
+void ClearPageGrid(tables::Workspace& workspace, tables::PageId page) {
+  if (!tables::Page(page).Clearable()) return;
   workspace.Grid(page).ClearRows();
 }
 

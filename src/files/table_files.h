@@ -33,16 +33,16 @@ struct Progress {
 // Overwrites the page's cells or fields from the file, in place; rows the file does not
 // reach and columns beyond the kind's fields keep their texts. Pages without a kind read
 // nothing. `done` and no message mean the file was read to its end.
-FileReport LoadTableFile(tables::Workspace& workspace, int page, const std::string& path,
+FileReport LoadTableFile(tables::Workspace& workspace, tables::PageId page, const std::string& path,
                          const Progress& progress = {});
 
 // Writes the page's whole table into the file; an existing file is replaced only by a
 // complete one. Pages without a kind write nothing and leave an existing file alone.
-FileReport SaveTableFile(const tables::Workspace& workspace, int page, const std::string& path,
+FileReport SaveTableFile(const tables::Workspace& workspace, tables::PageId page, const std::string& path,
                          const Progress& progress = {});
 
 // "Очистить таблицу": empties every row of the page's table, the rows the layout hides and
 // the row-number column included. Only the five first pages have it.
-void ClearPageGrid(tables::Workspace& workspace, int page);
+void ClearPageGrid(tables::Workspace& workspace, tables::PageId page);
 
 }  // namespace kvitmark::files

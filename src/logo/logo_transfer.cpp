@@ -5,12 +5,13 @@
 
 #include "base/cp1251.h"
 #include "logo/row_codec.h"
+#include "tables/retry_policy.h"
 
 namespace kvitmark::logo {
 namespace {
 
-constexpr int kAttemptsPerRecord = 10;
-constexpr int kRepaintEvery = 10;
+using tables::OperationKind;
+using tables::RecordOutcome;
 
 const std::string& DoneText() {
   static const std::string text = base::Cp1251("Успешно!");
@@ -27,64 +28,62 @@ const std::string& ReadFailedText() {
   return text;
 }
 
-bool ReadRow(tables::TableSession& session, int record) {
-  std::string& answer = session.recordBuffer;
-  for (int attempt = 0; attempt < kAttemptsPerRecord; ++attempt) {
-    answer.clear();
-    if (session.link.ReadRecord(session.connectedRegister, kLogoTable, record, answer, 0) >= 0) {
-      return true;
+// Moves the rows one record each; `exchange` makes one attempt at a row.
+template <typename Exchange>
+TransferResult Transfer(tables::TableSession& session, tables::OperationObserver& observer,
+                        OperationKind kind, int rows, const tables::RetryPolicy& policy,
+                        const std::string& failedText, Exchange exchange) {
+  observer.Started({kind, tables::PageId::kLogo, kLogoHeight, 0});
+  TransferResult result{true, 0};
+  tables::OperationSummary summary;
+  for (int y = 0; y < rows; ++y) {
+    const int record = y + 1;
+    const RecordOutcome outcome =
+        tables::ExchangeRecord(session, observer, policy, record, [&] { return exchange(y); });
+    if (outcome != RecordOutcome::kDone) {
+      summary.failed.push_back(record);
+      observer.Tell(tables::Notice{failedText});
+      result.succeeded = false;
+      break;
     }
+    summary.done.push_back(record);
+    ++result.rows;
+    observer.RecordDone({.record = record, .progress = record});
   }
-  return false;
+  if (result.succeeded) observer.Tell(tables::Notice{DoneText()});
+  summary.result =
+      result.succeeded ? tables::OperationResult::kDone : tables::OperationResult::kStopped;
+  observer.Finished(summary);
+  return result;
 }
 
 }  // namespace
 
-TransferResult WriteLogo(tables::TableSession& session, const LogoPicture& picture) {
-  tables::OperationHost& host = session.host;
-  host.SetProgressRange(kLogoHeight);
-  host.SetProgressPosition(0);
+TransferResult WriteLogo(tables::TableSession& session, tables::OperationObserver& observer,
+                         const LogoPicture& picture) {
   // The table has 200 records: rows below them have nowhere to go, and asking for record
   // 201 would only turn a complete logo into a failed write.
   const int rows = std::clamp(picture.Height(), 0, kLogoHeight);
-  TransferResult result;
-  result.succeeded = true;
-  for (int y = 0; y < rows; ++y) {
-    host.SetProgressPosition(y + 1);
-    if (y % kRepaintEvery == 0) host.Repaint();
-    const std::string text = EncodeRow(picture, y);
-    if (session.link.WriteRecord(session.connectedRegister, kLogoTable, y + 1, text, 0) < 0) {
-      host.ShowMessage(WriteFailedText());
-      result.succeeded = false;
-      break;
-    }
-    ++result.rows;
-  }
-  if (result.succeeded) host.ShowMessage(DoneText());
-  host.SetProgressPosition(0);
-  return result;
+  return Transfer(session, observer, OperationKind::kWriteLogo, rows, tables::kLogoWritePolicy,
+                  WriteFailedText(), [&](int y) {
+                    return session.link.WriteRecord(session.connectedRegister, kLogoTable, y + 1,
+                                                    EncodeRow(picture, y), 0) >= 0;
+                  });
 }
 
-TransferResult ReadLogo(tables::TableSession& session, LogoPicture& picture) {
-  tables::OperationHost& host = session.host;
-  host.SetProgressRange(kLogoHeight);
-  host.SetProgressPosition(0);
-  TransferResult result;
-  result.succeeded = true;
-  for (int y = 0; y < kLogoHeight; ++y) {
-    if (y % kRepaintEvery == 0) host.Repaint();
-    host.SetProgressPosition(y + 1);
-    if (!ReadRow(session, y + 1)) {
-      host.ShowMessage(ReadFailedText());
-      result.succeeded = false;
-      break;
-    }
-    DecodeRow(session.recordBuffer, picture, y);
-    ++result.rows;
-  }
-  if (result.succeeded) host.ShowMessage(DoneText());
-  host.SetProgressPosition(0);
-  return result;
+TransferResult ReadLogo(tables::TableSession& session, tables::OperationObserver& observer,
+                        LogoPicture& picture) {
+  return Transfer(session, observer, OperationKind::kReadLogo, kLogoHeight,
+                  tables::kLogoReadPolicy, ReadFailedText(), [&](int y) {
+                    std::string& answer = session.recordBuffer;
+                    answer.clear();
+                    if (session.link.ReadRecord(session.connectedRegister, kLogoTable, y + 1,
+                                                answer, 0) < 0) {
+                      return false;
+                    }
+                    DecodeRow(answer, picture, y);
+                    return true;
+                  });
 }
 
 }  // namespace kvitmark::logo

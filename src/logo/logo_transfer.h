@@ -4,9 +4,9 @@
 #include "tables/operations.h"
 
 // Moving the logo between the page's picture and register table 136, row by row. Both
-// transfers run start to end without handling events: only the progress bar moves, and
-// the window is repainted every tenth row so that it does. Each ends with its message
-// shown through the session's host; whether the page now holds a logo is the caller's.
+// transfers run start to end without asking for "Стоп": only the progress moves. Each ends
+// with its message told to the observer; whether the page now holds a logo is the
+// caller's.
 namespace kvitmark::logo {
 
 struct TransferResult {
@@ -17,10 +17,12 @@ struct TransferResult {
 // Writes the picture's rows (at most the table's 200) as records 1, 2, … to the connected
 // register. The first record the register does not take ends the write; it is not tried
 // again, and the rows before it stay in the register.
-TransferResult WriteLogo(tables::TableSession& session, const LogoPicture& picture);
+TransferResult WriteLogo(tables::TableSession& session, tables::OperationObserver& observer,
+                         const LogoPicture& picture);
 
 // Reads records 1 to 200 of the connected register into the picture's rows, asking ten
 // times for a record before giving up the read; the rows read so far stay painted.
-TransferResult ReadLogo(tables::TableSession& session, LogoPicture& picture);
+TransferResult ReadLogo(tables::TableSession& session, tables::OperationObserver& observer,
+                        LogoPicture& picture);
 
 }  // namespace kvitmark::logo

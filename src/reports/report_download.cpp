@@ -6,16 +6,14 @@
 #include "base/cp1251.h"
 #include "reports/report_line.h"
 #include "tables/operation_support.h"
+#include "tables/retry_policy.h"
 
 namespace kvitmark::reports {
 namespace {
 
 using tables::BoxButtons;
-using tables::BoxIcon;
-using tables::CommandButton;
-using tables::support::PromptOutcome;
-
-constexpr int kAttemptsPerRecord = 10;
+using tables::Notice;
+using tables::RecordOutcome;
 
 const std::string& SuccessText() {
   static const std::string text = base::Cp1251("Успешно!");
@@ -99,51 +97,49 @@ class ReplyWaitGuard {
 
 class Download {
  public:
-  Download(tables::TableSession& session, ReportView& view) : session_(session), view_(view) {}
+  Download(tables::TableSession& session, tables::OperationObserver& observer, ReportView& view)
+      : session_(session), observer_(observer), view_(view) {}
 
   DownloadResult Run() {
-    tables::OperationFlags& flags = session_.workspace.flags;
-    // A stop, skip or retry left over from an earlier command must not steer this one.
-    flags = tables::OperationFlags{};
     if (!SeparatorUsable(view_.Choices().separator)) {
-      session_.host.ShowMessage(NoSeparatorText());
+      observer_.Tell(Notice{NoSeparatorText()});
+      observer_.Finished({});
       return DownloadResult::kNoSeparator;
     }
-    session_.host.SetButtonEnabled(CommandButton::kStop, true);
+    observer_.Started({tables::OperationKind::kDownloadReports, tables::PageId::kReports});
     DownloadResult result = DownloadResult::kDone;
     for (int report = 0; report < kReportCount && result == DownloadResult::kDone; ++report) {
       const DownloadChoices choices = view_.Choices();
       if (choices.reports[report].checked) result = RunReport(report, choices);
     }
-    session_.host.SetButtonEnabled(CommandButton::kStop, false);
+    summary_.result = result == DownloadResult::kDone ? tables::OperationResult::kDone
+                                                      : tables::OperationResult::kStopped;
+    // "Стоп" goes off before the notice that ends the download.
+    observer_.Finished(summary_);
     switch (result) {
       case DownloadResult::kDone:
         view_.SetProgressPosition(0);
         view_.ShowCurrentFile("");
-        session_.host.ShowMessage(SuccessText());
+        observer_.Tell(Notice{SuccessText()});
         break;
       case DownloadResult::kStopped:
-        session_.host.ShowMessageBox(tables::support::StoppedText(), tables::support::TitleText(),
-                                     BoxButtons::kOk, BoxIcon::kNone);
+        observer_.Tell(tables::support::Box(tables::support::StoppedText()));
         // The register may be halfway through a reply that was abandoned.
         session_.link.EndExchange();
         break;
       default:
         break;
     }
-    flags.stop = false;
     return result;
   }
 
  private:
-  enum class RecordOutcome { kRead, kSkipped, kGivenUp, kStopped };
-
   static bool SeparatorUsable(const std::string& separator) { return separator.size() == 1; }
 
   DownloadResult RunReport(int report, const DownloadChoices& choices) {
     // The separator may have been emptied on the page since the download started.
     if (!SeparatorUsable(choices.separator)) {
-      session_.host.ShowMessage(NoSeparatorText());
+      observer_.Tell(Notice{NoSeparatorText()});
       return DownloadResult::kNoSeparator;
     }
     const char separator = choices.separator[0];
@@ -164,22 +160,29 @@ class Download {
     }
 
     ReplyWaitGuard replyWait(session_.link);
-    session_.link.SetReplyWait(kReportReplyWait, [this] {
-      session_.host.ProcessPendingEvents();
-      return !session_.workspace.flags.stop;
-    });
+    session_.link.SetReplyWait(kReportReplyWait, [this] { return !observer_.StopRequested(); });
     const int table = ReportCatalogue()[report].tableNumber;
     for (int record = 1; record <= recordCount; ++record) {
-      switch (ReadWithRecovery(table, record)) {
-        case RecordOutcome::kRead:
+      const RecordOutcome outcome =
+          tables::ExchangeRecord(session_, observer_, tables::kReportPolicy, record, [&] {
+            return session_.link.ReadRecord(session_.connectedRegister, table, record,
+                                            session_.recordBuffer, 0) >= 0;
+          });
+      switch (outcome) {
+        case RecordOutcome::kDone:
           break;
         case RecordOutcome::kSkipped:
+          summary_.skipped.push_back(record);
           return EndReport(DownloadResult::kSkipped, false);
-        case RecordOutcome::kGivenUp:
+        case RecordOutcome::kFailed:
+        case RecordOutcome::kFinished:
+          summary_.failed.push_back(record);
           return EndReport(DownloadResult::kGivenUp, false);
         case RecordOutcome::kStopped:
           return EndReport(DownloadResult::kStopped, false);
       }
+      summary_.done.push_back(record);
+      observer_.RecordDone({.record = record, .progress = record});
       view_.SetProgressPosition(record);
       if (!file.AppendLine(ReportLine(session_.recordBuffer, separator))) {
         ShowBox(CannotWriteText(), FileErrorTitle());
@@ -193,32 +196,6 @@ class Download {
     return EndReport(DownloadResult::kDone, false);
   }
 
-  // Up to ten attempts, then the prompt; "Стоп" is heard before every attempt and, through
-  // the reply wait, while the register prepares the record.
-  RecordOutcome ReadWithRecovery(int table, int record) {
-    const tables::OperationFlags& flags = session_.workspace.flags;
-    for (;;) {
-      for (int attempt = 0; attempt < kAttemptsPerRecord; ++attempt) {
-        session_.host.ProcessPendingEvents();
-        if (flags.stop) return RecordOutcome::kStopped;
-        if (session_.link.ReadRecord(session_.connectedRegister, table, record,
-                                     session_.recordBuffer, 0) >= 0) {
-          return RecordOutcome::kRead;
-        }
-      }
-      // "Стоп" during the last attempt's wait: the user has already said what to do.
-      if (flags.stop) return RecordOutcome::kStopped;
-      switch (tables::support::AskWhatToDo(session_)) {
-        case PromptOutcome::kSkip:
-          return RecordOutcome::kSkipped;
-        case PromptOutcome::kRetry:
-          break;
-        case PromptOutcome::kGiveUp:
-          return RecordOutcome::kGivenUp;
-      }
-    }
-  }
-
   // Every report ends here: the long reply wait off and the port back on its ordinary
   // time-out, so that no later exchange waits on a register that is not there. When the
   // port refuses, the user hears of it, unless this end has already shown its box.
@@ -230,17 +207,20 @@ class Download {
   }
 
   void ShowBox(const std::string& text, const std::string& title) {
-    session_.host.ShowMessageBox(text, title, BoxButtons::kOkCancel, BoxIcon::kNone);
+    observer_.Tell(Notice{text, title, BoxButtons::kOkCancel});
   }
 
   tables::TableSession& session_;
+  tables::OperationObserver& observer_;
   ReportView& view_;
+  tables::OperationSummary summary_;
 };
 
 }  // namespace
 
-DownloadResult DownloadReports(tables::TableSession& session, ReportView& view) {
-  return Download(session, view).Run();
+DownloadResult DownloadReports(tables::TableSession& session, tables::OperationObserver& observer,
+                               ReportView& view) {
+  return Download(session, observer, view).Run();
 }
 
 }  // namespace kvitmark::reports

@@ -59,15 +59,15 @@ inline constexpr base::Milliseconds kReportReplyWait{108000000};
 // The port's read time-out outside a report record.
 inline constexpr std::uint32_t kReadTimeoutMs = 300;
 
-// Runs the download against the window (`session.host`: the prompt, pending events, the
-// "Стоп" button, messages) and the page (`view`). It reads from `session.connectedRegister`
-// without checking that one is connected: with none, every read fails and the prompt comes
-// after ten attempts at the first record.
+// Runs the download, telling `observer` what happens (it hears "Стоп" before every
+// attempt and while the register prepares a record) and showing the page's own displays
+// through `view`. It reads from `session.connectedRegister` without checking that one is
+// connected: with none, every read fails and the prompt comes after ten attempts at the
+// first record.
 //
 // Whatever way it ends, the reply wait is off and the port's read time-out is 300 ms
-// again. The stop flag is cleared when the download starts, so a stop left over from an
-// earlier command cannot end it at once, and again when it ends, so none is left for
-// the next command ("Завершить операцию" sets it too).
-DownloadResult DownloadReports(tables::TableSession& session, ReportView& view);
+// again.
+DownloadResult DownloadReports(tables::TableSession& session, tables::OperationObserver& observer,
+                               ReportView& view);
 
 }  // namespace kvitmark::reports

@@ -10,14 +10,13 @@
 namespace kvitmark::sdcard {
 namespace {
 
-constexpr int kGoodsPage = 0;
 constexpr int kNameColumn = 2;
 
 }  // namespace
 
 files::FileReport ExportGoodsForSd(tables::Workspace& workspace, const std::string& path,
                                    const Progress& progress) {
-  tables::GridTable& goods = workspace.Grid(kGoodsPage);
+  tables::GridTable& goods = workspace.Grid(tables::PageId::kGoods);
   progress.setRange(kCardGoodsLines);
   progress.setPosition(0);
   std::vector<std::string_view> cells(kGoodsFields);

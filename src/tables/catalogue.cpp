@@ -1,8 +1,10 @@
 #include "tables/catalogue.h"
 
 #include <initializer_list>
+#include <stdexcept>
 
 #include "base/cp1251.h"
+#include "tables/default_records.h"
 
 namespace kvitmark::tables {
 namespace {
@@ -24,66 +26,37 @@ std::vector<std::string> Texts(std::initializer_list<const char*> utf8) {
   return texts;
 }
 
-struct GridPage {
-  int page;
-  const char* caption;
-  const char* control;
-  int table;
-  int records;
-  std::vector<FieldKind> kinds;
-  bool intervalOnRead;
-  std::vector<std::string> headers;
-  std::vector<FieldEncoding> encodings;
-  int writeFirstRow;
-  bool intervalOnWrite;
-};
-
-TableDescriptor Grid(GridPage grid) {
-  TableDescriptor page;
-  page.page = grid.page;
-  page.caption = Cp1251(grid.caption);
-  page.shape = PageShape::kGrid;
-  page.control = grid.control;
-  page.tableNumber = grid.table;
-  page.recordCount = grid.records;
-  page.fieldCount = static_cast<int>(grid.encodings.size());
-  for (size_t i = 0; i < grid.kinds.size(); ++i) page.kinds[i] = grid.kinds[i];
-  page.intervalOnRead = grid.intervalOnRead;
-  page.headers = std::move(grid.headers);
-  page.encodings = std::move(grid.encodings);
-  page.writeFirstRow = grid.writeFirstRow;
-  page.intervalOnWrite = grid.intervalOnWrite;
-  page.intervalEnd = grid.records;
-  return page;
+std::array<FieldKind, kMaxFields> Kinds(int count, FieldKind kind) {
+  std::array<FieldKind, kMaxFields> kinds{};
+  for (int position = 0; position < count; ++position) kinds[position] = kind;
+  return kinds;
 }
 
-struct Field {
+// A parameter field as written below, in UTF-8.
+struct FieldText {
   const char* control;
   const char* caption;
   const char* hint = "";
   bool hidden = false;
+  const char* designCaption = "";
+  bool hiddenInDesign = false;
 };
 
-TableDescriptor Parameters(int pageIndex, const char* caption, int table,
-                           std::initializer_list<Field> fields) {
-  TableDescriptor page;
-  page.page = pageIndex;
-  page.caption = Cp1251(caption);
-  page.shape = PageShape::kParameter;
-  page.tableNumber = table;
-  page.recordCount = 1;
-  for (const Field& field : fields) {
-    page.fields.push_back({field.control, Cp1251(field.caption), Cp1251(field.hint), field.hidden});
+std::vector<ParameterField> Fields(std::initializer_list<FieldText> texts) {
+  std::vector<ParameterField> fields;
+  for (const FieldText& text : texts) {
+    fields.push_back({text.control, Cp1251(text.caption), Cp1251(text.hint), text.hidden,
+                      Cp1251(text.designCaption), text.hiddenInDesign});
   }
-  page.fieldCount = static_cast<int>(page.fields.size());
-  return page;
+  return fields;
 }
 
-TableDescriptor Other(int pageIndex, const char* caption) {
-  TableDescriptor page;
-  page.page = pageIndex;
-  page.caption = Cp1251(caption);
-  return page;
+std::vector<std::string> NumberedLabels(std::initializer_list<const char*> prefixes) {
+  std::vector<std::string> labels;
+  for (const char* prefix : prefixes) {
+    for (int n = 1; n <= 4; ++n) labels.push_back(Cp1251(prefix) + std::to_string(n));
+  }
+  return labels;
 }
 
 const char* const kPcModeHint =
@@ -106,6 +79,12 @@ std::vector<std::string> CommissionHeaders() {
   return headers;
 }
 
+std::vector<int> CommissionWeights() {
+  std::vector<int> weights = {35, 35, 50};
+  for (int group = 0; group < 10; ++group) weights.insert(weights.end(), {46, 46, 40});
+  return weights;
+}
+
 std::vector<std::string> AttributeHeaders() {
   std::vector<std::string> headers = Texts({"Номер"});
   for (int n = 1; n <= 20; ++n) headers.push_back(Cp1251("Назв") + std::to_string(n));
@@ -114,298 +93,530 @@ std::vector<std::string> AttributeHeaders() {
 
 std::vector<TableDescriptor> BuildCatalogue() {
   std::vector<TableDescriptor> pages;
-  pages.push_back(Grid({0,
-                        "Товары",
-                        "StringGrid1",
-                        0,
-                        14000,
-                        {N, T, N, N, N, N, N, N, N, N, N},
-                        true,
-                        Texts({"Ряд", "Код", "Название", "Цена", "Количество", "Отдел", "Группа",
-                               "Налог", "Тип", "КНЛ", "Штрих-код"}),
-                        {AsIs(),
-                         First(32),
-                         {Encoding::kPrice},
-                         {Encoding::kQuantity},
-                         AsIs(),
-                         AsIs(),
-                         AsIs(),
-                         AsIs(),
-                         AsIs(),
-                         {Encoding::kBarcode}},
-                        1,
-                        true}));
-  pages.push_back(Grid({1,
-                        "Операторы",
-                        "StringGrid2",
-                        3,
-                        20,
-                        {T, T, N},
-                        true,
-                        Texts({"Номер", "Пароль", "Имя", "Разрешение"}),
-                        {First(8), First(20), First(1)},
-                        1,
-                        true}));
-  pages.push_back(Grid({2,
-                        "Типы оплат",
-                        "StringGrid3",
-                        9,
-                        5,
-                        {N, N, N, N, N},
-                        false,
-                        Texts({"Номер", "Разрешение (0-1)", "Разреш. для возвр. (0-1)",
-                               "Название (10 симв.)", "Сдача (0-1)", "Запрос (0-1)"}),
-                        {Flag(), Flag(), First(20), Flag(), Flag()},
-                        2,
-                        false}));
-  pages.push_back(Grid({3,
-                        "Отделы",
-                        "StringGrid4",
-                        10,
-                        20,
-                        {T},
-                        true,
-                        Texts({"Номер", "Название отдела (22 символа)"}),
-                        {First(22)},
-                        1,
-                        true}));
-  pages.push_back(Grid({4,
-                        "Загол. и рекл. текст",
-                        "StringGrid5",
-                        6,
-                        12,
-                        {T},
-                        false,
-                        Texts({"#", "Заголовок/рекламный текст (38 символов)"}),
-                        {First(38)},
-                        1,
-                        true}));
-  pages.push_back(Parameters(
-      5, "Параметры кассы", 2,
-      {{"Edit5", "Номер аппарата:", "1 - 99"},
-       {"Edit6",
-        "Тип:", "0 - обычный режим:\n1 - режим работы с многими отделами\n2 - ресторанный режим"},
-       {"Edit7", "Открытие денежного ящика:",
-        "0 - ящик открывается только для служебных чеков\n"
-        "1 - ящик открывается для всех типов чеков"},
-       {"Edit8", "Время открытия денежного ящика:", "0 - 250"},
-       {"Edit9", "Оплата наличными:", "1 - перед оплатой всегда вводить сумму наличными"},
-       {"Edit10", "Регистрация наличного количества:",
-        "0 - наличное количество уменьшается при продаже;\n"
-        "1 - наличное количество увеличивается при продаже;"},
-       {"Edit11",
-        "Не обнулять обороты товаров:", "0 - обнуляется при Z- отчете;\n1 - не обнуляется;"},
-       {"Edit12", "Режим работы ПК:", kPcModeHint},
-       {"Edit13", "Скорость работы с ПК:", kPcSpeedHint},
-       {"Edit14", "Количество внутренних товаров:", kInternalGoodsHint},
-       {"Edit19", "Тип протокола:", kPcModeHint},
-       {"Edit24", "Адаптер:", kPcSpeedHint},
-       {"Edit35", "Интерфейс:", kInternalGoodsHint}}));
-  pages.push_back(Parameters(
-      6, "Параметры чека", 5,
-      {{"Edit15", "Печать логотипа пользователя:",
-        "0 - не печатать;\n1 - печатать между чеками;\n2 - печатать после клише;\n"
-        "3 - печатать после рекламного текста."},
-       {"Edit16", "Количество строк в логотипе:",
-        "0 - логотип печататься не будет\n1 - 200 - количество строк в логотипе"},
-       {"Edit17",
-        "Количество строк рекламного текста:", "0 - 4 (строки печатаются если они не пустые)"},
-       {"Edit18",
-        "Печать в чеке количества покупок:", "1 - печатать в чеке общее количество покупок"},
-       {"Edit20", "Печать штрих-кода:", "0 - не печатать\n1-99 - высота штрихкода."},
-       {"Edit21", "Выделять чек пустыми строчками:",
-        "1 - отделять в чеке продажи товаров пустой строкой от другой информации"},
-       {"Edit22", "Количество копий:", "0 - 3"},
-       {"Edit23", "Служебные чеки:", "0 - 3", true}}));
-  pages.push_back(Parameters(
-      7, "Служебная", 8,
-      {{"Edit25",
-        "Высота символов в контрольной ленте:", "0 - стандартная высота;\n1 - уменьшенная вісота"},
-       {"Edit26", "Служебное:", "0 - 1"},
-       {"Edit27", "Контрасность печати:", "0 - 3"},
-       {"Edit28", "Скорость работы со сканером:", "0 - 4800\n1 - 9600"},
-       {"Edit29", "Дополнение:",
-        "(для режима подкачки)\n"
-        "1 - в каждом сообщении добавляется номер чекаи общая сумма по чеку;\n"
-        "0 - не добавляется"},
-       {"Edit30", "Показ. свобод. место при подкачке:",
-        "(при запросе внешнего товара указывается)\n0 - номер товара в наборе;\n"
-        "1 - свободная ячейка куда будет подкачан товар"},
-       {"Edit31", "Запрос разреш. аннул. всего чека:",
-        "(для режима подкачки)\n0 - запрет аннулирования\n1 - разрешение аннулирования"},
-       {"Edit32", "Контроль дубл. кодов и штрихкодов:",
-        "0 - контроль не выполняется\n1 - контроль выполняется"},
-       {"Edit33", "Весы:", "0 - весы не подключены\n1 - DIGI\n2 - CAS"},
-       {"Edit34", "Яркость матричного индикатора:", "0 - 7"},
-       {"Edit36", "Режим работы  с весами Digi:", "0 - 7"}}));
-  pages.push_back(Other(kLogoPage, "Логотип"));
-  pages.push_back(Grid({9,
-                        "Названия возвратов",
-                        "StringGrid6",
-                        12,
-                        10,
-                        {T, N},
-                        true,
-                        Texts({"Номер", "Название", "Использование"}),
-                        {First(32), First(1)},
-                        1,
-                        false}));
-  pages.push_back(Parameters(10, "Почтовые параметры", 97,
-                             {{"Edit51", "Индекс почтового отделения:"},
-                              {"Edit52", "ГКП:"},
-                              {"Edit53", "Количество знаков:"},
-                              {"Edit54", "Расчет:"},
-                              {"Edit55", "Печать почт. отчетов перед Z-отчетом:"},
-                              {"Edit56", "Код издания:"},
-                              {"Edit57", "Индексы 1:"},
-                              {"Edit64", "Индексы 2:"},
-                              {"Edit58", "Индексы 3:"},
-                              {"Edit59", "Индексы 4:"},
-                              {"Edit60", "Индексы 5:"},
-                              {"Edit61", "Индексы 6:"},
-                              {"Edit62", "Индексы 7:"},
-                              {"Edit63", "Индексы 8:"},
-                              {"Edit65", "Индексы 9:"},
-                              {"Edit66", "Индексы 10:"}}));
-  pages.push_back(
-      Grid({11,
-            "Программ. платежей",
-            "StringGrid7",
-            98,
-            3000,
-            {N, N, T, N, N, N, N, T},
-            true,
-            Texts({"Номер", "Код", "Расчетный счет", "Название", "Назначение", "Комиссия",
-                   "Ввод расч. счет плательшика", "Разр. вводить доп.данные плат.", "Информация"}),
-            {Text(), First(20), First(16), Number(), Number(), Flag(), Flag(), First(50)},
-            1,
-            true}));
-  pages.push_back(Grid({12,
-                        "Программ. назначения",
-                        "StringGrid8",
-                        99,
-                        1000,
-                        {N, N, T},
-                        true,
-                        Texts({"Номер", "Код", "Код товара", "Название"}),
-                        {Number(), Number(), First(50)},
-                        1,
-                        true}));
-  pages.push_back(
-      Grid({13, "Программ. комиссий", "StringGrid9", 100, 99, std::vector<FieldKind>(32, N), true,
-            CommissionHeaders(), std::vector<FieldEncoding>(32, Number()), 1, true}));
-  pages.push_back(Grid({14, "Программ. особ. признаков 1", "StringGrid10", 101, 20,
-                        std::vector<FieldKind>(20, T), true, AttributeHeaders(),
-                        std::vector<FieldEncoding>(20, Text()), 1, true}));
-  pages.push_back(Grid({15, "Программ. особ. признаков 2", "StringGrid11", 102, 20,
-                        std::vector<FieldKind>(20, T), true, AttributeHeaders(),
-                        std::vector<FieldEncoding>(20, Number()), 1, true}));
-  pages.push_back(Grid({16,
-                        "Коды сообщений",
-                        "StringGrid12",
-                        103,
-                        9,
-                        {T},
-                        true,
-                        Texts({"Номер", "Код товара"}),
-                        {Number()},
-                        1,
-                        true}));
-  pages.push_back(Grid({17,
-                        "Дополн. услуги",
-                        "StringGrid13",
-                        104,
-                        99,
-                        {N},
-                        true,
-                        Texts({"Номер", "Код товара"}),
-                        {Number()},
-                        1,
-                        true}));
-  pages.push_back(Grid({18,
-                        "Названия валют",
-                        "StringGrid14",
-                        105,
-                        20,
-                        {T},
-                        true,
-                        Texts({"Номер", "Название"}),
-                        {AsIs()},
-                        1,
-                        true}));
-  pages.push_back(Parameters(19, "Обяз. ввод", 106,
-                             {{"Edit67", "Страна:"},
-                              {"Edit68", "ШКИ:"},
-                              {"Edit69", "Кому:"},
-                              {"Edit70", "Масса:"},
-                              {"Edit71", "За ценность:"},
-                              {"Edit72", "Предоплата:"},
-                              {"Edit73", "С посыльным:"},
-                              {"Edit74", "Экспидиционная плата:"},
-                              {"Edit75", "Вручение лично:"},
-                              {"Edit76", "Проверка контр. разряда ШКИ:"},
-                              {"Edit77", "Проверка контр. разр. при выпл.:"}}));
-  pages.push_back(Parameters(20, "Программ. нумераторов", 107,
-                             {{"Edit78", "Обнуления:"},
-                              {"Edit80", "Номер перевода:"},
-                              {"Edit82", "Переговоров:"},
-                              {"Edit84", "Электронных сообщений:"},
-                              {"Edit86", "Телеграмм:"},
-                              {"Edit79", "Подписки:"},
-                              {"Edit81", "Аренда:"},
-                              {"Edit83", "Платежи:"},
-                              {"Edit85", "Реестр оплаченных переводов:"},
-                              {"Edit87", "Реестр принятых переводов:", "", true}}));
+  pages.push_back({
+      .id = PageId::kGoods,
+      .caption = Cp1251("Товары"),
+      .shape = PageShape::kGrid,
+      .control = "StringGrid1",
+      .tableNumber = 0,
+      .recordCount = kJuniorGoodsRecords,
+      .kinds = {N, T, N, N, N, N, N, N, N, N, N},
+      .headers = Texts({"Ряд", "Код", "Название", "Цена", "Количество", "Отдел", "Группа",
+                        "Налог", "Тип", "КНЛ", "Штрих-код"}),
+      .encodings = {AsIs(), First(32), {Encoding::kPrice}, {Encoding::kQuantity}, AsIs(), AsIs(),
+                    AsIs(), AsIs(), AsIs(), {Encoding::kBarcode}},
+      .intervalOnRead = true,
+      .intervalOnWrite = true,
+      .juniorRows = kJuniorGoodsRecords + 1,
+      .columnWeights = {30, 46, 135, 51, 55, 40, 40, 40, 27, 24, 70},
+      .columnsFollowGoods = true,
+      .clear = ClearPlan{1, kJuniorGoodsRecords, DefaultGoodsRecord},
+      .file = {"art", "Файлы артикулов(*.art)|*.ART|Все файлы (*.*)|*.*",
+               "Открыть файл артикулов", "Сохранить файл артикулов"},
+      .fileNeedsType = true,
+  });
+  pages.push_back({
+      .id = PageId::kOperators,
+      .caption = Cp1251("Операторы"),
+      .shape = PageShape::kGrid,
+      .control = "StringGrid2",
+      .tableNumber = 3,
+      .recordCount = 20,
+      .kinds = {T, T, N},
+      .headers = Texts({"Номер", "Пароль", "Имя", "Разрешение"}),
+      .encodings = {First(8), First(20), First(1)},
+      .intervalOnRead = true,
+      .intervalOnWrite = true,
+      .columnWeights = {60, 100, 270, 100},
+      .columnsFollowGoods = true,
+      .clear = ClearPlan{1, 20, DefaultOperatorRecord},
+      .file = {"opr", "Файлы кассиров(*.opr)|*.OPR|Все файлы (*.*)|*.*", "Открыть файл кассиров",
+               "Сохранить файл кассиров"},
+  });
+  pages.push_back({
+      .id = PageId::kPaymentTypes,
+      .caption = Cp1251("Типы оплат"),
+      .shape = PageShape::kGrid,
+      .control = "StringGrid3",
+      .tableNumber = 9,
+      .recordCount = 5,
+      .kinds = {N, N, N, N, N},
+      .headers = Texts({"Номер", "Разрешение (0-1)", "Разреш. для возвр. (0-1)",
+                        "Название (10 симв.)", "Сдача (0-1)", "Запрос (0-1)"}),
+      .encodings = {Flag(), Flag(), First(20), Flag(), Flag()},
+      // The cash payment, record 1, is never written or cleared.
+      .writeFirstRow = 2,
+      .juniorRows = 6,
+      .columnWeights = {40, 86, 107, 194, 65, 65},
+      .columnsFollowGoods = true,
+      .clear = ClearPlan{2, 5, DefaultPaymentTypeRecord},
+      .file = {"opl", "Файлы типов оплаты(*.opl)|*.OPL|Все файлы (*.*)|*.*",
+               "Открыть файл типов оплаты", "Сохранить файл типов оплаты"},
+  });
+  pages.push_back({
+      .id = PageId::kDepartments,
+      .caption = Cp1251("Отделы"),
+      .shape = PageShape::kGrid,
+      .control = "StringGrid4",
+      .tableNumber = 10,
+      .recordCount = 20,
+      .kinds = {T},
+      .headers = Texts({"Номер", "Название отдела (22 символа)"}),
+      .encodings = {First(22)},
+      .intervalOnRead = true,
+      .intervalOnWrite = true,
+      .columnWeights = {40, 500},
+      .columnsFollowGoods = true,
+      .clear = ClearPlan{1, 20, DefaultDepartmentRecord},
+      .file = {"otd", "Файлы отделов(*.otd)|*.OTD|Все файлы (*.*)|*.*", "Открыть файл отделов",
+               "Сохранить файл отделов"},
+  });
+  pages.push_back({
+      .id = PageId::kHeaderText,
+      .caption = Cp1251("Загол. и рекл. текст"),
+      .shape = PageShape::kGrid,
+      .control = "StringGrid5",
+      .tableNumber = 6,
+      .recordCount = 12,
+      .kinds = {T},
+      .headers = Texts({"#", "Заголовок/рекламный текст (38 символов)"}),
+      .encodings = {First(38)},
+      .intervalOnWrite = true,
+      .rowLabels = NumberedLabels({"Заголовок ", "Рекламный текст ", "Сервисный текст "}),
+      .juniorRowLabels = NumberedLabels({"Заголовок ", "Рекламный текст ", "Сервис "}),
+      // The Junior prints seven receipt lines; rows 8 to 12 stay in the table, unshown.
+      .juniorRows = 8,
+      .columnWeights = {90, 450},
+      .columnsFollowGoods = true,
+      .clear = ClearPlan{1, 12, DefaultHeaderTextRecord},
+      .file = {"hft", "Файлы заголовков и рекл. текста(*.hft)|*.HFT|Все файлы (*.*)|*.*",
+               "Открыть файл заголовка и рекламного текста",
+               "Сохранить файл заголовка и рекламного текста"},
+  });
+  pages.push_back({
+      .id = PageId::kCashParameters,
+      .caption = Cp1251("Параметры кассы"),
+      .shape = PageShape::kParameter,
+      .tableNumber = 2,
+      .recordCount = 1,
+      .fields = Fields({
+          {"Edit5", "Номер аппарата:", "1 - 99"},
+          {.control = "Edit6",
+           .caption = "Тип:",
+           .hint = "0 - обычный режим:\n1 - режим работы с многими отделами\n"
+                   "2 - ресторанный режим",
+           .designCaption = "Отчет по операторам:"},
+          {"Edit7", "Открытие денежного ящика:",
+           "0 - ящик открывается только для служебных чеков\n"
+           "1 - ящик открывается для всех типов чеков"},
+          {"Edit8", "Время открытия денежного ящика:", "0 - 250"},
+          {.control = "Edit9",
+           .caption = "Оплата наличными:",
+           .hint = "1 - перед оплатой всегда вводить сумму наличными",
+           .designCaption = "Выключение аппарата в режиме регистрации:"},
+          {.control = "Edit10",
+           .caption = "Регистрация наличного количества:",
+           .hint = "0 - наличное количество уменьшается при продаже;\n"
+                   "1 - наличное количество увеличивается при продаже;",
+           .designCaption = "Озвучивать нажатие клавиши:"},
+          {.control = "Edit11",
+           .caption = "Не обнулять обороты товаров:",
+           .hint = "0 - обнуляется при Z- отчете;\n1 - не обнуляется;",
+           .designCaption = "Оплата наличными:"},
+          {"Edit12", "Режим работы ПК:", kPcModeHint},
+          {"Edit13", "Скорость работы с ПК:", kPcSpeedHint},
+          {"Edit14", "Количество внутренних товаров:", kInternalGoodsHint},
+          {"Edit19", "Тип протокола:", kPcModeHint},
+          {.control = "Edit24",
+           .caption = "Адаптер:",
+           .hint = kPcSpeedHint,
+           .hiddenInDesign = true},
+          {.control = "Edit35",
+           .caption = "Интерфейс:",
+           .hint = kInternalGoodsHint,
+           .hiddenInDesign = true},
+      }),
+      .leftColumnFields = 7,
+      .file = {"pak", "Файлы параметров кассы(*.pak)|*.PAK|Все файлы (*.*)|*.*",
+               "Открыть файл параметров кассы", "Сохранить файл параметров кассы"},
+      .fileNeedsType = true,
+  });
+  pages.push_back({
+      .id = PageId::kReceiptParameters,
+      .caption = Cp1251("Параметры чека"),
+      .shape = PageShape::kParameter,
+      .tableNumber = 5,
+      .recordCount = 1,
+      .fields = Fields({
+          {"Edit15", "Печать логотипа пользователя:",
+           "0 - не печатать;\n1 - печатать между чеками;\n2 - печатать после клише;\n"
+           "3 - печатать после рекламного текста."},
+          {"Edit16", "Количество строк в логотипе:",
+           "0 - логотип печататься не будет\n1 - 200 - количество строк в логотипе"},
+          {"Edit17", "Количество строк рекламного текста:",
+           "0 - 4 (строки печатаются если они не пустые)"},
+          {"Edit18", "Печать в чеке количества покупок:",
+           "1 - печатать в чеке общее количество покупок"},
+          {"Edit20", "Печать штрих-кода:", "0 - не печатать\n1-99 - высота штрихкода."},
+          {"Edit21", "Выделять чек пустыми строчками:",
+           "1 - отделять в чеке продажи товаров пустой строкой от другой информации"},
+          {"Edit22", "Количество копий:", "0 - 3"},
+          {"Edit23", "Служебные чеки:", "0 - 3", true},
+      }),
+      .file = {"pac", "Файлы параметров чека(*.pac)|*.PAC|Все файлы (*.*)|*.*",
+               "Открыть параметров чека", "Сохранить файл параметров чека"},
+  });
+  pages.push_back({
+      .id = PageId::kServiceParameters,
+      .caption = Cp1251("Служебная"),
+      .shape = PageShape::kParameter,
+      .tableNumber = 8,
+      .recordCount = 1,
+      .fields = Fields({
+          {"Edit25", "Высота символов в контрольной ленте:",
+           "0 - стандартная высота;\n1 - уменьшенная вісота"},
+          {"Edit26", "Служебное:", "0 - 1"},
+          {"Edit27", "Контрасность печати:", "0 - 3"},
+          {"Edit28", "Скорость работы со сканером:", "0 - 4800\n1 - 9600"},
+          {"Edit29", "Дополнение:",
+           "(для режима подкачки)\n"
+           "1 - в каждом сообщении добавляется номер чекаи общая сумма по чеку;\n"
+           "0 - не добавляется"},
+          {"Edit30", "Показ. свобод. место при подкачке:",
+           "(при запросе внешнего товара указывается)\n0 - номер товара в наборе;\n"
+           "1 - свободная ячейка куда будет подкачан товар"},
+          {"Edit31", "Запрос разреш. аннул. всего чека:",
+           "(для режима подкачки)\n0 - запрет аннулирования\n1 - разрешение аннулирования"},
+          {"Edit32", "Контроль дубл. кодов и штрихкодов:",
+           "0 - контроль не выполняется\n1 - контроль выполняется"},
+          {"Edit33", "Весы:", "0 - весы не подключены\n1 - DIGI\n2 - CAS"},
+          {.control = "Edit34",
+           .caption = "Яркость матричного индикатора:",
+           .hint = "0 - 7",
+           .designCaption = "2D-отчет:"},
+          {.control = "Edit36",
+           .caption = "Режим работы  с весами Digi:",
+           .hint = "0 - 7",
+           .hiddenInDesign = true},
+      }),
+      // Edit37, kept by the table file after the record.
+      .keepsExtraEdit = true,
+      .leftColumnFields = 6,
+      // The service file's save title has always named the receipt parameters.
+      .file = {"slu", "Файлы служебной информации(*.slu)|*.SLU|Все файлы (*.*)|*.*",
+               "Открыть файл служебной информации", "Сохранить файл параметров чека"},
+      .skipEndsExchange = true,
+  });
+  pages.push_back({.id = PageId::kLogo, .caption = Cp1251("Логотип")});
+  pages.push_back({
+      .id = PageId::kRefundNames,
+      .caption = Cp1251("Названия возвратов"),
+      .shape = PageShape::kGrid,
+      .control = "StringGrid6",
+      .tableNumber = 12,
+      .recordCount = 10,
+      .kinds = {T, N},
+      .headers = Texts({"Номер", "Название", "Использование"}),
+      .encodings = {First(32), First(1)},
+      .intervalOnRead = true,
+      .columnWeights = {60, 200, 70},
+      .columnsFollowGoods = true,
+      .file = {"ret", "Файлы названия возвратов(*.ret)|*.RET|Все файлы (*.*)|*.*",
+               "Открыть файл названия возвратов", "Сохранить файл названия возвратов"},
+  });
+  pages.push_back({
+      .id = PageId::kPostalParameters,
+      .caption = Cp1251("Почтовые параметры"),
+      .shape = PageShape::kParameter,
+      .tableNumber = 97,
+      .recordCount = 1,
+      .fields = Fields({{"Edit51", "Индекс почтового отделения:"},
+                        {"Edit52", "ГКП:"},
+                        {"Edit53", "Количество знаков:"},
+                        {"Edit54", "Расчет:"},
+                        {"Edit55", "Печать почт. отчетов перед Z-отчетом:"},
+                        {"Edit56", "Код издания:"},
+                        {"Edit57", "Индексы 1:"},
+                        {"Edit64", "Индексы 2:"},
+                        {"Edit58", "Индексы 3:"},
+                        {"Edit59", "Индексы 4:"},
+                        {"Edit60", "Индексы 5:"},
+                        {"Edit61", "Индексы 6:"},
+                        {"Edit62", "Индексы 7:"},
+                        {"Edit63", "Индексы 8:"},
+                        {"Edit65", "Индексы 9:"},
+                        {"Edit66", "Индексы 10:"}}),
+      .emptyFieldsShowZero = true,
+      .leftColumnFields = 8,
+      .file = {"par", "Файлы почтовых параметров(*.par)|*.PAR|Все файлы (*.*)|*.*",
+               "Открыть файл почтовых параметров", "Сохранить файл почтовых параметров"},
+  });
+  pages.push_back({
+      .id = PageId::kPayments,
+      .caption = Cp1251("Программ. платежей"),
+      .shape = PageShape::kGrid,
+      .control = "StringGrid7",
+      .tableNumber = 98,
+      .recordCount = 3000,
+      .kinds = {N, N, T, N, N, N, N, T},
+      .headers = Texts({"Номер", "Код", "Расчетный счет", "Название", "Назначение", "Комиссия",
+                        "Ввод расч. счет плательшика", "Разр. вводить доп.данные плат.",
+                        "Информация"}),
+      .encodings = {Text(), First(20), First(16), Number(), Number(), Flag(), Flag(), First(50)},
+      .intervalOnRead = true,
+      .intervalOnWrite = true,
+      .columnWeights = {35, 30, 65, 60, 55, 60, 130, 60, 60},
+      .columnsFollowGoods = true,
+      .file = {"ppl", "Файлы программирования платежей(*.ppl)|*.PPL|Все файлы (*.*)|*.*",
+               "Открыть файл программирования платежей",
+               "Сохранить файл программирования платежей"},
+  });
+  pages.push_back({
+      .id = PageId::kPurposes,
+      .caption = Cp1251("Программ. назначения"),
+      .shape = PageShape::kGrid,
+      .control = "StringGrid8",
+      .tableNumber = 99,
+      .recordCount = 1000,
+      .kinds = {N, N, T},
+      .headers = Texts({"Номер", "Код", "Код товара", "Название"}),
+      .encodings = {Number(), Number(), First(50)},
+      .intervalOnRead = true,
+      .intervalOnWrite = true,
+      .columnWeights = {35, 35, 60, 300},
+      .columnsFollowGoods = true,
+      .file = {"ppn", "Файлы программирования назначения(*.ppn)|*.PPN|Все файлы (*.*)|*.*",
+               "Открыть файл программирования назначения",
+               "Сохранить файл программирования назначения"},
+  });
+  pages.push_back({
+      .id = PageId::kCommissions,
+      .caption = Cp1251("Программ. комиссий"),
+      .shape = PageShape::kGrid,
+      .control = "StringGrid9",
+      .tableNumber = 100,
+      .recordCount = 99,
+      .kinds = Kinds(32, N),
+      .headers = CommissionHeaders(),
+      .encodings = std::vector<FieldEncoding>(32, Number()),
+      .intervalOnRead = true,
+      .intervalOnWrite = true,
+      .columnWeights = CommissionWeights(),
+      .columnsFollowGoods = true,
+      .file = {"pko", "Файлы программирования комиссий(*.pko)|*.pko|Все файлы (*.*)|*.*",
+               "Открыть файл программирования комиссий",
+               "Сохранить файл программирования комиссий"},
+  });
+  pages.push_back({
+      .id = PageId::kAttributes1,
+      .caption = Cp1251("Программ. особ. признаков 1"),
+      .shape = PageShape::kGrid,
+      .control = "StringGrid10",
+      .tableNumber = 101,
+      .recordCount = 20,
+      .kinds = Kinds(20, T),
+      .headers = AttributeHeaders(),
+      .encodings = std::vector<FieldEncoding>(20, Text()),
+      .intervalOnRead = true,
+      .intervalOnWrite = true,
+      .columnWeights = std::vector<int>(21, 60),
+      .file = {"op1",
+               "Файлы программирования особ. признаков 1(*.op1)|*.OP1|Все файлы (*.*)|*.*",
+               "Открыть файл программирования особ. признаков 1",
+               "Сохранить файл программирования особ. признаков 1"},
+  });
+  pages.push_back({
+      .id = PageId::kAttributes2,
+      .caption = Cp1251("Программ. особ. признаков 2"),
+      .shape = PageShape::kGrid,
+      .control = "StringGrid11",
+      .tableNumber = 102,
+      .recordCount = 20,
+      .kinds = Kinds(20, T),
+      .headers = AttributeHeaders(),
+      .encodings = std::vector<FieldEncoding>(20, Number()),
+      .intervalOnRead = true,
+      .intervalOnWrite = true,
+      .columnWeights = std::vector<int>(21, 60),
+      .file = {"op2",
+               "Файлы программирования особ. признаков 2(*.op2)|*.OP2|Все файлы (*.*)|*.*",
+               "Открыть файл программирования особ. признаков 2",
+               "Сохранить файл программирования особ. признаков 2"},
+  });
+  pages.push_back({
+      .id = PageId::kMessageCodes,
+      .caption = Cp1251("Коды сообщений"),
+      .shape = PageShape::kGrid,
+      .control = "StringGrid12",
+      .tableNumber = 103,
+      .recordCount = 9,
+      .kinds = {T},
+      .headers = Texts({"Номер", "Код товара"}),
+      .encodings = {Number()},
+      .intervalOnRead = true,
+      .intervalOnWrite = true,
+      .columnWeights = {40, 60},
+      .file = {"kso", "Файлы кодов сообщений(*.kso)|*.KSO|Все файлы (*.*)|*.*",
+               "Открыть файл кодов сообщений", "Сохранить файл кодов сообщений"},
+  });
+  pages.push_back({
+      .id = PageId::kExtraServices,
+      .caption = Cp1251("Дополн. услуги"),
+      .shape = PageShape::kGrid,
+      .control = "StringGrid13",
+      .tableNumber = 104,
+      .recordCount = 99,
+      .kinds = {N},
+      .headers = Texts({"Номер", "Код товара"}),
+      .encodings = {Number()},
+      .intervalOnRead = true,
+      .intervalOnWrite = true,
+      .columnWeights = {40, 60},
+      .file = {"pdu",
+               "Файлы программирования дополнительных услуг(*.pdu)|*.PDU|Все файлы (*.*)|*.*",
+               "Открыть файл программирования дополнительных услуг",
+               "Сохранить файл программирования дополнительных услуг"},
+  });
+  pages.push_back({
+      .id = PageId::kCurrencyNames,
+      .caption = Cp1251("Названия валют"),
+      .shape = PageShape::kGrid,
+      .control = "StringGrid14",
+      .tableNumber = 105,
+      .recordCount = 20,
+      .kinds = {T},
+      .headers = Texts({"Номер", "Название"}),
+      .encodings = {AsIs()},
+      .intervalOnRead = true,
+      .intervalOnWrite = true,
+      .columnWeights = {40, 100},
+      .file = {"pnv", "Файлы программирования названия валют(*.pnv)|*.PNV|Все файлы (*.*)|*.*",
+               "Открыть файл программирования названия валют",
+               "Сохранить файл программирования названия валют"},
+  });
+  pages.push_back({
+      .id = PageId::kMandatoryInput,
+      .caption = Cp1251("Обяз. ввод"),
+      .shape = PageShape::kParameter,
+      .tableNumber = 106,
+      .recordCount = 1,
+      .fields = Fields({{"Edit67", "Страна:"},
+                        {"Edit68", "ШКИ:"},
+                        {"Edit69", "Кому:"},
+                        {"Edit70", "Масса:"},
+                        {"Edit71", "За ценность:"},
+                        {"Edit72", "Предоплата:"},
+                        {"Edit73", "С посыльным:"},
+                        {"Edit74", "Экспидиционная плата:"},
+                        {"Edit75", "Вручение лично:"},
+                        {"Edit76", "Проверка контр. разряда ШКИ:"},
+                        {"Edit77", "Проверка контр. разр. при выпл.:"}}),
+      .leftColumnFields = 6,
+      .file = {"pov",
+               "Файлы программирования обязательного ввода (*.pov)|*.POV|Все файлы (*.*)|*.*",
+               "Открыть файл программирования обязательного ввода",
+               "Сохранить файл программирования обязательного ввода"},
+  });
+  pages.push_back({
+      .id = PageId::kNumerators,
+      .caption = Cp1251("Программ. нумераторов"),
+      .shape = PageShape::kParameter,
+      .tableNumber = 107,
+      .recordCount = 1,
+      .fields = Fields({{"Edit78", "Обнуления:"},
+                        {"Edit80", "Номер перевода:"},
+                        {"Edit82", "Переговоров:"},
+                        {"Edit84", "Электронных сообщений:"},
+                        {"Edit86", "Телеграмм:"},
+                        {"Edit79", "Подписки:"},
+                        {"Edit81", "Аренда:"},
+                        {"Edit83", "Платежи:"},
+                        {"Edit85", "Реестр оплаченных переводов:"},
+                        {"Edit87", "Реестр принятых переводов:", "", true}}),
+      .leftColumnFields = 5,
+      .file = {"pnu", "Файлы программирования нумераторов (*.pnu)|*.PNU|Все файлы (*.*)|*.*",
+               "Открыть файл программирования нумераторов",
+               "Сохранить файл программирования нумераторов"},
+  });
   // The social-help types are names, like the currency names, and go out as typed.
-  pages.push_back(Grid({21,
-                        "Программ. типа соц. помощи",
-                        "StringGrid15",
-                        108,
-                        99,
-                        {T},
-                        true,
-                        Texts({"Номер", "Название"}),
-                        {AsIs()},
-                        1,
-                        true}));
-  pages.push_back(Other(kReportsPage, "Отчеты"));
+  pages.push_back({
+      .id = PageId::kSocialHelp,
+      .caption = Cp1251("Программ. типа соц. помощи"),
+      .shape = PageShape::kGrid,
+      .control = "StringGrid15",
+      .tableNumber = 108,
+      .recordCount = 99,
+      .kinds = {T},
+      .headers = Texts({"Номер", "Название"}),
+      .encodings = {AsIs()},
+      .intervalOnRead = true,
+      .intervalOnWrite = true,
+      .columnWeights = {40, 100},
+      .file = {"tsp",
+               "Файлы программирования типа социальной помощи (*.tsp)|*.TSP|Все файлы (*.*)|*.*",
+               "Открыть файл программирования типа социальной помощи",
+               "Сохранить файл программирования типа социальной помощи"},
+  });
+  pages.push_back({.id = PageId::kReports, .caption = Cp1251("Отчеты")});
   return pages;
 }
 
 const std::vector<TableDescriptor>& Catalogue() {
-  static const auto* catalogue = new std::vector<TableDescriptor>(BuildCatalogue());
+  static const auto* catalogue = [] {
+    auto* pages = new std::vector<TableDescriptor>(BuildCatalogue());
+    // Each entry stands at its own page's position: a wrong order is a broken build.
+    for (size_t index = 0; index < pages->size(); ++index) {
+      if (PageIndex((*pages)[index].id) != static_cast<int>(index)) {
+        throw std::logic_error("page catalogue out of order");
+      }
+    }
+    return pages;
+  }();
   return *catalogue;
 }
 
 }  // namespace
 
-const TableDescriptor& Page(int page) {
+int PageIndex(PageId page) { return static_cast<int>(page); }
+
+PageId PageAt(int index) {
+  if (index < 0 || index >= kPageCount) {
+    throw std::out_of_range("no page at position " + std::to_string(index));
+  }
+  return static_cast<PageId>(index);
+}
+
+const std::array<PageId, kPageCount>& AllPages() {
+  static const auto pages = [] {
+    std::array<PageId, kPageCount> all{};
+    for (int index = 0; index < kPageCount; ++index) all[index] = static_cast<PageId>(index);
+    return all;
+  }();
+  return pages;
+}
+
+int TableDescriptor::FieldCount() const {
+  switch (shape) {
+    case PageShape::kGrid:
+      return static_cast<int>(encodings.size());
+    case PageShape::kParameter:
+      return static_cast<int>(fields.size());
+    case PageShape::kOther:
+      break;
+  }
+  return 0;
+}
+
+const TableDescriptor& Page(PageId page) {
   const auto& catalogue = Catalogue();
-  if (page < 0 || page >= kPageCount) return catalogue[kLogoPage];  // a page with no table
-  return catalogue[page];
+  const int index = PageIndex(page);
+  if (index < 0 || index >= kPageCount) {
+    throw std::out_of_range("no page with id " + std::to_string(index));
+  }
+  return catalogue[index];
 }
 
-bool IsGridPage(int page) { return Page(page).shape == PageShape::kGrid; }
-bool IsParameterPage(int page) { return Page(page).shape == PageShape::kParameter; }
-
-std::vector<std::string> HeaderTextRowLabels(bool juniorLayout) {
-  std::vector<std::string> labels;
-  for (int n = 1; n <= 4; ++n) labels.push_back(Cp1251("Заголовок ") + std::to_string(n));
-  for (int n = 1; n <= 4; ++n) labels.push_back(Cp1251("Рекламный текст ") + std::to_string(n));
-  const char* service = juniorLayout ? "Сервис " : "Сервисный текст ";
-  for (int n = 1; n <= 4; ++n) labels.push_back(Cp1251(service) + std::to_string(n));
-  return labels;
-}
-
-const std::vector<DesignCaption>& DesignCaptions() {
-  static const auto* captions = new std::vector<DesignCaption>{
-      {5, 1, Cp1251("Отчет по операторам:")},
-      {5, 4, Cp1251("Выключение аппарата в режиме регистрации:")},
-      {5, 5, Cp1251("Озвучивать нажатие клавиши:")},
-      {5, 6, Cp1251("Оплата наличными:")},
-      {7, 9, Cp1251("2D-отчет:")},
-  };
-  return *captions;
-}
+bool IsGridPage(PageId page) { return Page(page).shape == PageShape::kGrid; }
+bool IsParameterPage(PageId page) { return Page(page).shape == PageShape::kParameter; }
 
 }  // namespace kvitmark::tables

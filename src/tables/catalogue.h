@@ -1,19 +1,53 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 // The register keeps its programmable data in numbered tables of numbered records; the
-// main window shows each table on a page. This catalogue ties the two together: for
-// every page its caption, shape, table number, record and field counts, and how each
-// field is decoded, shown and written. It is fixed data; texts are code page 1251.
+// main window shows each table on a page. This catalogue ties the two together: one
+// descriptor per page holds every fact about it — caption, shape, table number, records,
+// how each field is decoded, shown and written, its clear plan, its table file, its
+// column weights. Code asks the descriptor; it never compares page numbers. It is fixed
+// data; texts are code page 1251.
 namespace kvitmark::tables {
+
+// The pages in the order of the window's page control.
+enum class PageId {
+  kGoods,
+  kOperators,
+  kPaymentTypes,
+  kDepartments,
+  kHeaderText,
+  kCashParameters,
+  kReceiptParameters,
+  kServiceParameters,
+  kLogo,
+  kRefundNames,
+  kPostalParameters,
+  kPayments,
+  kPurposes,
+  kCommissions,
+  kAttributes1,
+  kAttributes2,
+  kMessageCodes,
+  kExtraServices,
+  kCurrencyNames,
+  kMandatoryInput,
+  kNumerators,
+  kSocialHelp,
+  kReports,
+};
 
 inline constexpr int kPageCount = 23;
 inline constexpr int kMaxFields = 32;
-inline constexpr int kLogoPage = 8;
-inline constexpr int kReportsPage = 22;
+
+// A page's position in the window's page control, and the page at a position; a position
+// that holds no page throws std::out_of_range.
+int PageIndex(PageId page);
+PageId PageAt(int index);
+const std::array<PageId, kPageCount>& AllPages();
 
 enum class PageShape { kGrid, kParameter, kOther };
 
@@ -47,41 +81,80 @@ struct ParameterField {
   std::string caption;  // as the register type's layout shows it
   std::string hint;     // lines separated by '\n'; empty for none
   bool hidden = false;  // hidden in every layout, still part of the record
+  // The layout shown before a register type is picked: its caption when it differs, and
+  // whether it hides the field (a file loaded without a type does not fill such fields).
+  std::string designCaption = {};
+  bool hiddenInDesign = false;
+};
+
+// "Очистить": the records the clear writes, and what it writes into each: the register's
+// factory contents. `juniorSelected` tells whether the type selector stands on the Junior.
+struct ClearPlan {
+  int first;
+  int last;
+  std::string (*record)(int record, bool juniorSelected);
+};
+
+// The page's table file: its extension and the dialogs' texts (filter in the
+// "description|pattern|description|pattern" form).
+struct FileKindTexts {
+  const char* extension = nullptr;  // null: the page has no table file
+  const char* filter = "";
+  const char* openTitle = "";
+  const char* saveTitle = "";
 };
 
 struct TableDescriptor {
-  int page = 0;
+  PageId id;
   std::string caption;
   PageShape shape = PageShape::kOther;
-  std::string control;   // the grid's name ("StringGrid1"); empty on other pages
-  int tableNumber = -1;  // -1 on the pages without a table
+  std::string control = {};  // the grid's name ("StringGrid1"); empty on other pages
+  int tableNumber = -1;      // -1 on the pages without a table
   int recordCount = 0;
-  int fieldCount = 0;
-  std::array<FieldKind, kMaxFields> kinds{};  // grid pages; position p at kinds[p - 1]
-  bool intervalOnRead = false;                // reading honours the coding interval
-  std::vector<std::string> headers;           // grid header row, column 0 first
-  std::vector<FieldEncoding> encodings;       // grid pages, column 1 first
-  int writeFirstRow = 1;                      // grid pages: rows the write covers
-  bool intervalOnWrite = false;               // writing honours the coding interval
-  std::vector<ParameterField> fields;         // parameter pages, record order
-  int intervalEnd = 0;  // "Конец" on changing to the page; 0: no interval
+
+  // Grid pages.
+  std::array<FieldKind, kMaxFields> kinds = {};  // answer field position p at kinds[p - 1]
+  std::vector<std::string> headers = {};         // header row, column 0 first
+  std::vector<FieldEncoding> encodings = {};     // column 1 first
+  bool intervalOnRead = false;                   // reading honours the coding interval
+  bool intervalOnWrite = false;                  // writing honours the coding interval
+  int writeFirstRow = 1;                         // the first row a write covers
+  // Column 0 shows labels instead of record numbers (one per row, per layout).
+  std::vector<std::string> rowLabels = {};
+  std::vector<std::string> juniorRowLabels = {};
+  // The rows (header row included) the Junior layout shows; 0 leaves the grid as it is.
+  int juniorRows = 0;
+  // Column widths as weights of 580; the first pages follow the goods grid's width.
+  std::vector<int> columnWeights = {};
+  bool columnsFollowGoods = false;
+
+  // Parameter pages.
+  std::vector<ParameterField> fields = {};  // record order
+  // A hidden edit after the record that the page and its table file keep, not the register.
+  bool keepsExtraEdit = false;
+  bool emptyFieldsShowZero = false;  // reading: the page's fields are all numbers
+  int leftColumnFields = 99;         // fields in the left column of the page, the rest right
+
+  std::optional<ClearPlan> clear = {};
+  FileKindTexts file = {};
+  // Without a register type picked its table file holds nothing: the goods file has no
+  // lines, the cash parameters file no fields.
+  bool fileNeedsType = false;
+  // A record skipped after failing while the page is written ends the register's exchange.
+  bool skipEndsExchange = false;
+
+  int FieldCount() const;
+  // Grid pages have the coding interval; "Конец" starts at their record count.
+  bool HasInterval() const { return shape == PageShape::kGrid; }
+  bool Clearable() const { return clear.has_value(); }
 };
 
-const TableDescriptor& Page(int page);
-bool IsGridPage(int page);
-bool IsParameterPage(int page);
+// The descriptor of a page; an id outside the enumeration throws std::out_of_range.
+const TableDescriptor& Page(PageId page);
+bool IsGridPage(PageId page);
+bool IsParameterPage(PageId page);
 
-// The rows of the header and advertising text grid are labelled, not numbered.
-inline constexpr int kHeaderTextPage = 4;
-std::vector<std::string> HeaderTextRowLabels(bool juniorLayout);
-
-// Page 5's and 7's captions that differ in the layout shown before a register type is
-// picked: (field index in record order, caption).
-struct DesignCaption {
-  int page;
-  int field;
-  std::string caption;
-};
-const std::vector<DesignCaption>& DesignCaptions();
+// The goods records the Junior holds.
+inline constexpr int kJuniorGoodsRecords = 14000;
 
 }  // namespace kvitmark::tables

@@ -4,7 +4,6 @@
 
 #include "base/cp1251.h"
 #include "tables/catalogue.h"
-#include "tables/default_records.h"
 
 namespace kvitmark::tables::support {
 namespace {
@@ -48,23 +47,18 @@ const std::string& TitleText() {
   return text;
 }
 
-std::string OverwriteQuestion(int page) {
+std::string OverwriteQuestion(PageId page) {
   return base::Cp1251("Таблица \"") + Page(page).caption +
          base::Cp1251("\"  в ЭККА будет перезаписана. Продолжить ?");
 }
 
-std::string RecordCounterText(int record) {
-  // Shown once per record, so without the cost of a format string.
-  char digits[16];
-  const auto end = std::to_chars(digits, digits + sizeof digits, record).ptr;
-  const size_t length = static_cast<size_t>(end - digits);
-  std::string text;
-  if (record >= 0 && length < 5) text.assign(5 - length, '0');
-  text.append(digits, length);
-  return text;
-}
-
 bool IsConnected(const TableSession& session) { return session.connectedRegister > 0; }
+
+Notice Message(const std::string& text) { return Notice{text}; }
+
+Notice Box(const std::string& text, BoxIcon icon) {
+  return Notice{text, TitleText(), BoxButtons::kOk, icon};
+}
 
 std::optional<IntervalRows> CheckInterval(const CodingInterval& interval, bool endNotBeforeStart) {
   const auto start = WholeNumber(interval.start);
@@ -79,63 +73,18 @@ std::optional<IntervalRows> CheckInterval(const CodingInterval& interval, bool e
   return IntervalRows{*start, *end, *first};
 }
 
-void ReopenPort(TableSession& session) {
-  session.link.ClosePort(session.openedPort);
-  session.portHandle = session.link.OpenPort(session.openedPort, session.openedSpeed);
-}
-
-PromptOutcome AskWhatToDo(TableSession& session) {
-  OperationFlags& flags = session.workspace.flags;
-  switch (session.host.AskExchangeError()) {
-    case PromptAnswer::kSkip:
-      flags.skip = true;
-      break;
-    case PromptAnswer::kRetry:
-      flags.retry = true;
-      break;
-    case PromptAnswer::kFinish:
-      flags.stop = true;
-      break;
-    case PromptAnswer::kClosed:
-      break;
-  }
-  if (flags.skip) {
-    ReopenPort(session);
-    flags.skip = false;
-    return PromptOutcome::kSkip;
-  }
-  if (!flags.retry) return PromptOutcome::kGiveUp;
-  flags.retry = false;
-  ReopenPort(session);
-  return PromptOutcome::kRetry;
-}
-
-void EnterRunningState(OperationHost& host) {
-  host.SetButtonEnabled(CommandButton::kStop, true);
-  for (auto button : {CommandButton::kSave, CommandButton::kOpen, CommandButton::kWrite,
-                      CommandButton::kClear, CommandButton::kRead}) {
-    host.SetButtonEnabled(button, false);
-  }
-}
-
-void AnnounceEnd(TableSession& session) {
-  if (session.workspace.flags.stop) {
-    session.host.ShowMessageBox(StoppedText(), TitleText(), BoxButtons::kOk, BoxIcon::kNone);
+void AnnounceEnd(TableSession& session, OperationObserver& observer, bool stopped) {
+  if (stopped) {
+    observer.Tell(Box(StoppedText()));
     session.link.EndExchange();
   } else {
-    session.host.ShowMessageBox(DoneText(), TitleText(), BoxButtons::kOk, BoxIcon::kNone);
+    observer.Tell(Box(DoneText()));
   }
 }
 
-void SetEndOfOperationState(TableSession& session) {
-  OperationHost& host = session.host;
-  host.SetButtonEnabled(CommandButton::kStop, false);
-  host.SetButtonEnabled(CommandButton::kWrite, true);
-  host.SetButtonEnabled(CommandButton::kRead, true);
-  host.SetButtonEnabled(CommandButton::kClose, true);
-  host.SetButtonEnabled(CommandButton::kAbout, true);
-  host.SetButtonEnabled(CommandButton::kClear, IsClearablePage(host.ShownPage()));
-  host.SetProgressPosition(0);
+OperationSummary Finish(OperationObserver& observer, OperationSummary summary) {
+  observer.Finished(summary);
+  return summary;
 }
 
 }  // namespace kvitmark::tables::support

@@ -4,6 +4,7 @@
 #include "tables/operation_support.h"
 #include "tables/operations.h"
 #include "tables/record_codec.h"
+#include "tables/retry_policy.h"
 
 namespace kvitmark::tables {
 namespace {
@@ -22,112 +23,137 @@ const std::string& ParameterDoneText() {
   return text;
 }
 
-bool ReadAttempt(TableSession& session, int table, int record, std::string& answer) {
-  return session.link.ReadRecord(session.connectedRegister, table, record, answer, 0) >= 0;
-}
+class TableRead {
+ public:
+  TableRead(TableSession& session, OperationObserver& observer, PageId page)
+      : session_(session), observer_(observer), page_(page), descriptor_(Page(page)) {}
 
-OperationResult ReadParameterPage(TableSession& session, int page) {
-  OperationHost& host = session.host;
-  std::string& answer = session.recordBuffer;
-  const auto outcome = ExchangeWithRecovery(
-      session, [&] { return ReadAttempt(session, Page(page).tableNumber, 1, answer); });
-  if (outcome == Recovery::kDone) {
-    DecodeParameterRecord(page, answer, session.workspace.Parameters(page));
-    host.PageDataChanged(page, -1);
-    SetEndOfOperationState(session);
-    host.ShowMessage(ParameterDoneText());
-  }
-  host.SetButtonEnabled(CommandButton::kClose, true);
-  return outcome == Recovery::kAbandoned ? OperationResult::kStopped : OperationResult::kDone;
-}
-
-// One record into one row; a refused answer stops the read after this record.
-void ForReadTable(TableSession& session, int page, int row, int record) {
-  std::string& answer = session.recordBuffer;
-  const auto outcome = ExchangeWithRecovery(
-      session, [&] { return ReadAttempt(session, Page(page).tableNumber, record, answer); });
-  if (outcome != Recovery::kDone) return;
-  const auto decoded = DecodeGridRecord(page, row, answer, session.workspace.Grid(page));
-  session.host.PageDataChanged(page, row);
-  if (decoded == DecodeResult::kRefused) {
-    session.host.ShowMessage(BadAnswerText());
-    session.workspace.flags.stop = true;
-  }
-}
-
-OperationResult ReadGridPage(TableSession& session, int page) {
-  OperationHost& host = session.host;
-  Workspace& workspace = session.workspace;
-  const TableDescriptor& descriptor = Page(page);
-  int firstRow = 1;
-  int lastRow = descriptor.recordCount;
-  int record = 0;
-  if (workspace.interval.use) {
-    const auto interval = CheckInterval(workspace.interval, false);
-    if (!interval) {
-      host.ShowMessage(BadIntervalText());
-      host.SetButtonEnabled(CommandButton::kClose, true);
-      return OperationResult::kNotStarted;
+  OperationSummary ReadParameterPage() {
+    observer_.Started({OperationKind::kReadTable, page_});
+    const RecordOutcome outcome = ReadRecord(1);
+    summary_.result = OperationResult::kDone;
+    switch (outcome) {
+      case RecordOutcome::kDone:
+        DecodeParameterRecord(page_, session_.recordBuffer, session_.workspace.Parameters(page_));
+        summary_.done.push_back(1);
+        observer_.RecordDone({.record = 1});
+        observer_.Tell(Message(ParameterDoneText()));
+        break;
+      case RecordOutcome::kSkipped:
+        summary_.skipped.push_back(1);
+        break;
+      case RecordOutcome::kFailed:
+      case RecordOutcome::kFinished:
+      case RecordOutcome::kStopped:
+        summary_.failed.push_back(1);
+        summary_.result = OperationResult::kStopped;
+        break;
     }
-    if (descriptor.intervalOnRead) {
-      firstRow = interval->start;
-      lastRow = interval->end;
-      record = interval->firstRecord - 1;
+    return Finish(observer_, std::move(summary_));
+  }
+
+  OperationSummary ReadGridPage() {
+    const Workspace& workspace = session_.workspace;
+    int firstRow = 1;
+    int lastRow = descriptor_.recordCount;
+    int record = 0;
+    if (workspace.interval.use) {
+      const auto interval = CheckInterval(workspace.interval, false);
+      if (!interval) {
+        observer_.Tell(Message(BadIntervalText()));
+        return Finish(observer_, {});
+      }
+      if (descriptor_.intervalOnRead) {
+        firstRow = interval->start;
+        lastRow = interval->end;
+        record = interval->firstRecord - 1;
+      }
     }
+
+    observer_.Started({OperationKind::kReadTable, page_, lastRow - firstRow, 0});
+    int progress = 0;
+    for (int row = firstRow;; ++row) {
+      // Asked once more after the last row, so that a click during it still ends the read
+      // as stopped.
+      if (observer_.StopRequested()) stopped_ = true;
+      ++record;
+      if (row > lastRow || stopped_) break;
+      const bool refused = ReadRow(row, record);
+      observer_.RecordDone({record, row, ++progress});
+      if (refused) {
+        observer_.Tell(Message(BadAnswerText()));
+        stopped_ = true;
+      }
+    }
+
+    summary_.result = stopped_ ? OperationResult::kStopped : OperationResult::kDone;
+    AnnounceEnd(session_, observer_, stopped_);
+    return Finish(observer_, std::move(summary_));
   }
 
-  EnterRunningState(host);
-  host.SetProgressRange(lastRow - firstRow);
-  host.SetProgressPosition(0);
-  host.SetCellEditing(page, false);
-
-  int progress = 0;
-  for (int row = firstRow;; ++row) {
-    host.ProcessPendingEvents();
-    ++record;
-    if (row > lastRow || workspace.flags.stop) break;
-    ForReadTable(session, page, row, record);
-    host.ShowRecordCounter(RecordCounterText(record));
-    host.SetProgressPosition(++progress);
-    if (row > 5) host.ScrollGrid(page, row - 5);
+ private:
+  RecordOutcome ReadRecord(int record) {
+    std::string& answer = session_.recordBuffer;
+    return ExchangeRecord(session_, observer_, kTablePolicy, record, [&] {
+      return session_.link.ReadRecord(session_.connectedRegister, descriptor_.tableNumber, record,
+                                      answer, 0) >= 0;
+    });
   }
 
-  const auto result = workspace.flags.stop ? OperationResult::kStopped : OperationResult::kDone;
-  AnnounceEnd(session);
-  host.ShowRecordCounter("");
-  workspace.flags.stop = false;
-  host.SetCellEditing(page, true);
-  SetEndOfOperationState(session);
-  host.SetButtonEnabled(CommandButton::kSave, true);
-  host.SetButtonEnabled(CommandButton::kOpen, true);
-  host.ScrollGrid(page, 1);
-  return result;
-}
+  // One record into one row; true when the page could not take the answer, which stops
+  // the read after this record.
+  bool ReadRow(int row, int record) {
+    switch (ReadRecord(record)) {
+      case RecordOutcome::kDone:
+        break;
+      case RecordOutcome::kSkipped:
+        summary_.skipped.push_back(record);
+        return false;
+      case RecordOutcome::kFinished:
+      case RecordOutcome::kStopped:
+        stopped_ = true;
+        [[fallthrough]];
+      case RecordOutcome::kFailed:
+        summary_.failed.push_back(record);
+        return false;
+    }
+    const auto decoded =
+        DecodeGridRecord(page_, row, session_.recordBuffer, session_.workspace.Grid(page_));
+    if (decoded == DecodeResult::kRefused) {
+      summary_.failed.push_back(record);
+      return true;
+    }
+    summary_.done.push_back(record);
+    return false;
+  }
+
+  TableSession& session_;
+  OperationObserver& observer_;
+  const PageId page_;
+  const TableDescriptor& descriptor_;
+  OperationSummary summary_;
+  bool stopped_ = false;
+};
 
 }  // namespace
 
-OperationResult ReadFromRegister(TableSession& session, int page) {
-  OperationHost& host = session.host;
-  host.SetButtonEnabled(CommandButton::kClose, false);
-  session.workspace.flags.skip = false;
-  host.ScrollAllGridsToTop();
+OperationSummary ReadFromRegister(TableSession& session, OperationObserver& observer,
+                                  PageId page) {
   if (!IsConnected(session)) {
     // The window stays open: closing it would throw away every unsaved page.
-    host.ShowMessage(NotConnectedText());
-    host.SetButtonEnabled(CommandButton::kClose, true);
-    return OperationResult::kNotStarted;
+    observer.Tell(Message(NotConnectedText()));
+    return Finish(observer, {});
   }
-  session.workspace.flags.stop = false;
+  TableRead read(session, observer, page);
   switch (Page(page).shape) {
     case PageShape::kParameter:
-      return ReadParameterPage(session, page);
+      return read.ReadParameterPage();
     case PageShape::kGrid:
-      return ReadGridPage(session, page);
+      return read.ReadGridPage();
     case PageShape::kOther:
       break;
   }
-  host.SetButtonEnabled(CommandButton::kClose, true);
-  return OperationResult::kNotStarted;
+  return Finish(observer, {});
 }
 
 }  // namespace kvitmark::tables

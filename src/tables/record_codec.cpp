@@ -34,7 +34,7 @@ void SkipLeadingFields(std::string_view& rest, std::string_view* recordNumber) {
 
 }  // namespace
 
-DecodeResult DecodeGridRecord(int page, int row, std::string_view answer, GridTable& grid) {
+DecodeResult DecodeGridRecord(PageId page, int row, std::string_view answer, GridTable& grid) {
   const TableDescriptor& descriptor = Page(page);
   std::string_view rest = answer;
   std::string_view recordNumber;
@@ -58,13 +58,12 @@ DecodeResult DecodeGridRecord(int page, int row, std::string_view answer, GridTa
   return DecodeResult::kAccepted;
 }
 
-void DecodeParameterRecord(int page, std::string_view answer, ParameterPage& parameters) {
+void DecodeParameterRecord(PageId page, std::string_view answer, ParameterPage& parameters) {
   const TableDescriptor& descriptor = Page(page);
   std::string_view rest = answer;
   SkipLeadingFields(rest, nullptr);
-  // The postal parameters are all numbers.
-  const bool emptyShowsZero = page == 10;
-  for (int field = 0; field < descriptor.fieldCount; ++field) {
+  const bool emptyShowsZero = descriptor.emptyFieldsShowZero;
+  for (int field = 0; field < descriptor.FieldCount(); ++field) {
     const auto text = CutField(rest);
     if (!text) break;
     parameters.fields[field].assign(text->empty() && emptyShowsZero ? std::string_view("0")
@@ -72,12 +71,12 @@ void DecodeParameterRecord(int page, std::string_view answer, ParameterPage& par
   }
 }
 
-EncodedRecord EncodeGridRow(int page, const GridTable& grid, int row) {
+EncodedRecord EncodeGridRow(PageId page, const GridTable& grid, int row) {
   const TableDescriptor& descriptor = Page(page);
   EncodedRecord record;
   std::string& text = record.text;
   text.reserve(64);
-  for (int column = 1; column <= descriptor.fieldCount; ++column) {
+  for (int column = 1; column <= descriptor.FieldCount(); ++column) {
     const std::string& cell = grid.Cell(column, row);
     const FieldEncoding& encoding = descriptor.encodings[column - 1];
     switch (encoding.encoding) {
@@ -124,10 +123,10 @@ EncodedRecord EncodeGridRow(int page, const GridTable& grid, int row) {
   return record;
 }
 
-std::string EncodeParameterPage(int page, const ParameterPage& parameters) {
+std::string EncodeParameterPage(PageId page, const ParameterPage& parameters) {
   const TableDescriptor& descriptor = Page(page);
   std::string text;
-  for (int field = 0; field < descriptor.fieldCount; ++field) {
+  for (int field = 0; field < descriptor.FieldCount(); ++field) {
     text += Trimmed(parameters.fields[field]);
     text.push_back(';');
   }

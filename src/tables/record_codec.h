@@ -17,10 +17,10 @@ enum class DecodeResult { kAccepted, kRefused };
 // empty; a field not followed by ";" is not taken; cells after the last field keep their
 // text. Refused when the answer has more fields than the page: the cells decoded before
 // the extra one keep their new values.
-DecodeResult DecodeGridRecord(int page, int row, std::string_view answer, GridTable& grid);
+DecodeResult DecodeGridRecord(PageId page, int row, std::string_view answer, GridTable& grid);
 
 // Fills the fields of a parameter page in record order, as far as the answer goes.
-void DecodeParameterRecord(int page, std::string_view answer, ParameterPage& parameters);
+void DecodeParameterRecord(PageId page, std::string_view answer, ParameterPage& parameters);
 
 struct EncodedRecord {
   enum class Problem { kNone, kNotANumber };
@@ -31,10 +31,10 @@ struct EncodedRecord {
 };
 
 // The record text of one grid row (the row number in column 0 is never sent).
-EncodedRecord EncodeGridRow(int page, const GridTable& grid, int row);
+EncodedRecord EncodeGridRow(PageId page, const GridTable& grid, int row);
 
 // The record text of a parameter page: every field of its record, trimmed.
-std::string EncodeParameterPage(int page, const ParameterPage& parameters);
+std::string EncodeParameterPage(PageId page, const ParameterPage& parameters);
 
 // The longest data text that still fits one write request to `table`, record `record`.
 size_t MaxRecordTextLength(int table, int record);

@@ -15,7 +15,7 @@ namespace kvitmark::tables {
 
 // The ordered edit fields of a parameter page, with what the layout shows of them.
 struct ParameterPage {
-  std::vector<std::string> fields;    // record order; page 7 has Edit37 after its record
+  std::vector<std::string> fields;    // record order, then the page's extra edit if it has one
   std::vector<std::string> captions;  // the caption label of each field
   std::vector<bool> visible;
 };
@@ -28,43 +28,35 @@ struct CodingInterval {
   std::string firstRecord;    // "Номер первой записи в ЭККА:"
 };
 
-// The prompt's answers and the stop button, as the operations see them.
-struct OperationFlags {
-  bool stop = false;   // StopRequested
-  bool skip = false;   // SkipRequested
-  bool retry = false;  // RetryRequested
-};
-
 class Workspace {
  public:
   Workspace();
 
-  GridTable& Grid(int page);
-  const GridTable& Grid(int page) const;
-  ParameterPage& Parameters(int page);
-  const ParameterPage& Parameters(int page) const;
+  // The data of a grid or parameter page; asking a page of another shape for it throws
+  // std::logic_error.
+  GridTable& Grid(PageId page);
+  const GridTable& Grid(PageId page) const;
+  ParameterPage& Parameters(PageId page);
+  const ParameterPage& Parameters(PageId page) const;
 
   CodingInterval interval;
-  OperationFlags flags;
   std::string windowCaption;
   std::string connectionGroupCaption;
   // The register type selector's entry; -1 while it stands on none.
   int typeIndex = -1;
+  bool JuniorSelected() const { return typeIndex == 0; }
 
  private:
   std::array<std::unique_ptr<GridTable>, kPageCount> grids_;
-  std::array<ParameterPage, kPageCount> parameters_;
+  std::array<std::unique_ptr<ParameterPage>, kPageCount> parameters_;
 };
 
-// Writes every grid's header row and row numbers (the header text grid gets its labels)
-// and prepares the parameter pages. Cells of columns 1 and beyond are never touched.
+// Writes every grid's header row and row numbers (or its row labels) and prepares the
+// parameter pages. Cells of columns 1 and beyond are never touched.
 void PrepareGrids(Workspace& workspace);
 
 // The layout of a register type; index 0 is "Datecs MP-50 Junior", any other changes
 // nothing.
 void ApplyTypeLayout(Workspace& workspace, int typeIndex);
-
-// Records of the goods table the type holds: 14000 with the Junior, as with no type.
-inline constexpr int kJuniorGoodsRecords = 14000;
 
 }  // namespace kvitmark::tables

@@ -3,26 +3,25 @@
 
 #include "base/cp1251.h"
 #include "tables/catalogue.h"
-#include "tables/default_records.h"
 #include "tables/operation_support.h"
 #include "tables/operations.h"
 #include "tables/record_codec.h"
+#include "tables/retry_policy.h"
 
 namespace kvitmark::tables {
 namespace {
 
 using namespace support;
 
-constexpr int kServicePage = 7;
-
 const std::string& ParameterDoneText() {
   static const std::string text = base::Cp1251("Операция завершена успешно!");
   return text;
 }
 
-std::string NotANumberText(int page, int row, int column, const std::string& cell) {
+std::string NotANumberText(const TableDescriptor& page, int row, int column,
+                           const std::string& cell) {
   return base::Cp1251("Строка ") + std::to_string(row) + base::Cp1251(", столбец \"") +
-         Page(page).headers[column] + "\": \"" + cell +
+         page.headers[column] + "\": \"" + cell +
          base::Cp1251("\" - не число. Таблица в ЭККА не записана.");
 }
 
@@ -32,155 +31,143 @@ std::string TooLongText(const std::string& where, size_t length, size_t limit) {
          base::Cp1251(". Таблица в ЭККА не записана.");
 }
 
-// Writes one record with the recovery rule; true when the register took it.
-bool WriteWithRecovery(TableSession& session, int page, int record, const std::string& text) {
-  const int table = Page(page).tableNumber;
-  const auto outcome = ExchangeWithRecovery(
-      session,
-      [&] {
-        return session.link.WriteRecord(session.connectedRegister, table, record, text, 0) >= 0;
-      },
-      [&] {
-        if (page == kServicePage) session.link.EndExchange();
-      });
-  return outcome == Recovery::kDone;
-}
+class TableWrite {
+ public:
+  TableWrite(TableSession& session, OperationObserver& observer, PageId page)
+      : session_(session), observer_(observer), page_(page), descriptor_(Page(page)) {}
 
-OperationResult WriteParameterPage(TableSession& session, int page) {
-  OperationHost& host = session.host;
-  const std::string text = EncodeParameterPage(page, session.workspace.Parameters(page));
-  const size_t limit = MaxRecordTextLength(Page(page).tableNumber, 1);
-  auto result = OperationResult::kNotStarted;
-  if (text.size() > limit) {
-    host.ShowMessage(TooLongText(Page(page).caption, text.size(), limit));
-  } else if (WriteWithRecovery(session, page, 1, text)) {
-    host.ShowMessage(ParameterDoneText());
-    result = OperationResult::kDone;
-  } else {
-    result = session.workspace.flags.stop ? OperationResult::kStopped : OperationResult::kDone;
-  }
-  host.SetButtonEnabled(CommandButton::kClose, true);
-  return result;
-}
-
-// The window as it is after every grid write, whatever ended it.
-void RestoreAfterGridWrite(TableSession& session, int page) {
-  OperationHost& host = session.host;
-  host.ShowRecordCounter("");
-  session.workspace.flags.stop = false;
-  host.SetCellEditing(page, true);
-  host.SetButtonEnabled(CommandButton::kStop, false);
-  for (auto button : {CommandButton::kWrite, CommandButton::kRead, CommandButton::kClose,
-                      CommandButton::kSave, CommandButton::kOpen, CommandButton::kAbout}) {
-    host.SetButtonEnabled(button, true);
-  }
-  host.SetButtonEnabled(CommandButton::kClear, IsClearablePage(host.ShownPage()));
-  host.SetProgressPosition(0);
-  host.ScrollGrid(page, 1);
-}
-
-// Every row of the run encoded before the first is sent, so that a bad cell can never
-// leave the register with half a table. Empty when a row cannot be encoded; the user
-// has been told which.
-std::optional<std::vector<std::string>> EncodeRun(TableSession& session, int page, int firstRow,
-                                                  int lastRow, int firstRecord) {
-  const GridTable& grid = session.workspace.Grid(page);
-  std::vector<std::string> texts;
-  for (int row = firstRow, record = firstRecord; row <= lastRow; ++row, ++record) {
-    EncodedRecord encoded = EncodeGridRow(page, grid, row);
-    if (!encoded.ok()) {
-      session.host.ShowMessage(
-          NotANumberText(page, row, encoded.column, grid.Cell(encoded.column, row)));
-      return std::nullopt;
+  OperationSummary WriteParameterPage() {
+    const std::string text = EncodeParameterPage(page_, session_.workspace.Parameters(page_));
+    const size_t limit = MaxRecordTextLength(descriptor_.tableNumber, 1);
+    if (text.size() > limit) {
+      observer_.Tell(Message(TooLongText(descriptor_.caption, text.size(), limit)));
+      return Finish(observer_, {});
     }
-    const size_t limit = MaxRecordTextLength(Page(page).tableNumber, record);
-    if (encoded.text.size() > limit) {
-      session.host.ShowMessage(
-          TooLongText(base::Cp1251("Строка ") + std::to_string(row), encoded.text.size(), limit));
-      return std::nullopt;
+    observer_.Started({OperationKind::kWriteTable, page_});
+    summary_.result = OperationResult::kDone;
+    if (WriteRecord(1, text)) {
+      observer_.RecordDone({.record = 1});
+      observer_.Tell(Message(ParameterDoneText()));
+    } else if (stopped_) {
+      summary_.result = OperationResult::kStopped;
     }
-    texts.push_back(std::move(encoded.text));
+    return Finish(observer_, std::move(summary_));
   }
-  return texts;
-}
 
-OperationResult WriteGridPage(TableSession& session, int page) {
-  OperationHost& host = session.host;
-  Workspace& workspace = session.workspace;
-  const TableDescriptor& descriptor = Page(page);
-  if (host.ShowMessageBox(OverwriteQuestion(page), TitleText(), BoxButtons::kYesNo,
-                          BoxIcon::kWarning) != BoxAnswer::kYes) {
-    host.SetButtonEnabled(CommandButton::kClose, true);
-    return OperationResult::kNotStarted;
-  }
-  workspace.flags.stop = false;
-  int firstRow = descriptor.writeFirstRow;
-  int lastRow = descriptor.recordCount;
-  int record = firstRow - 1;
-  if (workspace.interval.use) {
-    const auto interval = CheckInterval(workspace.interval, true);
-    if (!interval) {
-      host.ShowMessage(BadIntervalText());
-      host.SetButtonEnabled(CommandButton::kClose, true);
-      return OperationResult::kNotStarted;
+  OperationSummary WriteGridPage() {
+    if (!observer_.Confirm(OverwriteQuestion(page_))) return Finish(observer_, {});
+    const Workspace& workspace = session_.workspace;
+    int firstRow = descriptor_.writeFirstRow;
+    int lastRow = descriptor_.recordCount;
+    int record = firstRow - 1;
+    if (workspace.interval.use) {
+      const auto interval = CheckInterval(workspace.interval, true);
+      if (!interval) {
+        observer_.Tell(Message(BadIntervalText()));
+        return Finish(observer_, {});
+      }
+      if (descriptor_.intervalOnWrite) {
+        firstRow = interval->start;
+        lastRow = interval->end;
+        record = interval->firstRecord - 1;
+      }
     }
-    if (descriptor.intervalOnWrite) {
-      firstRow = interval->start;
-      lastRow = interval->end;
-      record = interval->firstRecord - 1;
+    const auto texts = EncodeRun(firstRow, lastRow, record + 1);
+    if (!texts) return Finish(observer_, {});
+
+    observer_.Started({OperationKind::kWriteTable, page_, lastRow - firstRow, 0});
+    int progress = 0;
+    for (int row = firstRow; row <= lastRow; ++row) {
+      if (observer_.StopRequested()) stopped_ = true;
+      ++record;
+      if (stopped_) break;
+      WriteRecord(record, (*texts)[row - firstRow]);
+      observer_.RecordDone({record, row, ++progress});
     }
-  }
-  const auto texts = EncodeRun(session, page, firstRow, lastRow, record + 1);
-  if (!texts) {
-    RestoreAfterGridWrite(session, page);
-    return OperationResult::kNotStarted;
-  }
 
-  host.SetCellEditing(page, false);
-  EnterRunningState(host);
-  host.SetProgressRange(lastRow - firstRow);
-  host.SetProgressPosition(0);
-
-  int progress = 0;
-  for (int row = firstRow; row <= lastRow; ++row) {
-    host.ProcessPendingEvents();
-    ++record;
-    if (workspace.flags.stop) break;
-    WriteWithRecovery(session, page, record, (*texts)[row - firstRow]);
-    if (row > 5) host.ScrollGrid(page, row - 5);
-    host.ShowRecordCounter(RecordCounterText(record));
-    host.SetProgressPosition(++progress);
+    summary_.result = stopped_ ? OperationResult::kStopped : OperationResult::kDone;
+    AnnounceEnd(session_, observer_, stopped_);
+    return Finish(observer_, std::move(summary_));
   }
 
-  const auto result = workspace.flags.stop ? OperationResult::kStopped : OperationResult::kDone;
-  AnnounceEnd(session);
-  RestoreAfterGridWrite(session, page);
-  return result;
-}
+ private:
+  // Writes one record by the retry policy; true when the register took it.
+  bool WriteRecord(int record, const std::string& text) {
+    const RecordOutcome outcome =
+        ExchangeRecord(session_, observer_, kTablePolicy, record, [&] {
+          return session_.link.WriteRecord(session_.connectedRegister, descriptor_.tableNumber,
+                                           record, text, 0) >= 0;
+        });
+    switch (outcome) {
+      case RecordOutcome::kDone:
+        summary_.done.push_back(record);
+        return true;
+      case RecordOutcome::kSkipped:
+        if (descriptor_.skipEndsExchange) session_.link.EndExchange();
+        summary_.skipped.push_back(record);
+        return false;
+      case RecordOutcome::kFinished:
+      case RecordOutcome::kStopped:
+        stopped_ = true;
+        [[fallthrough]];
+      case RecordOutcome::kFailed:
+        summary_.failed.push_back(record);
+        return false;
+    }
+    return false;
+  }
+
+  // Every row of the run encoded before the first is sent, so that a bad cell can never
+  // leave the register with half a table. Empty when a row cannot be encoded; the user
+  // has been told which.
+  std::optional<std::vector<std::string>> EncodeRun(int firstRow, int lastRow, int firstRecord) {
+    const GridTable& grid = session_.workspace.Grid(page_);
+    std::vector<std::string> texts;
+    for (int row = firstRow, record = firstRecord; row <= lastRow; ++row, ++record) {
+      EncodedRecord encoded = EncodeGridRow(page_, grid, row);
+      if (!encoded.ok()) {
+        observer_.Tell(Message(
+            NotANumberText(descriptor_, row, encoded.column, grid.Cell(encoded.column, row))));
+        return std::nullopt;
+      }
+      const size_t limit = MaxRecordTextLength(descriptor_.tableNumber, record);
+      if (encoded.text.size() > limit) {
+        observer_.Tell(Message(
+            TooLongText(base::Cp1251("Строка ") + std::to_string(row), encoded.text.size(), limit)));
+        return std::nullopt;
+      }
+      texts.push_back(std::move(encoded.text));
+    }
+    return texts;
+  }
+
+  TableSession& session_;
+  OperationObserver& observer_;
+  const PageId page_;
+  const TableDescriptor& descriptor_;
+  OperationSummary summary_;
+  bool stopped_ = false;
+};
 
 }  // namespace
 
-OperationResult WriteToRegister(TableSession& session, int page) {
-  OperationHost& host = session.host;
-  session.workspace.flags.skip = false;
-  host.ScrollAllGridsToTop();
-  host.SetButtonEnabled(CommandButton::kClose, false);
+OperationSummary WriteToRegister(TableSession& session, OperationObserver& observer,
+                                 PageId page) {
   if (!IsConnected(session)) {
     // The window stays open: closing it would throw away every unsaved page.
-    host.ShowMessage(NotConnectedText());
-    host.SetButtonEnabled(CommandButton::kClose, true);
-    return OperationResult::kNotStarted;
+    observer.Tell(Message(NotConnectedText()));
+    return Finish(observer, {});
   }
+  TableWrite write(session, observer, page);
   switch (Page(page).shape) {
     case PageShape::kParameter:
-      return WriteParameterPage(session, page);
+      return write.WriteParameterPage();
     case PageShape::kGrid:
-      return WriteGridPage(session, page);
+      return write.WriteGridPage();
     case PageShape::kOther:
       break;
   }
-  host.SetButtonEnabled(CommandButton::kClose, true);
-  return OperationResult::kNotStarted;
+  return Finish(observer, {});
 }
 
 }  // namespace kvitmark::tables

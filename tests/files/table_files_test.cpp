@@ -49,29 +49,30 @@ class TableFilesTest : public ::testing::Test {
 };
 
 TEST_F(TableFilesTest, Load_MissingFile_SaysItCannotBeOpenedAndChangesNothing) {
-  workspace.Grid(3).SetCell(1, 1, "kept");
-  const auto report = LoadTableFile(workspace, 3, Path("missing.otd"));
+  workspace.Grid(tables::PageId::kDepartments).SetCell(1, 1, "kept");
+  const auto report = LoadTableFile(workspace, tables::PageId::kDepartments, Path("missing.otd"));
   EXPECT_FALSE(report.done);
   ASSERT_TRUE(report.message);
   EXPECT_EQ(base::Cp1251ToUtf8(report.message->text), "Ошибка открытия файла");
   EXPECT_EQ(base::Cp1251ToUtf8(report.message->caption), "Файл отсутствует или неверный формат");
-  EXPECT_EQ(workspace.Grid(3).Cell(1, 1), "kept");
+  EXPECT_EQ(workspace.Grid(tables::PageId::kDepartments).Cell(1, 1), "kept");
 }
 
 TEST_F(TableFilesTest, Load_ShortFile_KeepsWhatWasPlacedAndSaysTheFileEnded) {
-  workspace.Grid(1).SetCell(2, 20, "kept");
+  workspace.Grid(tables::PageId::kOperators).SetCell(2, 20, "kept");
   std::string file;
   for (int n = 1; n <= 19; ++n) file += std::to_string(n) + ";Op" + std::to_string(n) + ";0;\r\n";
   Write(Path("short.opr"), file);
   int steps = 0;
   Progress progress;
   progress.step = [&] { ++steps; };
-  const auto report = LoadTableFile(workspace, 1, Path("short.opr"), progress);
+  const auto report =
+      LoadTableFile(workspace, tables::PageId::kOperators, Path("short.opr"), progress);
   ASSERT_TRUE(report.message);
   EXPECT_EQ(report.message->text, Cp1251("Конец файла! \n В файле неверное число записей!"));
   EXPECT_EQ(base::Cp1251ToUtf8(report.message->caption), "Незапланированный конец файла");
-  EXPECT_EQ(workspace.Grid(1).Cell(2, 19), "Op19");
-  EXPECT_EQ(workspace.Grid(1).Cell(2, 20), "kept");
+  EXPECT_EQ(workspace.Grid(tables::PageId::kOperators).Cell(2, 19), "Op19");
+  EXPECT_EQ(workspace.Grid(tables::PageId::kOperators).Cell(2, 20), "kept");
   EXPECT_EQ(steps, 19);
   EXPECT_EQ(report.line, 20);
 }
@@ -85,54 +86,54 @@ class LoadTooFewFields : public TableFilesTest, public ::testing::WithParamInter
 
 TEST_P(LoadTooFewFields, NamesTheFirstCharacterOfTheLine) {
   Write(Path("bad.art"), GetParam().line);
-  workspace.Grid(0).SetCell(10, 1, "kept");
-  const auto report = LoadTableFile(workspace, 0, Path("bad.art"));
+  workspace.Grid(tables::PageId::kGoods).SetCell(10, 1, "kept");
+  const auto report = LoadTableFile(workspace, tables::PageId::kGoods, Path("bad.art"));
   ASSERT_TRUE(report.message);
   EXPECT_EQ(base::Cp1251ToUtf8(report.message->text), GetParam().expectedText);
   EXPECT_EQ(base::Cp1251ToUtf8(report.message->caption), "Неверный формат файла");
-  EXPECT_EQ(workspace.Grid(0).Cell(10, 1), "kept");
-  EXPECT_EQ(workspace.Grid(0).Cell(9, 1), "") << "the ninth is placed, empty";
+  EXPECT_EQ(workspace.Grid(tables::PageId::kGoods).Cell(10, 1), "kept");
+  EXPECT_EQ(workspace.Grid(tables::PageId::kGoods).Cell(9, 1), "") << "the ninth is placed, empty";
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, LoadTooFewFields,
-                         ::testing::Values(TooFewCase{"1;2;3;4;5;6;7;8;\r\n",
-                                                      "Ошибка чтения данных в файл 1"},
-                                           TooFewCase{";2;3;4;5;6;7;8;\r\n",
-                                                      "Ошибка чтения данных в файл "},
-                                           TooFewCase{"\xD2;2;3;4;5;6;7;8;\r\n",
-                                                      "Ошибка чтения данных в файл Т"}));
+INSTANTIATE_TEST_SUITE_P(
+    Lines, LoadTooFewFields,
+    ::testing::Values(TooFewCase{"1;2;3;4;5;6;7;8;\r\n", "Ошибка чтения данных в файл 1"},
+                      TooFewCase{";2;3;4;5;6;7;8;\r\n", "Ошибка чтения данных в файл "},
+                      TooFewCase{"\xD2;2;3;4;5;6;7;8;\r\n", "Ошибка чтения данных в файл Т"}));
 
 TEST_F(TableFilesTest, Load_ServiceLineOfTwelve_ChangesTheElevenRecordFieldsOnly) {
-  workspace.Parameters(7).fields.back() = "extra kept";
+  workspace.Parameters(tables::PageId::kServiceParameters).fields.back() = "extra kept";
   Write(Path("s.slu"), "1;2;3;4;5;6;7;8;9;10;11;12;\r\n");
-  EXPECT_TRUE(LoadTableFile(workspace, 7, Path("s.slu")).done);
-  EXPECT_EQ(workspace.Parameters(7).fields[10], "11");
-  EXPECT_EQ(workspace.Parameters(7).fields.back(), "extra kept");
+  EXPECT_TRUE(LoadTableFile(workspace, tables::PageId::kServiceParameters, Path("s.slu")).done);
+  EXPECT_EQ(workspace.Parameters(tables::PageId::kServiceParameters).fields[10], "11");
+  EXPECT_EQ(workspace.Parameters(tables::PageId::kServiceParameters).fields.back(), "extra kept");
 }
 
 TEST_F(TableFilesTest, NoRegisterType_GoodsAndCashParametersTakeTheirOwnRules) {
   workspace.typeIndex = -1;
   Write(Path("g.art"), "1;a;0.00;0.000;1;1;1;1;0;0;\r\n");
-  const auto loaded = LoadTableFile(workspace, 0, Path("g.art"));
+  const auto loaded = LoadTableFile(workspace, tables::PageId::kGoods, Path("g.art"));
   EXPECT_TRUE(loaded.done);
   EXPECT_FALSE(loaded.message);
-  EXPECT_EQ(workspace.Grid(0).Cell(2, 1), "") << "no goods records without a type";
+  EXPECT_EQ(workspace.Grid(tables::PageId::kGoods).Cell(2, 1), "")
+      << "no goods records without a type";
 
   Write(Path("c.pak"), "1;2;3;4;5;6;7;8;9;10;11;12;13;\r\n");
-  LoadTableFile(workspace, 5, Path("c.pak"));
-  EXPECT_EQ(workspace.Parameters(5).fields[10], "11");
-  EXPECT_EQ(workspace.Parameters(5).fields[11], "") << "the first eleven only";
+  LoadTableFile(workspace, tables::PageId::kCashParameters, Path("c.pak"));
+  EXPECT_EQ(workspace.Parameters(tables::PageId::kCashParameters).fields[10], "11");
+  EXPECT_EQ(workspace.Parameters(tables::PageId::kCashParameters).fields[11], "")
+      << "the first eleven only";
 
-  workspace.Grid(0).SetCell(1, 1, "x");
-  ASSERT_TRUE(SaveTableFile(workspace, 0, Path("out.art")).done);
+  workspace.Grid(tables::PageId::kGoods).SetCell(1, 1, "x");
+  ASSERT_TRUE(SaveTableFile(workspace, tables::PageId::kGoods, Path("out.art")).done);
   EXPECT_EQ(Read(Path("out.art")), "");
-  ASSERT_TRUE(SaveTableFile(workspace, 5, Path("out.pak")).done);
+  ASSERT_TRUE(SaveTableFile(workspace, tables::PageId::kCashParameters, Path("out.pak")).done);
   EXPECT_EQ(Read(Path("out.pak")), "");
 }
 
 TEST_F(TableFilesTest, Save_GoodsWritesEveryRowEmptyOnesIncluded) {
-  workspace.Grid(0).SetCell(2, 2, Cp1251("Хліб"));
-  ASSERT_TRUE(SaveTableFile(workspace, 0, Path("g.art")).done);
+  workspace.Grid(tables::PageId::kGoods).SetCell(2, 2, Cp1251("Хліб"));
+  ASSERT_TRUE(SaveTableFile(workspace, tables::PageId::kGoods, Path("g.art")).done);
   const std::string saved = Read(Path("g.art"));
   EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 14000);
   const std::string firstRows = ";;;;;;;;;;\r\n;" + Cp1251("Хліб") + ";;;;;;;;;\r\n";
@@ -140,15 +141,15 @@ TEST_F(TableFilesTest, Save_GoodsWritesEveryRowEmptyOnesIncluded) {
 }
 
 TEST_F(TableFilesTest, Save_ServicePageWritesTwelveFields) {
-  auto& fields = workspace.Parameters(7).fields;
+  auto& fields = workspace.Parameters(tables::PageId::kServiceParameters).fields;
   for (size_t i = 0; i < fields.size(); ++i) fields[i] = std::to_string(i + 1);
-  ASSERT_TRUE(SaveTableFile(workspace, 7, Path("s.slu")).done);
+  ASSERT_TRUE(SaveTableFile(workspace, tables::PageId::kServiceParameters, Path("s.slu")).done);
   EXPECT_EQ(Read(Path("s.slu")), "1;2;3;4;5;6;7;8;9;10;11;12;\r\n");
 }
 
 TEST_F(TableFilesTest, Save_PagesWithoutAKindLeaveAChosenFileAlone) {
   Write(Path("keep.txt"), "precious");
-  for (int page : {tables::kLogoPage, tables::kReportsPage}) {
+  for (tables::PageId page : {tables::PageId::kLogo, tables::PageId::kReports}) {
     EXPECT_TRUE(SaveTableFile(workspace, page, Path("keep.txt")).done);
     EXPECT_TRUE(LoadTableFile(workspace, page, Path("keep.txt")).done);
   }
@@ -156,7 +157,8 @@ TEST_F(TableFilesTest, Save_PagesWithoutAKindLeaveAChosenFileAlone) {
 }
 
 TEST_F(TableFilesTest, Save_IntoAFolderThatIsNotThere_SaysItCannotOpen) {
-  const auto report = SaveTableFile(workspace, 3, (folder / "no" / "x.otd").string());
+  const auto report =
+      SaveTableFile(workspace, tables::PageId::kDepartments, (folder / "no" / "x.otd").string());
   ASSERT_TRUE(report.message);
   EXPECT_EQ(base::Cp1251ToUtf8(report.message->text), "Ошибка открытия файла");
   EXPECT_EQ(base::Cp1251ToUtf8(report.message->caption), "Ошибка работы с файлом");
@@ -180,7 +182,7 @@ TEST_F(TableFilesTest, Save_ReplacesAnExistingFileAndKeepsItsPermissions) {
   const std::string target = Path("p.opr");
   Write(target, "old contents\r\n");
   chmod(target.c_str(), 0640);
-  ASSERT_TRUE(SaveTableFile(workspace, 1, target).done);
+  ASSERT_TRUE(SaveTableFile(workspace, tables::PageId::kOperators, target).done);
   EXPECT_EQ(Read(target).substr(0, 5), ";;;\r\n");
   struct stat info {};
   stat(target.c_str(), &info);
@@ -191,22 +193,24 @@ TEST_F(TableFilesTest, Save_ReplacesAnExistingFileAndKeepsItsPermissions) {
 class RoundTrip : public TableFilesTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(RoundTrip, SaveThenLoadGivesBackTheSamePage) {
-  const int page = GetParam();
+  const tables::PageId page = tables::PageAt(GetParam());
   const auto* kind = KindForPage(page);
   ASSERT_NE(kind, nullptr);
   const std::string path = Path((std::string("table.") + kind->extension).c_str());
-  auto text = [](int a, int b) { return Cp1251("Ї") + std::to_string(a) + " " + std::to_string(b); };
+  auto text = [](int a, int b) {
+    return Cp1251("Ї") + std::to_string(a) + " " + std::to_string(b);
+  };
   if (tables::IsGridPage(page)) {
     const auto& descriptor = tables::Page(page);
     for (int row = 1; row <= descriptor.recordCount; row += 7) {
-      for (int column = 1; column <= descriptor.fieldCount; ++column) {
+      for (int column = 1; column <= descriptor.FieldCount(); ++column) {
         workspace.Grid(page).SetCell(column, row, text(row, column));
       }
     }
     const tables::GridTable before = workspace.Grid(page);
     ASSERT_TRUE(SaveTableFile(workspace, page, path).done);
     for (int row = 1; row <= descriptor.recordCount; ++row) {
-      for (int column = 1; column <= descriptor.fieldCount; ++column) {
+      for (int column = 1; column <= descriptor.FieldCount(); ++column) {
         workspace.Grid(page).SetCell(column, row, "junk");
       }
     }
@@ -214,7 +218,7 @@ TEST_P(RoundTrip, SaveThenLoadGivesBackTheSamePage) {
     EXPECT_TRUE(report.done);
     EXPECT_FALSE(report.message);
     for (int row = 0; row <= descriptor.recordCount; ++row) {
-      for (int column = 0; column <= descriptor.fieldCount; ++column) {
+      for (int column = 0; column <= descriptor.FieldCount(); ++column) {
         ASSERT_EQ(workspace.Grid(page).Cell(column, row), before.Cell(column, row))
             << row << "," << column;
       }
@@ -226,7 +230,7 @@ TEST_P(RoundTrip, SaveThenLoadGivesBackTheSamePage) {
     ASSERT_TRUE(SaveTableFile(workspace, page, path).done);
     for (auto& field : fields) field = "junk";
     EXPECT_TRUE(LoadTableFile(workspace, page, path).done);
-    for (int field = 0; field < tables::Page(page).fieldCount; ++field) {
+    for (int field = 0; field < tables::Page(page).FieldCount(); ++field) {
       EXPECT_EQ(fields[field], before[field]) << field;
     }
   }
@@ -239,39 +243,39 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, RoundTrip,
 
 TEST(TableFileKinds, TwentyOneKindsWithTheirTexts) {
   int kinds = 0;
-  for (int page = 0; page < tables::kPageCount; ++page) {
+  for (tables::PageId page : tables::AllPages()) {
     if (KindForPage(page)) ++kinds;
   }
   EXPECT_EQ(kinds, 21);
-  EXPECT_EQ(KindForPage(8), nullptr);
-  EXPECT_EQ(base::Cp1251ToUtf8(KindForPage(13)->filter),
+  EXPECT_EQ(KindForPage(tables::PageId::kLogo), nullptr);
+  EXPECT_EQ(base::Cp1251ToUtf8(KindForPage(tables::PageId::kCommissions)->filter),
             "Файлы программирования комиссий(*.pko)|*.pko|Все файлы (*.*)|*.*");
-  EXPECT_EQ(base::Cp1251ToUtf8(KindForPage(6)->openTitle), "Открыть параметров чека");
-  EXPECT_EQ(base::Cp1251ToUtf8(KindForPage(7)->saveTitle), "Сохранить файл параметров чека");
-  EXPECT_EQ(RecordCount(4, true), 12);
-  EXPECT_EQ(RecordCount(0, false), 0);
-  EXPECT_EQ(SaveFieldCount(7, true), 12);
-  EXPECT_EQ(LoadFieldCount(7, false), 10);
+  EXPECT_EQ(base::Cp1251ToUtf8(KindForPage(tables::PageId::kReceiptParameters)->openTitle),
+            "Открыть параметров чека");
+  EXPECT_EQ(base::Cp1251ToUtf8(KindForPage(tables::PageId::kServiceParameters)->saveTitle),
+            "Сохранить файл параметров чека");
+  EXPECT_EQ(RecordCount(tables::PageId::kHeaderText, true), 12);
+  EXPECT_EQ(RecordCount(tables::PageId::kGoods, false), 0);
+  EXPECT_EQ(SaveFieldCount(tables::PageId::kServiceParameters, true), 12);
+  EXPECT_EQ(LoadFieldCount(tables::PageId::kServiceParameters, false), 10);
 }
 
 TEST(ClearPageGrid, EmptiesEveryRowOfTheTableHiddenOnesAndNumbersIncluded) {
   tables::Workspace workspace;
   tables::PrepareGrids(workspace);
   tables::ApplyTypeLayout(workspace, 0);
-  workspace.Grid(4).SetCell(1, 12, "hidden row");
-  workspace.Grid(1).SetCell(2, 20, "x");
-  workspace.flags.skip = true;
-  ClearPageGrid(workspace, 4);
-  EXPECT_EQ(workspace.Grid(4).Cell(1, 12), "");
-  EXPECT_EQ(workspace.Grid(4).Cell(0, 1), "");
-  EXPECT_FALSE(workspace.flags.skip);
-  ClearPageGrid(workspace, 1);
-  EXPECT_EQ(workspace.Grid(1).Cell(2, 20), "");
-  EXPECT_EQ(workspace.Grid(1).Cell(0, 20), "");
-  EXPECT_NE(workspace.Grid(1).Cell(1, 0), "") << "the header row stays";
-  workspace.Parameters(5).fields[0] = "stays";
-  ClearPageGrid(workspace, 5);
-  EXPECT_EQ(workspace.Parameters(5).fields[0], "stays");
+  workspace.Grid(tables::PageId::kHeaderText).SetCell(1, 12, "hidden row");
+  workspace.Grid(tables::PageId::kOperators).SetCell(2, 20, "x");
+  ClearPageGrid(workspace, tables::PageId::kHeaderText);
+  EXPECT_EQ(workspace.Grid(tables::PageId::kHeaderText).Cell(1, 12), "");
+  EXPECT_EQ(workspace.Grid(tables::PageId::kHeaderText).Cell(0, 1), "");
+  ClearPageGrid(workspace, tables::PageId::kOperators);
+  EXPECT_EQ(workspace.Grid(tables::PageId::kOperators).Cell(2, 20), "");
+  EXPECT_EQ(workspace.Grid(tables::PageId::kOperators).Cell(0, 20), "");
+  EXPECT_NE(workspace.Grid(tables::PageId::kOperators).Cell(1, 0), "") << "the header row stays";
+  workspace.Parameters(tables::PageId::kCashParameters).fields[0] = "stays";
+  ClearPageGrid(workspace, tables::PageId::kCashParameters);
+  EXPECT_EQ(workspace.Parameters(tables::PageId::kCashParameters).fields[0], "stays");
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ class GoodsExport : public testing::CardFolderTest {
     tables::ApplyTypeLayout(workspace, 0);
     workspace.typeIndex = 0;
   }
-  tables::GridTable& Goods() { return workspace.Grid(0); }
+  tables::GridTable& Goods() { return workspace.Grid(tables::PageId::kGoods); }
   void SetGoodsRow(int row, const std::vector<std::string>& fields) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
       Goods().SetCell(static_cast<int>(i) + 1, row, fields[i]);
@@ -122,7 +122,7 @@ TEST_F(GoodsExport, ExportingTwice_WritesTheSameBytes) {
 TEST_F(GoodsExport, SavingTheGoodsPageAfterAnExport_WritesTheSubstitutes) {
   SetGoodsRow(1, {"1", Cp1251("Хлеб белый"), "1", "1", "1", "1", "1", "1", "0", "1"});
   ASSERT_TRUE(ExportGoodsForSd(workspace, Path("goodbase.art")).done);
-  ASSERT_TRUE(files::SaveTableFile(workspace, 0, Path("goods.art")).done);
+  ASSERT_TRUE(files::SaveTableFile(workspace, tables::PageId::kGoods, Path("goods.art")).done);
   EXPECT_EQ(FileLines(Read(Path("goods.art")))[0],
             "1;" + Cp1251("Хлеб") + "\x96" + Cp1251("белый") + ";1;1;1;1;1;1;0;1;");
 }
@@ -135,12 +135,12 @@ TEST_F(GoodsExport, ExportedFileLoadsBackAsTheGoodsPage) {
   ASSERT_TRUE(ExportGoodsForSd(workspace, Path("goodbase.art")).done);
   tables::Workspace loaded;
   loaded.typeIndex = 0;
-  const auto report = files::LoadTableFile(loaded, 0, Path("goodbase.art"));
+  const auto report = files::LoadTableFile(loaded, tables::PageId::kGoods, Path("goodbase.art"));
   EXPECT_TRUE(report.done);
   EXPECT_FALSE(report.message);
   for (int row = 1; row <= 14000; ++row) {
     for (int column = 1; column <= kGoodsFields; ++column) {
-      ASSERT_EQ(loaded.Grid(0).Cell(column, row), Goods().Cell(column, row))
+      ASSERT_EQ(loaded.Grid(tables::PageId::kGoods).Cell(column, row), Goods().Cell(column, row))
           << "row " << row << " column " << column;
     }
   }

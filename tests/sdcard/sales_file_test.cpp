@@ -64,12 +64,12 @@ TEST_F(SalesFile, SavedFileLoadsBackAsAGoodsTableFile) {
   ASSERT_TRUE(SaveSalesFile(table, Path("both.art")).done);
   tables::Workspace workspace;
   workspace.typeIndex = 0;
-  const auto report = files::LoadTableFile(workspace, 0, Path("both.art"));
+  const auto report = files::LoadTableFile(workspace, tables::PageId::kGoods, Path("both.art"));
   EXPECT_TRUE(report.done);
   EXPECT_FALSE(report.message);
   for (int row = 1; row <= kSalesRows; row += 1999) {
     for (int column = 1; column <= 10; ++column) {
-      EXPECT_EQ(workspace.Grid(0).Cell(column, row), table.Cell(column, row));
+      EXPECT_EQ(workspace.Grid(tables::PageId::kGoods).Cell(column, row), table.Cell(column, row));
     }
   }
 }

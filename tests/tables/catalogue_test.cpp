@@ -23,15 +23,15 @@ struct PageCase {
 class CatalogueEntries : public ::testing::TestWithParam<PageCase> {};
 
 TEST_P(CatalogueEntries, HoldTheTablesOfThePages) {
-  const TableDescriptor& page = Page(GetParam().page);
+  const TableDescriptor& page = Page(PageAt(GetParam().page));
   EXPECT_EQ(Cp1251ToUtf8(page.caption), GetParam().caption);
   EXPECT_EQ(page.tableNumber, GetParam().table);
   EXPECT_EQ(page.recordCount, GetParam().records);
-  EXPECT_EQ(page.fieldCount, GetParam().fields);
+  EXPECT_EQ(page.FieldCount(), GetParam().fields);
   if (page.shape == PageShape::kGrid) {
     EXPECT_EQ(page.intervalOnRead, GetParam().intervalOnRead);
-    EXPECT_EQ(static_cast<int>(page.encodings.size()), page.fieldCount);
-    EXPECT_EQ(static_cast<int>(page.headers.size()), page.fieldCount + 1);
+    EXPECT_EQ(static_cast<int>(page.encodings.size()), page.FieldCount());
+    EXPECT_EQ(static_cast<int>(page.headers.size()), page.FieldCount() + 1);
   }
 }
 
@@ -58,8 +58,24 @@ INSTANTIATE_TEST_SUITE_P(
         PageCase{21, "Программ. типа соц. помощи", 108, 99, 1, true},
         PageCase{22, "Отчеты", -1, 0, 0, false}));
 
+TEST(Catalogue, EveryPositionHoldsItsOwnPageAndNoOtherPositionAny) {
+  for (int index = 0; index < kPageCount; ++index) {
+    EXPECT_EQ(PageIndex(Page(PageAt(index)).id), index);
+  }
+  for (int index : {-1, kPageCount, 1000}) EXPECT_THROW(PageAt(index), std::out_of_range);
+  EXPECT_THROW(Page(static_cast<PageId>(kPageCount)), std::out_of_range);
+}
+
+TEST(Workspace, AskingAPageForDataOfAnotherShapeFailsLoudly) {
+  Workspace workspace;
+  EXPECT_THROW(workspace.Grid(PageId::kLogo), std::logic_error);
+  EXPECT_THROW(workspace.Grid(PageId::kCashParameters), std::logic_error);
+  EXPECT_THROW(workspace.Parameters(PageId::kGoods), std::logic_error);
+  EXPECT_THROW(workspace.Parameters(PageId::kReports), std::logic_error);
+}
+
 TEST(Catalogue, CommissionHeadersRepeatInThrees) {
-  const auto& headers = Page(13).headers;
+  const auto& headers = Page(PageId::kCommissions).headers;
   EXPECT_EQ(Cp1251ToUtf8(headers[3]), "Нач.сум.1");
   EXPECT_EQ(Cp1251ToUtf8(headers[4]), "Тип.ком.1");
   EXPECT_EQ(Cp1251ToUtf8(headers[5]), "Знач.1");
@@ -69,26 +85,27 @@ TEST(Catalogue, CommissionHeadersRepeatInThrees) {
 
 TEST(Catalogue, ParameterFieldsInRecordOrder) {
   std::vector<std::string> controls;
-  for (const auto& field : Page(20).fields) controls.push_back(field.control);
+  for (const auto& field : Page(PageId::kNumerators).fields) controls.push_back(field.control);
   EXPECT_EQ(controls, (std::vector<std::string>{"Edit78", "Edit80", "Edit82", "Edit84", "Edit86",
                                                 "Edit79", "Edit81", "Edit83", "Edit85", "Edit87"}));
-  EXPECT_EQ(Page(5).fields[12].control, "Edit35");
-  EXPECT_EQ(Page(10).fields[7].control, "Edit64");
+  EXPECT_EQ(Page(PageId::kCashParameters).fields[12].control, "Edit35");
+  EXPECT_EQ(Page(PageId::kPostalParameters).fields[7].control, "Edit64");
 }
 
 TEST(Workspace, PrepareGridsNumbersRowsAndLeavesTheData) {
   Workspace workspace;
-  workspace.Grid(1).SetCell(2, 3, "data");
-  workspace.Grid(1).SetCell(0, 3, "x");
+  workspace.Grid(PageId::kOperators).SetCell(2, 3, "data");
+  workspace.Grid(PageId::kOperators).SetCell(0, 3, "x");
   PrepareGrids(workspace);
-  EXPECT_EQ(workspace.Grid(1).Cell(0, 3), "3");
-  EXPECT_EQ(workspace.Grid(1).Cell(2, 3), "data");
-  EXPECT_EQ(Cp1251ToUtf8(workspace.Grid(1).Cell(2, 0)), "Имя");
-  EXPECT_EQ(workspace.Grid(0).Cell(0, 14000), "14000");
-  EXPECT_EQ(Cp1251ToUtf8(workspace.Grid(4).Cell(0, 9)), "Сервисный текст 1");
-  EXPECT_EQ(workspace.Grid(4).RowCount(), 13);
-  EXPECT_EQ(Cp1251ToUtf8(workspace.Parameters(5).captions[1]), "Отчет по операторам:");
-  EXPECT_FALSE(workspace.Parameters(5).visible[11]);
+  EXPECT_EQ(workspace.Grid(PageId::kOperators).Cell(0, 3), "3");
+  EXPECT_EQ(workspace.Grid(PageId::kOperators).Cell(2, 3), "data");
+  EXPECT_EQ(Cp1251ToUtf8(workspace.Grid(PageId::kOperators).Cell(2, 0)), "Имя");
+  EXPECT_EQ(workspace.Grid(PageId::kGoods).Cell(0, 14000), "14000");
+  EXPECT_EQ(Cp1251ToUtf8(workspace.Grid(PageId::kHeaderText).Cell(0, 9)), "Сервисный текст 1");
+  EXPECT_EQ(workspace.Grid(PageId::kHeaderText).RowCount(), 13);
+  EXPECT_EQ(Cp1251ToUtf8(workspace.Parameters(PageId::kCashParameters).captions[1]),
+            "Отчет по операторам:");
+  EXPECT_FALSE(workspace.Parameters(PageId::kCashParameters).visible[11]);
 }
 
 TEST(Workspace, JuniorLayoutShowsSevenHeaderRowsAndItsCaptions) {
@@ -98,20 +115,23 @@ TEST(Workspace, JuniorLayoutShowsSevenHeaderRowsAndItsCaptions) {
   ApplyTypeLayout(workspace, 0);
   EXPECT_EQ(Cp1251ToUtf8(workspace.windowCaption), "Программирование Datecs MP-50 Junior");
   EXPECT_EQ(workspace.interval.end, "14000");
-  EXPECT_EQ(workspace.Grid(4).RowCount(), 8);
-  EXPECT_EQ(workspace.Grid(0).RowCount(), 14001);
-  EXPECT_EQ(Cp1251ToUtf8(workspace.Grid(4).Cell(0, 12)), "Сервис 4");
-  EXPECT_EQ(Cp1251ToUtf8(workspace.Parameters(5).captions[1]), "Тип:");
-  EXPECT_TRUE(workspace.Parameters(5).visible[12]);
-  EXPECT_EQ(Cp1251ToUtf8(workspace.Parameters(7).captions[9]), "Яркость матричного индикатора:");
-  EXPECT_TRUE(workspace.Parameters(7).visible[10]);
-  EXPECT_FALSE(workspace.Parameters(7).visible[11]) << "Edit37 stays hidden";
-  EXPECT_FALSE(workspace.Parameters(6).visible[7]) << "Edit23 is hidden in every layout";
+  EXPECT_EQ(workspace.Grid(PageId::kHeaderText).RowCount(), 8);
+  EXPECT_EQ(workspace.Grid(PageId::kGoods).RowCount(), 14001);
+  EXPECT_EQ(Cp1251ToUtf8(workspace.Grid(PageId::kHeaderText).Cell(0, 12)), "Сервис 4");
+  EXPECT_EQ(Cp1251ToUtf8(workspace.Parameters(PageId::kCashParameters).captions[1]), "Тип:");
+  EXPECT_TRUE(workspace.Parameters(PageId::kCashParameters).visible[12]);
+  EXPECT_EQ(Cp1251ToUtf8(workspace.Parameters(PageId::kServiceParameters).captions[9]),
+            "Яркость матричного индикатора:");
+  EXPECT_TRUE(workspace.Parameters(PageId::kServiceParameters).visible[10]);
+  EXPECT_FALSE(workspace.Parameters(PageId::kServiceParameters).visible[11])
+      << "Edit37 stays hidden";
+  EXPECT_FALSE(workspace.Parameters(PageId::kReceiptParameters).visible[7])
+      << "Edit23 is hidden in every layout";
 
   Workspace untouched;
   ApplyTypeLayout(untouched, 1);
   EXPECT_EQ(untouched.windowCaption, "");
-  EXPECT_EQ(untouched.Grid(4).RowCount(), 13);
+  EXPECT_EQ(untouched.Grid(PageId::kHeaderText).RowCount(), 13);
 }
 
 TEST(GridTable, KeepsCellsBeyondTheShownExtent) {

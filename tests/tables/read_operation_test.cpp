@@ -8,46 +8,44 @@ namespace kvitmark::testing {
 namespace {
 
 using base::Cp1251;
+using tables::OperationResult;
+using tables::PageId;
 using tables::ReadFromRegister;
 
 std::string Utf8(const std::string& cp1251) { return base::Cp1251ToUtf8(cp1251); }
 
 TEST_F(TablesTest, Read_Operators_FillsTwentyRowsAndCountsThem) {
   Connect();
-  workspace.Grid(1).SetCell(0, 20, "");  // an empty number cell gets the record number
-  EXPECT_EQ(ReadFromRegister(session, 1), tables::OperationResult::kDone);
-  const auto& grid = workspace.Grid(1);
+  workspace.Grid(PageId::kOperators)
+      .SetCell(0, 20, "");  // an empty number cell gets the record number
+  const auto summary = ReadFromRegister(session, observer, PageId::kOperators);
+  EXPECT_EQ(summary.result, OperationResult::kDone);
+  EXPECT_EQ(summary.done.size(), 20u);
+  const auto& grid = workspace.Grid(PageId::kOperators);
   EXPECT_EQ(Utf8(grid.Cell(2, 1)), "Оператор1");
   EXPECT_EQ(grid.Cell(1, 20), "20");
   EXPECT_EQ(grid.Cell(0, 20), "20");
-  ASSERT_EQ(host.counter.size(), 21u);
-  EXPECT_EQ(host.counter.front(), "00001");
-  EXPECT_EQ(host.counter[19], "00020");
-  EXPECT_EQ(host.counter.back(), "") << "emptied at the end";
-  EXPECT_EQ(host.progressMaximum, 19);
-  EXPECT_EQ(host.progressPosition, 0);
-  EXPECT_EQ(host.Dialogs(), std::vector<std::string>{"box Tabulon: Операция завершена успешно"});
+  ASSERT_EQ(observer.steps.size(), 20u);
+  EXPECT_EQ(observer.steps.front().record, 1);
+  EXPECT_EQ(observer.steps[19].record, 20);
+  EXPECT_EQ(observer.steps[19].progress, 20);
+  ASSERT_EQ(observer.starts.size(), 1u);
+  EXPECT_EQ(observer.starts[0].progressMaximum, 19);
+  EXPECT_EQ(observer.dialogs, std::vector<std::string>{"box Tabulon: Операция завершена успешно"});
+  EXPECT_EQ(observer.summaries.size(), 1u);
 }
 
-TEST_F(TablesTest, Read_GridPage_SwitchesTheWindowAsDocumented) {
+TEST_F(TablesTest, Read_GridPage_AsksForStopBeforeEveryRowAndAfterTheLast) {
   Connect();
-  host.shownPage = 3;
-  ReadFromRegister(session, 3);
-  const std::vector<std::string> expected = {
-      "disable Button1", "enable Button6",  "disable Button2",
-      "disable Button3", "disable Button4", "disable Button8",
-      "disable Button9", "editing off 3",   "box Tabulon: Операция завершена успешно",
-      "editing on 3",    "disable Button6", "enable Button4",
-      "enable Button9",  "enable Button1",  "enable Button10",
-      "enable Button8",  "enable Button2",  "enable Button3"};
-  EXPECT_EQ(host.events, expected);
-  EXPECT_EQ(host.pendingEventsCalls, 21) << "once per row, and once to see the end";
+  ReadFromRegister(session, observer, PageId::kDepartments);
+  EXPECT_EQ(observer.stopQuestions, 21) << "once per row, and once to see the end";
 }
 
 TEST_F(TablesTest, Read_NotConnected_SaysSoAndKeepsTheWindow) {
-  EXPECT_EQ(ReadFromRegister(session, 0), tables::OperationResult::kNotStarted);
-  EXPECT_EQ(host.events, (std::vector<std::string>{"disable Button1", "message: ЭККА не подключен",
-                                                   "enable Button1"}));
+  EXPECT_EQ(ReadFromRegister(session, observer, PageId::kGoods).result,
+            OperationResult::kNotStarted);
+  EXPECT_EQ(observer.dialogs, std::vector<std::string>{"message: ЭККА не подключен"});
+  EXPECT_TRUE(observer.starts.empty());
   EXPECT_TRUE(trace.Chunks().empty());
 }
 
@@ -58,13 +56,16 @@ TEST_F(TablesTest, Read_GoodsThroughTheInterval_MapsRowsOntoRecords) {
         std::to_string(n) + ";G" + std::to_string(n) + ";1.00;2.000;1;1;1;1;0;0;";
   }
   workspace.interval = {true, "1", "100", "501"};
-  ReadFromRegister(session, 0);
-  EXPECT_EQ(workspace.Grid(0).Cell(2, 1), "G501");
-  EXPECT_EQ(workspace.Grid(0).Cell(2, 100), "G600");
-  EXPECT_EQ(workspace.Grid(0).Cell(2, 101), "") << "nothing beyond the interval";
-  EXPECT_EQ(host.counter.front(), "00501");
-  EXPECT_EQ(host.counter[99], "00600");
-  EXPECT_EQ(host.progressMaximum, 99);
+  ReadFromRegister(session, observer, PageId::kGoods);
+  const auto& goods = workspace.Grid(PageId::kGoods);
+  EXPECT_EQ(goods.Cell(2, 1), "G501");
+  EXPECT_EQ(goods.Cell(2, 100), "G600");
+  EXPECT_EQ(goods.Cell(2, 101), "") << "nothing beyond the interval";
+  ASSERT_EQ(observer.steps.size(), 100u);
+  EXPECT_EQ(observer.steps.front().record, 501);
+  EXPECT_EQ(observer.steps.front().row, 1);
+  EXPECT_EQ(observer.steps[99].record, 600);
+  EXPECT_EQ(observer.starts.at(0).progressMaximum, 99);
 }
 
 struct IntervalCase {
@@ -78,15 +79,15 @@ class ReadInterval : public TablesTest, public ::testing::WithParamInterface<Int
 TEST_P(ReadInterval, IsCheckedBeforeAnythingIsRead) {
   Connect();
   workspace.interval = GetParam().interval;
-  host.promptAnswers = {PromptAnswer::kFinish};  // past the operators' twenty records
-  ReadFromRegister(session, 1);
+  observer.promptAnswers = {FailureAnswer::kFinish};  // past the operators' twenty records
+  ReadFromRegister(session, observer, PageId::kOperators);
   if (GetParam().accepted) {
-    EXPECT_NE(host.Dialogs().front(), "message: Ошибка! Неверные границы данных!");
+    EXPECT_NE(observer.dialogs.front(), "message: Ошибка! Неверные границы данных!");
   } else {
-    EXPECT_EQ(host.Dialogs(),
+    EXPECT_EQ(observer.dialogs,
               std::vector<std::string>{"message: Ошибка! Неверные границы данных!"});
     EXPECT_TRUE(trace.Chunks().empty());
-    EXPECT_TRUE(host.buttons[CommandButton::kClose]);
+    EXPECT_EQ(observer.Summary().result, OperationResult::kNotStarted);
   }
 }
 
@@ -106,47 +107,48 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(TablesTest, Read_EndBeforeStart_ReadsNothingAndSucceeds) {
   Connect();
   workspace.interval = {true, "10", "5", "1"};
-  ReadFromRegister(session, 1);
-  EXPECT_EQ(host.Dialogs(), std::vector<std::string>{"box Tabulon: Операция завершена успешно"});
+  ReadFromRegister(session, observer, PageId::kOperators);
+  EXPECT_EQ(observer.dialogs, std::vector<std::string>{"box Tabulon: Операция завершена успешно"});
   EXPECT_TRUE(trace.Chunks().empty()) << "no exchange at all";
 }
 
 TEST_F(TablesTest, Read_HeaderTextWithInterval_StillReadsTwelveRows) {
   Connect();
   workspace.interval = {true, "3", "5", "1"};
-  ReadFromRegister(session, 4);
-  EXPECT_EQ(Utf8(workspace.Grid(4).Cell(1, 1)), "            Україна");
-  EXPECT_EQ(workspace.Grid(4).Cell(1, 12), "");
-  EXPECT_EQ(host.counter.size(), 13u);
-  EXPECT_EQ(Utf8(workspace.Grid(4).Cell(0, 12)), "Сервис 4") << "labels stay";
+  ReadFromRegister(session, observer, PageId::kHeaderText);
+  const auto& headerText = workspace.Grid(PageId::kHeaderText);
+  EXPECT_EQ(Utf8(headerText.Cell(1, 1)), "            Україна");
+  EXPECT_EQ(headerText.Cell(1, 12), "");
+  EXPECT_EQ(observer.steps.size(), 12u);
+  EXPECT_EQ(Utf8(headerText.Cell(0, 12)), "Сервис 4") << "labels stay";
 }
 
 TEST_F(TablesTest, Read_StopPressed_EndsBeforeTheNextRowAndEndsTheExchange) {
   Connect();
-  host.onPendingEvents = [this](int call) {
-    if (call == 4) workspace.flags.stop = true;
-  };
-  EXPECT_EQ(ReadFromRegister(session, 3), tables::OperationResult::kStopped);
-  EXPECT_EQ(host.Dialogs(), std::vector<std::string>{"box Tabulon: Операция прервана"});
-  EXPECT_EQ(Utf8(workspace.Grid(3).Cell(1, 3)), "Відділ 3");
-  EXPECT_EQ(workspace.Grid(3).Cell(1, 4), "");
-  EXPECT_FALSE(workspace.flags.stop) << "cleared at the end";
+  observer.stopAtQuestion = 4;
+  const auto summary = ReadFromRegister(session, observer, PageId::kDepartments);
+  EXPECT_EQ(summary.result, OperationResult::kStopped);
+  EXPECT_EQ(summary.done, (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(observer.dialogs, std::vector<std::string>{"box Tabulon: Операция прервана"});
+  EXPECT_EQ(Utf8(workspace.Grid(PageId::kDepartments).Cell(1, 3)), "Відділ 3");
+  EXPECT_EQ(workspace.Grid(PageId::kDepartments).Cell(1, 4), "");
   // The end of exchange closes the conversation after the last read.
   const auto& last = trace.Chunks();
   EXPECT_EQ(last[last.size() - 2].bytes, "\x13\x13");
-  EXPECT_EQ(host.events.back(), "enable Button3");
 }
 
 TEST_F(TablesTest, Read_AnswerWithTooManyFields_StopsAfterThatRow) {
   Connect();
   simRegister.Tables()[10].records[1] = "Two;Fields;";
-  ReadFromRegister(session, 3);
-  EXPECT_EQ(host.Dialogs(),
+  ReadFromRegister(session, observer, PageId::kDepartments);
+  EXPECT_EQ(observer.dialogs,
             (std::vector<std::string>{
                 "message: Приняты некорректные данные из ЭККА! Ошибка! Операция прерана!",
                 "box Tabulon: Операция прервана"}));
-  EXPECT_EQ(workspace.Grid(3).Cell(1, 2), "Two") << "what came before the extra field stays";
-  EXPECT_EQ(workspace.Grid(3).Cell(1, 3), "");
+  const auto& grid = workspace.Grid(PageId::kDepartments);
+  EXPECT_EQ(grid.Cell(1, 2), "Two") << "what came before the extra field stays";
+  EXPECT_EQ(grid.Cell(1, 3), "");
+  EXPECT_EQ(observer.Summary().failed, std::vector<int>{2});
 }
 
 // The error prompt after ten failed attempts at one record.
@@ -154,49 +156,59 @@ using ReadPrompt = TablesTest;
 
 TEST_F(ReadPrompt, Skip_LeavesTheRowReopensThePortAndGoesOn) {
   Connect();
-  workspace.Grid(3).SetCell(1, 7, "kept");
+  auto& grid = workspace.Grid(PageId::kDepartments);
+  grid.SetCell(1, 7, "kept");
   simRegister.Tables().erase(10);  // every read of the table is refused ...
-  host.promptAnswers = {PromptAnswer::kSkip};
-  host.onPendingEvents = [this](int call) {
-    if (call == 2) simRegister.Tables()[10].records.assign(20, "Back;");  // ... from record 2 on
-  };
-  // Record 1 fails ten times while the table is gone.
-  ReadFromRegister(session, 3);
-  EXPECT_EQ(host.Dialogs(),
-            (std::vector<std::string>{"prompt", "box Tabulon: Операция завершена успешно"}));
-  EXPECT_EQ(workspace.Grid(3).Cell(1, 1), "");
-  EXPECT_EQ(workspace.Grid(3).Cell(1, 7), "Back");
+  // ... until the user answers the prompt for record 1.
+  class RestoringObserver : public RecordingObserver {
+   public:
+    explicit RestoringObserver(sim::SimRegister& simRegister) : simRegister_(simRegister) {}
+    FailureAnswer RecordFailed(int record) override {
+      simRegister_.Tables()[10].records.assign(20, "Back;");
+      return RecordingObserver::RecordFailed(record);
+    }
+
+   private:
+    sim::SimRegister& simRegister_;
+  } restoring(simRegister);
+  restoring.promptAnswers = {FailureAnswer::kSkip};
+  const auto summary = ReadFromRegister(session, restoring, PageId::kDepartments);
+  EXPECT_EQ(restoring.dialogs,
+            (std::vector<std::string>{"prompt 1", "box Tabulon: Операция завершена успешно"}));
+  EXPECT_EQ(grid.Cell(1, 1), "");
+  EXPECT_EQ(grid.Cell(1, 7), "Back");
   EXPECT_EQ(wire.opens, 2) << "the port was reopened";
-  EXPECT_FALSE(workspace.flags.skip);
+  EXPECT_EQ(summary.skipped, std::vector<int>{1});
+  EXPECT_EQ(summary.done.size(), 19u);
 }
 
 TEST_F(ReadPrompt, RetryTwice_AsksThreeTimesForTheSameRecord) {
   Connect();
   simRegister.Faults().silent = true;
-  host.promptAnswers = {PromptAnswer::kRetry, PromptAnswer::kRetry, PromptAnswer::kFinish};
-  ReadFromRegister(session, 3);
-  EXPECT_EQ(host.Dialogs(), (std::vector<std::string>{"prompt", "prompt", "prompt",
-                                                      "box Tabulon: Операция прервана"}));
+  observer.promptAnswers = {FailureAnswer::kRetry, FailureAnswer::kRetry, FailureAnswer::kFinish};
+  ReadFromRegister(session, observer, PageId::kDepartments);
+  EXPECT_EQ(observer.dialogs, (std::vector<std::string>{"prompt 1", "prompt 1", "prompt 1",
+                                                        "box Tabulon: Операция прервана"}));
   EXPECT_EQ(wire.opens, 3) << "reopened after each retry";
-  EXPECT_EQ(host.counter.front(), "00001");
-  EXPECT_EQ(host.counter.size(), 2u) << "one record, then emptied";
+  EXPECT_EQ(observer.Records(), std::vector<int>{1}) << "one record, then the end";
 }
 
 TEST_F(ReadPrompt, ClosedWithoutAnswer_GoesOnWithoutReopening) {
   Connect();
   simRegister.Faults().silent = true;
-  host.promptAnswers.assign(20, PromptAnswer::kClosed);
-  ReadFromRegister(session, 3);
-  EXPECT_EQ(std::count(host.events.begin(), host.events.end(), "prompt"), 20);
+  observer.promptAnswers.assign(20, FailureAnswer::kClosed);
+  ReadFromRegister(session, observer, PageId::kDepartments);
+  EXPECT_EQ(observer.dialogs.size(), 21u);
+  EXPECT_EQ(observer.dialogs[19], "prompt 20");
   EXPECT_EQ(wire.opens, 1);
-  EXPECT_EQ(host.Dialogs().back(), "box Tabulon: Операция завершена успешно");
+  EXPECT_EQ(observer.dialogs.back(), "box Tabulon: Операция завершена успешно");
 }
 
 TEST_F(ReadPrompt, SkipAfterTheSelectorsMoved_ReopensThePortThatWasOpened) {
   Connect();
   simRegister.Faults().silent = true;
-  host.promptAnswers = {PromptAnswer::kSkip, PromptAnswer::kFinish};
-  ReadFromRegister(session, 3);
+  observer.promptAnswers = {FailureAnswer::kSkip, FailureAnswer::kFinish};
+  ReadFromRegister(session, observer, PageId::kDepartments);
   EXPECT_EQ(wire.settings.speed, 115200);
   EXPECT_EQ(link.State().portNumber, 1);
   EXPECT_EQ(link.State().modeString, "COM1:115200,N,8,2");
@@ -204,30 +216,29 @@ TEST_F(ReadPrompt, SkipAfterTheSelectorsMoved_ReopensThePortThatWasOpened) {
 
 TEST_F(TablesTest, Read_ParameterPage_FillsItsFieldsAndSaysSoWithBang) {
   Connect();
-  ReadFromRegister(session, 10);
-  const auto& fields = workspace.Parameters(10).fields;
+  ReadFromRegister(session, observer, PageId::kPostalParameters);
+  const auto& fields = workspace.Parameters(PageId::kPostalParameters).fields;
   for (const auto& field : fields) EXPECT_FALSE(field.empty());
-  EXPECT_EQ(host.Dialogs(), std::vector<std::string>{"message: Операция завершена успешно!"});
-  EXPECT_EQ(host.events.back(), "enable Button1");
+  EXPECT_EQ(observer.dialogs, std::vector<std::string>{"message: Операция завершена успешно!"});
 }
 
 TEST_F(TablesTest, Read_ParameterPageFinished_ChangesNothingAndSaysNothing) {
   Connect();
   simRegister.Faults().silent = true;
-  workspace.Parameters(5).fields[0] = "kept";
-  host.promptAnswers = {PromptAnswer::kFinish};
-  EXPECT_EQ(ReadFromRegister(session, 5), tables::OperationResult::kStopped);
-  EXPECT_EQ(host.Dialogs(), std::vector<std::string>{"prompt"});
-  EXPECT_EQ(workspace.Parameters(5).fields[0], "kept");
+  workspace.Parameters(PageId::kCashParameters).fields[0] = "kept";
+  observer.promptAnswers = {FailureAnswer::kFinish};
+  EXPECT_EQ(ReadFromRegister(session, observer, PageId::kCashParameters).result,
+            OperationResult::kStopped);
+  EXPECT_EQ(observer.dialogs, std::vector<std::string>{"prompt 1"});
+  EXPECT_EQ(workspace.Parameters(PageId::kCashParameters).fields[0], "kept");
 }
 
 TEST_F(TablesTest, Read_PagesWithoutATable_DoNothing) {
   Connect();
-  for (int page : {tables::kLogoPage, tables::kReportsPage}) {
-    host.events.clear();
-    ReadFromRegister(session, page);
-    EXPECT_EQ(host.events, (std::vector<std::string>{"disable Button1", "enable Button1"}));
+  for (PageId page : {PageId::kLogo, PageId::kReports}) {
+    EXPECT_EQ(ReadFromRegister(session, observer, page).result, OperationResult::kNotStarted);
   }
+  EXPECT_TRUE(observer.dialogs.empty());
   EXPECT_TRUE(trace.Chunks().empty());
 }
 

@@ -19,15 +19,16 @@ class CodecTest : public ::testing::Test {
 };
 
 TEST_F(CodecTest, Decode_RowWithItsNumber_KeepsTheNumberCell) {
-  GridTable& grid = workspace.Grid(3);
-  EXPECT_EQ(DecodeGridRecord(3, 12, Cp1251("10;12;Відділ 12;"), grid), DecodeResult::kAccepted);
+  GridTable& grid = workspace.Grid(PageId::kDepartments);
+  EXPECT_EQ(DecodeGridRecord(PageId::kDepartments, 12, Cp1251("10;12;Відділ 12;"), grid),
+            DecodeResult::kAccepted);
   EXPECT_EQ(grid.Cell(0, 12), "12");
   EXPECT_EQ(grid.Cell(1, 12), Cp1251("Відділ 12"));
   grid.SetCell(0, 12, "");
-  DecodeGridRecord(3, 12, Cp1251("10;12;Відділ 12;"), grid);
+  DecodeGridRecord(PageId::kDepartments, 12, Cp1251("10;12;Відділ 12;"), grid);
   EXPECT_EQ(grid.Cell(0, 12), "12") << "an empty number cell takes the record number";
   grid.SetCell(0, 13, "13");
-  DecodeGridRecord(3, 13, "10;99;x;", grid);
+  DecodeGridRecord(PageId::kDepartments, 13, "10;99;x;", grid);
   EXPECT_EQ(grid.Cell(0, 13), "13") << "not compared with the record asked for";
 }
 
@@ -42,9 +43,10 @@ struct DecodeCase {
 class DecodeRows : public CodecTest, public ::testing::WithParamInterface<DecodeCase> {};
 
 TEST_P(DecodeRows, FillTheCellsTheAnswerCarries) {
-  GridTable& grid = workspace.Grid(GetParam().page);
+  GridTable& grid = workspace.Grid(PageAt(GetParam().page));
   for (int column = 1; column <= 12; ++column) grid.SetCell(column, 1, "old");
-  EXPECT_EQ(DecodeGridRecord(GetParam().page, 1, GetParam().answer, grid), GetParam().result);
+  EXPECT_EQ(DecodeGridRecord(PageAt(GetParam().page), 1, GetParam().answer, grid),
+            GetParam().result);
   for (size_t i = 0; i < GetParam().cells.size(); ++i) {
     const std::string expected = GetParam().cells[i] == "*" ? "old" : GetParam().cells[i];
     EXPECT_EQ(grid.Cell(static_cast<int>(i) + 1, 1), expected) << "column " << i + 1;
@@ -91,35 +93,37 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CodecTest, Decode_CommissionsTakeThirtyTwoFieldsAndRefuseMore) {
   std::string answer = "100;1;";
   for (int i = 1; i <= 32; ++i) answer += std::to_string(i) + ";";
-  GridTable& grid = workspace.Grid(13);
-  EXPECT_EQ(DecodeGridRecord(13, 1, answer, grid), DecodeResult::kAccepted);
+  GridTable& grid = workspace.Grid(PageId::kCommissions);
+  EXPECT_EQ(DecodeGridRecord(PageId::kCommissions, 1, answer, grid), DecodeResult::kAccepted);
   EXPECT_EQ(grid.Cell(32, 1), "32");
-  EXPECT_EQ(DecodeGridRecord(13, 1, answer + "33;", grid), DecodeResult::kRefused);
+  EXPECT_EQ(DecodeGridRecord(PageId::kCommissions, 1, answer + "33;", grid),
+            DecodeResult::kRefused);
 }
 
 TEST_F(CodecTest, DecodeParameters_EmptyFieldsAndShortAnswers) {
-  ParameterPage& cash = workspace.Parameters(5);
+  ParameterPage& cash = workspace.Parameters(PageId::kCashParameters);
   for (auto& field : cash.fields) field = "old";
-  DecodeParameterRecord(5, "2;1;1;0;;3;4;5;6;7;8;9;10;", cash);
+  DecodeParameterRecord(PageId::kCashParameters, "2;1;1;0;;3;4;5;6;7;8;9;10;", cash);
   EXPECT_EQ(cash.fields[0], "1");
   EXPECT_EQ(cash.fields[2], "") << "taken unchanged, empty included";
   EXPECT_EQ(cash.fields[10], "10");
   EXPECT_EQ(cash.fields[11], "old") << "an answer of eleven fields leaves the adapter";
   EXPECT_EQ(cash.fields[12], "old");
 
-  ParameterPage& postal = workspace.Parameters(10);
-  DecodeParameterRecord(10, "97;1;;5;", postal);
+  ParameterPage& postal = workspace.Parameters(PageId::kPostalParameters);
+  DecodeParameterRecord(PageId::kPostalParameters, "97;1;;5;", postal);
   EXPECT_EQ(postal.fields[0], "0") << "the postal page shows an empty field as 0";
   EXPECT_EQ(postal.fields[1], "5");
 }
 
 TEST_F(CodecTest, Encode_GoodsExampleAndEmptyRow) {
-  GridTable& goods = workspace.Grid(0);
+  GridTable& goods = workspace.Grid(PageId::kGoods);
   const std::vector<std::string> row = {"7", Cp1251("Хлеб"), "12.5", "", "1", "2", "1", "0", "0",
                                         ""};
   for (size_t i = 0; i < row.size(); ++i) goods.SetCell(static_cast<int>(i) + 1, 7, row[i]);
-  EXPECT_EQ(EncodeGridRow(0, goods, 7).text, Cp1251("7;Хлеб;12.50;0.000;1;2;1;0;0;0;"));
-  EXPECT_EQ(EncodeGridRow(0, goods, 8).text, ";;0.00;0.000;;;;;;0;");
+  EXPECT_EQ(EncodeGridRow(PageId::kGoods, goods, 7).text,
+            Cp1251("7;Хлеб;12.50;0.000;1;2;1;0;0;0;"));
+  EXPECT_EQ(EncodeGridRow(PageId::kGoods, goods, 8).text, ";;0.00;0.000;;;;;;0;");
 }
 
 struct EncodeCase {
@@ -132,11 +136,11 @@ struct EncodeCase {
 class EncodeRows : public CodecTest, public ::testing::WithParamInterface<EncodeCase> {};
 
 TEST_P(EncodeRows, GiveTheRecordText) {
-  GridTable& grid = workspace.Grid(GetParam().page);
+  GridTable& grid = workspace.Grid(PageAt(GetParam().page));
   for (size_t i = 0; i < GetParam().cells.size(); ++i) {
     grid.SetCell(static_cast<int>(i) + 1, 1, GetParam().cells[i]);
   }
-  const auto encoded = EncodeGridRow(GetParam().page, grid, 1);
+  const auto encoded = EncodeGridRow(PageAt(GetParam().page), grid, 1);
   ASSERT_TRUE(encoded.ok());
   EXPECT_EQ(encoded.text, GetParam().expected);
 }
@@ -183,24 +187,25 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CodecTest, Encode_PriceOrQuantityThatIsNotANumber_NamesTheColumn) {
-  GridTable& goods = workspace.Grid(0);
+  GridTable& goods = workspace.Grid(PageId::kGoods);
   goods.SetCell(3, 1, "12,5");
-  auto encoded = EncodeGridRow(0, goods, 1);
+  auto encoded = EncodeGridRow(PageId::kGoods, goods, 1);
   EXPECT_FALSE(encoded.ok());
   EXPECT_EQ(encoded.column, 3);
   goods.SetCell(3, 1, "1");
   goods.SetCell(4, 1, "two");
-  encoded = EncodeGridRow(0, goods, 1);
+  encoded = EncodeGridRow(PageId::kGoods, goods, 1);
   EXPECT_EQ(encoded.column, 4);
 }
 
 TEST_F(CodecTest, EncodeParameters_TrimsEveryFieldAndLeavesOutEdit37) {
-  ParameterPage& service = workspace.Parameters(7);
+  ParameterPage& service = workspace.Parameters(PageId::kServiceParameters);
   for (auto& field : service.fields) field = " 5 ";
   service.fields[1] = "";
   service.fields.back() = "not in the record";
-  EXPECT_EQ(EncodeParameterPage(7, service), "5;;5;5;5;5;5;5;5;5;5;");
-  EXPECT_EQ(EncodeParameterPage(20, workspace.Parameters(20)), ";;;;;;;;;;");
+  EXPECT_EQ(EncodeParameterPage(PageId::kServiceParameters, service), "5;;5;5;5;5;5;5;5;5;5;");
+  EXPECT_EQ(EncodeParameterPage(PageId::kNumerators, workspace.Parameters(PageId::kNumerators)),
+            ";;;;;;;;;;");
 }
 
 TEST(MaxRecordTextLength, LeavesRoomForTheRequestHead) {

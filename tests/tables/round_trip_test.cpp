@@ -10,13 +10,13 @@ namespace {
 class RoundTrip : public TablesTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(RoundTrip, ReadThenWriteSendsBackWhatTheRegisterHeld) {
-  const int page = GetParam();
+  const tables::PageId page = tables::PageAt(GetParam());
   const auto& descriptor = tables::Page(page);
   Connect();
   const std::vector<std::string> held = simRegister.Tables()[descriptor.tableNumber].records;
-  tables::ReadFromRegister(session, page);
+  tables::ReadFromRegister(session, observer, page);
   trace.Clear();
-  tables::WriteToRegister(session, page);
+  tables::WriteToRegister(session, observer, page);
 
   const auto writes = WritesOnTheLine();
   const int first = descriptor.shape == tables::PageShape::kGrid ? descriptor.writeFirstRow : 1;

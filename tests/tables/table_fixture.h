@@ -5,7 +5,7 @@
 #include "base/clock.h"
 #include "link/line_trace.h"
 #include "link/register_link.h"
-#include "recording_host.h"
+#include "recording_observer.h"
 #include "sim/memory_line.h"
 #include "sim/sim_register.h"
 #include "tables/operations.h"
@@ -21,15 +21,14 @@ class TablesTest : public ::testing::Test {
       : simRegister(1, sim::FactoryTables()),
         wire(simRegister, clock),
         link(link::TracedLineFactory(wire.Factory(), trace), clock, priority),
-        session{link, clock, workspace, host} {
+        session{link, clock, workspace} {
     tables::PrepareGrids(workspace);
     tables::ApplyTypeLayout(workspace, 0);
     workspace.typeIndex = 0;
   }
 
   void Connect() {
-    session.portHandle = link.OpenPort(1, 115200);
-    ASSERT_GE(session.portHandle, 0);
+    ASSERT_GE(link.OpenPort(1, 115200), 0);
     ASSERT_EQ(link.CheckPresence(1), 1);
     session.connectedRegister = 1;
     session.openedPort = 1;
@@ -57,7 +56,7 @@ class TablesTest : public ::testing::Test {
   link::UnchangedPriority priority;
   link::RegisterLink link;
   tables::Workspace workspace;
-  RecordingHost host;
+  RecordingObserver observer;
   tables::TableSession session;
 };
 

@@ -16,7 +16,7 @@
 
 #include "app/settings.h"
 #include "app/ui/about_box.h"
-#include "app/ui/window_operation_host.h"
+#include "app/ui/window_observer.h"
 #include "base/ui/qt_text.h"
 #include "link/port_map.h"
 #include "logo/ui/logo_page.h"
@@ -54,44 +54,6 @@ QLabel* Label(QWidget* parent, const char* caption, int x, int y) {
   return label;
 }
 
-// Column weights of each grid (column 0 first); a column gets reference × weight / 580.
-std::vector<int> ColumnWeights(int page) {
-  switch (page) {
-    case 0:
-      return {30, 46, 135, 51, 55, 40, 40, 40, 27, 24, 70};
-    case 1:
-      return {60, 100, 270, 100};
-    case 2:
-      return {40, 86, 107, 194, 65, 65};
-    case 3:
-      return {40, 500};
-    case 4:
-      return {90, 450};
-    case 9:
-      return {60, 200, 70};
-    case 11:
-      return {35, 30, 65, 60, 55, 60, 130, 60, 60};
-    case 12:
-      return {35, 35, 60, 300};
-    case 13: {
-      std::vector<int> weights = {35, 35, 50};
-      for (int group = 0; group < 10; ++group) weights.insert(weights.end(), {46, 46, 40});
-      return weights;
-    }
-    case 14:
-    case 15:
-      return std::vector<int>(21, 60);
-    case 16:
-    case 17:
-      return {40, 60};
-    case 18:
-    case 21:
-      return {40, 100};
-    default:
-      return {};
-  }
-}
-
 }  // namespace
 
 TForm1::TForm1(Environment environment) : QWidget(nullptr) {
@@ -121,9 +83,9 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
     factory = [this](int port) { return link::PosixLineFactory(ports_)(port); };
   }
   link_ = std::make_unique<link::RegisterLink>(std::move(factory), *clock_, *priority_);
-  host_ = std::make_unique<WindowOperationHost>(*this);
+  observer_ = std::make_unique<WindowObserver>(*this);
   session_ = std::make_unique<tables::TableSession>(
-      tables::TableSession{*link_, *clock_, workspace_, *host_});
+      tables::TableSession{*link_, *clock_, workspace_});
 
   BuildPages();
   BuildIntervalGroup();
@@ -136,38 +98,24 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   setStyleSheet(QStringLiteral("QPushButton { padding: 1px 2px; }"));
   setFixedSize(kDesignWidth, kDesignHeight);
 
-  // Every command control is tracked, so that an operation can switch them off and put
-  // them back as they were wanted.
-  for (QWidget* control :
-       {static_cast<QWidget*>(connectButton_), static_cast<QWidget*>(clearGridButton_),
-        static_cast<QWidget*>(saveButton_), static_cast<QWidget*>(openButton_),
-        static_cast<QWidget*>(aboutButton_), static_cast<QWidget*>(closeButton_)}) {
-    SetCommandEnabled(control, true);
-  }
-  SetCommandEnabled(logoPage_->LoadButton(), true);
-  SetCommandEnabled(logoPage_->ReadButton(), true);
-  SetCommandEnabled(logoPage_->SaveButton(), false);
-  SetCommandEnabled(logoPage_->WriteButton(), false);
-  for (QWidget* control : {static_cast<QWidget*>(reportsPage_->CheckAllButton()),
-                           static_cast<QWidget*>(reportsPage_->ClearAllButton()),
-                           static_cast<QWidget*>(reportsPage_->DownloadButton())}) {
-    SetCommandEnabled(control, true);
-  }
+  ApplyCommandStates();
 
   logo::ui::LogoPageContext logo;
   logo.session = session_.get();
+  logo.observer = observer_.get();
   logo.dialogs = dialogs_;
   logo.dialogParent = this;
   logo.folder = settingsDirectory_;
-  logo.onLoadedChanged = [this] { ApplyPageRules(pages_->currentIndex()); };
+  logo.onLoadedChanged = [this] { ApplyPageRules(ShownPage()); };
   logoPage_->Attach(logo);
 
   reports::ui::ReportsPageContext reports;
   reports.session = session_.get();
+  reports.observer = observer_.get();
   reports.dialogs = dialogs_;
   reports.dialogParent = this;
-  reports.runOperation = [this](std::function<void()> operation) {
-    RunOperation(std::move(operation));
+  reports.runOperation = [this](const std::function<void()>& operation) {
+    RunOperation([&](tables::OperationObserver&) { operation(); });
   };
   reportsPage_->Attach(reports);
 
@@ -207,12 +155,13 @@ TForm1::~TForm1() {
 void TForm1::BuildPages() {
   pages_ = new QTabWidget(this);
   pages_->setObjectName(QStringLiteral("PageControl1"));
-  for (int index = 0; index < tables::kPageCount; ++index) {
-    const tables::TableDescriptor& page = tables::Page(index);
+  for (tables::PageId id : tables::AllPages()) {
+    const tables::TableDescriptor& page = tables::Page(id);
+    const int index = tables::PageIndex(id);
     QWidget* content = nullptr;
     switch (page.shape) {
       case tables::PageShape::kGrid: {
-        auto* grid = new tables::ui::StringGrid(workspace_.Grid(index));
+        auto* grid = new tables::ui::StringGrid(workspace_.Grid(id));
         grid->setObjectName(QString::fromStdString(page.control));
         grid->setGeometry(0, 0, kPageWidth, kPageHeight);
         grids_[index] = grid;
@@ -221,12 +170,11 @@ void TForm1::BuildPages() {
         break;
       }
       case tables::PageShape::kParameter:
-        parameterPages_[index] =
-            new tables::ui::ParameterPageWidget(index, workspace_.Parameters(index));
+        parameterPages_[index] = new tables::ui::ParameterPageWidget(id, workspace_.Parameters(id));
         content = parameterPages_[index];
         break;
       case tables::PageShape::kOther:
-        if (index == tables::kLogoPage) {
+        if (id == tables::PageId::kLogo) {
           logoPage_ = new logo::ui::LogoPage;
           content = logoPage_;
         } else {
@@ -237,8 +185,8 @@ void TForm1::BuildPages() {
     }
     pages_->addTab(content, FromCp1251(page.caption));
   }
-  connect(pages_, &QTabWidget::currentChanged, this, [this](int page) {
-    if (!selectingPageQuietly_) OnPageChanged(page);
+  connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
+    if (!selectingPageQuietly_) OnPageChanged(tables::PageAt(index));
   });
   fileNameLabel_ = new QLabel(this);
   fileNameLabel_->setObjectName(QStringLiteral("Label5"));
@@ -303,7 +251,7 @@ void TForm1::BuildConnectionGroup() {
     tables::ApplyTypeLayout(workspace_, index);
     workspace_.typeIndex = index;
     ShowInterval();
-    for (int page = 0; page < tables::kPageCount; ++page) ShowPageData(page, -1);
+    for (tables::PageId page : tables::AllPages()) ShowPageData(page, -1);
   });
   status_ = new QLabel(connectionGroup_);
   status_->setObjectName(QStringLiteral("Label3"));
@@ -334,9 +282,6 @@ void TForm1::BuildButtons() {
   saveButton_ = Button(this, "Button2", "Сохранить");
   aboutButton_ = Button(this, "Button10", "О программе");
   closeButton_ = Button(this, "Button1", "Закрыть");
-  for (QPushButton* button : {stopButton_, writeButton_, clearButton_, readButton_}) {
-    SetCommandEnabled(button, false);
-  }
 
   auto guarded = [this](void (TForm1::*command)()) {
     return [this, command] { RunGuarded([this, command] { (this->*command)(); }); };
@@ -374,18 +319,21 @@ void TForm1::PlaceAtDesignPositions() {
 }
 
 void TForm1::ApplyColumnWeights() {
-  // The grids of the first pages follow the goods grid's width, the others their own.
-  for (int page = 0; page < tables::kPageCount; ++page) {
-    if (!grids_[page]) continue;
-    const int reference = page <= 13 ? grids_[0]->width() : grids_[page]->width();
+  const int goodsWidth = Grid(tables::PageId::kGoods)->width();
+  for (tables::PageId id : tables::AllPages()) {
+    tables::ui::StringGrid* grid = Grid(id);
+    if (!grid) continue;
+    const tables::TableDescriptor& page = tables::Page(id);
+    const int reference = page.columnsFollowGoods ? goodsWidth : grid->width();
     std::vector<int> widths;
-    for (int weight : ColumnWeights(page)) widths.push_back(reference * weight / 580);
-    grids_[page]->SetColumnWidths(widths);
+    for (int weight : page.columnWeights) widths.push_back(reference * weight / 580);
+    grid->SetColumnWidths(widths);
   }
 }
 
 void TForm1::ApplyResizeRules(int width, int height) {
-  grids_[0]->resize(width * 577 / kSmallestWidth, grids_[0]->height());
+  auto* goods = Grid(tables::PageId::kGoods);
+  goods->resize(width * 577 / kSmallestWidth, goods->height());
   ApplyColumnWeights();
   auto top = [](QWidget* control, int y) { control->move(control->x(), y); };
   top(stopButton_, height - 138);
@@ -432,7 +380,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
   if (operationRunning_) {
     // An operation in the middle of a record is not cut off: it is stopped, and the
     // window closes once it has ended.
-    workspace_.flags.stop = true;
+    stopRequested_ = true;
     closeWhenDone_ = true;
     event->ignore();
     return;
@@ -447,14 +395,12 @@ void TForm1::SetStatus(const QString& text, const QColor& color) {
   status_->setPalette(palette);
 }
 
-void TForm1::SetCommandEnabled(QWidget* control, bool enabled) {
-  if (!control) return;
-  wantedEnabled_[control] = enabled;
-  // While an operation runs only "Стоп" follows its wish; the rest waits for the end.
-  control->setEnabled(enabled && (!operationRunning_ || control == stopButton_));
+void TForm1::SetListeningForStop(bool listening) {
+  listeningForStop_ = listening;
+  ApplyCommandStates();
 }
 
-void TForm1::ShowPageData(int page, int row) {
+void TForm1::ShowPageData(tables::PageId page, int row) {
   if (auto* grid = Grid(page)) {
     if (row < 0) {
       grid->Model()->Reload();

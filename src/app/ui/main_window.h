@@ -3,7 +3,6 @@
 #include <QWidget>
 #include <array>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -43,7 +42,7 @@ class TForm4;
 namespace kvitmark::app::ui {
 
 class TForm2;
-class WindowOperationHost;
+class WindowObserver;
 
 // What the main window works with. Left empty, each part is the real one: the serial
 // devices the settings name, the machine's clock and priority, Qt's dialogs, and the
@@ -71,6 +70,7 @@ class TForm1 : public QWidget {
   bool IsConnected() const { return isConnected_; }
   bool LogoLoaded() const;
   bool OperationRunning() const { return operationRunning_; }
+  bool StopWasRequested() const { return stopRequested_; }
   tables::Workspace& Workspace() { return workspace_; }
   link::RegisterLink& Link() { return *link_; }
   tables::ui::TForm3& Prompt() { return *prompt_; }
@@ -98,14 +98,18 @@ class TForm1 : public QWidget {
   // Changes the window's size the way the window's own rules allow.
   void RequestSize(int width, int height);
 
-  tables::ui::StringGrid* Grid(int page) const { return grids_[page]; }
-  tables::ui::ParameterPageWidget* ParameterPage(int page) const { return parameterPages_[page]; }
+  tables::ui::StringGrid* Grid(tables::PageId page) const {
+    return grids_[tables::PageIndex(page)];
+  }
+  tables::ui::ParameterPageWidget* ParameterPage(tables::PageId page) const {
+    return parameterPages_[tables::PageIndex(page)];
+  }
   logo::ui::LogoPage* Logo() const { return logoPage_; }
   reports::ui::ReportsPage* Reports() const { return reportsPage_; }
 
-  // Called by the operation host.
-  void SetCommandEnabled(QWidget* control, bool enabled);
-  void ShowPageData(int page, int row);
+  // Called by the operation observer.
+  void SetListeningForStop(bool listening);
+  void ShowPageData(tables::PageId page, int row);
   tables::ui::Dialogs& DialogService() { return *dialogs_; }
 
  protected:
@@ -114,7 +118,7 @@ class TForm1 : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  friend class WindowOperationHost;
+  friend class WindowObserver;
 
   void BuildPages();
   void BuildIntervalGroup();
@@ -124,15 +128,20 @@ class TForm1 : public QWidget {
   void ApplyResizeRules(int width, int height);
   void ApplyColumnWeights();
 
-  void OnPageChanged(int page);
-  void ApplyPageRules(int page);
+  tables::PageId ShownPage() const;
+  void OnPageChanged(tables::PageId page);
+  // The command buttons as the page rules, the connection and a running operation want
+  // them; the rules follow `page` from now on.
+  void ApplyPageRules(tables::PageId page);
+  void ApplyCommandStates();
   void ShowInterval();
   void SetStatus(const QString& text, const QColor& color);
   void ShowSettings();
   // Runs one of the long operations: nothing but "Стоп" and the prompt acts meanwhile.
-  void RunOperation(const std::function<void()>& operation);
+  void RunOperation(const std::function<void(tables::OperationObserver&)>& operation);
   void RunGuarded(const std::function<void()>& command);
   void ShowModalWindow(QWidget& window);
+  void ScrollGridsToTop();
 
   // The port the connection opened; what a disconnect or a reconnect closes.
   int OpenedPort() const;
@@ -150,15 +159,19 @@ class TForm1 : public QWidget {
 
   tables::Workspace workspace_;
   std::unique_ptr<link::RegisterLink> link_;
-  std::unique_ptr<WindowOperationHost> host_;
+  std::unique_ptr<WindowObserver> observer_;
   std::unique_ptr<tables::TableSession> session_;
   bool isConnected_ = false;
   bool operationRunning_ = false;
+  bool listeningForStop_ = false;
+  bool stopRequested_ = false;
+  // The page the command buttons were last set for. The activation pass shows the first
+  // page without applying its rules, so the buttons keep those of the page before.
+  tables::PageId rulesPage_ = tables::PageId::kGoods;
   bool closeWhenDone_ = false;
   bool shownOnce_ = false;
   bool applyingOwnSize_ = false;
   bool selectingPageQuietly_ = false;
-  std::map<QWidget*, bool> wantedEnabled_;
   // The file dialogs remember what the last page with a table file gave them.
   QString openTitle_;
   QString saveTitle_;

@@ -14,7 +14,7 @@
 #include "app/settings.h"
 #include "app/ui/about_box.h"
 #include "app/ui/main_window.h"
-#include "app/ui/window_operation_host.h"
+#include "app/ui/window_observer.h"
 #include "base/cp1251.h"
 #include "base/ui/qt_text.h"
 #include "files/table_file_kinds.h"
@@ -26,7 +26,6 @@
 #include "sdcard/ui/goods_export_command.h"
 #include "sdcard/ui/sales_window.h"
 #include "tables/catalogue.h"
-#include "tables/default_records.h"
 #include "tables/ui/dialogs.h"
 #include "tables/ui/parameter_page_widget.h"
 #include "tables/ui/string_grid.h"
@@ -71,15 +70,48 @@ void TForm1::RunGuarded(const std::function<void()>& command) {
   }
 }
 
-void TForm1::RunOperation(const std::function<void()>& operation) {
+void TForm1::RunOperation(const std::function<void(tables::OperationObserver&)>& operation) {
   operationRunning_ = true;
-  for (const auto& [control, enabled] : wantedEnabled_) {
-    control->setEnabled(enabled && control == stopButton_);
-  }
-  operation();
+  // A stop left over from an earlier operation must not end this one before it starts.
+  stopRequested_ = false;
+  ApplyCommandStates();
+  operation(*observer_);
   operationRunning_ = false;
-  for (const auto& [control, enabled] : wantedEnabled_) control->setEnabled(enabled);
+  listeningForStop_ = false;
+  stopRequested_ = false;
+  ApplyCommandStates();
   if (closeWhenDone_) close();
+}
+
+tables::PageId TForm1::ShownPage() const { return tables::PageAt(pages_->currentIndex()); }
+
+void TForm1::ApplyCommandStates() {
+  const tables::TableDescriptor& page = tables::Page(rulesPage_);
+  // The logo page has commands of its own instead of the table ones.
+  const bool logoPage = rulesPage_ == tables::PageId::kLogo;
+  const bool tableCommands = isConnected_ && !logoPage;
+  const bool logoLoaded = LogoLoaded();
+  const std::pair<QWidget*, bool> wanted[] = {
+      {connectButton_, true},
+      {clearGridButton_, page.Clearable()},
+      {clearButton_, tableCommands && page.Clearable()},
+      {writeButton_, tableCommands},
+      {readButton_, tableCommands},
+      {saveButton_, true},
+      {openButton_, true},
+      {aboutButton_, true},
+      {closeButton_, true},
+      {logoPage_->LoadButton(), true},
+      {logoPage_->ReadButton(), true},
+      {logoPage_->SaveButton(), logoLoaded},
+      {logoPage_->WriteButton(), logoLoaded},
+      {reportsPage_->CheckAllButton(), true},
+      {reportsPage_->ClearAllButton(), true},
+      {reportsPage_->DownloadButton(), true},
+  };
+  // While an operation runs only "Стоп" acts, and only while the operation listens for it.
+  for (const auto& [control, enabled] : wanted) control->setEnabled(enabled && !operationRunning_);
+  stopButton_->setEnabled(operationRunning_ && listeningForStop_);
 }
 
 void TForm1::ConnectOrDisconnect() {
@@ -87,10 +119,6 @@ void TForm1::ConnectOrDisconnect() {
   if (OpenedPort() > 0) link_->ClosePort(OpenedPort());
 
   if (isConnected_) {
-    SetCommandEnabled(connectButton_, true);
-    for (QPushButton* button : {writeButton_, readButton_, clearButton_}) {
-      SetCommandEnabled(button, false);
-    }
     for (QComboBox* selector : {portSelector_, speedSelector_, numberSelector_, typeSelector_}) {
       selector->setEnabled(true);
     }
@@ -98,6 +126,7 @@ void TForm1::ConnectOrDisconnect() {
     session_->connectedRegister = -1;
     connectButton_->setText(QString::fromUtf8("Подключить"));
     isConnected_ = false;
+    ApplyCommandStates();
     repaint();
     return;
   }
@@ -128,7 +157,6 @@ void TForm1::ConnectOrDisconnect() {
     isConnected_ = false;
     return;
   }
-  session_->portHandle = handle;
   session_->openedPort = port;
   session_->openedSpeed = *speed;
 
@@ -138,10 +166,7 @@ void TForm1::ConnectOrDisconnect() {
   const int registerNumber = numberSelector_->currentIndex() + 1;
   if (link_->CheckPresence(registerNumber) < 0) {
     isConnected_ = false;
-    SetCommandEnabled(connectButton_, true);
-    for (QPushButton* button : {writeButton_, readButton_, clearButton_}) {
-      SetCommandEnabled(button, false);
-    }
+    ApplyCommandStates();
     SetStatus(QString::fromUtf8("Не подключена"), kRed);
     dialogs_->MessageBox(this, QString::fromUtf8("Касса не обнаружена"),
                          QString::fromUtf8("Предупреждение"), tables::BoxButtons::kOk,
@@ -152,32 +177,43 @@ void TForm1::ConnectOrDisconnect() {
 
   SetStatus(typeSelector_->currentText() + QString::fromUtf8(" подключена"), kGreen);
   session_->connectedRegister = registerNumber;
-  SetCommandEnabled(writeButton_, true);
-  SetCommandEnabled(readButton_, true);
-  SetCommandEnabled(clearButton_, pages_->currentIndex() < 5);
   for (QComboBox* selector : {portSelector_, speedSelector_, numberSelector_, typeSelector_}) {
     selector->setEnabled(false);
   }
   isConnected_ = true;
+  // The table commands follow the page shown now.
+  ApplyPageRules(ShownPage());
   connectButton_->setText(QString::fromUtf8("Отключить"));
 }
 
+void TForm1::ScrollGridsToTop() {
+  for (tables::PageId page : tables::AllPages()) {
+    if (auto* grid = Grid(page)) grid->ScrollToTopRow(1);
+  }
+}
+
 void TForm1::ReadTable() {
-  const int page = pages_->currentIndex();
-  RunOperation([&] { tables::ReadFromRegister(*session_, page); });
+  const tables::PageId page = ShownPage();
+  ScrollGridsToTop();
+  RunOperation([&](auto& observer) { tables::ReadFromRegister(*session_, observer, page); });
+  // The prompt's activation pass may have shown the first page meanwhile.
+  ApplyPageRules(ShownPage());
 }
 
 void TForm1::WriteTable() {
-  const int page = pages_->currentIndex();
-  RunOperation([&] { tables::WriteToRegister(*session_, page); });
+  const tables::PageId page = ShownPage();
+  ScrollGridsToTop();
+  RunOperation([&](auto& observer) { tables::WriteToRegister(*session_, observer, page); });
+  ApplyPageRules(ShownPage());
 }
 
 void TForm1::ClearRegisterTable() {
-  const int page = pages_->currentIndex();
-  RunOperation([&] { tables::ClearTable(*session_, page); });
+  const tables::PageId page = ShownPage();
+  RunOperation([&](auto& observer) { tables::ClearTable(*session_, observer, page); });
+  ApplyPageRules(ShownPage());
 }
 
-void TForm1::Stop() { workspace_.flags.stop = true; }
+void TForm1::Stop() { stopRequested_ = true; }
 
 void TForm1::ShowAbout() {
   dialogs_->ShowModal(*about_);
@@ -185,11 +221,13 @@ void TForm1::ShowAbout() {
 }
 
 void TForm1::ClearPageGrid() {
-  const int page = pages_->currentIndex();
-  if (!tables::IsClearablePage(page)) return;
-  for (int index = 0; index <= 4; ++index) grids_[index]->ScrollToTopRow(1);
+  const tables::PageId page = ShownPage();
+  if (!tables::Page(page).Clearable()) return;
+  for (tables::PageId id : tables::AllPages()) {
+    if (tables::Page(id).Clearable()) Grid(id)->ScrollToTopRow(1);
+  }
   files::ClearPageGrid(workspace_, page);
-  grids_[page]->Model()->Reload();
+  Grid(page)->Model()->Reload();
 }
 
 void TForm1::ShowFileMessage(const std::string& text, const std::string& caption) {
@@ -210,7 +248,7 @@ files::Progress TForm1::ProgressBarSteps() {
 }
 
 void TForm1::LoadTableFile() {
-  const int page = pages_->currentIndex();
+  const tables::PageId page = ShownPage();
   const files::TableFileKind* kind = files::KindForPage(page);
   QString filter;
   if (kind) {
@@ -233,7 +271,7 @@ void TForm1::LoadTableFile() {
 }
 
 void TForm1::SaveTableFile() {
-  const int page = pages_->currentIndex();
+  const tables::PageId page = ShownPage();
   const files::TableFileKind* kind = files::KindForPage(page);
   QString filter;
   if (kind) {
@@ -260,7 +298,7 @@ void TForm1::ShowSdCardSales() {
 void TForm1::ExportGoodsForSdCard() {
   if (sdcard::ui::ExportGoodsForSdCard(this, *dialogs_, workspace_,
                                        QString::fromStdString(settingsDirectory_), progress_)) {
-    ShowPageData(0, -1);  // the goods names now carry the card's substitutes for spaces
+    ShowPageData(tables::PageId::kGoods, -1);  // the goods names now carry the card's substitutes for spaces
   }
 }
 
@@ -269,40 +307,26 @@ void TForm1::OpenFromCurrentFolder() {
   lastOpened_.clear();
 }
 
-void TForm1::OnPageChanged(int page) {
+void TForm1::OnPageChanged(tables::PageId page) {
   const bool wasUsed = useInterval_->isChecked();
   intervalGroup_->setEnabled(false);
   useInterval_->setChecked(false);
-  const int intervalEnd = tables::Page(page).intervalEnd;
-  if (intervalEnd > 0) {
+  const tables::TableDescriptor& descriptor = tables::Page(page);
+  if (descriptor.HasInterval()) {
     intervalGroup_->setEnabled(true);
     useInterval_->setChecked(wasUsed);
     intervalStart_->setText(QStringLiteral("1"));
-    intervalEnd_->setText(QString::number(intervalEnd));
+    intervalEnd_->setText(QString::number(descriptor.recordCount));
   }
   ApplyPageRules(page);
 }
 
-void TForm1::ApplyPageRules(int page) {
-  const bool clearable = tables::IsClearablePage(page);
-  SetCommandEnabled(clearGridButton_, clearable);
-  SetCommandEnabled(clearButton_, clearable && isConnected_);
-  SetCommandEnabled(writeButton_, isConnected_);
-  SetCommandEnabled(readButton_, isConnected_);
-  if (page == tables::kLogoPage) {
-    for (QPushButton* button : {writeButton_, readButton_, clearButton_}) {
-      SetCommandEnabled(button, false);
-    }
-    SetCommandEnabled(logoPage_->LoadButton(), true);
-    SetCommandEnabled(logoPage_->ReadButton(), true);
-    SetCommandEnabled(logoPage_->SaveButton(), LogoLoaded());
-    SetCommandEnabled(logoPage_->WriteButton(), LogoLoaded());
-  }
+void TForm1::ApplyPageRules(tables::PageId page) {
+  rulesPage_ = page;
+  ApplyCommandStates();
 }
 
 void TForm1::ActivationPass() {
-  SetCommandEnabled(saveButton_, true);
-  SetCommandEnabled(openButton_, true);
   selectingPageQuietly_ = true;
   pages_->setCurrentIndex(0);
   selectingPageQuietly_ = false;
@@ -322,7 +346,7 @@ void TForm1::ActivationPass() {
     connectionGroup_->setTitle(FromCp1251(workspace_.connectionGroupCaption));
   }
   ShowInterval();
-  for (int page = 0; page < tables::kPageCount; ++page) ShowPageData(page, -1);
+  for (tables::PageId page : tables::AllPages()) ShowPageData(page, -1);
 }
 
 void TForm1::ShowSettings() {

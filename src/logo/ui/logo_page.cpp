@@ -99,18 +99,18 @@ void LogoPage::SaveToFile() {
 }
 
 void LogoPage::WriteToRegister() {
-  if (!context_.session || picture_.isNull()) return;
-  WriteLogo(*context_.session, QImagePicture(picture_));
+  if (!context_.session || !context_.observer || picture_.isNull()) return;
+  WriteLogo(*context_.session, *context_.observer, QImagePicture(picture_));
 }
 
 void LogoPage::ReadFromRegister() {
-  if (!context_.session) return;
+  if (!context_.session || !context_.observer) return;
   if (picture_.isNull()) {
     picture_ = BlankLogo();
     bitsPerPixel_ = 1;
   }
   QImagePicture picture(picture_);
-  ReadLogo(*context_.session, picture);
+  ReadLogo(*context_.session, *context_.observer, picture);
   ShowPicture();
   MarkLoaded();
 }

@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace kvitmark::tables {
 struct TableSession;
+class OperationObserver;
 }
 
 namespace kvitmark::tables::ui {
@@ -21,9 +22,10 @@ namespace kvitmark::logo::ui {
 
 // What the page needs from the main window.
 struct LogoPageContext {
-  // The connection and the window's host: progress bar, repaint and the transfers'
-  // messages.
+  // The connection, and the window's side of the transfers: progress bar, repaint and
+  // their messages.
   tables::TableSession* session = nullptr;
+  tables::OperationObserver* observer = nullptr;
   // File dialogs, and the page's own error messages.
   tables::ui::Dialogs* dialogs = nullptr;
   QWidget* dialogParent = nullptr;

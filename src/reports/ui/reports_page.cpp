@@ -117,7 +117,7 @@ void ReportsPage::Attach(const ReportsPageContext& context) { context_ = context
 
 void ReportsPage::ReadReports() {
   // The download lets the window handle events; a second click must not start another.
-  if (!context_.session || downloading_) return;
+  if (!context_.session || !context_.observer || downloading_) return;
   // The validator keeps such a character from being typed; text set from elsewhere is
   // not checked by it.
   if (!base::ui::FitsCp1251(separator_->text())) {
@@ -134,8 +134,9 @@ void ReportsPage::ReadReports() {
     explicit Running(bool& downloading) : flag(downloading) { flag = true; }
     ~Running() { flag = false; }
   } running(downloading_);
-  tables::TableSession& session = *context_.session;
-  auto download = [this, &session] { reports::DownloadReports(session, *this); };
+  auto download = [this] {
+    reports::DownloadReports(*context_.session, *context_.observer, *this);
+  };
   if (context_.runOperation) {
     context_.runOperation(download);
   } else {

@@ -37,15 +37,16 @@ inline constexpr int kReportCount = reports::kReportCount;
 
 // What the page needs from the main window to download reports.
 struct ReportsPageContext {
-  // The connection and the window's side of long operations: the prompt, pending events,
-  // "Стоп" and the download's messages all go through its host.
+  // The connection, and the window's side of long operations: the prompt, pending events,
+  // "Стоп" and the download's messages all go through its observer.
   tables::TableSession* session = nullptr;
+  tables::OperationObserver* observer = nullptr;
   // For what the page itself refuses before a download starts.
   tables::ui::Dialogs* dialogs = nullptr;
   QWidget* dialogParent = nullptr;
   // The window's wrapper for long operations, which keeps every other command off while
   // the download runs; empty, the download runs on its own.
-  std::function<void(std::function<void()>)> runOperation;
+  std::function<void(const std::function<void()>&)> runOperation;
 };
 
 // The "Отчеты" page: which reports to download, into which files and folder, and with

@@ -36,7 +36,7 @@ BoxAnswer QtDialogs::MessageBox(QWidget* parent, const QString& text, const QStr
   }
 }
 
-PromptAnswer QtDialogs::ExchangeErrorPrompt(TForm3& prompt) {
+FailureAnswer QtDialogs::ExchangeErrorPrompt(TForm3& prompt) {
   return prompt.Ask();
 }
 

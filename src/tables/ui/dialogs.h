@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "tables/operation_host.h"
+#include "tables/operation_observer.h"
 
 class QWidget;
 
@@ -19,7 +19,7 @@ class Dialogs {
   virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
   virtual BoxAnswer MessageBox(QWidget* parent, const QString& text, const QString& title,
                                        BoxButtons buttons, BoxIcon icon) = 0;
-  virtual PromptAnswer ExchangeErrorPrompt(TForm3& prompt) = 0;
+  virtual FailureAnswer ExchangeErrorPrompt(TForm3& prompt) = 0;
   // Shows a window of the program modally (the about box).
   virtual void ShowModal(QWidget& window) = 0;
   // The file the user picked, or an empty text when the dialog was cancelled. `proposed`
@@ -37,7 +37,7 @@ class QtDialogs final : public Dialogs {
   void ShowMessage(QWidget* parent, const QString& text) override;
   BoxAnswer MessageBox(QWidget* parent, const QString& text, const QString& title,
                                BoxButtons buttons, BoxIcon icon) override;
-  PromptAnswer ExchangeErrorPrompt(TForm3& prompt) override;
+  FailureAnswer ExchangeErrorPrompt(TForm3& prompt) override;
   void ShowModal(QWidget& window) override;
   QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,
                        const QString& folder, const QString& proposed) override;

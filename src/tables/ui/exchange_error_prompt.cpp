@@ -41,19 +41,19 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
   setTabOrder(skip, finish);
   setTabOrder(finish, retry);
 
-  connect(skip, &QPushButton::clicked, this, [this] { Answer(PromptAnswer::kSkip); });
-  connect(retry, &QPushButton::clicked, this, [this] { Answer(PromptAnswer::kRetry); });
-  connect(finish, &QPushButton::clicked, this, [this] { Answer(PromptAnswer::kFinish); });
+  connect(skip, &QPushButton::clicked, this, [this] { Answer(FailureAnswer::kSkip); });
+  connect(retry, &QPushButton::clicked, this, [this] { Answer(FailureAnswer::kRetry); });
+  connect(finish, &QPushButton::clicked, this, [this] { Answer(FailureAnswer::kFinish); });
 }
 
-PromptAnswer TForm3::Ask() {
+FailureAnswer TForm3::Ask() {
   // The close box and Escape reject the dialog without touching the answer.
-  answer_ = PromptAnswer::kClosed;
+  answer_ = FailureAnswer::kClosed;
   exec();
   return answer_;
 }
 
-void TForm3::Answer(PromptAnswer answer) {
+void TForm3::Answer(FailureAnswer answer) {
   answer_ = answer;
   accept();
 }

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "tables/operation_host.h"
+#include "tables/operation_observer.h"
 
 class QLabel;
 class QPushButton;
@@ -19,13 +19,13 @@ class TForm3 : public QDialog {
   explicit TForm3(QWidget* parent = nullptr);
 
   // Shows the prompt modally and returns the answer (kClosed for the close box).
-  PromptAnswer Ask();
-  PromptAnswer LastAnswer() const { return answer_; }
+  FailureAnswer Ask();
+  FailureAnswer LastAnswer() const { return answer_; }
 
  private:
-  void Answer(PromptAnswer answer);
+  void Answer(FailureAnswer answer);
 
-  PromptAnswer answer_ = PromptAnswer::kClosed;
+  FailureAnswer answer_ = FailureAnswer::kClosed;
 };
 
 }  // namespace kvitmark::tables::ui

@@ -13,18 +13,6 @@ namespace {
 using base::ui::FromCp1251;
 using base::ui::ToCp1251;
 
-// How many fields stand in the left column; the rest go to the right one.
-int LeftColumnFields(int page) {
-  switch (page) {
-    case 5: return 7;
-    case 7: return 6;
-    case 10: return 8;
-    case 19: return 6;
-    case 20: return 5;
-    default: return 99;
-  }
-}
-
 constexpr int kTop = 10;
 constexpr int kRowHeight = 25;
 constexpr int kCaptionWidth = 230;
@@ -34,10 +22,10 @@ constexpr int kRightX = 378;
 
 }  // namespace
 
-ParameterPageWidget::ParameterPageWidget(int page, ParameterPage& data, QWidget* parent)
+ParameterPageWidget::ParameterPageWidget(PageId page, ParameterPage& data, QWidget* parent)
     : QWidget(parent), page_(page), data_(data) {
   const TableDescriptor& descriptor = Page(page);
-  const int left = LeftColumnFields(page);
+  const int left = descriptor.leftColumnFields;
   const int fieldCount = static_cast<int>(data_.fields.size());
   for (int field = 0; field < fieldCount; ++field) {
     const bool inRecord = field < static_cast<int>(descriptor.fields.size());

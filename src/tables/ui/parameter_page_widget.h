@@ -17,7 +17,7 @@ class ParameterPageWidget : public QWidget {
   Q_OBJECT
 
  public:
-  ParameterPageWidget(int page, ParameterPage& data, QWidget* parent = nullptr);
+  ParameterPageWidget(PageId page, ParameterPage& data, QWidget* parent = nullptr);
 
   // Takes texts, captions and visibility from the core page again.
   void Refresh();
@@ -26,7 +26,7 @@ class ParameterPageWidget : public QWidget {
   int FieldCount() const { return static_cast<int>(edits_.size()); }
 
  private:
-  int page_;
+  PageId page_;
   ParameterPage& data_;
   std::vector<QLineEdit*> edits_;
   std::vector<QLabel*> captions_;

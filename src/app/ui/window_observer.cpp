@@ -1,0 +1,127 @@
+#include "app/ui/window_observer.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <charconv>
+
+#include "app/ui/main_window.h"
+#include "base/cp1251.h"
+#include "base/ui/qt_text.h"
+#include "tables/catalogue.h"
+#include "tables/operation_support.h"
+#include "tables/ui/dialogs.h"
+#include "tables/ui/string_grid.h"
+
+namespace kvitmark::app::ui {
+namespace {
+
+using base::ui::FromCp1251;
+using tables::OperationKind;
+
+// The logo transfers handle no events, so the window is painted now and then for the
+// progress bar to move.
+constexpr int kLogoRepaintEvery = 10;
+
+// The grid keeps the row being exchanged in sight, five rows below its top.
+constexpr int kRowsAboveCurrent = 5;
+
+bool IsTableOperation(OperationKind kind) {
+  return kind == OperationKind::kReadTable || kind == OperationKind::kWriteTable ||
+         kind == OperationKind::kClearTable;
+}
+
+bool IsLogoTransfer(OperationKind kind) {
+  return kind == OperationKind::kReadLogo || kind == OperationKind::kWriteLogo;
+}
+
+}  // namespace
+
+std::string RecordCounterText(int record) {
+  // Shown once per record, so without the cost of a format string.
+  char digits[16];
+  const auto end = std::to_chars(digits, digits + sizeof digits, record).ptr;
+  const size_t length = static_cast<size_t>(end - digits);
+  std::string text;
+  if (record >= 0 && length < 5) text.assign(5 - length, '0');
+  text.append(digits, length);
+  return text;
+}
+
+bool WindowObserver::OnGrid() const {
+  return IsTableOperation(start_.kind) && tables::IsGridPage(start_.page);
+}
+
+void WindowObserver::SetProgressRange(int maximum) {
+  // A range of 0 to 0 would turn the bar into a busy indicator.
+  window_.progress_->setRange(0, maximum > 0 ? maximum : 1);
+}
+
+void WindowObserver::Started(const tables::OperationStart& start) {
+  started_ = true;
+  start_ = start;
+  // Only the grid operations and the download look for "Стоп" while they run.
+  window_.SetListeningForStop(OnGrid() || start.kind == OperationKind::kDownloadReports);
+  if (OnGrid() || IsLogoTransfer(start.kind)) {
+    SetProgressRange(start.progressMaximum);
+    window_.progress_->setValue(start.progressPosition);
+  }
+  if (OnGrid()) window_.Grid(start.page)->SetEditingEnabled(false);
+}
+
+void WindowObserver::RecordDone(const tables::RecordStep& step) {
+  if (IsLogoTransfer(start_.kind)) {
+    window_.progress_->setValue(step.progress);
+    if ((step.record - 1) % kLogoRepaintEvery == 0) window_.repaint();
+    return;
+  }
+  if (!IsTableOperation(start_.kind)) return;
+  if (start_.kind == OperationKind::kReadTable) window_.ShowPageData(start_.page, step.row);
+  if (!OnGrid()) return;
+  window_.recordCounter_->setText(QString::fromLatin1(RecordCounterText(step.record)));
+  window_.progress_->setValue(step.progress);
+  if (step.row > kRowsAboveCurrent) {
+    window_.Grid(start_.page)->ScrollToTopRow(step.row - kRowsAboveCurrent);
+  }
+}
+
+tables::FailureAnswer WindowObserver::RecordFailed(int) {
+  const auto answer = window_.DialogService().ExchangeErrorPrompt(window_.Prompt());
+  // The main window is the active one again.
+  window_.ActivationPass();
+  return answer;
+}
+
+void WindowObserver::Tell(const tables::Notice& notice) {
+  if (notice.IsPlainMessage()) {
+    window_.DialogService().ShowMessage(&window_, FromCp1251(notice.text));
+  } else {
+    window_.DialogService().MessageBox(&window_, FromCp1251(notice.text),
+                                       FromCp1251(notice.title), notice.buttons, notice.icon);
+  }
+}
+
+bool WindowObserver::Confirm(const std::string& question) {
+  return window_.DialogService().MessageBox(
+             &window_, FromCp1251(question), FromCp1251(tables::support::TitleText()),
+             tables::BoxButtons::kYesNo, tables::BoxIcon::kWarning) == tables::BoxAnswer::kYes;
+}
+
+bool WindowObserver::StopRequested() {
+  QApplication::processEvents();
+  return window_.StopWasRequested();
+}
+
+void WindowObserver::Finished(const tables::OperationSummary&) {
+  window_.SetListeningForStop(false);
+  if (!started_) return;
+  started_ = false;
+  if (OnGrid()) {
+    window_.recordCounter_->setText(QString());
+    window_.Grid(start_.page)->SetEditingEnabled(true);
+    window_.Grid(start_.page)->ScrollToTopRow(1);
+  }
+  if (start_.kind != OperationKind::kDownloadReports) window_.progress_->setValue(0);
+}
+
+}  // namespace kvitmark::app::ui

@@ -1,0 +1,120 @@
+#include "cli/terminal_observer.h"
+
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+
+#include "base/cp1251.h"
+
+namespace kvitmark::cli {
+namespace {
+
+volatile std::sig_atomic_t interrupted = 0;
+
+void OnInterrupt(int) { interrupted = 1; }
+
+// A cp1251 text without the line breaks a message box would show: one line per notice.
+std::string OneLine(const std::string& cp1251) {
+  std::string text = ForTerminal(cp1251);
+  for (char& c : text) {
+    if (c == '\n') c = ' ';
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string ForTerminal(const std::string& cp1251) { return base::Cp1251ToUtf8(cp1251); }
+
+void InstallInterruptStop() {
+  struct sigaction action {};
+  action.sa_handler = OnInterrupt;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, nullptr);
+}
+
+TerminalObserver::TerminalObserver(OnError onError, bool assumeYes)
+    : onError_(onError),
+      assumeYes_(assumeYes),
+      terminal_(isatty(STDERR_FILENO) == 1),
+      started_(std::chrono::steady_clock::now()) {}
+
+void TerminalObserver::Started(const tables::OperationStart& start) {
+  SetProgressMaximum(start.progressMaximum);
+  position_ = start.progressPosition;
+}
+
+void TerminalObserver::SetProgressMaximum(int maximum) {
+  maximum_ = maximum;
+  started_ = std::chrono::steady_clock::now();
+}
+
+void TerminalObserver::RecordDone(const tables::RecordStep& step) {
+  position_ = step.progress;
+  DrawProgress();
+}
+
+tables::FailureAnswer TerminalObserver::RecordFailed(int record) {
+  FinishProgress();
+  if (!promptedRecords_.empty()) promptedRecords_ += ", ";
+  promptedRecords_ += std::to_string(record);
+  const bool skip = onError_ == OnError::kSkip;
+  std::cerr << base::Cp1251ToUtf8(base::Cp1251("Ошибка записи/чтения таблицы ЭККА: запись ") +
+                                  std::to_string(record) +
+                                  base::Cp1251(skip ? " пропущена" : ", операция завершена"))
+            << '\n';
+  return skip ? tables::FailureAnswer::kSkip : tables::FailureAnswer::kFinish;
+}
+
+void TerminalObserver::Tell(const tables::Notice& notice) {
+  FinishProgress();
+  std::cerr << OneLine(notice.text) << '\n';
+}
+
+bool TerminalObserver::Confirm(const std::string& question) {
+  FinishProgress();
+  if (assumeYes_) return true;
+  if (isatty(STDIN_FILENO) != 1) {
+    std::cerr << OneLine(question) << '\n'
+              << base::Cp1251ToUtf8(
+                     base::Cp1251("Нужно подтверждение: запустите с --yes (ввод не с терминала)."))
+              << '\n';
+    return false;
+  }
+  std::cerr << OneLine(question) << " [y/N] " << std::flush;
+  std::string answer;
+  std::getline(std::cin, answer);
+  return answer == "y" || answer == "Y";
+}
+
+bool TerminalObserver::StopRequested() { return interrupted != 0; }
+
+void TerminalObserver::Finished(const tables::OperationSummary&) { FinishProgress(); }
+
+void TerminalObserver::DrawProgress() {
+  if (!terminal_ || maximum_ <= 0 || position_ <= 0) return;
+  const auto now = std::chrono::steady_clock::now();
+  if (progressDrawn_ && now - lastDrawn_ < std::chrono::milliseconds(200) &&
+      position_ < maximum_ + 1) {
+    return;
+  }
+  lastDrawn_ = now;
+  const double seconds = std::chrono::duration<double>(now - started_).count();
+  const int total = maximum_ + 1;
+  const int done = std::min(position_, total);
+  const int width = 30;
+  const int filled = done * width / total;
+  std::fprintf(stderr, "\r[%s%s] %d/%d  %.1f rec/s ", std::string(filled, '#').c_str(),
+               std::string(width - filled, '.').c_str(), done, total,
+               seconds > 0 ? done / seconds : 0.0);
+  progressDrawn_ = true;
+}
+
+void TerminalObserver::FinishProgress() {
+  if (progressDrawn_) std::fputc('\n', stderr);
+  progressDrawn_ = false;
+}
+
+}  // namespace kvitmark::cli

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+
+#include "tables/operation_observer.h"
+
+namespace kvitmark::cli {
+
+// What a record that fails ten times does without anyone to ask.
+enum class OnError { kStop, kSkip };
+
+// The long operations played on a terminal: notices to standard error in UTF-8, the prompt
+// answered by --on-error, the overwrite question by --yes or a y/N question on a terminal,
+// progress as a bar when standard error is a terminal, "Стоп" by Ctrl+C.
+class TerminalObserver final : public tables::OperationObserver {
+ public:
+  TerminalObserver(OnError onError, bool assumeYes);
+
+  void Started(const tables::OperationStart& start) override;
+  void RecordDone(const tables::RecordStep& step) override;
+  tables::FailureAnswer RecordFailed(int record) override;
+  void Tell(const tables::Notice& notice) override;
+  bool Confirm(const std::string& question) override;
+  bool StopRequested() override;
+  void Finished(const tables::OperationSummary& summary) override;
+
+  // The records the prompt was asked about, as "3, 7"; empty when there were none.
+  const std::string& PromptedRecords() const { return promptedRecords_; }
+  // A new range for the bar, for runs of several tables (a report download).
+  void SetProgressMaximum(int maximum);
+  // Ends the progress line, if one is drawn.
+  void FinishProgress();
+
+ private:
+  void DrawProgress();
+
+  OnError onError_;
+  bool assumeYes_;
+  bool terminal_;
+  int maximum_ = 0;
+  int position_ = 0;
+  std::string promptedRecords_;
+  bool progressDrawn_ = false;
+  std::chrono::steady_clock::time_point started_;
+  std::chrono::steady_clock::time_point lastDrawn_;
+};
+
+// A text of the program (code page 1251) for the terminal.
+std::string ForTerminal(const std::string& cp1251);
+
+// From now on Ctrl+C asks the operation to stop before its next record, as "Стоп" does.
+void InstallInterruptStop();
+
+}  // namespace kvitmark::cli
