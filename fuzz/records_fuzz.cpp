@@ -38,7 +38,7 @@ constexpr size_t kHeader = 4;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < kHeader) return 0;
-  const int page = data[0] % kPageCount;
+  const PageId page = PageAt(data[0] % kPageCount);
   const std::string_view answer(reinterpret_cast<const char*>(data) + kHeader, size - kHeader);
   Workspace& workspace = PreparedWorkspace(data[3] & 1);
   const TableDescriptor& descriptor = Page(page);
@@ -55,7 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_REQUIRE(grid.Cell(answerFields + 1, row).empty());
     FUZZ_REQUIRE(grid.ColumnCount() == columns);
     const EncodedRecord encoded = EncodeGridRow(page, grid, row);
-    FUZZ_REQUIRE(encoded.ok() || (encoded.column >= 1 && encoded.column <= descriptor.fieldCount));
+    FUZZ_REQUIRE(encoded.ok() ||
+                 (encoded.column >= 1 && encoded.column <= descriptor.FieldCount()));
   } else if (IsParameterPage(page)) {
     ParameterPage& parameters = workspace.Parameters(page);
     const size_t fields = parameters.fields.size();

@@ -27,7 +27,7 @@ tables::Workspace& PreparedWorkspace() {
 }
 
 // What a load may have changed: the kind's fields of every record.
-std::vector<std::string> PageContents(const tables::Workspace& workspace, int page,
+std::vector<std::string> PageContents(const tables::Workspace& workspace, tables::PageId page,
                                       bool typeSelected) {
   const int fields = files::LoadFieldCount(page, typeSelected);
   if (!tables::IsGridPage(page)) {
@@ -47,7 +47,7 @@ constexpr size_t kHeader = 2;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < kHeader) return 0;
-  const int page = data[0] % tables::kPageCount;
+  const tables::PageId page = tables::PageAt(data[0] % tables::kPageCount);
   const bool typeSelected = data[1] & 1;
   tables::Workspace& workspace = PreparedWorkspace();
   workspace.typeIndex = typeSelected ? 0 : -1;

@@ -38,6 +38,7 @@ constexpr int kRounds = 9;
 int main() {
   namespace fs = std::filesystem;
   using namespace kvitmark;
+  using tables::PageId;
   const fs::path folder = fs::temp_directory_path() / ("bench_files_" + std::to_string(getpid()));
   fs::create_directories(folder);
   const std::string goodsPath = (folder / "goods.art").string();
@@ -63,10 +64,11 @@ int main() {
     tables::PrepareGrids(workspace);
     tables::ApplyTypeLayout(workspace, 0);
     workspace.typeIndex = 0;
-    files::LoadTableFile(workspace, 0, goodsPath);  // the page's storage, as a user has it
+    // The page's storage, as a user has it.
+    files::LoadTableFile(workspace, PageId::kGoods, goodsPath);
 
     const double load = Time([&] {
-      if (!files::LoadTableFile(workspace, 0, goodsPath).done) std::abort();
+      if (!files::LoadTableFile(workspace, PageId::kGoods, goodsPath).done) std::abort();
     });
     const double plainRead = Time([&] {
       std::ifstream in(goodsPath, std::ios::binary);
@@ -76,7 +78,7 @@ int main() {
       if (total != bytes) std::abort();
     });
     const double save = Time([&] {
-      if (!files::SaveTableFile(workspace, 0, savedPath).done) std::abort();
+      if (!files::SaveTableFile(workspace, PageId::kGoods, savedPath).done) std::abort();
     });
     const double plainWrite = Time([&] {
       std::ofstream out(plainPath, std::ios::binary | std::ios::trunc);

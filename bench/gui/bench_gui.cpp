@@ -70,16 +70,17 @@ int main(int argc, char** argv) {
 
   // A whole goods table in the core, as a read leaves it.
   const auto goods = kvitmark::sim::FactoryTables().at(0).records;
-  auto& table = window.Workspace().Grid(0);
+  using kvitmark::tables::PageId;
+  auto& table = window.Workspace().Grid(PageId::kGoods);
   for (size_t record = 1; record <= goods.size(); ++record) {
     const std::string answer = "0;" + std::to_string(record) + ";" + goods[record - 1];
-    kvitmark::tables::DecodeGridRecord(0, static_cast<int>(record), answer, table);
+    kvitmark::tables::DecodeGridRecord(PageId::kGoods, static_cast<int>(record), answer, table);
   }
   QElapsedTimer fill;
   fill.start();
-  window.ShowPageData(0, -1);
-  window.Grid(0)->ScrollToTopRow(7000);
-  window.Grid(0)->repaint();
+  window.ShowPageData(PageId::kGoods, -1);
+  window.Grid(PageId::kGoods)->ScrollToTopRow(7000);
+  window.Grid(PageId::kGoods)->repaint();
   const double goodsFill = static_cast<double>(fill.nsecsElapsed()) / 1e6;
 
   std::printf("platform %s\n", qPrintable(QApplication::platformName()));

@@ -2,15 +2,20 @@
 // whatever the faults, no record is lost or altered and nothing hangs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <random>
+#include <string>
 
 #include "tables/record_codec.h"
-#include "tables/recording_host.h"
+#include "tables/recording_observer.h"
 #include "tables/table_fixture.h"
 
 namespace kvitmark::testing {
 namespace {
+
+using tables::PageId;
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kSanitized = true;
@@ -18,11 +23,23 @@ constexpr bool kSanitized = true;
 constexpr bool kSanitized = false;
 #endif
 
+// The user, who retries every record that keeps failing; between records the line may
+// turn bad.
+class SoakUser final : public RecordingObserver {
+ public:
+  std::function<void()> betweenRecords;
+
+  bool StopRequested() override {
+    if (betweenRecords) betweenRecords();
+    return RecordingObserver::StopRequested();
+  }
+};
+
 class FaultSoak : public TablesTest {
  protected:
   // About one exchange in fifty meets one of the faults a real line shows.
   void InjectFaults(std::mt19937& random, int& injected) {
-    host.onPendingEvents = [&](int) {
+    user.betweenRecords = [&] {
       if (std::uniform_int_distribution<int>(0, 49)(random) != 0) return;
       auto& faults = simRegister.Faults();
       switch (std::uniform_int_distribution<int>(0, 4)(random)) {
@@ -44,8 +61,10 @@ class FaultSoak : public TablesTest {
       }
       ++injected;
     };
-    host.promptAnswers.assign(1000, PromptAnswer::kRetry);
+    user.promptAnswers.assign(1000, FailureAnswer::kRetry);
   }
+
+  SoakUser user;
 };
 
 TEST_F(FaultSoak, GoodsReadAndWrittenBackThroughRandomFaults) {
@@ -61,23 +80,28 @@ TEST_F(FaultSoak, GoodsReadAndWrittenBackThroughRandomFaults) {
     goods[n] = std::to_string(n + 1) + ";Soak" + std::to_string(n) + ";1.25;3.500;1;2;1;0;0;0;";
   }
   const auto held = goods;
-  ASSERT_EQ(tables::ReadFromRegister(session, 0), tables::OperationResult::kDone);
+  ASSERT_EQ(tables::ReadFromRegister(session, user, PageId::kGoods).result,
+            tables::OperationResult::kDone);
   // The grid holds what the register held, record for record.
   for (int row = 1; row <= 14000; ++row) {
-    ASSERT_EQ(tables::EncodeGridRow(0, workspace.Grid(0), row).text, held[row - 1])
+    ASSERT_EQ(tables::EncodeGridRow(PageId::kGoods, workspace.Grid(PageId::kGoods), row).text,
+              held[row - 1])
         << "row " << row;
   }
   const int readFaults = injected;
 
   // Change every seventh record in the page and write the page back.
   for (int row = 3; row <= 14000; row += 7)
-    workspace.Grid(0).SetCell(2, row, "W" + std::to_string(row));
-  ASSERT_EQ(tables::WriteToRegister(session, 0), tables::OperationResult::kDone);
+    workspace.Grid(PageId::kGoods).SetCell(2, row, "W" + std::to_string(row));
+  ASSERT_EQ(tables::WriteToRegister(session, user, PageId::kGoods).result,
+            tables::OperationResult::kDone);
   for (int row = 1; row <= 14000; ++row) {
-    const auto encoded = tables::EncodeGridRow(0, workspace.Grid(0), row);
+    const auto encoded = tables::EncodeGridRow(PageId::kGoods, workspace.Grid(PageId::kGoods), row);
     ASSERT_EQ(goods[row - 1], encoded.text) << "record " << row;
   }
-  const auto prompts = std::count(host.events.begin(), host.events.end(), "prompt");
+  const auto prompts =
+      std::count_if(user.dialogs.begin(), user.dialogs.end(),
+                    [](const std::string& shown) { return shown.starts_with("prompt"); });
   std::printf("fault soak: %d faults met (%d reading, %d writing), %ld prompts, all survived\n",
               injected, readFaults, injected - readFaults, static_cast<long>(prompts));
   EXPECT_GT(injected, 300);

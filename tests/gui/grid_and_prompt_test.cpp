@@ -18,21 +18,21 @@
 #include "app/ui/about_box.h"
 #include "base/cp1251.h"
 #include "tables/grid_table.h"
-#include "tables/operation_host.h"
+#include "tables/operation_observer.h"
 #include "tables/ui/exchange_error_prompt.h"
 #include "tables/ui/grid_model.h"
 #include "tables/ui/record_text_validator.h"
 #include "tables/ui/string_grid.h"
 
 using kvitmark::base::Cp1251;
+using kvitmark::tables::FailureAnswer;
 using kvitmark::tables::GridTable;
-using kvitmark::tables::PromptAnswer;
 using kvitmark::tables::ui::GridModel;
 using kvitmark::tables::ui::RecordTextValidator;
 using kvitmark::tables::ui::StringGrid;
 using kvitmark::tables::ui::TForm3;
 
-Q_DECLARE_METATYPE(PromptAnswer)
+Q_DECLARE_METATYPE(FailureAnswer)
 
 namespace {
 
@@ -69,7 +69,7 @@ void Type(QWidget* widget, const QString& text) {
 
 // Runs `action` once the prompt's modal loop is running and returns the prompt's answer.
 // A guard closes a prompt the action failed to close, so a fault fails instead of hanging.
-PromptAnswer AskAndThen(TForm3& prompt, const std::function<void()>& action, bool& guardFired) {
+FailureAnswer AskAndThen(TForm3& prompt, const std::function<void()>& action, bool& guardFired) {
   guardFired = false;
   QTimer::singleShot(0, &prompt, action);
   QTimer guard;
@@ -493,19 +493,19 @@ void GridAndPromptTest::Grid_TabCommitsCellAndMovesToNextCell() {
 
 void GridAndPromptTest::Prompt_ButtonGivesItsAnswer_data() {
   QTest::addColumn<QString>("button");
-  QTest::addColumn<PromptAnswer>("answer");
-  QTest::newRow("skip") << QStringLiteral("Button1") << PromptAnswer::kSkip;
-  QTest::newRow("finish") << QStringLiteral("Button2") << PromptAnswer::kFinish;
-  QTest::newRow("retry") << QStringLiteral("Button3") << PromptAnswer::kRetry;
+  QTest::addColumn<FailureAnswer>("answer");
+  QTest::newRow("skip") << QStringLiteral("Button1") << FailureAnswer::kSkip;
+  QTest::newRow("finish") << QStringLiteral("Button2") << FailureAnswer::kFinish;
+  QTest::newRow("retry") << QStringLiteral("Button3") << FailureAnswer::kRetry;
 }
 
 void GridAndPromptTest::Prompt_ButtonGivesItsAnswer() {
   QFETCH(QString, button);
-  QFETCH(PromptAnswer, answer);
+  QFETCH(FailureAnswer, answer);
   TForm3 prompt;
   bool guardFired = false;
 
-  const PromptAnswer given = AskAndThen(
+  const FailureAnswer given = AskAndThen(
       prompt,
       [&] {
         if (auto* target = prompt.findChild<QPushButton*>(button)) {
@@ -529,12 +529,12 @@ void GridAndPromptTest::Prompt_ClosedWithoutButtonGivesClosedEvenAfterEarlierAns
   QFETCH(bool, escape);
   TForm3 prompt;
   bool guardFired = false;
-  const PromptAnswer first = AskAndThen(
+  const FailureAnswer first = AskAndThen(
       prompt, [&] { prompt.findChild<QPushButton*>(QStringLiteral("Button3"))->click(); },
       guardFired);
-  QCOMPARE(first, PromptAnswer::kRetry);
+  QCOMPARE(first, FailureAnswer::kRetry);
 
-  const PromptAnswer second = AskAndThen(
+  const FailureAnswer second = AskAndThen(
       prompt,
       [&] {
         if (escape) {
@@ -545,7 +545,7 @@ void GridAndPromptTest::Prompt_ClosedWithoutButtonGivesClosedEvenAfterEarlierAns
       },
       guardFired);
   QVERIFY(!guardFired);
-  QCOMPARE(second, PromptAnswer::kClosed);
+  QCOMPARE(second, FailureAnswer::kClosed);
   QVERIFY(!prompt.isVisible());
 }
 

@@ -21,35 +21,17 @@
 #include "logo/row_codec.h"
 #include "logo/ui/qimage_picture.h"
 #include "scripted_dialogs.h"
+#include "shown_observer.h"
 #include "sim/memory_line.h"
 #include "sim/sim_register.h"
 #include "tables/operations.h"
-#include "tables/silent_host.h"
 #include "tables/workspace.h"
 
 using namespace kvitmark;
 using testing::ScriptedDialogs;
+using testing::ShownObserver;
 
 namespace {
-
-// The main window's side of the transfers: only their messages matter here.
-class MessageHost final : public testing::SilentHost {
- public:
-  QStringList messages;
-  void ShowMessage(const std::string& text) override {
-    messages << QString::fromStdString(base::Cp1251ToUtf8(text));
-  }
-  tables::BoxAnswer ShowMessageBox(const std::string& text, const std::string&, tables::BoxButtons,
-                                   tables::BoxIcon) override {
-    messages << "box: " + QString::fromStdString(base::Cp1251ToUtf8(text));
-    return tables::BoxAnswer::kOk;
-  }
-  tables::PromptAnswer AskExchangeError() override {
-    messages << "prompt";
-    return tables::PromptAnswer::kFinish;
-  }
-  int ShownPage() override { return 8; }
-};
 
 const QRgb kBlack = qRgb(0, 0, 0);
 const QRgb kWhite = qRgb(255, 255, 255);
@@ -186,7 +168,7 @@ class LogoPageTest : public QObject {
   link::UnchangedPriority priority_;
   std::unique_ptr<link::RegisterLink> link_;
   std::unique_ptr<tables::Workspace> workspace_;
-  std::unique_ptr<MessageHost> host_;
+  std::unique_ptr<ShownObserver> observer_;
   std::unique_ptr<tables::TableSession> session_;
   std::unique_ptr<ScriptedDialogs> dialogs_;
   std::unique_ptr<logo::ui::LogoPage> page_;
@@ -229,9 +211,9 @@ class LogoPageTest : public QObject {
     wire_ = std::make_unique<sim::MemoryWire>(*register_, *clock_);
     link_ = std::make_unique<link::RegisterLink>(wire_->Factory(), *clock_, priority_);
     workspace_ = std::make_unique<tables::Workspace>();
-    host_ = std::make_unique<MessageHost>();
-    session_ = std::make_unique<tables::TableSession>(
-        tables::TableSession{*link_, *clock_, *workspace_, *host_});
+    observer_ = std::make_unique<ShownObserver>();
+    session_ =
+        std::make_unique<tables::TableSession>(tables::TableSession{*link_, *clock_, *workspace_});
     QVERIFY(link_->OpenPort(1, 115200) >= 0);
     QCOMPARE(link_->CheckPresence(1), 1);
     session_->connectedRegister = 1;
@@ -240,6 +222,7 @@ class LogoPageTest : public QObject {
     loadedChanges_ = 0;
     logo::ui::LogoPageContext context;
     context.session = session_.get();
+    context.observer = observer_.get();
     context.dialogs = dialogs_.get();
     context.dialogParent = page_.get();
     context.folder = folder_->path().toStdString();
@@ -301,7 +284,7 @@ class LogoPageTest : public QObject {
     const QImage::Format format = page_->Picture().format();
     const int colours = page_->Picture().colorCount();
     page_->ReadButton()->click();
-    QCOMPARE(host_->messages, QStringList{QString::fromUtf8("Успешно!")});
+    QCOMPARE(observer_->shown, QStringList{QString::fromUtf8("message: Успешно!")});
     QCOMPARE(Rows(page_->Picture()), RegisterRows());
     QCOMPARE(page_->Picture().format(), format);
     QCOMPARE(page_->Picture().colorCount(), colours);
@@ -359,14 +342,15 @@ class LogoPageTest : public QObject {
     QCOMPARE(Rows(page_->Picture()), RegisterRows());
     QVERIFY(page_->Loaded());
     QCOMPARE(loadedChanges_, 1);
-    QCOMPARE(host_->messages, QStringList{QString::fromUtf8("Успешно!")});
+    QCOMPARE(observer_->shown, QStringList{QString::fromUtf8("message: Успешно!")});
   }
 
   void readFailing_stillMarksTheRowsReadAsLoaded() {
     register_->Tables()[logo::kLogoTable].records.resize(36);
     page_->ReadButton()->click();
-    QCOMPARE(host_->messages,
-             QStringList{QString::fromUtf8("Ошибка чтения логотипа! Чтение остановлено.")});
+    QCOMPARE(
+        observer_->shown,
+        QStringList{QString::fromUtf8("message: Ошибка чтения логотипа! Чтение остановлено.")});
     QVERIFY(page_->Loaded());
     QCOMPARE(loadedChanges_, 1);
     QCOMPARE(Rows(page_->Picture()).mid(0, 36), RegisterRows());
@@ -375,7 +359,7 @@ class LogoPageTest : public QObject {
   void write_sendsThePictureToTheConnectedRegister() {
     LoadDepth(8);
     page_->WriteButton()->click();
-    QCOMPARE(host_->messages, QStringList{QString::fromUtf8("Успешно!")});
+    QCOMPARE(observer_->shown, QStringList{QString::fromUtf8("message: Успешно!")});
     QCOMPARE(RegisterRows(), Rows(Source(8)));
     QCOMPARE(register_->Counters().writes, 200);
   }

@@ -28,7 +28,8 @@
 
 using namespace kvitmark;
 using tables::BoxAnswer;
-using tables::PromptAnswer;
+using tables::FailureAnswer;
+using tables::PageId;
 
 using testing::ScriptedDialogs;
 
@@ -90,7 +91,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(Find<QComboBox>("ComboBox2")->currentText(), QString("4800"));
     QCOMPARE(Find<QLabel>("Label3")->text(), QString::fromUtf8("Не подключена"));
     // The layout of the type the selector stands on, from the first show.
-    QCOMPARE(window_->Workspace().Grid(4).RowCount(), 8);
+    QCOMPARE(window_->Workspace().Grid(PageId::kHeaderText).RowCount(), 8);
     QCOMPARE(Find<QLabel>("CaptionEdit6")->text(), QString::fromUtf8("Тип:"));
     QVERIFY(!Enabled("Button9"));
     QVERIFY(!Enabled("Button6"));
@@ -221,7 +222,7 @@ class MainWindowTest : public QObject {
   void write_confirmedSendsRefusedDoesNot() {
     Connect();
     ShowPage(3);
-    window_->Workspace().Grid(3).SetCell(1, 2, base::Cp1251("Хліб"));
+    window_->Workspace().Grid(PageId::kDepartments).SetCell(1, 2, base::Cp1251("Хліб"));
     dialogs_->boxAnswers = {BoxAnswer::kNo};
     Click("Button4");
     QCOMPARE(register_->Counters().writes, 0);
@@ -254,7 +255,7 @@ class MainWindowTest : public QObject {
     Click("Button9");
     QVERIFY(othersWereOff);
     QCOMPARE(dialogs_->shown.last(), QString::fromUtf8("box Tabulon: Операция прервана"));
-    QVERIFY(window_->Workspace().Grid(0).Cell(2, 14000).empty());
+    QVERIFY(window_->Workspace().Grid(PageId::kGoods).Cell(2, 14000).empty());
     QVERIFY(Enabled("Button5") && Enabled("Button16") && Enabled("Button1"));
     QVERIFY(!Enabled("Button6"));
   }
@@ -263,7 +264,7 @@ class MainWindowTest : public QObject {
     Connect();
     ShowPage(3);
     register_->Faults().silent = true;
-    dialogs_->promptAnswers = {PromptAnswer::kRetry, PromptAnswer::kFinish};
+    dialogs_->promptAnswers = {FailureAnswer::kRetry, FailureAnswer::kFinish};
     Click("Button9");
     QCOMPARE(dialogs_->shown.count("prompt"), 2);
     QCOMPARE(dialogs_->shown.last(), QString::fromUtf8("box Tabulon: Операция прервана"));
@@ -318,7 +319,7 @@ class MainWindowTest : public QObject {
              QString::fromUtf8("Файлы отделов(*.otd) (*.otd *.OTD);;Все файлы (*.*) (*)"));
     QCOMPARE(dialogs_->fileDialogs[0].folder, folder_->path());
     QCOMPARE(Find<QLabel>("Label5")->text(), path);
-    QCOMPARE(window_->Workspace().Grid(3).Cell(1, 20), std::string("20"));
+    QCOMPARE(window_->Workspace().Grid(PageId::kDepartments).Cell(1, 20), std::string("20"));
     QVERIFY(dialogs_->shown.isEmpty());
     // The next open dialog offers the file chosen last.
     Click("Button3");
@@ -342,7 +343,7 @@ class MainWindowTest : public QObject {
 
   void saveTableFile_addsTheDefaultExtension() {
     ShowPage(1);
-    window_->Workspace().Grid(1).SetCell(2, 1, base::Cp1251("Іван"));
+    window_->Workspace().Grid(PageId::kOperators).SetCell(2, 1, base::Cp1251("Іван"));
     dialogs_->fileAnswers << folder_->filePath("cashiers");
     Click("Button2");
     QCOMPARE(dialogs_->fileDialogs[0].title, QString::fromUtf8("Сохранить файл кассиров"));
@@ -362,11 +363,11 @@ class MainWindowTest : public QObject {
 
   void clearGrid_emptiesTheWholeTableOfThePage() {
     ShowPage(4);
-    window_->Workspace().Grid(4).SetCell(1, 12, "hidden");
-    window_->Workspace().Grid(4).SetCell(1, 1, "shown");
+    window_->Workspace().Grid(PageId::kHeaderText).SetCell(1, 12, "hidden");
+    window_->Workspace().Grid(PageId::kHeaderText).SetCell(1, 1, "shown");
     Click("Button16");
-    QVERIFY(window_->Workspace().Grid(4).Cell(1, 12).empty());
-    QVERIFY(window_->Workspace().Grid(4).Cell(1, 1).empty());
+    QVERIFY(window_->Workspace().Grid(PageId::kHeaderText).Cell(1, 12).empty());
+    QVERIFY(window_->Workspace().Grid(PageId::kHeaderText).Cell(1, 1).empty());
   }
 
   void reportDownload_fromTheReportsPage_writesTheCheckedReports() {
@@ -397,6 +398,24 @@ class MainWindowTest : public QObject {
     QCOMPARE(window_->Link().State().timeouts.readTotalTimeoutConstant, 300u);
   }
 
+  void stopOfAnEarlierOperation_doesNotEndTheNextDownload() {
+    Connect();
+    QTimer::singleShot(0, this, [this] { Click("Button6"); });
+    Click("Button9");
+    QCOMPARE(dialogs_->shown.last(), QString::fromUtf8("box Tabulon: Операция прервана"));
+    ShowPage(22);
+    Find<QCheckBox>("CheckBox9")->setChecked(true);  // taxes, one record
+    Find<QLineEdit>("Edit41")->setText(",");
+    window_->findChild<QWidget*>("DirectoryEdit1")
+        ->findChild<QLineEdit*>()
+        ->setText(folder_->path() + "/");
+    Click("Button19");
+    QCOMPARE(dialogs_->shown.last(), QString::fromUtf8("message: Успешно!"));
+    QFile taxes(folder_->filePath("RepNalog.dat"));
+    QVERIFY(taxes.open(QIODevice::ReadOnly));
+    QCOMPARE(taxes.readAll().count("\r\n"), 1);
+  }
+
   void logoRead_enablesSavingAndWritingUntilTheNextActivationPass() {
     Connect();
     ShowPage(8);
@@ -425,7 +444,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(dialogs_->shown.last(), QString("modal TForm4"));
     QCOMPARE(Find<QTabWidget>("PageControl1")->currentIndex(), 0);
 
-    window_->Workspace().Grid(0).SetCell(2, 1, "Two words");
+    window_->Workspace().Grid(PageId::kGoods).SetCell(2, 1, "Two words");
     dialogs_->fileAnswers << folder_->filePath("goodbase.art");
     window_->findChild<QAction*>("ActionSdExport")->trigger();
     QFile exported(folder_->filePath("goodbase.art"));

@@ -20,45 +20,15 @@
 #include "base/ui/qt_text.h"
 #include "link/register_link.h"
 #include "scripted_dialogs.h"
+#include "shown_observer.h"
 #include "sim/memory_line.h"
 #include "sim/sim_register.h"
 #include "tables/operations.h"
-#include "tables/silent_host.h"
 #include "tables/workspace.h"
 
 using namespace kvitmark;
-using tables::BoxAnswer;
-using tables::PromptAnswer;
 using testing::ScriptedDialogs;
-
-namespace {
-
-// The window's side of the download: what it was shown, and its event loop.
-class WindowHost final : public testing::SilentHost {
- public:
-  QStringList shown;
-  std::function<void()> onPendingEvents;
-
-  void ShowMessage(const std::string& text) override {
-    shown << "message: " + base::ui::FromCp1251(text);
-  }
-  BoxAnswer ShowMessageBox(const std::string& text, const std::string& title, tables::BoxButtons,
-                           tables::BoxIcon) override {
-    shown << "box " + base::ui::FromCp1251(title) + ": " + base::ui::FromCp1251(text);
-    return BoxAnswer::kOk;
-  }
-  PromptAnswer AskExchangeError() override {
-    shown << "prompt";
-    return PromptAnswer::kFinish;
-  }
-  void ProcessPendingEvents() override {
-    QApplication::processEvents();
-    if (onPendingEvents) onPendingEvents();
-  }
-  int ShownPage() override { return tables::kReportsPage; }
-};
-
-}  // namespace
+using testing::ShownObserver;
 
 class ReportsPageTest : public QObject {
   Q_OBJECT
@@ -70,7 +40,7 @@ class ReportsPageTest : public QObject {
   link::UnchangedPriority priority_;
   std::unique_ptr<link::RegisterLink> link_;
   std::unique_ptr<tables::Workspace> workspace_;
-  std::unique_ptr<WindowHost> host_;
+  std::unique_ptr<ShownObserver> observer_;
   std::unique_ptr<tables::TableSession> session_;
   std::unique_ptr<ScriptedDialogs> dialogs_;
   std::unique_ptr<QTemporaryDir> folder_;
@@ -117,11 +87,10 @@ class ReportsPageTest : public QObject {
     link_ = std::make_unique<link::RegisterLink>(wire_->Factory(), *clock_, priority_);
     workspace_ = std::make_unique<tables::Workspace>();
     workspace_->typeIndex = 0;
-    host_ = std::make_unique<WindowHost>();
-    session_ = std::make_unique<tables::TableSession>(
-        tables::TableSession{*link_, *clock_, *workspace_, *host_});
-    session_->portHandle = link_->OpenPort(1, 115200);
-    QVERIFY(session_->portHandle >= 0);
+    observer_ = std::make_unique<ShownObserver>();
+    session_ =
+        std::make_unique<tables::TableSession>(tables::TableSession{*link_, *clock_, *workspace_});
+    QVERIFY(link_->OpenPort(1, 115200) >= 0);
     QCOMPARE(link_->CheckPresence(1), 1);
     session_->connectedRegister = 1;
     session_->openedPort = 1;
@@ -132,9 +101,10 @@ class ReportsPageTest : public QObject {
     operationsRun_ = 0;
     reports::ui::ReportsPageContext context;
     context.session = session_.get();
+    context.observer = observer_.get();
     context.dialogs = dialogs_.get();
     context.dialogParent = page_.get();
-    context.runOperation = [this](std::function<void()> operation) {
+    context.runOperation = [this](const std::function<void()>& operation) {
       ++operationsRun_;
       operation();
     };
@@ -168,7 +138,7 @@ class ReportsPageTest : public QObject {
     Tick("CheckBox4");
     Tick("CheckBox9");
     QStringList labels;
-    host_->onPendingEvents = [&] {
+    observer_->onStopQuestion = [&] {
       const QString label = Find<QLabel>("Label44")->text();
       if (labels.isEmpty() || labels.last() != label) labels << label;
     };
@@ -185,7 +155,7 @@ class ReportsPageTest : public QObject {
     QCOMPARE(labels, (QStringList{QString::fromUtf8("Відділи.dat"), "RepNalog.dat"}));
     QCOMPARE(Find<QLabel>("Label44")->text(), QString());
     QCOMPARE(Find<QProgressBar>("ProgressBar2")->value(), 0);
-    QCOMPARE(host_->shown, QStringList{QString::fromUtf8("message: Успешно!")});
+    QCOMPARE(observer_->shown, QStringList{QString::fromUtf8("message: Успешно!")});
     QCOMPARE(operationsRun_, 1);
   }
 
@@ -224,7 +194,7 @@ class ReportsPageTest : public QObject {
     Tick("CheckBox9");
     Click("Button19");
     QCOMPARE(
-        host_->shown,
+        observer_->shown,
         QStringList{QString::fromUtf8("message: Укажите разделитель между полями: один символ.")});
     QVERIFY(QDir(folder_->path()).entryList(QDir::Files).isEmpty());
   }
@@ -247,7 +217,7 @@ class ReportsPageTest : public QObject {
     lonePage.Check(4)->setChecked(true);
     lonePage.DownloadButton()->click();
     QVERIFY(QDir(folder_->path()).entryList(QDir::Files).isEmpty());
-    QVERIFY(host_->shown.isEmpty());
+    QVERIFY(observer_->shown.isEmpty());
   }
 };
 

@@ -11,14 +11,14 @@
 namespace kvitmark::testing {
 
 using tables::BoxAnswer;
-using tables::PromptAnswer;
+using tables::FailureAnswer;
 
 // Answers every question from a script and writes down what was shown.
 class ScriptedDialogs final : public tables::ui::Dialogs {
  public:
   QStringList shown;  // "message: …", "box <title>: …", "prompt", "modal <name>"
   std::deque<BoxAnswer> boxAnswers;
-  std::deque<PromptAnswer> promptAnswers;
+  std::deque<FailureAnswer> promptAnswers;
   QStringList promptClicks;  // answered through the real prompt window
 
   void ShowMessage(QWidget*, const QString& text) override { shown << "message: " + text; }
@@ -32,7 +32,7 @@ class ScriptedDialogs final : public tables::ui::Dialogs {
     }
     return buttons == tables::BoxButtons::kYesNo ? BoxAnswer::kYes : BoxAnswer::kOk;
   }
-  PromptAnswer ExchangeErrorPrompt(tables::ui::TForm3& prompt) override {
+  FailureAnswer ExchangeErrorPrompt(tables::ui::TForm3& prompt) override {
     shown << "prompt";
     if (!promptClicks.isEmpty()) {
       // The real prompt, answered by a click on one of its buttons (or its close box).
@@ -46,8 +46,8 @@ class ScriptedDialogs final : public tables::ui::Dialogs {
       });
       return prompt.Ask();
     }
-    if (promptAnswers.empty()) return PromptAnswer::kFinish;
-    const PromptAnswer answer = promptAnswers.front();
+    if (promptAnswers.empty()) return FailureAnswer::kFinish;
+    const FailureAnswer answer = promptAnswers.front();
     promptAnswers.pop_front();
     return answer;
   }
@@ -62,13 +62,13 @@ class ScriptedDialogs final : public tables::ui::Dialogs {
     QString proposedOrSuffix;
   };
   QList<FileDialog> fileDialogs;
-  QString OpenFileName(QWidget*, const QString& title, const QString& filter,
-                       const QString& folder, const QString& proposed) override {
+  QString OpenFileName(QWidget*, const QString& title, const QString& filter, const QString& folder,
+                       const QString& proposed) override {
     fileDialogs.append({title, filter, folder, proposed});
     return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
   }
-  QString SaveFileName(QWidget*, const QString& title, const QString& filter,
-                       const QString& folder, const QString& defaultSuffix) override {
+  QString SaveFileName(QWidget*, const QString& title, const QString& filter, const QString& folder,
+                       const QString& defaultSuffix) override {
     fileDialogs.append({title, filter, folder, defaultSuffix});
     return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
   }

@@ -283,7 +283,7 @@ class SdCardWindowTest : public QObject {
   void exportGoods_proposesGoodbaseAndWritesTheNamesWithSubstitutes() {
     tables::Workspace workspace;
     tables::PrepareGrids(workspace);
-    workspace.Grid(0).SetCell(2, 1, Cp1251("Хлеб белый"));
+    workspace.Grid(tables::PageId::kGoods).SetCell(2, 1, Cp1251("Хлеб белый"));
     QProgressBar progress;
     dialogs_->fileAnswers << Path("card");
     QVERIFY(sdcard::ui::ExportGoodsForSdCard(window_.get(), *dialogs_, workspace, folder_->path(),
@@ -298,13 +298,14 @@ class SdCardWindowTest : public QObject {
     QCOMPARE(bytes.count('\n'), kRows);
     QVERIFY(bytes.startsWith(QByteArray(";") + Cp1251("Хлеб").c_str() + "\x96" +
                              Cp1251("белый").c_str() + ";;;;;;;;;\r\n"));
-    QCOMPARE(workspace.Grid(0).Cell(2, 1), Cp1251("Хлеб") + "\x96" + Cp1251("белый"));
+    QCOMPARE(workspace.Grid(tables::PageId::kGoods).Cell(2, 1),
+             Cp1251("Хлеб") + "\x96" + Cp1251("белый"));
     QCOMPARE(progress.value(), 0);
   }
 
   void exportGoods_cancelledOrFailed_changesNoName() {
     tables::Workspace workspace;
-    workspace.Grid(0).SetCell(2, 1, "a b");
+    workspace.Grid(tables::PageId::kGoods).SetCell(2, 1, "a b");
     QVERIFY(
         !sdcard::ui::ExportGoodsForSdCard(window_.get(), *dialogs_, workspace, folder_->path()));
     dialogs_->fileAnswers << Path("none/card.art");
@@ -312,7 +313,7 @@ class SdCardWindowTest : public QObject {
         !sdcard::ui::ExportGoodsForSdCard(window_.get(), *dialogs_, workspace, folder_->path()));
     QCOMPARE(dialogs_->shown,
              QStringList{QString::fromUtf8("box Ошибка работы с файлом: Ошибка открытия файла")});
-    QCOMPARE(workspace.Grid(0).Cell(2, 1), std::string("a b"));
+    QCOMPARE(workspace.Grid(tables::PageId::kGoods).Cell(2, 1), std::string("a b"));
     QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), QStringList());
   }
 };

@@ -10,7 +10,6 @@
 
 #include "base/cp1251.h"
 #include "logo/row_codec.h"
-#include "tables/silent_host.h"
 #include "tables/table_fixture.h"
 #include "test_picture.h"
 
@@ -20,43 +19,20 @@ namespace {
 using testing::Repeat;
 using testing::TestPicture;
 
-const char kDone[] = "Успешно!";
-const char kWriteFailed[] = "Ошибка записи логотипа!";
-const char kReadFailed[] = "Ошибка чтения логотипа! Чтение остановлено.";
+const char kDone[] = "message: Успешно!";
+const char kWriteFailed[] = "message: Ошибка записи логотипа!";
+const char kReadFailed[] = "message: Ошибка чтения логотипа! Чтение остановлено.";
 
-// The window as the logo transfers see it: messages (in UTF-8, so tests read plainly),
-// the progress bar and repaints. The transfers never ask, never prompt and never let
-// events run.
-class LogoHost final : public testing::SilentHost {
+// The user as the logo transfers meet them; a test can act after a row has gone through.
+// The transfers should only tell: a box or a prompt shows among the dialogs, and the
+// prompt fails the test.
+class LogoUser final : public testing::RecordingObserver {
  public:
-  std::vector<std::string> messages;
-  int progressMaximum = -1;
-  std::vector<int> positions;
-  // The progress bar's position at each repaint.
-  std::vector<int> repaintedAt;
-  int pendingEventsCalls = 0;
-  // Runs at every repaint, with the number of that repaint (from 1).
-  std::function<void(int)> onRepaint;
+  std::function<void(int record)> afterRecord;
 
-  void ShowMessage(const std::string& text) override {
-    messages.push_back(base::Cp1251ToUtf8(text));
-  }
-  tables::BoxAnswer ShowMessageBox(const std::string& text, const std::string&, tables::BoxButtons,
-                                   tables::BoxIcon) override {
-    ADD_FAILURE() << "message box " << base::Cp1251ToUtf8(text);
-    return tables::BoxAnswer::kOk;
-  }
-  tables::PromptAnswer AskExchangeError() override {
-    ADD_FAILURE() << "the exchange error prompt came up";
-    return tables::PromptAnswer::kFinish;
-  }
-  void ProcessPendingEvents() override { ++pendingEventsCalls; }
-  void SetProgressRange(int maximum) override { progressMaximum = maximum; }
-  void SetProgressPosition(int position) override { positions.push_back(position); }
-  int ShownPage() override { return 8; }
-  void Repaint() override {
-    repaintedAt.push_back(positions.empty() ? -1 : positions.back());
-    if (onRepaint) onRepaint(static_cast<int>(repaintedAt.size()));
+  void RecordDone(const tables::RecordStep& step) override {
+    RecordingObserver::RecordDone(step);
+    if (afterRecord) afterRecord(step.record);
   }
 };
 
@@ -82,12 +58,10 @@ std::vector<int> Range(int first, int last, int step = 1) {
 
 class LogoTransferTest : public testing::TablesTest {
  protected:
-  LogoTransferTest() : logoSession{link, clock, workspace, logoHost} {}
+  void SetUp() override { Connect(); }
 
-  void SetUp() override {
-    Connect();
-    logoSession.connectedRegister = 1;
-  }
+  TransferResult Write(const LogoPicture& picture) { return WriteLogo(session, user, picture); }
+  TransferResult Read(LogoPicture& picture) { return ReadLogo(session, user, picture); }
 
   std::vector<std::string>& LogoRecords() { return simRegister.Tables()[kLogoTable].records; }
 
@@ -111,20 +85,19 @@ class LogoTransferTest : public testing::TablesTest {
     return simRegister.Counters().refusals - before;
   }
 
-  LogoHost logoHost;
-  tables::TableSession logoSession;
+  LogoUser user;
 };
 
 TEST_F(LogoTransferTest, WriteThenRead_ReproducesThePicturePixelForPixel) {
   const TestPicture written = Pattern(kLogoWidth, kLogoHeight);
-  const TransferResult write = WriteLogo(logoSession, written);
+  const TransferResult write = Write(written);
   EXPECT_TRUE(write.succeeded);
   EXPECT_EQ(write.rows, 200);
   ASSERT_EQ(LogoRecords().size(), 200u);
   for (int y = 0; y < kLogoHeight; ++y) ASSERT_EQ(LogoRecords()[y], EncodeRow(written, y));
 
   TestPicture read(kLogoWidth, kLogoHeight);
-  const TransferResult result = ReadLogo(logoSession, read);
+  const TransferResult result = Read(read);
   EXPECT_TRUE(result.succeeded);
   EXPECT_EQ(result.rows, 200);
   for (int y = 0; y < kLogoHeight; ++y) {
@@ -133,8 +106,9 @@ TEST_F(LogoTransferTest, WriteThenRead_ReproducesThePicturePixelForPixel) {
       ASSERT_EQ(read.Red(x, y), printed ? 0 : 255) << "pixel " << x << "," << y;
     }
   }
-  EXPECT_EQ(logoHost.messages, (std::vector<std::string>{kDone, kDone}));
-  EXPECT_EQ(logoHost.pendingEventsCalls, 0);
+  EXPECT_EQ(user.dialogs, (std::vector<std::string>{kDone, kDone}));
+  // Neither transfer listens for "Стоп".
+  EXPECT_EQ(user.stopQuestions, 0);
 }
 
 TEST_F(LogoTransferTest, Write_SendsEachRowAsItsRecordTextByteForByte) {
@@ -143,35 +117,44 @@ TEST_F(LogoTransferTest, Write_SendsEachRowAsItsRecordTextByteForByte) {
   picture.SetByte(0, 2, 105);
   picture.SetByte(1, 2, 200);
   const std::string fourth = LogoRecords()[3];
-  WriteLogo(logoSession, picture);
+  Write(picture);
   EXPECT_EQ(WritesOnTheLine(), (std::vector<std::string>{
                                    "W136;1;" + Repeat("0;", 24),
                                    "W136;2;128;" + Repeat("0;", 23),
                                    "W136;3;105;200;" + Repeat("0;", 22),
                                }));
   EXPECT_EQ(LogoRecords()[3], fourth) << "rows the picture lacks stay as they were";
-  EXPECT_EQ(logoHost.messages, std::vector<std::string>{kDone});
+  EXPECT_EQ(user.dialogs, std::vector<std::string>{kDone});
 }
 
-TEST_F(LogoTransferTest, Write_ProgressFollowsTheRowsWithARepaintEveryTenthRow) {
-  WriteLogo(logoSession, Pattern(kLogoWidth, 25));
-  EXPECT_EQ(logoHost.progressMaximum, 200);
-  std::vector<int> expected = Range(0, 25);
-  expected.push_back(0);
-  EXPECT_EQ(logoHost.positions, expected);
-  EXPECT_EQ(logoHost.repaintedAt, (std::vector<int>{1, 11, 21}));
-  EXPECT_EQ(logoHost.pendingEventsCalls, 0);
+// The progress bar's positions, one for each row that went through.
+std::vector<int> ProgressOf(const testing::RecordingObserver& user) {
+  std::vector<int> progress;
+  for (const auto& step : user.steps) progress.push_back(step.progress);
+  return progress;
 }
 
-TEST_F(LogoTransferTest, Read_ProgressFollowsTheRowsWithARepaintEveryTenthRow) {
+TEST_F(LogoTransferTest, Write_ProgressFollowsTheRowsOfTheTable) {
+  Write(Pattern(kLogoWidth, 25));
+  ASSERT_EQ(user.starts.size(), 1u);
+  EXPECT_EQ(user.starts[0].progressMaximum, 200);
+  EXPECT_EQ(user.starts[0].progressPosition, 0);
+  EXPECT_EQ(ProgressOf(user), Range(1, 25));
+  EXPECT_EQ(user.Records(), Range(1, 25));
+  EXPECT_EQ(user.Summary().result, tables::OperationResult::kDone);
+  EXPECT_EQ(user.stopQuestions, 0);
+}
+
+TEST_F(LogoTransferTest, Read_ProgressFollowsTheRowsOfTheTable) {
   TestPicture picture(kLogoWidth, kLogoHeight);
-  ReadLogo(logoSession, picture);
-  EXPECT_EQ(logoHost.progressMaximum, 200);
-  std::vector<int> expected = Range(0, 200);
-  expected.push_back(0);
-  EXPECT_EQ(logoHost.positions, expected);
-  EXPECT_EQ(logoHost.repaintedAt, Range(0, 190, 10));
-  EXPECT_EQ(logoHost.pendingEventsCalls, 0);
+  Read(picture);
+  ASSERT_EQ(user.starts.size(), 1u);
+  EXPECT_EQ(user.starts[0].progressMaximum, 200);
+  EXPECT_EQ(user.starts[0].progressPosition, 0);
+  EXPECT_EQ(ProgressOf(user), Range(1, 200));
+  EXPECT_EQ(user.Records(), Range(1, 200));
+  EXPECT_EQ(user.Summary().result, tables::OperationResult::kDone);
+  EXPECT_EQ(user.stopQuestions, 0);
 }
 
 class WriteRefusedTest : public LogoTransferTest, public ::testing::WithParamInterface<int> {};
@@ -180,11 +163,11 @@ TEST_P(WriteRefusedTest, StopsAtTheRefusedRecordWithOnlyTheWriteError) {
   const int refusedRecord = GetParam();
   // A table one record short of the refused one: the register refuses it and any later.
   LogoRecords().resize(refusedRecord - 1);
-  const TransferResult result = WriteLogo(logoSession, Pattern(kLogoWidth, kLogoHeight));
+  const TransferResult result = Write(Pattern(kLogoWidth, kLogoHeight));
   EXPECT_FALSE(result.succeeded);
   EXPECT_EQ(result.rows, refusedRecord - 1);
   EXPECT_EQ(simRegister.Counters().writes, refusedRecord - 1);
-  EXPECT_EQ(logoHost.messages, std::vector<std::string>{kWriteFailed});
+  EXPECT_EQ(user.dialogs, std::vector<std::string>{kWriteFailed});
   // The records before it once each; the refused one only as often as one link call
   // repeats it; nothing after it.
   std::vector<int> records = WrittenRecords();
@@ -192,7 +175,8 @@ TEST_P(WriteRefusedTest, StopsAtTheRefusedRecordWithOnlyTheWriteError) {
   EXPECT_EQ(std::vector<int>(records.begin(), records.begin() + refusedRecord - 1),
             Range(1, refusedRecord - 1));
   for (size_t i = refusedRecord - 1; i < records.size(); ++i) EXPECT_EQ(records[i], refusedRecord);
-  EXPECT_EQ(logoHost.positions.back(), 0);
+  EXPECT_EQ(user.Summary().done, Range(1, refusedRecord - 1));
+  EXPECT_EQ(user.Summary().failed, std::vector<int>{refusedRecord});
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, WriteRefusedTest, ::testing::Values(1, 5, 200),
@@ -200,21 +184,21 @@ INSTANTIATE_TEST_SUITE_P(Records, WriteRefusedTest, ::testing::Values(1, 5, 200)
 
 TEST_F(LogoTransferTest, Write_LogoTableMissing_ShowsOnlyTheWriteError) {
   simRegister.Tables().erase(kLogoTable);
-  const TransferResult result = WriteLogo(logoSession, Pattern(kLogoWidth, kLogoHeight));
+  const TransferResult result = Write(Pattern(kLogoWidth, kLogoHeight));
   EXPECT_FALSE(result.succeeded);
-  EXPECT_EQ(logoHost.messages, std::vector<std::string>{kWriteFailed});
+  EXPECT_EQ(user.dialogs, std::vector<std::string>{kWriteFailed});
   for (int record : WrittenRecords()) EXPECT_EQ(record, 1);
 }
 
 class TallPictureTest : public LogoTransferTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(TallPictureTest, WritesTheTableFullAndNoRecordBeyondIt) {
-  const TransferResult result = WriteLogo(logoSession, Pattern(kLogoWidth, GetParam()));
+  const TransferResult result = Write(Pattern(kLogoWidth, GetParam()));
   EXPECT_TRUE(result.succeeded);
   EXPECT_EQ(result.rows, 200);
   EXPECT_EQ(WrittenRecords(), Range(1, 200));
-  EXPECT_EQ(logoHost.messages, std::vector<std::string>{kDone});
-  EXPECT_EQ(logoHost.positions[logoHost.positions.size() - 2], 200);
+  EXPECT_EQ(user.dialogs, std::vector<std::string>{kDone});
+  EXPECT_EQ(ProgressOf(user).back(), 200);
 }
 
 INSTANTIATE_TEST_SUITE_P(Heights, TallPictureTest, ::testing::Values(200, 201, 480),
@@ -224,30 +208,30 @@ TEST_F(LogoTransferTest, Write_GoesToTheConnectedRegister) {
   // Another register on the line, connected as number 7: only a write addressed to it is
   // answered.
   simRegister.Faults().answerAs = 7;
-  logoSession.connectedRegister = 7;
+  session.connectedRegister = 7;
   const TestPicture picture = Pattern(kLogoWidth, kLogoHeight);
-  const TransferResult result = WriteLogo(logoSession, picture);
+  const TransferResult result = Write(picture);
   EXPECT_TRUE(result.succeeded);
   EXPECT_EQ(simRegister.Counters().writes, 200);
   EXPECT_EQ(LogoRecords()[199], EncodeRow(picture, 199));
-  EXPECT_EQ(logoHost.messages, std::vector<std::string>{kDone});
+  EXPECT_EQ(user.dialogs, std::vector<std::string>{kDone});
 }
 
 TEST_F(LogoTransferTest, Read_RecordThirtySevenFailsForGood_KeepsRowsReadAndShowsOnlyTheError) {
   const std::vector<std::string> factory = LogoRecords();
   LogoRecords().resize(36);
   TestPicture picture(kLogoWidth, kLogoHeight);
-  const TransferResult result = ReadLogo(logoSession, picture);
+  const TransferResult result = Read(picture);
   EXPECT_FALSE(result.succeeded);
   EXPECT_EQ(result.rows, 36);
-  EXPECT_EQ(logoHost.messages, std::vector<std::string>{kReadFailed});
+  EXPECT_EQ(user.dialogs, std::vector<std::string>{kReadFailed});
   for (int y = 0; y < 36; ++y) ASSERT_EQ(EncodeRow(picture, y), factory[y]) << "row " << y;
   for (int y = 36; y < kLogoHeight; ++y) {
     for (int x = 0; x < kLogoWidth; ++x) {
       ASSERT_EQ(picture.Red(x, y), TestPicture::kUntouched) << "pixel " << x << "," << y;
     }
   }
-  EXPECT_EQ(logoHost.positions.back(), 0);
+  EXPECT_EQ(user.Summary().failed, std::vector<int>{37});
 }
 
 struct AttemptsCase {
@@ -268,15 +252,14 @@ TEST_P(ReadAttemptsTest, TenFailedRequestsInARowStopTheRead) {
   const int perCall = RefusalsPerFailedRead();
   ASSERT_GT(perCall, 0);
   simRegister.Faults().refuse = c.failedCallsOnRecord1 * perCall;
-  // The second repaint comes just before record 11 is asked for.
-  logoHost.onRepaint = [&](int repaint) {
-    if (repaint == 2) simRegister.Faults().refuse = c.failedCallsOnRecord11 * perCall;
+  user.afterRecord = [&](int record) {
+    if (record == 10) simRegister.Faults().refuse = c.failedCallsOnRecord11 * perCall;
   };
   TestPicture picture(kLogoWidth, kLogoHeight);
-  const TransferResult result = ReadLogo(logoSession, picture);
+  const TransferResult result = Read(picture);
   EXPECT_EQ(result.succeeded, c.succeeded);
   EXPECT_EQ(result.rows, c.rows);
-  EXPECT_EQ(logoHost.messages, std::vector<std::string>{c.succeeded ? kDone : kReadFailed});
+  EXPECT_EQ(user.dialogs, std::vector<std::string>{c.succeeded ? kDone : kReadFailed});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -289,7 +272,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(LogoTransferTest, Read_IntoASmallerPicture_PaintsOnlyThePixelsItHas) {
   TestPicture picture(100, 50);
-  const TransferResult result = ReadLogo(logoSession, picture);
+  const TransferResult result = Read(picture);
   EXPECT_TRUE(result.succeeded);
   for (int y = 0; y < 50; ++y) {
     TestPicture full(kLogoWidth, 1);
@@ -299,11 +282,11 @@ TEST_F(LogoTransferTest, Read_IntoASmallerPicture_PaintsOnlyThePixelsItHas) {
 }
 
 TEST_F(LogoTransferTest, NotConnected_WriteAndReadEachShowTheirError) {
-  logoSession.connectedRegister = -1;
+  session.connectedRegister = -1;
   TestPicture picture(kLogoWidth, kLogoHeight);
-  EXPECT_FALSE(WriteLogo(logoSession, picture).succeeded);
-  EXPECT_FALSE(ReadLogo(logoSession, picture).succeeded);
-  EXPECT_EQ(logoHost.messages, (std::vector<std::string>{kWriteFailed, kReadFailed}));
+  EXPECT_FALSE(Write(picture).succeeded);
+  EXPECT_FALSE(Read(picture).succeeded);
+  EXPECT_EQ(user.dialogs, (std::vector<std::string>{kWriteFailed, kReadFailed}));
   EXPECT_EQ(simRegister.Counters().writes, 0);
 }
 

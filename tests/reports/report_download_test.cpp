@@ -55,6 +55,26 @@ class RecordingView final : public reports::ReportView {
   }
 };
 
+// The user as the download meets them, who can also press "Стоп" the moment a condition
+// the test sets holds; once pressed it stays pressed.
+class ReportUser final : public RecordingObserver {
+ public:
+  std::function<bool()> pressStopWhen;
+  // The dialogs that had been shown when the download stopped listening for "Стоп".
+  size_t dialogsWhenFinished = 0;
+
+  bool StopRequested() override {
+    if (pressStopWhen && stopAtQuestion == 0 && pressStopWhen()) {
+      stopAtQuestion = stopQuestions + 1;
+    }
+    return RecordingObserver::StopRequested();
+  }
+  void Finished(const tables::OperationSummary& summary) override {
+    dialogsWhenFinished = dialogs.size();
+    RecordingObserver::Finished(summary);
+  }
+};
+
 class ReportsTest : public TablesTest {
  protected:
   ReportsTest() {
@@ -70,7 +90,7 @@ class ReportsTest : public TablesTest {
     for (int report : checked) view.choices.reports[report].checked = true;
   }
 
-  DownloadResult Download() { return reports::DownloadReports(session, view); }
+  DownloadResult Download() { return reports::DownloadReports(session, user, view); }
 
   std::string FileOf(int report) const {
     return folder.File(view.choices.reports[report].fileName);
@@ -132,14 +152,8 @@ class ReportsTest : public TablesTest {
                          [&](const std::string& read) { return read.starts_with(prefix); });
   }
 
-  // Dialogs, prompts and the pending-event calls the test chose to log, in order.
-  std::vector<std::string> Shown() const {
-    std::vector<std::string> shown;
-    for (const auto& event : host.events) {
-      if (!event.starts_with("enable") && !event.starts_with("disable")) shown.push_back(event);
-    }
-    return shown;
-  }
+  // Messages, boxes and prompts, in order.
+  const std::vector<std::string>& Shown() const { return user.dialogs; }
 
   // Nothing is left waiting longer than the port's ordinary 300 ms: the port's time-out
   // is back, and a register that falls silent halfway through a reply fails the read in
@@ -159,6 +173,7 @@ class ReportsTest : public TablesTest {
 
   app::TempDirectory folder;
   RecordingView view;
+  ReportUser user;
 };
 
 TEST(ReportCatalogue, KeysAndDefaultNames_AgreeWithTheSettingsFile) {
@@ -196,8 +211,11 @@ TEST_F(ReportsTest, AllTwelve_EveryLineMatchesTheRegistersRecords) {
   EXPECT_EQ(Shown(), std::vector<std::string>{"message: Успешно!"});
   EXPECT_EQ(view.labels.back(), "");
   EXPECT_EQ(view.positions.back(), 0);
-  EXPECT_EQ(host.events,
-            (std::vector<std::string>{"enable Button6", "disable Button6", "message: Успешно!"}));
+  // "Стоп" is off again before the message comes up.
+  EXPECT_EQ(user.starts.size(), 1u);
+  EXPECT_EQ(user.summaries.size(), 1u);
+  EXPECT_EQ(user.dialogsWhenFinished, 0u);
+  EXPECT_EQ(user.Summary().result, tables::OperationResult::kDone);
   ExpectPortBackToNormal();
 }
 
@@ -286,7 +304,9 @@ TEST_P(BadSeparators, AreRefusedBeforeAnythingIsCreatedOrRead) {
             std::vector<std::string>{"message: Укажите разделитель между полями: один символ."});
   EXPECT_TRUE(folder.Names().empty());
   EXPECT_TRUE(ReadsOnTheLine().empty());
-  EXPECT_FALSE(host.buttons.contains(CommandButton::kStop));
+  // Refused before it started: "Стоп" never came on.
+  EXPECT_TRUE(user.starts.empty());
+  EXPECT_EQ(user.Summary().result, tables::OperationResult::kNotStarted);
 }
 
 INSTANTIATE_TEST_SUITE_P(Separators, BadSeparators,
@@ -346,14 +366,10 @@ INSTANTIATE_TEST_SUITE_P(Paths, PathLengths,
                                            PathCase{"FiveHundred", 500, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-class FileErrorAnswers : public ReportsTest,
-                         public ::testing::WithParamInterface<tables::BoxAnswer> {};
-
-TEST_P(FileErrorAnswers, AFileThatCannotBeCreated_EndsTheWholeDownload) {
+TEST_F(ReportsTest, AFileThatCannotBeCreated_EndsTheWholeDownload) {
   Connect();
   Check({kDepartments, kGroups, kTaxes});
   view.choices.reports[kGroups].fileName = "missing/RepGrp.dat";
-  host.boxAnswers = {GetParam()};
   EXPECT_EQ(Download(), DownloadResult::kFileError);
   EXPECT_EQ(Shown(), std::vector<std::string>{"box Ошибка работы с файлом: Ошибка открытия файла"});
   ExpectLinesOfTheRegister(kDepartments, 20, ';');
@@ -361,12 +377,10 @@ TEST_P(FileErrorAnswers, AFileThatCannotBeCreated_EndsTheWholeDownload) {
   EXPECT_EQ(RequestsOfTable(75), 0);
   EXPECT_EQ(RequestsOfTable(78), 0);
   EXPECT_EQ(view.labels.back(), "missing/RepGrp.dat");
-  EXPECT_FALSE(host.buttons.at(CommandButton::kStop));
+  EXPECT_EQ(user.Summary().result, tables::OperationResult::kStopped);
+  EXPECT_EQ(user.Summary().done.size(), 20u);
   ExpectPortBackToNormal();
 }
-
-INSTANTIATE_TEST_SUITE_P(OkOrCancel, FileErrorAnswers,
-                         ::testing::Values(tables::BoxAnswer::kOk, tables::BoxAnswer::kCancel));
 
 TEST_F(ReportsTest, NulInAFileName_CannotBeCreatedUnderAShorterName) {
   Connect();
@@ -411,19 +425,18 @@ TEST_P(UnansweredReads, PromptComesWithinSecondsAfterTenAttemptsAtTheFirstRecord
   simRegister.Faults().silent = GetParam().silent;
   session.connectedRegister = GetParam().connectedRegister;
   Check({kDepartments, kTaxes});
-  host.promptAnswers = {PromptAnswer::kFinish};
-  host.onPendingEvents = [&](int) { host.events.push_back("pending"); };
+  user.promptAnswers = {FailureAnswer::kFinish};
   const auto start = clock.Now();
 
   EXPECT_EQ(Download(), DownloadResult::kGivenUp);
 
   EXPECT_LT(clock.Now() - start, kSeconds(60));
-  std::vector<std::string> expected(10, "pending");
-  expected.push_back("prompt");
-  EXPECT_EQ(Shown(), expected);
+  EXPECT_EQ(Shown(), std::vector<std::string>{"prompt 1"});
+  // The window was let handle its events before each of the ten attempts.
+  EXPECT_GE(user.stopQuestions, 10);
+  EXPECT_EQ(user.Summary().failed, std::vector<int>{1});
   EXPECT_TRUE(Lines(FileOf(kDepartments)).empty());
   EXPECT_EQ(folder.Names(), std::set<std::string>{"RepOtd.dat"});
-  EXPECT_FALSE(workspace.flags.stop);
   session.connectedRegister = 1;
   ExpectPortBackToNormal();
 }
@@ -435,7 +448,7 @@ INSTANTIATE_TEST_SUITE_P(Registers, UnansweredReads,
 
 struct AnswerCase {
   const char* name;
-  std::vector<PromptAnswer> answers;
+  std::vector<FailureAnswer> answers;
   int refusals;  // refused requests from record 3 on; ten make one failed attempt
   DownloadResult result;
   int lines;
@@ -450,7 +463,7 @@ TEST_P(PromptAnswers, DoWhatTheUserChose) {
   const AnswerCase& c = GetParam();
   Connect();
   Check({kDepartments, kTaxes});
-  host.promptAnswers.assign(c.answers.begin(), c.answers.end());
+  user.promptAnswers.assign(c.answers.begin(), c.answers.end());
   view.onProgress = [&](int position) {
     if (position == 2) simRegister.Faults().refuse = c.refusals;
   };
@@ -463,8 +476,7 @@ TEST_P(PromptAnswers, DoWhatTheUserChose) {
   EXPECT_EQ(wire.opens - opensBefore, c.reopens);
   ExpectLinesOfTheRegister(kDepartments, c.lines, ';');
   EXPECT_EQ(std::filesystem::exists(FileOf(kTaxes)), c.result == DownloadResult::kDone);
-  EXPECT_FALSE(workspace.flags.stop || workspace.flags.skip || workspace.flags.retry);
-  EXPECT_FALSE(host.buttons.at(CommandButton::kStop));
+  EXPECT_EQ(user.summaries.size(), 1u);
   ExpectPortBackToNormal();
 }
 
@@ -472,38 +484,38 @@ INSTANTIATE_TEST_SUITE_P(
     Answers, PromptAnswers,
     ::testing::Values(
         AnswerCase{
-            "Skip", {PromptAnswer::kSkip}, 100, DownloadResult::kSkipped, 2, 1, {"prompt"}, 100},
+            "Skip", {FailureAnswer::kSkip}, 100, DownloadResult::kSkipped, 2, 1, {"prompt 3"}, 100},
         AnswerCase{"Finish",
-                   {PromptAnswer::kFinish},
+                   {FailureAnswer::kFinish},
                    100,
                    DownloadResult::kGivenUp,
                    2,
                    0,
-                   {"prompt"},
+                   {"prompt 3"},
                    100},
         AnswerCase{"Closed",
-                   {PromptAnswer::kClosed},
+                   {FailureAnswer::kClosed},
                    100,
                    DownloadResult::kGivenUp,
                    2,
                    0,
-                   {"prompt"},
+                   {"prompt 3"},
                    100},
         AnswerCase{"Retry",
-                   {PromptAnswer::kRetry},
+                   {FailureAnswer::kRetry},
                    100,
                    DownloadResult::kDone,
                    20,
                    1,
-                   {"prompt", "message: Успешно!"},
+                   {"prompt 3", "message: Успешно!"},
                    101},
         AnswerCase{"RetryTwice",
-                   {PromptAnswer::kRetry, PromptAnswer::kRetry},
+                   {FailureAnswer::kRetry, FailureAnswer::kRetry},
                    200,
                    DownloadResult::kDone,
                    20,
                    2,
-                   {"prompt", "prompt", "message: Успешно!"},
+                   {"prompt 3", "prompt 3", "message: Успешно!"},
                    201}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -520,13 +532,13 @@ TEST_F(ReportsTest, SlowRecord_IsWaitedForWithoutAPromptWhileTheWindowKeepsRunni
   EXPECT_EQ(Requests("R74;5;"), 1);
   EXPECT_EQ(Shown(), std::vector<std::string>{"message: Успешно!"});
   // Events were handled while the record trickled in, not only once per attempt.
-  EXPECT_GT(host.pendingEventsCalls, 20 + 1);
+  EXPECT_GT(user.stopQuestions, 20 + 1);
 }
 
 struct StopCase {
   const char* name;
   void (*slowDown)(sim::SimFaults&);  // what record 5 meets
-  int stopAtCall;                     // pending-event calls from record 5's first attempt
+  int stopAtQuestion;                 // questions for "Стоп" from record 5's first attempt on
   long requestsForRecord5;
 };
 
@@ -536,15 +548,10 @@ TEST_P(Stops, AbandonTheDownloadWithTheLinesReadSoFar) {
   const StopCase& c = GetParam();
   Connect();
   Check({kDepartments, kTaxes});
-  int callsBeforeRecord5 = -1;
   view.onProgress = [&](int position) {
     if (position != 4) return;
     c.slowDown(simRegister.Faults());
-    callsBeforeRecord5 = host.pendingEventsCalls;
-  };
-  host.onPendingEvents = [&](int call) {
-    if (callsBeforeRecord5 >= 0 && call - callsBeforeRecord5 == c.stopAtCall)
-      workspace.flags.stop = true;  // "Стоп" clicked
+    user.stopAtQuestion = user.stopQuestions + c.stopAtQuestion;
   };
   const auto start = clock.Now();
 
@@ -555,8 +562,10 @@ TEST_P(Stops, AbandonTheDownloadWithTheLinesReadSoFar) {
   ExpectLinesOfTheRegister(kDepartments, 4, ';');
   EXPECT_FALSE(std::filesystem::exists(FileOf(kTaxes)));
   EXPECT_EQ(Shown(), std::vector<std::string>{"box Tabulon: Операция прервана"});
-  EXPECT_FALSE(workspace.flags.stop);
-  EXPECT_FALSE(host.buttons.at(CommandButton::kStop));
+  // "Стоп" is off again before the box comes up.
+  EXPECT_EQ(user.dialogsWhenFinished, 0u);
+  EXPECT_EQ(user.Summary().result, tables::OperationResult::kStopped);
+  EXPECT_EQ(user.Summary().done, (std::vector<int>{1, 2, 3, 4}));
   ExpectPortBackToNormal();
 }
 
@@ -575,9 +584,7 @@ TEST_F(ReportsTest, StopWhileTheTenthAttemptWaits_EndsWithoutThePrompt) {
   // Every attempt trickles in and then fails its check.
   simRegister.Faults().trickleOver = 10;
   simRegister.Faults().corruptCheck = 10;
-  host.onPendingEvents = [&](int) {
-    if (Requests("R74;1;") == 10) workspace.flags.stop = true;
-  };
+  user.pressStopWhen = [&] { return Requests("R74;1;") == 10; };
   EXPECT_EQ(Download(), DownloadResult::kStopped);
   EXPECT_EQ(Shown(), std::vector<std::string>{"box Tabulon: Операция прервана"});
   EXPECT_TRUE(Lines(FileOf(kDepartments)).empty());
@@ -590,14 +597,6 @@ TEST_F(ReportsTest, FirstFileCannotBeCreated_ALongPortTimeOutIsStillPutBack) {
   view.choices.reports[kGroups].fileName = "missing/RepGrp.dat";
   EXPECT_EQ(Download(), DownloadResult::kFileError);
   ExpectPortBackToNormal();
-}
-
-TEST_F(ReportsTest, StopLeftByAnEarlierCommand_DoesNotEndTheDownload) {
-  Connect();
-  workspace.flags.stop = true;
-  Check({kTaxes});
-  EXPECT_EQ(Download(), DownloadResult::kDone);
-  EXPECT_EQ(Lines(FileOf(kTaxes)).size(), 1u);
 }
 
 }  // namespace
