@@ -33,7 +33,7 @@ Connection::Connection(const ConnectionOptions& options) : options_(options) {
 }
 
 Connection::~Connection() {
-  if (link_ && link_->State().portNumber > 0) link_->ClosePort(link_->State().portNumber);
+  if (link_ && link_->OpenPortNumber() > 0) link_->ClosePort(link_->OpenPortNumber());
   if (options_.trace) std::cerr << link::FormatTrace(trace_);
 }
 

@@ -52,7 +52,7 @@ std::optional<int> WholeNumber(const QString& text) {
 
 }  // namespace
 
-int TForm1::OpenedPort() const { return link_->State().portNumber; }
+int TForm1::OpenedPort() const { return link_->OpenPortNumber(); }
 
 bool TForm1::LogoLoaded() const { return logoPage_->Loaded(); }
 
