@@ -3,24 +3,13 @@
 #include <filesystem>
 #include <iostream>
 
-#include "app/ini_file.h"
 #include "app/settings.h"
 #include "base/cp1251.h"
+#include "base/whole_number.h"
 #include "link/port_map.h"
 #include "link/result_codes.h"
 
 namespace kvitmark::cli {
-namespace {
-
-// COMn → n, or 0 when the text names no port 1 to 9.
-int PortNumber(const std::string& name) {
-  if (name.size() != 4 || !app::EqualIgnoringCase(name.substr(0, 3), "COM")) return 0;
-  const char digit = name[3];
-  return digit >= '1' && digit <= '9' ? digit - '0' : 0;
-}
-
-}  // namespace
-
 void PreparePages(tables::Workspace& workspace) {
   tables::PrepareGrids(workspace);
   tables::ApplyTypeLayout(workspace, 0);
@@ -39,16 +28,11 @@ Connection::~Connection() {
 
 bool Connection::Open() {
   // The settings file is read, never created or changed.
-  const auto ini = app::IniFile::Open(
-      (std::filesystem::current_path() / std::string(app::kSettingsFileName)).string());
-  std::string portName = options_.port;
-  if (portName.empty()) portName = ini.Get("Communication", "SerialPort", "COM1", 9);
-  link::PortMap ports;
-  for (int port = 1; port <= 9; ++port) {
-    const std::string device = ini.Get("Ports", "COM" + std::to_string(port), "", 499);
-    if (!device.empty()) ports[port] = device;
-  }
-  port_ = PortNumber(portName);
+  const app::Settings settings = app::ReadSettings(std::filesystem::current_path().string());
+  const std::string portName = options_.port.empty() ? settings.storedPort : options_.port;
+  link::PortMap ports = settings.ports;
+  const auto portEntry = app::PortEntry(portName);
+  port_ = portEntry ? *portEntry + 1 : 0;
   if (!options_.device.empty()) {
     port_ = 1;
     ports[1] = options_.device;
@@ -57,11 +41,12 @@ bool Connection::Open() {
     std::cerr << base::Cp1251ToUtf8(base::Cp1251("Неверный порт: ")) << portName << '\n';
     return false;
   }
-  if (options_.speed) {
-    speed_ = *options_.speed;
-  } else {
-    speed_ = std::atoi(ini.Get("Communication", "Speed", "4800", 9).c_str());
-  }
+  // The stored speed is taken as C's atoi always read it: whatever number it starts with,
+  // 0 for none; a speed the link does not offer is refused below with that number.
+  speed_ = options_.speed
+               ? *options_.speed
+               : base::WholeNumber(settings.storedSpeed, {.plusSign = true, .trailingText = true})
+                     .value_or(0);
 
   auto factory = link::PosixLineFactory(ports);
   if (options_.trace) factory = link::TracedLineFactory(std::move(factory), trace_);

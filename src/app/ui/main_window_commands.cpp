@@ -9,7 +9,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
-#include <charconv>
 
 #include "app/settings.h"
 #include "app/ui/about_box.h"
@@ -17,6 +16,7 @@
 #include "app/ui/window_operation_host.h"
 #include "base/cp1251.h"
 #include "base/ui/qt_text.h"
+#include "base/whole_number.h"
 #include "files/table_file_kinds.h"
 #include "files/table_files.h"
 #include "files/ui/dialog_filter.h"
@@ -39,16 +39,6 @@ using base::ui::FromCp1251;
 const QColor kRed(255, 0, 0);
 const QColor kPurple(128, 0, 128);
 const QColor kGreen(0, 128, 0);
-
-std::optional<int> WholeNumber(const QString& text) {
-  const std::string digits = text.trimmed().toStdString();
-  int value = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
-    return std::nullopt;
-  }
-  return value;
-}
 
 }  // namespace
 
@@ -102,7 +92,7 @@ void TForm1::ConnectOrDisconnect() {
     return;
   }
 
-  const auto speed = WholeNumber(speedSelector_->currentText());
+  const auto speed = base::WholeNumber(speedSelector_->currentText().trimmed().toStdString());
   if (!speed) {
     dialogs_->MessageBox(
         this,
