@@ -7,9 +7,9 @@
 #include "base/cp1251.h"
 #include "base/whole_number.h"
 #include "link/port_map.h"
-#include "link/result_codes.h"
 
 namespace kvitmark::cli {
+
 void PreparePages(tables::Workspace& workspace) {
   tables::PrepareGrids(workspace);
   tables::ApplyTypeLayout(workspace, 0);
@@ -26,7 +26,11 @@ Connection::~Connection() {
   if (options_.trace) std::cerr << link::FormatTrace(trace_);
 }
 
-bool Connection::Open() {
+bool Connection::Open() { return Start(false).has_value(); }
+
+std::optional<link::ConnectOutcome> Connection::Connect() { return Start(true); }
+
+std::optional<link::ConnectOutcome> Connection::Start(bool askRegister) {
   // The settings file is read, never created or changed.
   const app::Settings settings = app::ReadSettings(std::filesystem::current_path().string());
   const std::string portName = options_.port.empty() ? settings.storedPort : options_.port;
@@ -39,7 +43,7 @@ bool Connection::Open() {
   }
   if (port_ == 0) {
     std::cerr << base::Cp1251ToUtf8(base::Cp1251("Неверный порт: ")) << portName << '\n';
-    return false;
+    return std::nullopt;
   }
   // The stored speed is taken as C's atoi always read it: whatever number it starts with,
   // 0 for none; a speed the link does not offer is refused below with that number.
@@ -51,24 +55,32 @@ bool Connection::Open() {
   auto factory = link::PosixLineFactory(ports);
   if (options_.trace) factory = link::TracedLineFactory(std::move(factory), trace_);
   link_ = std::make_unique<link::RegisterLink>(std::move(factory), clock_, priority_);
-  const int handle = link_->OpenPort(port_, speed_);
-  if (handle < 0) {
+  const auto portOpened = [this](const link::ConnectResult& opened) {
+    session_ = std::make_unique<tables::TableSession>(
+        tables::TableSession{*link_, clock_, workspace_, *host_});
+    session_->connectedRegister = options_.registerNumber;
+    session_->openedPort = port_;
+    session_->openedSpeed = speed_;
+    session_->portHandle = opened.handle;
+  };
+  link::ConnectResult result;
+  if (askRegister) {
+    result = link::Connect(*link_, port_, speed_, options_.registerNumber, portOpened);
+  } else {
+    result = link::OpenRegisterPort(*link_, port_, speed_);
+    if (result.outcome == link::ConnectOutcome::kPortOpened) portOpened(result);
+  }
+  if (!link::PortOpen(result.outcome)) {
     std::string reason;
-    if (handle == link::kSpeedNotOffered) {
+    if (result.outcome == link::ConnectOutcome::kBadSpeed) {
       reason = "Скорость " + std::to_string(speed_) + " бит/с не поддерживается.";
     } else {
-      reason = link_->LastErrorText();
+      reason = result.errorText;
     }
     std::cerr << base::Cp1251ToUtf8(base::Cp1251("Ошибка подключения: ")) << reason << '\n';
-    return false;
+    return std::nullopt;
   }
-  session_ = std::make_unique<tables::TableSession>(
-      tables::TableSession{*link_, clock_, workspace_, *host_});
-  session_->connectedRegister = options_.registerNumber;
-  session_->openedPort = port_;
-  session_->openedSpeed = speed_;
-  session_->portHandle = handle;
-  return true;
+  return result.outcome;
 }
 
 }  // namespace kvitmark::cli

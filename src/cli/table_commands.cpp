@@ -58,8 +58,9 @@ int PageOfKind(const std::string& kind) {
 
 int Presence(const ConnectionOptions& options) {
   Connection connection(options);
-  if (!connection.Open()) return 1;
-  if (connection.Link().CheckPresence(options.registerNumber) < 0) {
+  const auto outcome = connection.Connect();
+  if (!outcome) return 1;
+  if (*outcome != link::ConnectOutcome::kRegisterAnswered) {
     Say("Касса не обнаружена");
     return 1;
   }

@@ -20,7 +20,7 @@
 #include "files/table_file_kinds.h"
 #include "files/table_files.h"
 #include "files/ui/dialog_filter.h"
-#include "link/result_codes.h"
+#include "link/connect.h"
 #include "logo/ui/logo_page.h"
 #include "reports/ui/reports_page.h"
 #include "sdcard/ui/goods_export_command.h"
@@ -39,6 +39,18 @@ using base::ui::FromCp1251;
 const QColor kRed(255, 0, 0);
 const QColor kPurple(128, 0, 128);
 const QColor kGreen(0, 128, 0);
+
+// Why the port did not open, in the words of the connection error box.
+QString PortFailure(const link::ConnectResult& result, int port, int speed) {
+  switch (result.outcome) {
+    case link::ConnectOutcome::kPortOutOfRange:
+      return QString::fromUtf8("Порт COM%1 не существует: выберите COM1 … COM9.").arg(port);
+    case link::ConnectOutcome::kBadSpeed:
+      return QString::fromUtf8("Скорость %1 бит/с не поддерживается.").arg(speed);
+    default:
+      return QString::fromLocal8Bit(result.errorText.c_str());
+  }
+}
 
 }  // namespace
 
@@ -103,30 +115,16 @@ void TForm1::ConnectOrDisconnect() {
     return;
   }
   const int port = portSelector_->currentIndex() + 1;
-  const int handle = link_->OpenPort(port, *speed);
-  if (handle < 0) {
-    QString reason;
-    if (handle == link::kPortOutOfRange) {
-      reason = QString::fromUtf8("Порт COM%1 не существует: выберите COM1 … COM9.").arg(port);
-    } else if (handle == link::kSpeedNotOffered) {
-      reason = QString::fromUtf8("Скорость %1 бит/с не поддерживается.").arg(*speed);
-    } else {
-      reason = QString::fromLocal8Bit(link_->LastErrorText().c_str());
-    }
-    dialogs_->MessageBox(this, reason, QString::fromUtf8("Ошибка подключения"),
-                         tables::BoxButtons::kOk, tables::BoxIcon::kInformation);
-    isConnected_ = false;
-    return;
-  }
-  session_->portHandle = handle;
-  session_->openedPort = port;
-  session_->openedSpeed = *speed;
-
-  SetStatus(QString::fromUtf8("Порт подключен"), kPurple);
-  status_->repaint();
-
   const int registerNumber = numberSelector_->currentIndex() + 1;
-  if (link_->CheckPresence(registerNumber) < 0) {
+  const auto connected =
+      link::Connect(*link_, port, *speed, registerNumber, [&](const link::ConnectResult& opened) {
+        session_->portHandle = opened.handle;
+        session_->openedPort = port;
+        session_->openedSpeed = *speed;
+        SetStatus(QString::fromUtf8("Порт подключен"), kPurple);
+        status_->repaint();
+      });
+  if (connected.outcome == link::ConnectOutcome::kNoRegister) {
     isConnected_ = false;
     SetCommandEnabled(connectButton_, true);
     for (QPushButton* button : {writeButton_, readButton_, clearButton_}) {
@@ -137,6 +135,13 @@ void TForm1::ConnectOrDisconnect() {
                          QString::fromUtf8("Предупреждение"), tables::BoxButtons::kOk,
                          tables::BoxIcon::kError);
     session_->connectedRegister = -1;
+    return;
+  }
+  if (connected.outcome != link::ConnectOutcome::kRegisterAnswered) {
+    dialogs_->MessageBox(this, PortFailure(connected, port, *speed),
+                         QString::fromUtf8("Ошибка подключения"), tables::BoxButtons::kOk,
+                         tables::BoxIcon::kInformation);
+    isConnected_ = false;
     return;
   }
 
