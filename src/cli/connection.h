@@ -30,7 +30,6 @@ class Connection {
   tables::TableSession& Session() { return *session_; }
   tables::Workspace& Workspace() { return workspace_; }
   TerminalHost& Host() { return *host_; }
-  link::RegisterLink& Link() { return *link_; }
 
  private:
   std::optional<link::ConnectOutcome> Start(bool askRegister);
