@@ -53,6 +53,7 @@ class ReplayLine final : public link::SerialLine {
   bool Close() override { return true; }
   int Handle() const override { return 3; }
   std::string ErrorText() const override { return {}; }
+  int ErrorNumber() const override { return 0; }
 
  private:
   std::string_view bytes_;

@@ -1,5 +1,7 @@
 #include "sim/memory_line.h"
 
+#include <cerrno>
+
 namespace kvitmark::sim {
 
 link::LineFactory MemoryWire::Factory() {
@@ -11,6 +13,7 @@ link::LineFactory MemoryWire::Factory() {
 bool MemorySerialLine::Open() {
   if (wire_.failOpen) {
     errorText_ = "Device or resource busy";
+    errorNumber_ = EBUSY;
     return false;
   }
   ++wire_.opens;
@@ -22,6 +25,7 @@ bool MemorySerialLine::Open() {
 bool MemorySerialLine::Configure(const link::LineSettings& settings) {
   if (wire_.failConfigure) {
     errorText_ = "Inappropriate ioctl for device";
+    errorNumber_ = ENOTTY;
     return false;
   }
   wire_.settings = settings;
@@ -47,6 +51,7 @@ bool MemorySerialLine::SetRts(bool raised) {
 bool MemorySerialLine::Write(std::string_view bytes) {
   if (wire_.register_.HungUp()) {
     errorText_ = "Input/output error";
+    errorNumber_ = EIO;
     return false;
   }
   for (char byte : bytes) wire_.register_.Receive(byte);

@@ -61,6 +61,7 @@ class MemorySerialLine final : public link::SerialLine {
   bool Close() override;
   int Handle() const override { return 3; }
   std::string ErrorText() const override { return errorText_; }
+  int ErrorNumber() const override { return errorNumber_; }
 
  private:
   struct Pending {
@@ -74,6 +75,7 @@ class MemorySerialLine final : public link::SerialLine {
   base::Milliseconds lastArrival_{0};
   base::Milliseconds timeout_{300};
   std::string errorText_;
+  int errorNumber_ = 0;
 };
 
 }  // namespace kvitmark::sim

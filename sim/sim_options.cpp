@@ -1,7 +1,8 @@
 #include "sim/sim_options.h"
 
-#include <charconv>
 #include <map>
+
+#include "base/whole_number.h"
 
 namespace kvitmark::sim {
 
@@ -25,8 +26,9 @@ const char* const kSimUsage =
 namespace {
 
 bool ParseNumber(std::string_view text, int& value) {
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return !text.empty() && error == std::errc() && end == text.data() + text.size();
+  const auto number = base::WholeNumber(text);
+  if (number) value = *number;
+  return number.has_value();
 }
 
 bool ApplyFault(const std::string& fault, SimFaults& faults, std::string& error) {

@@ -1,7 +1,6 @@
 #include "sim/sim_register.h"
 
-#include <charconv>
-
+#include "base/whole_number.h"
 #include "link/line_bytes.h"
 
 namespace kvitmark::sim {
@@ -24,8 +23,9 @@ bool Use(int& count) {
 bool TakeNumber(std::string_view& text, int& value) {
   const auto end = text.find(';');
   if (end == 0 || end == std::string_view::npos) return false;
-  const auto [stop, error] = std::from_chars(text.data(), text.data() + end, value);
-  if (error != std::errc() || stop != text.data() + end) return false;
+  const auto number = base::WholeNumber(text.substr(0, end));
+  if (!number) return false;
+  value = *number;
   text.remove_prefix(end + 1);
   return true;
 }

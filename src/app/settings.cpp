@@ -1,10 +1,7 @@
 #include "app/settings.h"
 
-#include <algorithm>
-#include <charconv>
-#include <optional>
-
 #include "app/ini_file.h"
+#include "base/whole_number.h"
 
 namespace kvitmark::app {
 namespace {
@@ -43,23 +40,6 @@ std::optional<int> FindEntry(const std::array<std::string_view, N>& entries,
   return std::nullopt;
 }
 
-// An optional sign and decimal digits, nothing else.
-std::optional<int> WholeNumber(std::string_view text) {
-  bool negative = false;
-  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-    negative = text.front() == '-';
-    text.remove_prefix(1);
-  }
-  if (text.empty() ||
-      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-    return std::nullopt;
-  }
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc{}) return std::nullopt;
-  return negative ? -value : value;
-}
-
 void WriteDefaults(IniFile& file, const std::string& currentDirectory) {
   file.Set(kCommunicationSection, kSpeedKey, kSpeedEntries[0]);
   file.Set(kCommunicationSection, kPortKey, kPortEntries[0]);
@@ -73,40 +53,46 @@ void WriteDefaults(IniFile& file, const std::string& currentDirectory) {
   file.Set(kReportsSection, kDirectoryKey, currentDirectory);
 }
 
-}  // namespace
+// Where the file is, for a program running in `directory`.
+struct SettingsPlace {
+  std::string current;  // the directory as the file's default folder names it
+  std::string path;
+};
 
-Settings LoadSettings(const std::string& directory) {
+SettingsPlace PlaceIn(const std::string& directory) {
   // Without a directory the file would land in the root; the only sensible reading is "here".
   const std::string current = WithoutTrailingSlashes(directory.empty() ? "." : directory);
   const std::string separator = current == "/" ? "" : "/";
-  IniFile file = IniFile::Open(current + separator + std::string(kSettingsFileName));
+  return {current, current + separator + std::string(kSettingsFileName)};
+}
 
-  if (file.Source() == IniSource::kMissing) {
-    WriteDefaults(file, current);
-    // When the directory cannot take the file, the defaults just set stand all the same.
-    file.Save();
-  }
-
+// The settings in `file`, and which stored choices the selectors offer.
+struct Reading {
   Settings settings;
-  bool rewrite = false;
+  bool speedOffered = false;
+  bool portOffered = false;
+  bool typeOffered = false;
+};
 
-  const auto speed = FindEntry(
-      kSpeedEntries, file.Get(kCommunicationSection, kSpeedKey, kSpeedEntries[0], kShortValue));
+Reading Read(const IniFile& file, const std::string& current) {
+  Reading reading;
+  Settings& settings = reading.settings;
+
+  settings.storedSpeed = file.Get(kCommunicationSection, kSpeedKey, kSpeedEntries[0], kShortValue);
+  const auto speed = FindEntry(kSpeedEntries, settings.storedSpeed);
   settings.speedIndex = speed.value_or(0);
-  if (!speed) rewrite = file.Set(kCommunicationSection, kSpeedKey, kSpeedEntries[0]) || rewrite;
+  reading.speedOffered = speed.has_value();
 
-  const auto port = FindEntry(
-      kPortEntries, file.Get(kCommunicationSection, kPortKey, kPortEntries[0], kShortValue));
+  settings.storedPort = file.Get(kCommunicationSection, kPortKey, kPortEntries[0], kShortValue);
+  const auto port = PortEntry(settings.storedPort);
   settings.portIndex = port.value_or(0);
-  if (!port) rewrite = file.Set(kCommunicationSection, kPortKey, kPortEntries[0]) || rewrite;
+  reading.portOffered = port.has_value();
 
-  const auto type = WholeNumber(file.Get(kTypeSection, kTypeKey, kFirstType, kShortValue));
-  if (type && *type >= 0 && *type < static_cast<int>(kTypeEntries.size())) {
-    settings.typeIndex = *type;
-  } else {
-    settings.typeIndex = 0;
-    rewrite = file.Set(kTypeSection, kTypeKey, kFirstType) || rewrite;
-  }
+  // The type has always been read as a number, "+0" included.
+  const auto type = base::WholeNumber(file.Get(kTypeSection, kTypeKey, kFirstType, kShortValue),
+                                      {.plusSign = true});
+  reading.typeOffered = type && *type >= 0 && *type < static_cast<int>(kTypeEntries.size());
+  settings.typeIndex = reading.typeOffered ? *type : 0;
 
   for (std::size_t i = 0; i < kReportFileKeys.size(); ++i) {
     settings.reportFiles[i] = file.Get(kReportsSection, kReportFileKeys[i].key,
@@ -122,9 +108,39 @@ Settings LoadSettings(const std::string& directory) {
     std::string device = file.Get(kPortsSection, kPortEntries[i], "", kLongValue);
     if (!device.empty()) settings.ports[static_cast<int>(i) + 1] = std::move(device);
   }
+  return reading;
+}
 
+}  // namespace
+
+std::optional<int> PortEntry(std::string_view name) { return FindEntry(kPortEntries, name); }
+
+Settings ReadSettings(const std::string& directory) {
+  const SettingsPlace place = PlaceIn(directory);
+  return Read(IniFile::Open(place.path), place.current).settings;
+}
+
+Settings LoadSettings(const std::string& directory) {
+  const SettingsPlace place = PlaceIn(directory);
+  IniFile file = IniFile::Open(place.path);
+
+  if (file.Source() == IniSource::kMissing) {
+    WriteDefaults(file, place.current);
+    // When the directory cannot take the file, the defaults just set stand all the same.
+    file.Save();
+  }
+
+  const Reading reading = Read(file, place.current);
+  bool rewrite = false;
+  if (!reading.speedOffered) {
+    rewrite = file.Set(kCommunicationSection, kSpeedKey, kSpeedEntries[0]) || rewrite;
+  }
+  if (!reading.portOffered) {
+    rewrite = file.Set(kCommunicationSection, kPortKey, kPortEntries[0]) || rewrite;
+  }
+  if (!reading.typeOffered) rewrite = file.Set(kTypeSection, kTypeKey, kFirstType) || rewrite;
   if (rewrite) file.Save();
-  return settings;
+  return reading.settings;
 }
 
 }  // namespace kvitmark::app

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -51,13 +52,26 @@ struct Settings {
   std::string eklFile;       // kept in the file; no report uses it
   std::string reportFolder;  // always ends with "/"
   link::PortMap ports;       // only the ports the file names a device for
+  // The port and speed as the file holds them, whether the selectors offer them or not
+  // (the first entries when it holds none): kvitmark-cli takes them as they stand.
+  std::string storedPort;
+  std::string storedSpeed;
 };
 
+// The index into kPortEntries of a port name ("com3" → 2), or nothing.
+std::optional<int> PortEntry(std::string_view name);
+
 // Reads `directory`/Tabulon.ini (the directory stands for the program's current
-// directory). A missing file is created with the defaults; a stored port, speed or type
-// that the selectors do not offer is replaced in the file by the first entry. Nothing is
-// ever reported: a file that cannot be read or created leaves the defaults, and one that
-// cannot be rewritten still gives the choices made from it.
+// directory) as it stands: nothing is created or written. A missing or unreadable file
+// gives the defaults; a stored port, speed or type that the selectors do not offer gives
+// the first entry.
+Settings ReadSettings(const std::string& directory);
+
+// The window's reading: as ReadSettings, but a missing file is created with the
+// defaults, and a stored port, speed or type that the selectors do not offer is replaced
+// in the file by the first entry. Nothing is ever reported: a file that cannot be created
+// leaves the defaults, and one that cannot be rewritten still gives the choices made
+// from it.
 Settings LoadSettings(const std::string& directory);
 
 }  // namespace kvitmark::app

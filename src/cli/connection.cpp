@@ -3,23 +3,12 @@
 #include <filesystem>
 #include <iostream>
 
-#include "app/ini_file.h"
 #include "app/settings.h"
 #include "base/cp1251.h"
+#include "base/whole_number.h"
 #include "link/port_map.h"
-#include "link/result_codes.h"
 
 namespace kvitmark::cli {
-namespace {
-
-// COMn → n, or 0 when the text names no port 1 to 9.
-int PortNumber(const std::string& name) {
-  if (name.size() != 4 || !app::EqualIgnoringCase(name.substr(0, 3), "COM")) return 0;
-  const char digit = name[3];
-  return digit >= '1' && digit <= '9' ? digit - '0' : 0;
-}
-
-}  // namespace
 
 void PreparePages(tables::Workspace& workspace) {
   tables::PrepareGrids(workspace);
@@ -33,56 +22,64 @@ Connection::Connection(const ConnectionOptions& options)
 }
 
 Connection::~Connection() {
-  if (link_ && link_->State().portNumber > 0) link_->ClosePort(link_->State().portNumber);
+  if (link_ && link_->OpenPortNumber() > 0) link_->ClosePort(link_->OpenPortNumber());
   if (options_.trace) std::cerr << link::FormatTrace(trace_);
 }
 
-bool Connection::Open() {
+bool Connection::Open() { return Start(false).has_value(); }
+
+std::optional<link::ConnectOutcome> Connection::Connect() { return Start(true); }
+
+std::optional<link::ConnectOutcome> Connection::Start(bool askRegister) {
   // The settings file is read, never created or changed.
-  const auto ini = app::IniFile::Open(
-      (std::filesystem::current_path() / std::string(app::kSettingsFileName)).string());
-  std::string portName = options_.port;
-  if (portName.empty()) portName = ini.Get("Communication", "SerialPort", "COM1", 9);
-  link::PortMap ports;
-  for (int port = 1; port <= 9; ++port) {
-    const std::string device = ini.Get("Ports", "COM" + std::to_string(port), "", 499);
-    if (!device.empty()) ports[port] = device;
-  }
-  port_ = PortNumber(portName);
+  const app::Settings settings = app::ReadSettings(std::filesystem::current_path().string());
+  const std::string portName = options_.port.empty() ? settings.storedPort : options_.port;
+  link::PortMap ports = settings.ports;
+  const auto portEntry = app::PortEntry(portName);
+  port_ = portEntry ? *portEntry + 1 : 0;
   if (!options_.device.empty()) {
     port_ = 1;
     ports[1] = options_.device;
   }
   if (port_ == 0) {
     std::cerr << base::Cp1251ToUtf8(base::Cp1251("Неверный порт: ")) << portName << '\n';
-    return false;
+    return std::nullopt;
   }
-  if (options_.speed) {
-    speed_ = *options_.speed;
-  } else {
-    speed_ = std::atoi(ini.Get("Communication", "Speed", "4800", 9).c_str());
-  }
+  // The stored speed is taken as C's atoi always read it: whatever number it starts with,
+  // 0 for none; a speed the link does not offer is refused below with that number.
+  speed_ = options_.speed
+               ? *options_.speed
+               : base::WholeNumber(settings.storedSpeed, {.plusSign = true, .trailingText = true})
+                     .value_or(0);
 
   auto factory = link::PosixLineFactory(ports);
   if (options_.trace) factory = link::TracedLineFactory(std::move(factory), trace_);
   link_ = std::make_unique<link::RegisterLink>(std::move(factory), clock_, priority_);
-  const int handle = link_->OpenPort(port_, speed_);
-  if (handle < 0) {
+  const auto portOpened = [this](const link::ConnectResult&) {
+    session_ =
+        std::make_unique<tables::TableSession>(tables::TableSession{*link_, clock_, workspace_});
+    session_->connectedRegister = options_.registerNumber;
+    session_->openedPort = port_;
+    session_->openedSpeed = speed_;
+  };
+  link::ConnectResult result;
+  if (askRegister) {
+    result = link::Connect(*link_, port_, speed_, options_.registerNumber, portOpened);
+  } else {
+    result = link::OpenRegisterPort(*link_, port_, speed_);
+    if (result.outcome == link::ConnectOutcome::kPortOpened) portOpened(result);
+  }
+  if (!link::PortOpen(result.outcome)) {
     std::string reason;
-    if (handle == link::kSpeedNotOffered) {
+    if (result.outcome == link::ConnectOutcome::kBadSpeed) {
       reason = "Скорость " + std::to_string(speed_) + " бит/с не поддерживается.";
     } else {
-      reason = link_->LastErrorText();
+      reason = result.errorText;
     }
     std::cerr << base::Cp1251ToUtf8(base::Cp1251("Ошибка подключения: ")) << reason << '\n';
-    return false;
+    return std::nullopt;
   }
-  session_ = std::make_unique<tables::TableSession>(
-      tables::TableSession{*link_, clock_, workspace_});
-  session_->connectedRegister = options_.registerNumber;
-  session_->openedPort = port_;
-  session_->openedSpeed = speed_;
-  return true;
+  return result.outcome;
 }
 
 }  // namespace kvitmark::cli

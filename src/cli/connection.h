@@ -1,11 +1,13 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/clock.h"
 #include "cli/cli_options.h"
 #include "cli/terminal_observer.h"
+#include "link/connect.h"
 #include "link/line_trace.h"
 #include "link/priority.h"
 #include "link/register_link.h"
@@ -23,12 +25,16 @@ class Connection {
 
   // Opens the port; false (with the reason on standard error) when it cannot.
   bool Open();
+  // Opens the port and asks the register whether it is there: kRegisterAnswered or
+  // kNoRegister; nothing (with the reason on standard error) when the port did not open.
+  std::optional<link::ConnectOutcome> Connect();
   tables::TableSession& Session() { return *session_; }
   tables::Workspace& Workspace() { return workspace_; }
   TerminalObserver& Observer() { return observer_; }
-  link::RegisterLink& Link() { return *link_; }
 
  private:
+  std::optional<link::ConnectOutcome> Start(bool askRegister);
+
   ConnectionOptions options_;
   int port_ = 1;
   int speed_ = 4800;

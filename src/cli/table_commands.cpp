@@ -54,8 +54,9 @@ tables::PageId PageOfKind(const std::string& kind) { return *files::PageOfExtens
 
 int Presence(const ConnectionOptions& options) {
   Connection connection(options);
-  if (!connection.Open()) return 1;
-  if (connection.Link().CheckPresence(options.registerNumber) < 0) {
+  const auto outcome = connection.Connect();
+  if (!outcome) return 1;
+  if (*outcome != link::ConnectOutcome::kRegisterAnswered) {
     Say("Касса не обнаружена");
     return 1;
   }

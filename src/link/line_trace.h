@@ -64,6 +64,7 @@ class TracingSerialLine final : public SerialLine {
   bool Close() override { return inner_->Close(); }
   int Handle() const override { return inner_->Handle(); }
   std::string ErrorText() const override { return inner_->ErrorText(); }
+  int ErrorNumber() const override { return inner_->ErrorNumber(); }
 
  private:
   std::unique_ptr<SerialLine> inner_;

@@ -1,7 +1,8 @@
 #include "link/mode_string.h"
 
 #include <array>
-#include <charconv>
+
+#include "base/whole_number.h"
 
 namespace kvitmark::link {
 namespace {
@@ -10,12 +11,6 @@ constexpr std::array kOfferedSpeeds = {4800,  9600,  14400, 19200, 28800,
                                        38400, 56000, 57600, 57700, 115200};
 
 constexpr std::string_view kLineParameters = "N,8,2";
-
-bool ParseInt(std::string_view text, int& value) {
-  if (text.empty()) return false;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return error == std::errc() && end == text.data() + text.size();
-}
 
 }  // namespace
 
@@ -47,15 +42,19 @@ std::optional<LineSettings> ParseModeString(std::string_view modeString) {
     parts[i] = rest.substr(0, comma);
     if (comma != std::string_view::npos) rest = rest.substr(comma + 1);
   }
-  LineSettings settings;
-  if (!ParseInt(parts[0], settings.speed) || settings.speed <= 0) return std::nullopt;
+  const auto speed = base::WholeNumber(parts[0]);
+  const auto dataBits = base::WholeNumber(parts[2]);
+  const auto stopBits = base::WholeNumber(parts[3]);
+  if (!speed || *speed <= 0) return std::nullopt;
   if (parts[1].size() != 1 || std::string_view("NEOMS").find(parts[1][0]) == std::string_view::npos)
     return std::nullopt;
+  if (!dataBits || *dataBits < 5 || *dataBits > 8) return std::nullopt;
+  if (!stopBits || *stopBits < 1 || *stopBits > 2) return std::nullopt;
+  LineSettings settings;
+  settings.speed = *speed;
   settings.parity = parts[1][0];
-  if (!ParseInt(parts[2], settings.dataBits) || settings.dataBits < 5 || settings.dataBits > 8)
-    return std::nullopt;
-  if (!ParseInt(parts[3], settings.stopBits) || settings.stopBits < 1 || settings.stopBits > 2)
-    return std::nullopt;
+  settings.dataBits = *dataBits;
+  settings.stopBits = *stopBits;
   return settings;
 }
 

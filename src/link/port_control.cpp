@@ -1,4 +1,6 @@
 // Opening and closing the one serial port, and the end-of-exchange sequence.
+#include <cerrno>
+
 #include "link/line_bytes.h"
 #include "link/mode_string.h"
 #include "link/register_link.h"
@@ -10,41 +12,35 @@ RegisterLink::RegisterLink(LineFactory lineFactory, base::Clock& clock, Priority
     : lineFactory_(std::move(lineFactory)), clock_(clock), priority_(priority) {}
 
 RegisterLink::~RegisterLink() {
-  if (state_.line) {
-    state_.line->Close();
+  if (line_) {
+    line_->Close();
     UnlockLinkMemory();
   }
 }
 
 int RegisterLink::OpenPort(int port, int speed) {
   LockLinkMemory();
-  state_.timeouts = CommTimeouts{};
+  readTimeout_ = kUsualReadTimeout;
   if (port < 1 || port > 9) return kPortOutOfRange;
   const auto speedText = SpeedText(speed);
   if (!speedText) return kSpeedNotOffered;
 
   const std::string modeString = BuildModeString(port, *speedText);
   auto line = lineFactory_(port);
-  if (!line || !line->Open()) {
-    lastErrorText_ = line ? line->ErrorText() : "no such port";
-    state_.openFlag = -1;
+  if (!line) {
+    lastErrorText_ = "no such port";
+    lastErrorNumber_ = ENODEV;
     return kCannotOpenDevice;
   }
-  // From here a failure closes the device again: nothing stays held behind a failed open.
-  auto settings = ParseModeString(modeString);
-  if (!settings) {
-    lastErrorText_ = "bad mode string " + modeString;
+  if (!line->Open()) return OpenFailed(*line, kCannotOpenDevice);
+  // Built just above from an offered speed, the text always describes a line.
+  LineSettings settings = *ParseModeString(modeString);
+  settings.dtrEnabled = true;
+  if (!line->Configure(settings) || !line->SetReadTimeout(base::Milliseconds(readTimeout_))) {
+    // Nothing stays held behind a failed open.
+    const int result = OpenFailed(*line, kCannotConfigure);
     line->Close();
-    state_.openFlag = -1;
-    return kModeRejected;
-  }
-  settings->dtrEnabled = true;
-  if (!line->Configure(*settings) ||
-      !line->SetReadTimeout(base::Milliseconds(state_.timeouts.readTotalTimeoutConstant))) {
-    lastErrorText_ = line->ErrorText();
-    line->Close();
-    state_.openFlag = -1;
-    return kCannotConfigure;
+    return result;
   }
   // Adapters and ptys without modem lines refuse these; the line works regardless.
   (void)line->SetDtr(true);
@@ -53,26 +49,31 @@ int RegisterLink::OpenPort(int port, int speed) {
   (void)line->ReadByte();
   line->Purge();
 
-  if (state_.line) state_.line->Close();  // a port opened over an open one replaces it
-  state_.line = std::move(line);
-  state_.modeString = modeString;
-  state_.lineSettings = *settings;
-  state_.openFlag = 1;
-  state_.portNumber = port;
+  if (line_) line_->Close();  // a port opened over an open one replaces it
+  line_ = std::move(line);
+  modeString_ = modeString;
+  portNumber_ = port;
   lastErrorText_.clear();
-  return state_.line->Handle();
+  lastErrorNumber_ = 0;
+  return line_->Handle();
+}
+
+int RegisterLink::OpenFailed(const SerialLine& line, int result) {
+  // A port that was open before stays open.
+  lastErrorText_ = line.ErrorText();
+  lastErrorNumber_ = line.ErrorNumber();
+  return result;
 }
 
 int RegisterLink::ClosePort(int port) {
   UnlockLinkMemory();
-  if (port != state_.portNumber || !state_.line) return kNotTheOpenPort;
+  if (port != portNumber_ || !line_) return kNotTheOpenPort;
   lineFailed_ = false;
   SendClosing();
-  state_.openFlag = -1;
-  state_.portNumber = -1;
-  state_.line->Drain();
-  const bool closed = state_.line->Close();
-  state_.line.reset();
+  portNumber_ = -1;
+  line_->Drain();
+  const bool closed = line_->Close();
+  line_.reset();
   return closed ? 1 : kNotTheOpenPort;
 }
 
@@ -82,7 +83,7 @@ int RegisterLink::EndExchange() {
 }
 
 int RegisterLink::EndExchangeWithinCall() {
-  if (state_.openFlag == -1 || state_.portNumber == -1 || !state_.line) return kNoPortOpen;
+  if (!line_) return kNoPortOpen;
   PriorityBracket bracket(priority_);
   SendClosing();
   PauseJustOverOneSecond();
@@ -90,10 +91,9 @@ int RegisterLink::EndExchangeWithinCall() {
 }
 
 bool RegisterLink::SetReadTimeout(uint32_t milliseconds) {
-  if (!state_.line) return false;
-  if (!state_.line->SetReadTimeout(base::Milliseconds(milliseconds))) return false;
-  state_.timeouts = CommTimeouts{};
-  state_.timeouts.readTotalTimeoutConstant = milliseconds;
+  if (!line_) return false;
+  if (!line_->SetReadTimeout(base::Milliseconds(milliseconds))) return false;
+  readTimeout_ = milliseconds;
   return true;
 }
 

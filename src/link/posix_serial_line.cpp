@@ -47,7 +47,8 @@ PosixSerialLine::PosixSerialLine(std::string devicePath) : devicePath_(std::move
 PosixSerialLine::~PosixSerialLine() { Close(); }
 
 bool PosixSerialLine::Fail(const char* what) {
-  errorText_ = devicePath_ + ": " + what + ": " + std::strerror(errno);
+  errorNumber_ = errno;
+  errorText_ = devicePath_ + ": " + what + ": " + std::strerror(errorNumber_);
   return false;
 }
 

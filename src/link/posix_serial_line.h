@@ -25,6 +25,7 @@ class PosixSerialLine final : public SerialLine {
   bool Close() override;
   int Handle() const override { return fd_; }
   std::string ErrorText() const override { return errorText_; }
+  int ErrorNumber() const override { return errorNumber_; }
 
   const std::string& DevicePath() const { return devicePath_; }
 
@@ -36,6 +37,7 @@ class PosixSerialLine final : public SerialLine {
   int fd_ = -1;
   base::Milliseconds readTimeout_{300};
   std::string errorText_;
+  int errorNumber_ = 0;
 };
 
 // How long a write may wait for the line to take bytes before the exchange fails.

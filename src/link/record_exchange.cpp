@@ -1,6 +1,7 @@
 // Selecting the register, one framed request, its reply, and the closing sequences.
 #include <string>
 
+#include "link/frame.h"
 #include "link/line_bytes.h"
 #include "link/register_link.h"
 #include "link/result_codes.h"
@@ -24,25 +25,25 @@ std::string RequestText(char kind, int table, int record) {
 // ---- Bytes on the line ------------------------------------------------------------------
 
 void RegisterLink::Send(std::string_view bytes) {
-  if (lineFailed_ || !state_.line) return;
-  if (!state_.line->Write(bytes)) lineFailed_ = true;
+  if (lineFailed_ || !line_) return;
+  if (!line_->Write(bytes)) lineFailed_ = true;
 }
 
 void RegisterLink::SendFill(int count) { Send(std::string(count, kFill)); }
 
 std::optional<uint8_t> RegisterLink::Receive() {
-  if (lineFailed_ || !state_.line) return std::nullopt;
-  return state_.line->ReadByte();
+  if (lineFailed_ || !line_) return std::nullopt;
+  return line_->ReadByte();
 }
 
 std::optional<uint8_t> RegisterLink::ReceiveReply() {
   if (replyWait_.count() <= 0) return Receive();
   const auto start = clock_.Now();
-  const base::Milliseconds slice(state_.timeouts.readTotalTimeoutConstant);
+  const base::Milliseconds slice(readTimeout_);
   for (;;) {
     const auto sliceStart = clock_.Now();
     if (const auto byte = Receive()) return byte;
-    if (lineFailed_ || !state_.line || clock_.Now() - start >= replyWait_) return std::nullopt;
+    if (lineFailed_ || !line_ || clock_.Now() - start >= replyWait_) return std::nullopt;
     // A line that says "nothing" long before its time-out is gone (an adapter unplugged),
     // not slow: waiting on would only spin.
     if (clock_.Now() - sliceStart < slice / 2) return std::nullopt;
@@ -62,13 +63,13 @@ void RegisterLink::ClearReplyWait() {
 
 void RegisterLink::SendSelection() {
   SendFill(10);
-  Send(std::string{kXon, kXon, state_.registerDigits[0], state_.registerDigits[1]});
+  Send(std::string{kXon, kXon, registerDigits_[0], registerDigits_[1]});
   SendFill(10);
 }
 
 void RegisterLink::SendAcknowledgement() {
   SendFill(3);
-  Send(std::string(1, static_cast<char>(state_.ackByte)));
+  Send(std::string(1, kAck));
   SendFill(3);
 }
 
@@ -91,15 +92,13 @@ void RegisterLink::SendLongClosing() {
 }
 
 void RegisterLink::StoreRegisterDigits(int registerNumber) {
-  state_.registerDigits[0] = static_cast<char>('0' + registerNumber / 10);
-  state_.registerDigits[1] = static_cast<char>('0' + registerNumber % 10);
+  registerDigits_[0] = static_cast<char>('0' + registerNumber / 10);
+  registerDigits_[1] = static_cast<char>('0' + registerNumber % 10);
 }
 
-bool RegisterLink::ReadCheckBytes(ReplyCheck* check) {
+bool RegisterLink::SkipCheckBytes() {
   for (int i = 0; i < 2; ++i) {
-    const auto byte = Receive();
-    if (!byte) return false;
-    if (check) check->Feed(*byte);
+    if (!Receive()) return false;
   }
   return true;
 }
@@ -107,14 +106,14 @@ bool RegisterLink::ReadCheckBytes(ReplyCheck* check) {
 RegisterLink::ReplyEnd RegisterLink::GiveUpOnReply() {
   // Kilobytes without a CR are no reply: drop what is still waiting, so that the next
   // exchange does not spend its selections reading through the rest of it.
-  if (state_.line && !lineFailed_) state_.line->Purge();
+  if (line_ && !lineFailed_) line_->Purge();
   return ReplyEnd::kNoByte;
 }
 
 RegisterLink::ReplyEnd RegisterLink::ReceiveUncheckedReply() {
   // Greetings and write replies are not interpreted beyond their first byte, so a text
   // longer than the buffer is kept cut; it is still read to its end to stay in step.
-  state_.replyBuffer.clear();
+  lastReply_.clear();
   for (size_t received = 0;; ++received) {
     if (received == kGiveUpWithoutCr) return GiveUpOnReply();
     const auto byte = Receive();
@@ -122,24 +121,24 @@ RegisterLink::ReplyEnd RegisterLink::ReceiveUncheckedReply() {
     const char c = static_cast<char>(*byte);
     if (c == kFill) continue;
     if (c == kCr) {
-      state_.replyBuffer.push_back(c);
+      lastReply_.push_back(c);
       break;
     }
-    if (state_.replyBuffer.size() < kMaxReplyBufferText) state_.replyBuffer.push_back(c);
+    if (lastReply_.size() < kMaxReplyBufferText) lastReply_.push_back(c);
   }
-  return ReadCheckBytes(nullptr) ? ReplyEnd::kComplete : ReplyEnd::kNoByte;
+  return SkipCheckBytes() ? ReplyEnd::kComplete : ReplyEnd::kNoByte;
 }
 
 RegisterLink::ReplyEnd RegisterLink::ReceiveRecordReply(std::string& text) {
   // Fill bytes stay: in a record 0xFF is the letter "я".
   text.clear();
   bool tooLong = false;
-  state_.replyCheck.Reset();
+  ReplyCheck check;
   for (size_t received = 0;; ++received) {
     if (received == kGiveUpWithoutCr) return GiveUpOnReply();
     const auto byte = ReceiveReply();
     if (!byte) return ReplyEnd::kNoByte;
-    state_.replyCheck.Feed(*byte);
+    check.Feed(*byte);
     if (static_cast<char>(*byte) == kCr) break;
     if (text.size() < kMaxReadReplyText) {
       text.push_back(static_cast<char>(*byte));
@@ -150,9 +149,10 @@ RegisterLink::ReplyEnd RegisterLink::ReceiveRecordReply(std::string& text) {
   for (int i = 0; i < 2; ++i) {
     const auto byte = ReceiveReply();
     if (!byte) return ReplyEnd::kNoByte;
-    state_.replyCheck.Feed(*byte);
+    check.Feed(*byte);
   }
-  return tooLong ? ReplyEnd::kTooLong : ReplyEnd::kComplete;
+  if (tooLong) return ReplyEnd::kTooLong;
+  return check.Intact() ? ReplyEnd::kComplete : ReplyEnd::kBadCheck;
 }
 
 // ---- Selection and probe ----------------------------------------------------------------
@@ -162,7 +162,7 @@ int RegisterLink::SelectRegister() {
     // Nothing received before a selection can be its greeting: it is what is left of an
     // earlier reply that broke off, and reading through it would put every later
     // exchange out of step.
-    if (state_.line && !lineFailed_) state_.line->DiscardInput();
+    if (line_ && !lineFailed_) line_->DiscardInput();
     SendSelection();
     const auto first = Receive();
     if (!first || static_cast<char>(*first) != kLf) continue;
@@ -177,9 +177,9 @@ int RegisterLink::SelectRegister() {
 int RegisterLink::ProbeRegister() {
   SendFill(5);
   for (int attempt = 0; attempt < kProbeAttempts; ++attempt) {
-    if (state_.line && !lineFailed_) state_.line->DiscardInput();
+    if (line_ && !lineFailed_) line_->DiscardInput();
     SendFill(10);
-    Send(std::string{kXon, kXon, state_.registerDigits[0], state_.registerDigits[1]});
+    Send(std::string{kXon, kXon, registerDigits_[0], registerDigits_[1]});
     const auto first = Receive();
     if (!first || static_cast<char>(*first) != kLf) continue;
     if (ReceiveUncheckedReply() != ReplyEnd::kComplete) continue;
@@ -211,8 +211,9 @@ int RegisterLink::ReadRecord(int registerNumber, int table, int record, std::str
     const auto first = ReceiveReply();
     if (!first || static_cast<char>(*first) != kAck) return kExchangeBroken;
     if (!ReceiveReply()) return kExchangeBroken;  // the reply's LF, whatever its value
-    if (ReceiveRecordReply(text) != ReplyEnd::kComplete) return kExchangeBroken;
-    if (!state_.replyCheck.Intact()) return kBadCheck;
+    const ReplyEnd end = ReceiveRecordReply(text);
+    if (end == ReplyEnd::kBadCheck) return kBadCheck;
+    if (end != ReplyEnd::kComplete) return kExchangeBroken;
     SendAcknowledgement();
     if (text.empty() || text[0] != kRefusal) break;
     if (++refusals == kExchangeAttempts) {
@@ -263,7 +264,7 @@ int RegisterLink::WriteRecord(int registerNumber, int table, int record, std::st
         return kExchangeBroken;
       }
       SendAcknowledgement();
-      if (state_.replyBuffer[0] != kRefusal) {
+      if (lastReply_[0] != kRefusal) {
         outcome = Outcome::kAccepted;
         break;
       }

@@ -1,13 +1,14 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "base/clock.h"
-#include "link/link_state.h"
 #include "link/priority.h"
 #include "link/serial_line.h"
 
@@ -32,6 +33,8 @@ inline constexpr size_t kMaxReadRequestText = 19;
 inline constexpr size_t kMaxReplyBufferText = 243;
 // A reply with no CR in this many bytes is a line out of step, not a long reply.
 inline constexpr size_t kGiveUpWithoutCr = 4096;
+// The wait for each byte on a freshly opened port, in milliseconds.
+inline constexpr uint32_t kUsualReadTimeout = 300;
 
 class RegisterLink {
  public:
@@ -59,22 +62,33 @@ class RegisterLink {
   void SetReplyWait(base::Milliseconds replyWait, std::function<bool()> keepWaiting);
   void ClearReplyWait();
 
-  const LinkState& State() const { return state_; }
-  // The system's words for why the last OpenPort could not open or set up the device.
+  // The port that is open (1 to 9), or -1 when none is.
+  int OpenPortNumber() const { return line_ ? portNumber_ : -1; }
+  // How the last port opened was described ("COM1:4800,N,8,2").
+  const std::string& ModeString() const { return modeString_; }
+  // The wait for each byte, in milliseconds.
+  uint32_t ReadTimeout() const { return readTimeout_; }
+  // The text and CR of the last greeting or write reply, fill bytes dropped.
+  const std::string& LastReply() const { return lastReply_; }
+  // The system's words for why the last OpenPort could not open or set up the device,
+  // and its error number (0 when it gave none).
   const std::string& LastErrorText() const { return lastErrorText_; }
+  int LastErrorNumber() const { return lastErrorNumber_; }
 
  private:
-  enum class ReplyEnd { kComplete, kNoByte, kTooLong };
+  enum class ReplyEnd { kComplete, kNoByte, kTooLong, kBadCheck };
 
+  // Keeps why the device could not be opened or set up, and gives back `result`.
+  int OpenFailed(const SerialLine& line, int result);
   int SelectRegister();
   int ProbeRegister();
   void StoreRegisterDigits(int registerNumber);
-  // Reads a greeting or write reply up to its CR into the reply buffer, dropping fill
-  // bytes, then its two (unverified) check bytes.
+  // Reads a greeting or write reply up to its CR into the last reply, dropping fill
+  // bytes, then its two check bytes, which nobody verifies.
   ReplyEnd ReceiveUncheckedReply();
   // Reads a record reply after its LF, verifying it as it arrives.
   ReplyEnd ReceiveRecordReply(std::string& text);
-  bool ReadCheckBytes(ReplyCheck* check);
+  bool SkipCheckBytes();
   // A byte of the reply to a request: the reply wait, when one is set.
   std::optional<uint8_t> ReceiveReply();
   ReplyEnd GiveUpOnReply();
@@ -94,8 +108,14 @@ class RegisterLink {
   LineFactory lineFactory_;
   base::Clock& clock_;
   PriorityControl& priority_;
-  LinkState state_;
+  std::unique_ptr<SerialLine> line_;  // null while no port is open
+  int portNumber_ = -1;
+  uint32_t readTimeout_ = kUsualReadTimeout;
+  std::string modeString_;
+  std::array<char, 2> registerDigits_ = {'0', '1'};
+  std::string lastReply_;
   std::string lastErrorText_;
+  int lastErrorNumber_ = 0;
   // Set when the line refused bytes during this call: the rest of the call sends
   // nothing and hears nothing, so it fails at once instead of waiting out every write.
   bool lineFailed_ = false;

@@ -8,7 +8,6 @@ namespace kvitmark::link {
 inline constexpr int kPortOutOfRange = -1;    // port number outside 1..9
 inline constexpr int kSpeedNotOffered = -2;   // speed not in the speed table
 inline constexpr int kCannotOpenDevice = -3;  // missing, not permitted, or held by someone
-inline constexpr int kModeRejected = -4;      // the mode string does not describe a line
 inline constexpr int kCannotConfigure = -5;   // line settings or time-outs refused
 
 // ClosePort, EndExchange

@@ -49,6 +49,8 @@ class SerialLine {
   // A non-negative number that identifies the open device.
   virtual int Handle() const = 0;
   virtual std::string ErrorText() const = 0;
+  // The system's error number behind ErrorText(), 0 when the system gave none.
+  virtual int ErrorNumber() const = 0;
 };
 
 // Makes the (not yet opened) line behind port COMn. Tests put the simulator here.

@@ -1,8 +1,7 @@
 #include "tables/operation_support.h"
 
-#include <charconv>
-
 #include "base/cp1251.h"
+#include "base/whole_number.h"
 #include "tables/catalogue.h"
 
 namespace kvitmark::tables::support {
@@ -10,14 +9,11 @@ namespace {
 
 constexpr int kIntervalBound = 14000;
 
-std::optional<int> WholeNumber(std::string_view text) {
+// The interval's fields take spaces around their number and a "+" before it.
+std::optional<int> IntervalNumber(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
+  return base::WholeNumber(text, {.plusSign = true});
 }
 
 }  // namespace
@@ -61,9 +57,9 @@ Notice Box(const std::string& text, BoxIcon icon) {
 }
 
 std::optional<IntervalRows> CheckInterval(const CodingInterval& interval, bool endNotBeforeStart) {
-  const auto start = WholeNumber(interval.start);
-  const auto end = WholeNumber(interval.end);
-  const auto first = WholeNumber(interval.firstRecord);
+  const auto start = IntervalNumber(interval.start);
+  const auto end = IntervalNumber(interval.end);
+  const auto first = IntervalNumber(interval.firstRecord);
   auto inRange = [](const std::optional<int>& value) {
     return value && *value >= 1 && *value <= kIntervalBound;
   };

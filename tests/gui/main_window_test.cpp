@@ -112,7 +112,7 @@ class MainWindowTest : public QObject {
     QVERIFY(!Enabled("Button4") && !Enabled("Button9") && !Enabled("Button8"));
     QVERIFY(Enabled("ComboBox1"));
     QCOMPARE(window_->ConnectedRegister(), -1);
-    QCOMPARE(window_->Link().State().openFlag, -1);
+    QCOMPARE(window_->Link().OpenPortNumber(), -1);
   }
 
   void connect_noRegister_warnsAndKeepsThePortForTheNextClick() {
@@ -124,7 +124,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(Find<QLabel>("Label3")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     QCOMPARE(Find<QPushButton>("Button5")->text(), QString::fromUtf8("Подключить"));
     QVERIFY(Enabled("ComboBox1"));
-    QCOMPARE(window_->Link().State().openFlag, 1);
+    QCOMPARE(window_->Link().OpenPortNumber(), 1);
     register_->Faults().silent = false;
     Click("Button5");
     QCOMPARE(wire_->closes, 1);
@@ -395,7 +395,7 @@ class MainWindowTest : public QObject {
     QVERIFY(lines.startsWith("1,"));
     QVERIFY(othersWereOff);
     QVERIFY(Enabled("Button5") && !Enabled("Button6"));
-    QCOMPARE(window_->Link().State().timeouts.readTotalTimeoutConstant, 300u);
+    QCOMPARE(window_->Link().ReadTimeout(), 300u);
   }
 
   void stopOfAnEarlierOperation_doesNotEndTheNextDownload() {
@@ -500,8 +500,7 @@ class MainWindowTest : public QObject {
     window_->ActivationPass();
     QCOMPARE(Find<QComboBox>("ComboBox1")->currentText(), QString("COM3"));
     Click("Button5");
-    QCOMPARE(window_->Link().State().openFlag, -1);
-    QCOMPARE(window_->Link().State().portNumber, -1);
+    QCOMPARE(window_->Link().OpenPortNumber(), -1);
   }
 };
 

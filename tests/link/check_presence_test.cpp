@@ -67,7 +67,7 @@ TEST_F(ScriptedLinkTest, CheckPresence_MissedProbes_AreRepeatedUntilOneIsAnswere
     return chunk.bytes == kXonXon + "01";
   });
   EXPECT_EQ(probes, 3);
-  EXPECT_EQ(link.State().replyBuffer, "HI\x0D");
+  EXPECT_EQ(link.LastReply(), "HI\x0D");
 }
 
 }  // namespace

@@ -397,7 +397,7 @@ TEST_P(RegisterLinkUnopenableTest, OpenPort_ReturnsMinus3AndNamesTheDevice) {
   const auto link = LinkOnPort1(device);
 
   EXPECT_EQ(link->OpenPort(1, 115200), kCannotOpenDevice);
-  EXPECT_EQ(link->State().openFlag, -1);
+  EXPECT_EQ(link->OpenPortNumber(), -1);
   EXPECT_NE(link->LastErrorText().find(device), std::string::npos) << link->LastErrorText();
 }
 
@@ -411,7 +411,7 @@ TEST_F(PtyRegisterLinkTest, OpenPort_NotATerminal_ReturnsMinus5AndReleasesTheDev
   const auto link = LinkOnPort1(nullDevice.Path());
 
   EXPECT_EQ(link->OpenPort(1, 115200), kCannotConfigure);
-  EXPECT_EQ(link->State().openFlag, -1);
+  EXPECT_EQ(link->OpenPortNumber(), -1);
 
   // Released: another line can take the device, and another link gets as far as before.
   {
@@ -425,10 +425,11 @@ TEST_F(PtyRegisterLinkTest, OpenPort_StaleBytesWaiting_LineStartsEmpty) {
   SendFromMaster("\x06\x0A\x55\x0D");
   const auto link = LinkOnPort1(slavePath_);
 
-  ASSERT_GE(link->OpenPort(1, 115200), 0) << link->LastErrorText();
+  const int handle = link->OpenPort(1, 115200);
+  ASSERT_GE(handle, 0) << link->LastErrorText();
 
-  ASSERT_TRUE(link->SetReadTimeout(50));
-  EXPECT_FALSE(link->State().line->ReadByte().has_value());
+  pollfd waiting{handle, POLLIN, 0};
+  EXPECT_EQ(poll(&waiting, 1, 50), 0);
 }
 
 TEST_F(PtyRegisterLinkTest, ClosePort_SendsClosingSequenceAndReleasesTheDevice) {
@@ -450,12 +451,12 @@ TEST_P(RegisterLinkSpeedTest, OpenPort_OpensAtThatSpeedAndKeepsItsModeString) {
   const int speed = GetParam();
   const auto link = LinkOnPort1(slavePath_);
 
-  ASSERT_GE(link->OpenPort(1, speed), 0) << link->LastErrorText();
+  const int handle = link->OpenPort(1, speed);
+  ASSERT_GE(handle, 0) << link->LastErrorText();
 
-  EXPECT_EQ(link->State().modeString, "COM1:" + std::to_string(speed) + ",N,8,2");
-  EXPECT_EQ(link->State().openFlag, 1);
-  EXPECT_EQ(link->State().portNumber, 1);
-  const struct termios2 settings = ReadSettings(link->State().line->Handle());
+  EXPECT_EQ(link->ModeString(), "COM1:" + std::to_string(speed) + ",N,8,2");
+  EXPECT_EQ(link->OpenPortNumber(), 1);
+  const struct termios2 settings = ReadSettings(handle);
   EXPECT_EQ(settings.c_ospeed, static_cast<speed_t>(speed));
   EXPECT_NE(settings.c_cflag & CSTOPB, 0u);
 }

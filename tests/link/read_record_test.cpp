@@ -267,7 +267,7 @@ TEST_F(ScriptedLinkTest, Selection_FillBytesInTheGreeting_AreDropped) {
   script = "\x0A\xFFHE\xFFLLO\x0D" + std::string(2, '\0') + "\x06" + Framed("0;1;x;");
   std::string out;
   EXPECT_EQ(link.ReadRecord(1, 0, 1, out, 0), 6);
-  EXPECT_EQ(link.State().replyBuffer, "HELLO\x0D");
+  EXPECT_EQ(link.LastReply(), "HELLO\x0D");
 }
 
 TEST_F(ScriptedLinkTest, Selection_GreetingNotStartingWithLf_IsAnotherAttempt) {

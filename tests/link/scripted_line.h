@@ -43,6 +43,7 @@ class ScriptedLine final : public link::SerialLine {
   bool Close() override { return true; }
   int Handle() const override { return 5; }
   std::string ErrorText() const override { return {}; }
+  int ErrorNumber() const override { return 0; }
 
  private:
   std::string& script_;

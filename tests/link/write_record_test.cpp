@@ -141,7 +141,7 @@ TEST_F(ScriptedLinkTest, WriteRecord_FillBytesInTheReply_AreDroppedBeforeItIsJud
                                  std::string(2, '\0');
   for (int i = 0; i < 10; ++i) script += oneRefusal;
   EXPECT_EQ(link.WriteRecord(1, 10, 1, "x;", 0), link::kRefused);
-  EXPECT_EQ(link.State().replyBuffer, "E1\x0D");
+  EXPECT_EQ(link.LastReply(), "E1\x0D");
 }
 
 TEST_F(ScriptedLinkTest, WriteRecord_NoAcknowledgementByteAtAll_ReturnsMinus12AfterTheClosing) {

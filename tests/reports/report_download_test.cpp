@@ -159,7 +159,7 @@ class ReportsTest : public TablesTest {
   // is back, and a register that falls silent halfway through a reply fails the read in
   // seconds, not after the long wait of a report record.
   void ExpectPortBackToNormal() {
-    EXPECT_EQ(link.State().timeouts.readTotalTimeoutConstant, 300u);
+    EXPECT_EQ(link.ReadTimeout(), 300u);
     EXPECT_EQ(wire.readTimeout, base::Milliseconds(300));
     simRegister.Faults() = sim::SimFaults{};
     clock.Advance(kSeconds(120));  // whatever the register was still sending has arrived

@@ -210,8 +210,8 @@ TEST_F(ReadPrompt, SkipAfterTheSelectorsMoved_ReopensThePortThatWasOpened) {
   observer.promptAnswers = {FailureAnswer::kSkip, FailureAnswer::kFinish};
   ReadFromRegister(session, observer, PageId::kDepartments);
   EXPECT_EQ(wire.settings.speed, 115200);
-  EXPECT_EQ(link.State().portNumber, 1);
-  EXPECT_EQ(link.State().modeString, "COM1:115200,N,8,2");
+  EXPECT_EQ(link.OpenPortNumber(), 1);
+  EXPECT_EQ(link.ModeString(), "COM1:115200,N,8,2");
 }
 
 TEST_F(TablesTest, Read_ParameterPage_FillsItsFieldsAndSaysSoWithBang) {

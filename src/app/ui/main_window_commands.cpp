@@ -9,7 +9,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
-#include <charconv>
 
 #include "app/settings.h"
 #include "app/ui/about_box.h"
@@ -17,10 +16,11 @@
 #include "app/ui/window_observer.h"
 #include "base/cp1251.h"
 #include "base/ui/qt_text.h"
+#include "base/whole_number.h"
 #include "files/table_file_kinds.h"
 #include "files/table_files.h"
 #include "files/ui/dialog_filter.h"
-#include "link/result_codes.h"
+#include "link/connect.h"
 #include "logo/ui/logo_page.h"
 #include "reports/ui/reports_page.h"
 #include "sdcard/ui/goods_export_command.h"
@@ -39,19 +39,21 @@ const QColor kRed(255, 0, 0);
 const QColor kPurple(128, 0, 128);
 const QColor kGreen(0, 128, 0);
 
-std::optional<int> WholeNumber(const QString& text) {
-  const std::string digits = text.trimmed().toStdString();
-  int value = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
-    return std::nullopt;
+// Why the port did not open, in the words of the connection error box.
+QString PortFailure(const link::ConnectResult& result, int port, int speed) {
+  switch (result.outcome) {
+    case link::ConnectOutcome::kPortOutOfRange:
+      return QString::fromUtf8("Порт COM%1 не существует: выберите COM1 … COM9.").arg(port);
+    case link::ConnectOutcome::kBadSpeed:
+      return QString::fromUtf8("Скорость %1 бит/с не поддерживается.").arg(speed);
+    default:
+      return QString::fromLocal8Bit(result.errorText.c_str());
   }
-  return value;
 }
 
 }  // namespace
 
-int TForm1::OpenedPort() const { return link_->State().portNumber; }
+int TForm1::OpenedPort() const { return link_->OpenPortNumber(); }
 
 bool TForm1::LogoLoaded() const { return logoPage_->Loaded(); }
 
@@ -131,7 +133,7 @@ void TForm1::ConnectOrDisconnect() {
     return;
   }
 
-  const auto speed = WholeNumber(speedSelector_->currentText());
+  const auto speed = base::WholeNumber(speedSelector_->currentText().trimmed().toStdString());
   if (!speed) {
     dialogs_->MessageBox(
         this,
@@ -142,29 +144,15 @@ void TForm1::ConnectOrDisconnect() {
     return;
   }
   const int port = portSelector_->currentIndex() + 1;
-  const int handle = link_->OpenPort(port, *speed);
-  if (handle < 0) {
-    QString reason;
-    if (handle == link::kPortOutOfRange) {
-      reason = QString::fromUtf8("Порт COM%1 не существует: выберите COM1 … COM9.").arg(port);
-    } else if (handle == link::kSpeedNotOffered) {
-      reason = QString::fromUtf8("Скорость %1 бит/с не поддерживается.").arg(*speed);
-    } else {
-      reason = QString::fromLocal8Bit(link_->LastErrorText().c_str());
-    }
-    dialogs_->MessageBox(this, reason, QString::fromUtf8("Ошибка подключения"),
-                         tables::BoxButtons::kOk, tables::BoxIcon::kInformation);
-    isConnected_ = false;
-    return;
-  }
-  session_->openedPort = port;
-  session_->openedSpeed = *speed;
-
-  SetStatus(QString::fromUtf8("Порт подключен"), kPurple);
-  status_->repaint();
-
   const int registerNumber = numberSelector_->currentIndex() + 1;
-  if (link_->CheckPresence(registerNumber) < 0) {
+  const auto connected =
+      link::Connect(*link_, port, *speed, registerNumber, [&](const link::ConnectResult&) {
+        session_->openedPort = port;
+        session_->openedSpeed = *speed;
+        SetStatus(QString::fromUtf8("Порт подключен"), kPurple);
+        status_->repaint();
+      });
+  if (connected.outcome == link::ConnectOutcome::kNoRegister) {
     isConnected_ = false;
     ApplyCommandStates();
     SetStatus(QString::fromUtf8("Не подключена"), kRed);
@@ -172,6 +160,13 @@ void TForm1::ConnectOrDisconnect() {
                          QString::fromUtf8("Предупреждение"), tables::BoxButtons::kOk,
                          tables::BoxIcon::kError);
     session_->connectedRegister = -1;
+    return;
+  }
+  if (connected.outcome != link::ConnectOutcome::kRegisterAnswered) {
+    dialogs_->MessageBox(this, PortFailure(connected, port, *speed),
+                         QString::fromUtf8("Ошибка подключения"), tables::BoxButtons::kOk,
+                         tables::BoxIcon::kInformation);
+    isConnected_ = false;
     return;
   }
 
@@ -298,7 +293,8 @@ void TForm1::ShowSdCardSales() {
 void TForm1::ExportGoodsForSdCard() {
   if (sdcard::ui::ExportGoodsForSdCard(this, *dialogs_, workspace_,
                                        QString::fromStdString(settingsDirectory_), progress_)) {
-    ShowPageData(tables::PageId::kGoods, -1);  // the goods names now carry the card's substitutes for spaces
+    ShowPageData(tables::PageId::kGoods,
+                 -1);  // the goods names now carry the card's substitutes for spaces
   }
 }
 

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "link/register_link.h"
+
+// Connecting: opening the port and asking the register whether it is there. The window
+// and kvitmark-cli show the outcome each in their own way; what went wrong is decided
+// here once.
+namespace kvitmark::link {
+
+enum class ConnectOutcome {
+  kRegisterAnswered,  // the port is open and the register answered
+  kNoRegister,        // the port is open, but no register with that number answered
+  kPortOpened,        // the port is open; the register was not asked
+  kPortOutOfRange,    // not COM1 to COM9
+  kBadSpeed,          // a speed the link does not offer
+  kPortMissing,       // no such device
+  kPortBusy,          // another program (or another open) holds the device
+  kNoPermission,      // the user may not open the device
+  kNotSerial,         // the device refused the line settings
+  kCannotOpen,        // the device could not be opened for another reason
+};
+
+struct ConnectResult {
+  ConnectOutcome outcome = ConnectOutcome::kCannotOpen;
+  int handle = -1;        // the open port's, while it is open
+  std::string errorText;  // the system's words when the device did not open
+};
+
+// True for the outcomes that leave the port open.
+bool PortOpen(ConnectOutcome outcome);
+
+// Opens COMn at `speed`: kPortOpened, or why not.
+ConnectResult OpenRegisterPort(RegisterLink& link, int port, int speed);
+
+// Opens the port and asks register `registerNumber` whether it is there. `portOpened`
+// is told as soon as the port is open, before the asking, which takes seconds, so that a
+// window can say so meanwhile. The port stays open when no register answered.
+ConnectResult Connect(RegisterLink& link, int port, int speed, int registerNumber,
+                      const std::function<void(const ConnectResult&)>& portOpened = nullptr);
+
+}  // namespace kvitmark::link
