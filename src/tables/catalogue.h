@@ -87,11 +87,11 @@ struct ParameterField {
   bool hiddenInDesign = false;
 };
 
-// "Очистить": the records the clear writes, and what it writes into each: the register's
-// factory contents. `juniorSelected` tells whether the type selector stands on the Junior.
+// "Очистить": the records the clear writes (from `first` to the table's last), and what it
+// writes into each: the register's factory contents. `juniorSelected` tells whether the
+// type selector stands on the Junior.
 struct ClearPlan {
   int first;
-  int last;
   std::string (*record)(int record, bool juniorSelected);
 };
 

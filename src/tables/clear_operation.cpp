@@ -30,13 +30,14 @@ OperationSummary ClearTable(TableSession& session, OperationObserver& observer, 
 
   const ClearPlan& plan = *descriptor.clear;
   const bool junior = session.workspace.JuniorSelected();
-  observer.Started({OperationKind::kClearTable, page, plan.last, plan.first - 1});
+  const int last = descriptor.recordCount;
+  observer.Started({OperationKind::kClearTable, page, last, plan.first - 1});
   OperationSummary summary;
   bool stopped = false;
   int progress = plan.first - 1;
   for (int record = plan.first;; ++record) {
     if (observer.StopRequested()) stopped = true;
-    if (record > plan.last || stopped) break;
+    if (record > last || stopped) break;
     // No prompt: a record that fails every attempt is left as the register had it.
     const std::string text = plan.record(record, junior);
     const RecordOutcome outcome = ExchangeRecord(session, observer, kClearPolicy, record, [&] {
