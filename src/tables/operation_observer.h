@@ -55,8 +55,8 @@ struct Notice {
 };
 
 enum class OperationResult {
-  kDone,        // every record of the run was exchanged or, after the prompt, skipped
-  kStopped,     // "Стоп", "Завершить операцию", or something that ended the run early
+  kDone,  // every record of the run was exchanged or, after the prompt, skipped
+  kStopped,  // "Стоп", "Завершить операцию", or something that ended the run early
   kNotStarted,  // not connected, refused, a bad interval or cell, nothing to exchange
 };
 

@@ -56,7 +56,12 @@ Notice Box(const std::string& text, BoxIcon icon) {
   return Notice{text, TitleText(), BoxButtons::kOk, icon};
 }
 
-std::optional<IntervalRows> CheckInterval(const CodingInterval& interval, bool endNotBeforeStart) {
+std::optional<RowRun> PlanRun(const TableDescriptor& page, const CodingInterval& interval,
+                              Direction direction) {
+  const bool writing = direction == Direction::kWriting;
+  const int firstRow = writing ? page.writeFirstRow : 1;
+  RowRun run{firstRow, page.recordCount, firstRow};
+  if (!interval.use) return run;
   const auto start = IntervalNumber(interval.start);
   const auto end = IntervalNumber(interval.end);
   const auto first = IntervalNumber(interval.firstRecord);
@@ -65,8 +70,9 @@ std::optional<IntervalRows> CheckInterval(const CodingInterval& interval, bool e
   };
   if (!inRange(start) || !inRange(end) || !inRange(first)) return std::nullopt;
   if (*end - *start > kIntervalBound - *first) return std::nullopt;
-  if (endNotBeforeStart && *end - *start < 0) return std::nullopt;
-  return IntervalRows{*start, *end, *first};
+  if (writing && *end - *start < 0) return std::nullopt;
+  if (writing ? page.intervalOnWrite : page.intervalOnRead) run = {*start, *end, *first};
+  return run;
 }
 
 void AnnounceEnd(TableSession& session, OperationObserver& observer, bool stopped) {

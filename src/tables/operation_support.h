@@ -23,15 +23,21 @@ bool IsConnected(const TableSession& session);
 Notice Message(const std::string& text);
 Notice Box(const std::string& text, BoxIcon icon = BoxIcon::kNone);
 
-// The interval's three numbers once they pass the checks both reading and writing make
-// (each a whole number from 1 to 14000, and the rows fit from the first record on);
-// writing also wants "Конец" not before "Начало".
-struct IntervalRows {
-  int start;
-  int end;
+// The rows of a grid an operation covers, and the register record the first one goes to.
+struct RowRun {
+  int firstRow;
+  int lastRow;
   int firstRecord;
 };
-std::optional<IntervalRows> CheckInterval(const CodingInterval& interval, bool endNotBeforeStart);
+
+enum class Direction { kReading, kWriting };
+
+// The page's own rows, or the coding interval's when it is in use and the page honours it in
+// that direction. Nothing when the interval is in use but does not pass the checks: each a
+// whole number from 1 to 14000, the rows fit from the first record on, and for writing
+// "Конец" not before "Начало".
+std::optional<RowRun> PlanRun(const TableDescriptor& page, const CodingInterval& interval,
+                              Direction direction);
 
 // The notice that ends a grid read or write: "Операция прервана" and the end of the
 // exchange after a stop, else "Операция завершена успешно".

@@ -53,31 +53,21 @@ class TableRead {
   }
 
   OperationSummary ReadGridPage() {
-    const Workspace& workspace = session_.workspace;
-    int firstRow = 1;
-    int lastRow = descriptor_.recordCount;
-    int record = 0;
-    if (workspace.interval.use) {
-      const auto interval = CheckInterval(workspace.interval, false);
-      if (!interval) {
-        observer_.Tell(Message(BadIntervalText()));
-        return Finish(observer_, {});
-      }
-      if (descriptor_.intervalOnRead) {
-        firstRow = interval->start;
-        lastRow = interval->end;
-        record = interval->firstRecord - 1;
-      }
+    const auto run = PlanRun(descriptor_, session_.workspace.interval, Direction::kReading);
+    if (!run) {
+      observer_.Tell(Message(BadIntervalText()));
+      return Finish(observer_, {});
     }
 
-    observer_.Started({OperationKind::kReadTable, page_, lastRow - firstRow, 0});
+    observer_.Started({OperationKind::kReadTable, page_, run->lastRow - run->firstRow, 0});
     int progress = 0;
-    for (int row = firstRow;; ++row) {
+    int record = run->firstRecord - 1;
+    for (int row = run->firstRow;; ++row) {
       // Asked once more after the last row, so that a click during it still ends the read
       // as stopped.
       if (observer_.StopRequested()) stopped_ = true;
       ++record;
-      if (row > lastRow || stopped_) break;
+      if (row > run->lastRow || stopped_) break;
       const bool refused = ReadRow(row, record);
       observer_.RecordDone({record, row, ++progress});
       if (refused) {
@@ -137,8 +127,7 @@ class TableRead {
 
 }  // namespace
 
-OperationSummary ReadFromRegister(TableSession& session, OperationObserver& observer,
-                                  PageId page) {
+OperationSummary ReadFromRegister(TableSession& session, OperationObserver& observer, PageId page) {
   if (!IsConnected(session)) {
     // The window stays open: closing it would throw away every unsaved page.
     observer.Tell(Message(NotConnectedText()));

@@ -32,8 +32,8 @@ inline constexpr RetryPolicy kLogoReadPolicy{.askWhenExhausted = false};
 inline constexpr RetryPolicy kReportPolicy{.stopBeforeEachAttempt = true};
 
 enum class RecordOutcome {
-  kDone,     // an attempt succeeded
-  kSkipped,  // "Пропустить"
+  kDone,      // an attempt succeeded
+  kSkipped,   // "Пропустить"
   kFailed,    // attempts used up with no one asked, or the prompt closed without an answer
   kFinished,  // "Завершить операцию"
   kStopped,   // "Стоп" heard before an attempt

@@ -39,8 +39,8 @@ Workspace::Workspace() {
     const TableDescriptor& page = Page(id);
     const int index = PageIndex(id);
     if (page.shape == PageShape::kGrid) {
-      grids_[index] = std::make_unique<GridTable>(static_cast<int>(page.headers.size()),
-                                                  page.recordCount + 1);
+      grids_[index] =
+          std::make_unique<GridTable>(static_cast<int>(page.headers.size()), page.recordCount + 1);
     } else if (page.shape == PageShape::kParameter) {
       auto parameters = std::make_unique<ParameterPage>();
       const size_t edits = page.fields.size() + (page.keepsExtraEdit ? 1 : 0);

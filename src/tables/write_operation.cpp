@@ -56,32 +56,22 @@ class TableWrite {
 
   OperationSummary WriteGridPage() {
     if (!observer_.Confirm(OverwriteQuestion(page_))) return Finish(observer_, {});
-    const Workspace& workspace = session_.workspace;
-    int firstRow = descriptor_.writeFirstRow;
-    int lastRow = descriptor_.recordCount;
-    int record = firstRow - 1;
-    if (workspace.interval.use) {
-      const auto interval = CheckInterval(workspace.interval, true);
-      if (!interval) {
-        observer_.Tell(Message(BadIntervalText()));
-        return Finish(observer_, {});
-      }
-      if (descriptor_.intervalOnWrite) {
-        firstRow = interval->start;
-        lastRow = interval->end;
-        record = interval->firstRecord - 1;
-      }
+    const auto run = PlanRun(descriptor_, session_.workspace.interval, Direction::kWriting);
+    if (!run) {
+      observer_.Tell(Message(BadIntervalText()));
+      return Finish(observer_, {});
     }
-    const auto texts = EncodeRun(firstRow, lastRow, record + 1);
+    const auto texts = EncodeRun(*run);
     if (!texts) return Finish(observer_, {});
 
-    observer_.Started({OperationKind::kWriteTable, page_, lastRow - firstRow, 0});
+    observer_.Started({OperationKind::kWriteTable, page_, run->lastRow - run->firstRow, 0});
     int progress = 0;
-    for (int row = firstRow; row <= lastRow; ++row) {
+    int record = run->firstRecord - 1;
+    for (int row = run->firstRow; row <= run->lastRow; ++row) {
       if (observer_.StopRequested()) stopped_ = true;
       ++record;
       if (stopped_) break;
-      WriteRecord(record, (*texts)[row - firstRow]);
+      WriteRecord(record, (*texts)[row - run->firstRow]);
       observer_.RecordDone({record, row, ++progress});
     }
 
@@ -93,11 +83,10 @@ class TableWrite {
  private:
   // Writes one record by the retry policy; true when the register took it.
   bool WriteRecord(int record, const std::string& text) {
-    const RecordOutcome outcome =
-        ExchangeRecord(session_, observer_, kTablePolicy, record, [&] {
-          return session_.link.WriteRecord(session_.connectedRegister, descriptor_.tableNumber,
-                                           record, text, 0) >= 0;
-        });
+    const RecordOutcome outcome = ExchangeRecord(session_, observer_, kTablePolicy, record, [&] {
+      return session_.link.WriteRecord(session_.connectedRegister, descriptor_.tableNumber, record,
+                                       text, 0) >= 0;
+    });
     switch (outcome) {
       case RecordOutcome::kDone:
         summary_.done.push_back(record);
@@ -120,10 +109,10 @@ class TableWrite {
   // Every row of the run encoded before the first is sent, so that a bad cell can never
   // leave the register with half a table. Empty when a row cannot be encoded; the user
   // has been told which.
-  std::optional<std::vector<std::string>> EncodeRun(int firstRow, int lastRow, int firstRecord) {
+  std::optional<std::vector<std::string>> EncodeRun(const RowRun& run) {
     const GridTable& grid = session_.workspace.Grid(page_);
     std::vector<std::string> texts;
-    for (int row = firstRow, record = firstRecord; row <= lastRow; ++row, ++record) {
+    for (int row = run.firstRow, record = run.firstRecord; row <= run.lastRow; ++row, ++record) {
       EncodedRecord encoded = EncodeGridRow(page_, grid, row);
       if (!encoded.ok()) {
         observer_.Tell(Message(
@@ -132,8 +121,8 @@ class TableWrite {
       }
       const size_t limit = MaxRecordTextLength(descriptor_.tableNumber, record);
       if (encoded.text.size() > limit) {
-        observer_.Tell(Message(
-            TooLongText(base::Cp1251("Строка ") + std::to_string(row), encoded.text.size(), limit)));
+        observer_.Tell(Message(TooLongText(base::Cp1251("Строка ") + std::to_string(row),
+                                           encoded.text.size(), limit)));
         return std::nullopt;
       }
       texts.push_back(std::move(encoded.text));
@@ -151,8 +140,7 @@ class TableWrite {
 
 }  // namespace
 
-OperationSummary WriteToRegister(TableSession& session, OperationObserver& observer,
-                                 PageId page) {
+OperationSummary WriteToRegister(TableSession& session, OperationObserver& observer, PageId page) {
   if (!IsConnected(session)) {
     // The window stays open: closing it would throw away every unsaved page.
     observer.Tell(Message(NotConnectedText()));
