@@ -21,7 +21,7 @@ bool ParseInt(std::string_view text, int& value) {
 
 std::optional<std::string> SpeedText(int speed) {
   for (int offered : kOfferedSpeeds) {
-    if (offered == speed) return ":" + std::to_string(speed) + ",";
+    if (offered == speed) return ':' + std::to_string(speed) + ',';
   }
   return std::nullopt;
 }
