@@ -26,12 +26,19 @@ install_missing_packages() {
   fi
 }
 
-# build_tree DIR [cmake options...]: configure once, then build what changed.
+# build/, shared by scripts/run, scripts/test and scripts/package: a Release build, as users
+# and packagers make it, and a test tree, so its warnings are errors.
+MAIN_TREE_OPTIONS=(-DCMAKE_BUILD_TYPE=Release -DKVITMARK_WERROR=ON)
+
+# build_tree DIR [cmake options...]: configure when the tree is new or its options changed
+# (an older tree would otherwise keep the options it was made with), then build what changed.
 build_tree() {
   local dir="$1"
   shift
-  if [ ! -f "$dir/build.ninja" ]; then
+  local stamp="$dir/kvitmark-options"
+  if [ ! -f "$dir/build.ninja" ] || [ "$(cat "$stamp" 2>/dev/null)" != "$*" ]; then
     cmake -S "$ROOT" -B "$dir" -G Ninja "$@"
+    printf '%s\n' "$*" >"$stamp"
   fi
   cmake --build "$dir"
 }

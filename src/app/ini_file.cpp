@@ -177,12 +177,12 @@ IniFile::IniFile(std::string path, IniSource source, std::string_view bytes)
       break;
     }
     std::size_t textEnd = newline;
-    std::string end = "\n";
+    std::string_view end = "\n";
     if (textEnd > start && bytes[textEnd - 1] == '\r') {
       --textEnd;
       end = kNewLineEnd;
     }
-    lines_.push_back({std::string(bytes.substr(start, textEnd - start)), std::move(end)});
+    lines_.push_back({std::string(bytes.substr(start, textEnd - start)), std::string(end)});
     start = newline + 1;
   }
 }
@@ -236,7 +236,7 @@ bool IniFile::Set(std::string_view section, std::string_view key, std::string_vi
     return true;
   }
   if (!place.sectionFound) {
-    Insert(lines_.size(), "[" + std::string(section) + "]");
+    Insert(lines_.size(), '[' + std::string(section) + ']');
     Insert(lines_.size(), std::string(key) + "=" + std::string(value));
     return true;
   }

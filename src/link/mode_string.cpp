@@ -16,7 +16,7 @@ constexpr std::string_view kLineParameters = "N,8,2";
 
 std::optional<std::string> SpeedText(int speed) {
   for (int offered : kOfferedSpeeds) {
-    if (offered == speed) return ":" + std::to_string(speed) + ",";
+    if (offered == speed) return ':' + std::to_string(speed) + ',';
   }
   return std::nullopt;
 }

@@ -240,7 +240,7 @@ TEST_F(SettingsTest, LongReportValues_AreCutTo499Characters) {
   EXPECT_EQ(settings.reportFiles[0], long600.substr(0, 499));
   EXPECT_EQ(settings.reportFiles[11], exactly499);
   EXPECT_EQ(settings.eklFile, long600.substr(0, 499));
-  EXPECT_EQ(settings.reportFolder, "/" + long600.substr(0, 498) + "/");
+  EXPECT_EQ(settings.reportFolder, '/' + long600.substr(0, 498) + '/');
 }
 
 TEST_F(SettingsTest, HandEditedFile_CommentsBlanksLfAndSpacesAreRead) {

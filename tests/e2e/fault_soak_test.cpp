@@ -92,7 +92,7 @@ TEST_F(FaultSoak, GoodsReadAndWrittenBackThroughRandomFaults) {
 
   // Change every seventh record in the page and write the page back.
   for (int row = 3; row <= 14000; row += 7)
-    workspace.Grid(PageId::kGoods).SetCell(2, row, "W" + std::to_string(row));
+    workspace.Grid(PageId::kGoods).SetCell(2, row, 'W' + std::to_string(row));
   ASSERT_EQ(tables::WriteToRegister(session, user, PageId::kGoods).result,
             tables::OperationResult::kDone);
   for (int row = 1; row <= 14000; ++row) {

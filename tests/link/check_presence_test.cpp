@@ -55,7 +55,7 @@ TEST_F(LinkTest, CheckPresence_RegisterNumberOutOfRange_ReturnsMinus2) {
 
 TEST_F(ScriptedLinkTest, CheckPresence_MissedProbes_AreRepeatedUntilOneIsAnswered) {
   // A wrong first byte, then a greeting that breaks off, then a whole one.
-  script = "X" +
+  script = 'X' +
            std::string(
                "\x0A"
                "abc") +

@@ -130,7 +130,7 @@ TEST_F(GoodsExport, SavingTheGoodsPageAfterAnExport_WritesTheSubstitutes) {
 TEST_F(GoodsExport, ExportedFileLoadsBackAsTheGoodsPage) {
   for (int row = 1; row <= 14000; row += 13) {
     SetGoodsRow(row, {std::to_string(row), Cp1251("Имя ") + std::to_string(row) + " x", "0.10",
-                      "1.000", "1", "1", "2", "0", "1", " " + std::to_string(row)});
+                      "1.000", "1", "1", "2", "0", "1", ' ' + std::to_string(row)});
   }
   ASSERT_TRUE(ExportGoodsForSd(workspace, Path("goodbase.art")).done);
   tables::Workspace loaded;

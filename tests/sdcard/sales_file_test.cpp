@@ -35,7 +35,7 @@ TEST_F(SalesFile, NothingLoaded_Writes14000LinesOfSixteenEmptyFields) {
 TEST_F(SalesFile, RowsGoOutCellForCellWithoutTheRowNumber) {
   PrepareSalesTable(table);
   for (int column = 1; column <= kLastSalesColumn; ++column) {
-    table.SetCell(column, 2, "c" + std::to_string(column));
+    table.SetCell(column, 2, 'c' + std::to_string(column));
   }
   table.SetCell(2, kSalesRows, Cp1251("Хлеб белый"));
   table.SetCell(13, kSalesRows, " 66.00 ");
@@ -48,7 +48,7 @@ TEST_F(SalesFile, RowsGoOutCellForCellWithoutTheRowNumber) {
   const std::string file = Read(Path("sales.out"));
   const std::string first = std::string(16, ';') + "\r\n";
   const std::string second = "c1;c2;c3;c4;c5;c6;c7;c8;c9;c10;c11;c12;c13;c14;c15;c16;\r\n";
-  const std::string last = ";" + Cp1251("Хлеб белый") + ";;;;;;;;;;; 66.00 ;;;;\r\n";
+  const std::string last = ';' + Cp1251("Хлеб белый") + ";;;;;;;;;;; 66.00 ;;;;\r\n";
   EXPECT_EQ(file.substr(0, first.size() + second.size()), first + second);
   ASSERT_GE(file.size(), last.size());
   EXPECT_EQ(file.substr(file.size() - last.size()), last);

@@ -23,7 +23,7 @@ TEST_P(RoundTrip, ReadThenWriteSendsBackWhatTheRegisterHeld) {
   ASSERT_EQ(writes.size(), held.size() - (first - 1));
   for (size_t i = 0; i < writes.size(); ++i) {
     const int record = first + static_cast<int>(i);
-    ASSERT_EQ(writes[i], "W" + std::to_string(descriptor.tableNumber) + ";" +
+    ASSERT_EQ(writes[i], 'W' + std::to_string(descriptor.tableNumber) + ";" +
                              std::to_string(record) + ";" + held[record - 1])
         << "record " << record;
   }
