@@ -9,15 +9,24 @@
 #include "cli/sdcard_commands.h"
 #include "cli/table_commands.h"
 #include "cli/terminal_observer.h"
+#include "tables/catalogue.h"
 
 namespace {
 
 using namespace kvitmark::cli;
+namespace tables = kvitmark::tables;
 
-const std::set<std::string> kKinds = {"art", "opr", "opl", "otd", "hft", "pak", "pac",
-                                      "slu", "ret", "par", "ppl", "ppn", "pko", "op1",
-                                      "op2", "kso", "pdu", "pnv", "pov", "pnu", "tsp"};
-const std::set<std::string> kClearableKinds = {"art", "opr", "opl", "otd", "hft"};
+// The table file kinds offered: every page's, or those of the pages "Очистить" applies to.
+std::set<std::string> Kinds(bool clearableOnly) {
+  std::set<std::string> kinds;
+  for (tables::PageId id : tables::AllPages()) {
+    const tables::TableDescriptor& page = tables::Page(id);
+    if (page.file.extension && (!clearableOnly || page.Clearable())) {
+      kinds.insert(page.file.extension);
+    }
+  }
+  return kinds;
+}
 
 void AddInterval(CLI::App* command, IntervalOptions& interval) {
   command->add_option("--first", interval.first, "first row of the coding interval (default 1)")
@@ -62,14 +71,14 @@ int main(int argc, char** argv) {
   auto* read = app.add_subcommand("read", "read a table from the register into a table file");
   read->add_option("KIND", kind, "table file kind (art, opr, …)")
       ->required()
-      ->check(CLI::IsMember(kKinds));
+      ->check(CLI::IsMember(Kinds(false)));
   read->add_option("FILE", file, "the table file to write")->required();
   AddInterval(read, interval);
 
   auto* write = app.add_subcommand("write", "write a table file into the register");
   write->add_option("KIND", kind, "table file kind (art, opr, …)")
       ->required()
-      ->check(CLI::IsMember(kKinds));
+      ->check(CLI::IsMember(Kinds(false)));
   write->add_option("FILE", file, "the table file to send")->required()->check(CLI::ExistingFile);
   AddInterval(write, interval);
   write->add_flag("--yes", connection.assumeYes, "do not ask before overwriting the table");
@@ -77,7 +86,7 @@ int main(int argc, char** argv) {
   auto* clear = app.add_subcommand("clear", "reset a table of the register to its factory records");
   clear->add_option("KIND", kind, "art, opr, opl, otd or hft")
       ->required()
-      ->check(CLI::IsMember(kClearableKinds));
+      ->check(CLI::IsMember(Kinds(true)));
   clear->add_flag("--yes", connection.assumeYes, "do not ask before overwriting the table");
 
   std::string bmp;
