@@ -37,10 +37,10 @@ enum class PageId {
   kMandatoryInput,
   kNumerators,
   kSocialHelp,
-  kReports,
+  kReports,  // the last page: a new one goes before it
 };
 
-inline constexpr int kPageCount = 23;
+inline constexpr int kPageCount = static_cast<int>(PageId::kReports) + 1;
 inline constexpr int kMaxFields = 32;
 
 // A page's position in the window's page control, and the page at a position; a position
