@@ -44,7 +44,13 @@ OperationSummary ClearTable(TableSession& session, OperationObserver& observer, 
       return session.link.WriteRecord(session.connectedRegister, descriptor.tableNumber, record,
                                       text, 0) >= 0;
     });
-    (outcome == RecordOutcome::kDone ? summary.done : summary.failed).push_back(record);
+    if (outcome == RecordOutcome::kDone) {
+      session.registerCopy.Remember(page, record, text);
+      summary.done.push_back(record);
+    } else {
+      session.registerCopy.Forget(page, record);
+      summary.failed.push_back(record);
+    }
     observer.RecordDone({.record = record, .progress = ++progress});
   }
 

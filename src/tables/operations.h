@@ -5,13 +5,13 @@
 #include "base/clock.h"
 #include "link/register_link.h"
 #include "tables/operation_observer.h"
+#include "tables/register_copy.h"
 #include "tables/workspace.h"
 
-// The three operations on the register's copy of a table: read it into its page, write
-// the page into it, reset it to the factory records. Each works on the page it is given
-// (the page shown when it started) whatever the window shows meanwhile, takes the
-// connection as data and tells `observer` what happens, so the window and the
-// command-line tool share them.
+// The operations on the register's copy of a table: read it into its page, write the page
+// (or what changed of it) into it, reset it to the factory records. Each works on the page it is
+// given (the page shown when it started) whatever the window shows meanwhile, takes the connection
+// as data and tells `observer` what happens, so the window and the command-line tool share them.
 namespace kvitmark::tables {
 
 struct TableSession {
@@ -24,12 +24,19 @@ struct TableSession {
   // these, whatever the selectors show by then.
   int openedPort = 0;
   int openedSpeed = 0;
+  // What the register is known to hold since connecting; the operations keep it up to date.
+  RegisterCopy registerCopy{};
   // Receives each record's answer.
   std::string recordBuffer{};
 };
 
 OperationSummary ReadFromRegister(TableSession& session, OperationObserver& observer, PageId page);
 OperationSummary WriteToRegister(TableSession& session, OperationObserver& observer, PageId page);
+// "Записать изменения в ЭККА": only the records of the page that differ from what the
+// register is known to hold (or that it is not known to hold), in record order. The coding
+// interval does not apply.
+OperationSummary WriteChangesToRegister(TableSession& session, OperationObserver& observer,
+                                        PageId page);
 OperationSummary ClearTable(TableSession& session, OperationObserver& observer, PageId page);
 
 }  // namespace kvitmark::tables

@@ -33,18 +33,23 @@ class TableRead {
     const RecordOutcome outcome = ReadRecord(1);
     summary_.result = OperationResult::kDone;
     switch (outcome) {
-      case RecordOutcome::kDone:
-        DecodeParameterRecord(page_, session_.recordBuffer, session_.workspace.Parameters(page_));
+      case RecordOutcome::kDone: {
+        auto& parameters = session_.workspace.Parameters(page_);
+        DecodeParameterRecord(page_, session_.recordBuffer, parameters);
+        session_.registerCopy.Remember(page_, 1, EncodeParameterPage(page_, parameters));
         summary_.done.push_back(1);
         observer_.RecordDone({.record = 1});
         observer_.Tell(Message(ParameterDoneText()));
         break;
+      }
       case RecordOutcome::kSkipped:
+        session_.registerCopy.Forget(page_, 1);
         summary_.skipped.push_back(1);
         break;
       case RecordOutcome::kFailed:
       case RecordOutcome::kFinished:
       case RecordOutcome::kStopped:
+        session_.registerCopy.Forget(page_, 1);
         summary_.failed.push_back(1);
         summary_.result = OperationResult::kStopped;
         break;
@@ -93,7 +98,9 @@ class TableRead {
   // One record into one row; true when the page could not take the answer, which stops
   // the read after this record.
   bool ReadRow(int row, int record) {
-    switch (ReadRecord(record)) {
+    const RecordOutcome outcome = ReadRecord(record);
+    if (outcome != RecordOutcome::kDone) session_.registerCopy.Forget(page_, record);
+    switch (outcome) {
       case RecordOutcome::kDone:
         break;
       case RecordOutcome::kSkipped:
@@ -107,8 +114,16 @@ class TableRead {
         summary_.failed.push_back(record);
         return false;
     }
-    const auto decoded =
-        DecodeGridRecord(page_, row, session_.recordBuffer, session_.workspace.Grid(page_));
+    GridTable& grid = session_.workspace.Grid(page_);
+    const auto decoded = DecodeGridRecord(page_, row, session_.recordBuffer, grid);
+    // What the register holds, as a write of the row would send it: an answer the page
+    // shows differently (a price of "12.5") still counts as the record read.
+    EncodedRecord encoded = EncodeGridRow(page_, grid, row);
+    if (decoded == DecodeResult::kRefused || !encoded.ok()) {
+      session_.registerCopy.Forget(page_, record);
+    } else {
+      session_.registerCopy.Remember(page_, record, std::move(encoded.text));
+    }
     if (decoded == DecodeResult::kRefused) {
       summary_.failed.push_back(record);
       return true;

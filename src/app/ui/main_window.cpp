@@ -84,8 +84,8 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   }
   link_ = std::make_unique<link::RegisterLink>(std::move(factory), *clock_, *priority_);
   observer_ = std::make_unique<WindowObserver>(*this);
-  session_ = std::make_unique<tables::TableSession>(
-      tables::TableSession{*link_, *clock_, workspace_});
+  session_ =
+      std::make_unique<tables::TableSession>(tables::TableSession{*link_, *clock_, workspace_});
 
   BuildPages();
   BuildIntervalGroup();
@@ -145,6 +145,8 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
           &TForm1::ExportGoodsForSdCard);
   command("ActionOpenFolder", "Открывать файлы из текущей папки",
           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), &TForm1::OpenFromCurrentFolder);
+  command("ActionWriteChanges", "Записать изменения в ЭККА",
+          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), &TForm1::WriteChangedRecords);
 }
 
 TForm1::~TForm1() {
@@ -163,6 +165,7 @@ void TForm1::BuildPages() {
       case tables::PageShape::kGrid: {
         auto* grid = new tables::ui::StringGrid(workspace_.Grid(id));
         grid->setObjectName(QString::fromStdString(page.control));
+        grid->Model()->SetRowMarker([this, id](int row) { return RowChanged(id, row); });
         grid->setGeometry(0, 0, kPageWidth, kPageHeight);
         grids_[index] = grid;
         content = new QWidget;
@@ -282,6 +285,10 @@ void TForm1::BuildButtons() {
   saveButton_ = Button(this, "Button2", "Сохранить");
   aboutButton_ = Button(this, "Button10", "О программе");
   closeButton_ = Button(this, "Button1", "Закрыть");
+  writeButton_->setToolTip(
+      QString::fromUtf8("Записать в ЭККА всю таблицу страницы.\nТолько изменённые записи (они "
+                        "выделены цветом): «Записать изменения в ЭККА», Ctrl+Shift+W или "
+                        "контекстное меню окна."));
 
   auto guarded = [this](void (TForm1::*command)()) {
     return [this, command] { RunGuarded([this, command] { (this->*command)(); }); };

@@ -81,6 +81,7 @@ class TForm1 : public QWidget {
   void ConnectOrDisconnect();  // Button5
   void ReadTable();            // Button9
   void WriteTable();           // Button4
+  void WriteChangedRecords();  // "Записать изменения в ЭККА"
   void ClearRegisterTable();   // Button8
   void Stop();                 // Button6
   void ShowAbout();            // Button10
@@ -142,6 +143,10 @@ class TForm1 : public QWidget {
   void RunGuarded(const std::function<void()>& command);
   void ShowModalWindow(QWidget& window);
   void ScrollGridsToTop();
+  // Whether the row would be written by "Записать изменения в ЭККА"; only on pages the
+  // register has told something of since connecting, where the answer means something.
+  bool RowChanged(tables::PageId page, int row) const;
+  void ForgetRegisterCopy();
 
   // The port the connection opened; what a disconnect or a reconnect closes.
   int OpenedPort() const;

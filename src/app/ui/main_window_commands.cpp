@@ -26,6 +26,7 @@
 #include "sdcard/ui/goods_export_command.h"
 #include "sdcard/ui/sales_window.h"
 #include "tables/catalogue.h"
+#include "tables/record_codec.h"
 #include "tables/ui/dialogs.h"
 #include "tables/ui/parameter_page_widget.h"
 #include "tables/ui/string_grid.h"
@@ -116,9 +117,27 @@ void TForm1::ApplyCommandStates() {
   stopButton_->setEnabled(operationRunning_ && listeningForStop_);
 }
 
+bool TForm1::RowChanged(tables::PageId page, int row) const {
+  const tables::RegisterCopy& copy = session_->registerCopy;
+  if (!copy.KnowsAny(page)) return false;
+  const tables::TableDescriptor& descriptor = tables::Page(page);
+  if (row < descriptor.writeFirstRow || row > descriptor.recordCount) return false;
+  const auto encoded = tables::EncodeGridRow(page, workspace_.Grid(page), row);
+  return !encoded.ok() || copy.Changed(page, row, encoded.text);
+}
+
+void TForm1::ForgetRegisterCopy() {
+  session_->registerCopy.Clear();
+  for (tables::PageId page : tables::AllPages()) {
+    if (auto* grid = Grid(page)) grid->Model()->Reload();
+  }
+}
+
 void TForm1::ConnectOrDisconnect() {
   // The port that is open is the one to close, whatever the selectors show by now.
   if (OpenedPort() > 0) link_->ClosePort(OpenedPort());
+  // What a register held says nothing about the next one, nor about this one later.
+  ForgetRegisterCopy();
 
   if (isConnected_) {
     for (QComboBox* selector : {portSelector_, speedSelector_, numberSelector_, typeSelector_}) {
@@ -199,6 +218,13 @@ void TForm1::WriteTable() {
   const tables::PageId page = ShownPage();
   ScrollGridsToTop();
   RunOperation([&](auto& observer) { tables::WriteToRegister(*session_, observer, page); });
+  ApplyPageRules(ShownPage());
+}
+
+void TForm1::WriteChangedRecords() {
+  const tables::PageId page = ShownPage();
+  ScrollGridsToTop();
+  RunOperation([&](auto& observer) { tables::WriteChangesToRegister(*session_, observer, page); });
   ApplyPageRules(ShownPage());
 }
 

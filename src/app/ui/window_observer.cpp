@@ -76,7 +76,9 @@ void WindowObserver::RecordDone(const tables::RecordStep& step) {
     return;
   }
   if (!IsTableOperation(start_.kind)) return;
-  if (start_.kind == OperationKind::kReadTable) window_.ShowPageData(start_.page, step.row);
+  // A read changes the row; a write may change whether the row counts as changed. A clear
+  // names no row: its page is shown afresh at the end.
+  if (step.row > 0 || !OnGrid()) window_.ShowPageData(start_.page, step.row);
   if (!OnGrid()) return;
   window_.recordCounter_->setText(QString::fromLatin1(RecordCounterText(step.record)));
   window_.progress_->setValue(step.progress);
@@ -96,8 +98,8 @@ void WindowObserver::Tell(const tables::Notice& notice) {
   if (notice.IsPlainMessage()) {
     window_.DialogService().ShowMessage(&window_, FromCp1251(notice.text));
   } else {
-    window_.DialogService().MessageBox(&window_, FromCp1251(notice.text),
-                                       FromCp1251(notice.title), notice.buttons, notice.icon);
+    window_.DialogService().MessageBox(&window_, FromCp1251(notice.text), FromCp1251(notice.title),
+                                       notice.buttons, notice.icon);
   }
 }
 
@@ -117,6 +119,7 @@ void WindowObserver::Finished(const tables::OperationSummary&) {
   if (!started_) return;
   started_ = false;
   if (OnGrid()) {
+    if (start_.kind == OperationKind::kClearTable) window_.ShowPageData(start_.page, -1);
     window_.recordCounter_->setText(QString());
     window_.Grid(start_.page)->SetEditingEnabled(true);
     window_.Grid(start_.page)->ScrollToTopRow(1);

@@ -1,5 +1,8 @@
 #include "tables/ui/grid_model.h"
 
+#include <QBrush>
+#include <QGuiApplication>
+#include <QPalette>
 #include <algorithm>
 
 #include "base/ui/qt_text.h"
@@ -33,6 +36,14 @@ int GridModel::columnCount(const QModelIndex& parent) const {
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
   if (!IsShownCell(index)) return {};
+  if (role == Qt::BackgroundRole) {
+    if (!marked_ || !marked_(index.row() + 1)) return {};
+    // The theme's own selection colour, faint, so that the text keeps its contrast in light
+    // and dark themes alike.
+    QColor pale = QGuiApplication::palette().color(QPalette::Highlight);
+    pale.setAlpha(56);
+    return QBrush(pale);
+  }
   if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
   return base::ui::FromCp1251(table_.Cell(index.column() + 1, index.row() + 1));
 }
@@ -44,6 +55,11 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
   if (!RecordTextValidator::Acceptable(text)) return false;
   table_.SetCell(index.column() + 1, index.row() + 1, base::ui::ToCp1251(text));
   emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+  // The edit may have made the whole row changed, or unchanged again.
+  if (marked_) {
+    emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1),
+                     {Qt::BackgroundRole});
+  }
   return true;
 }
 

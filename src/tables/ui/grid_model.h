@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <functional>
 
 #include "tables/grid_table.h"
 
@@ -26,6 +27,10 @@ class GridModel : public QAbstractTableModel {
   // The text of the corner (grid cell 0, 0).
   QString CornerText() const;
 
+  // Rows `marked` tells (by grid row) are shown on a pale background: those that would be
+  // written by "Записать изменения в ЭККА".
+  void SetRowMarker(std::function<bool(int gridRow)> marked) { marked_ = std::move(marked); }
+
   // The core table changed: one grid row, or everything (shown row count included).
   void GridRowChanged(int gridRow);
   void Reload();
@@ -35,6 +40,7 @@ class GridModel : public QAbstractTableModel {
 
   GridTable& table_;
   int shownRows_;
+  std::function<bool(int)> marked_;
 };
 
 }  // namespace kvitmark::tables::ui
