@@ -16,7 +16,7 @@ namespace kvitmark::testing {
 // The main window's data and a connected simulated register number 1 on COM1, in
 // virtual time, with every byte on the line traced.
 class TablesTest : public ::testing::Test {
- protected:
+ public:
   TablesTest()
       : simRegister(1, sim::FactoryTables()),
         wire(simRegister, clock),
