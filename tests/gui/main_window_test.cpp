@@ -244,6 +244,33 @@ class MainWindowTest : public QObject {
     QCOMPARE(register_->Tables()[10].records[9], base::Cp1251("Відділ 10;"));
   }
 
+  void writeChanges_sendsTheEditedRowOnlyAndItsMarkGoesOnceWritten() {
+    Connect();
+    ShowPage(1);
+    Click("Button9");
+    auto* model = Find<tables::ui::StringGrid>("StringGrid2")->model();
+    auto marked = [&](int row) {
+      return model->data(model->index(row - 1, 1), Qt::BackgroundRole).isValid();
+    };
+    QVERIFY(!marked(7));
+    model->setData(model->index(6, 1), QString::fromUtf8("Олена"), Qt::EditRole);
+    QVERIFY(marked(7));
+    QVERIFY(!marked(6));
+    const int writes = register_->Counters().writes;
+    window_->findChild<QAction*>("ActionWriteChanges")->trigger();
+    QCOMPARE(register_->Counters().writes - writes, 1);
+    QCOMPARE(register_->Tables()[3].records[6], base::Cp1251("7;Олена;0;"));
+    QVERIFY(!marked(7));
+    window_->findChild<QAction*>("ActionWriteChanges")->trigger();
+    QCOMPARE(dialogs_->shown.last(), QString::fromUtf8("message: Изменений для записи нет."));
+    QCOMPARE(register_->Counters().writes - writes, 1);
+    // After a disconnect nothing is known of the register: nothing is marked, all is changed.
+    Click("Button5");
+    model->setData(model->index(2, 1), QString::fromUtf8("Петро"), Qt::EditRole);
+    QVERIFY(!marked(3));
+    QVERIFY(Find("Button4")->toolTip().contains(QString::fromUtf8("Ctrl+Shift+W")));
+  }
+
   void stopDuringAGoodsRead_endsItAndOnlyStopActsMeanwhile() {
     Connect();
     bool othersWereOff = false;
@@ -430,8 +457,9 @@ class MainWindowTest : public QObject {
     QVERIFY(!Enabled("Button11") && !Enabled("Button13"));
   }
 
-  void sdCommands_reachableFromTheContextMenuWithShortcuts() {
-    const QStringList names = {"ActionSdSales", "ActionSdExport", "ActionOpenFolder"};
+  void contextCommands_reachableFromTheContextMenuWithShortcuts() {
+    const QStringList names = {"ActionSdSales", "ActionSdExport", "ActionOpenFolder",
+                               "ActionWriteChanges"};
     for (const QString& name : names) {
       auto* action = window_->findChild<QAction*>(name);
       QVERIFY(action);
