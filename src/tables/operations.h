@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "base/clock.h"
 #include "link/register_link.h"
@@ -29,6 +31,24 @@ struct TableSession {
   // Receives each record's answer.
   std::string recordBuffer{};
 };
+
+enum class WriteScope { kAll, kChanged };
+
+// One record a write sends: the grid row it comes from (0 on a parameter page), its number
+// in the register and its text.
+struct PlannedRecord {
+  int row;
+  int record;
+  std::string text;
+};
+
+// What a write of the page would send, in order, without sending anything: the page's run
+// (through the coding interval where it applies) or, for kChanged, only the records whose
+// text differs from what `known` says the register holds. Nothing when a field cannot be
+// sent or the interval is wrong; the observer has been told why.
+std::optional<std::vector<PlannedRecord>> PlanWrite(const Workspace& workspace,
+                                                    const RegisterCopy& known, PageId page,
+                                                    WriteScope scope, OperationObserver& observer);
 
 OperationSummary ReadFromRegister(TableSession& session, OperationObserver& observer, PageId page);
 OperationSummary WriteToRegister(TableSession& session, OperationObserver& observer, PageId page);

@@ -43,36 +43,61 @@ std::string TooLongText(const std::string& where, size_t length, size_t limit) {
          base::Cp1251(". Таблица в ЭККА не записана.");
 }
 
-// One record of a write: the grid row it comes from (0 on a parameter page), its number in
-// the register and its text.
-struct Item {
-  int row;
-  int record;
-  std::string text;
-};
-
-enum class Scope { kAll, kChanged };
+// Every row of the run encoded before the first is sent, so that a bad cell can never leave
+// the register with half a table. Nothing when a row cannot be encoded; the user has been
+// told which.
+std::optional<std::vector<PlannedRecord>> EncodeRun(const Workspace& workspace, PageId page,
+                                                    const RowRun& run,
+                                                    OperationObserver& observer) {
+  const TableDescriptor& descriptor = Page(page);
+  const GridTable& grid = workspace.Grid(page);
+  std::vector<PlannedRecord> planned;
+  for (int row = run.firstRow, record = run.firstRecord; row <= run.lastRow; ++row, ++record) {
+    EncodedRecord encoded = EncodeGridRow(page, grid, row);
+    if (!encoded.ok()) {
+      observer.Tell(
+          Message(NotANumberText(descriptor, row, encoded.column, grid.Cell(encoded.column, row))));
+      return std::nullopt;
+    }
+    const size_t limit = MaxRecordTextLength(descriptor.tableNumber, record);
+    if (encoded.text.size() > limit) {
+      observer.Tell(Message(
+          TooLongText(base::Cp1251("Строка ") + std::to_string(row), encoded.text.size(), limit)));
+      return std::nullopt;
+    }
+    planned.push_back({row, record, std::move(encoded.text)});
+  }
+  return planned;
+}
 
 class TableWrite {
  public:
-  TableWrite(TableSession& session, OperationObserver& observer, PageId page, Scope scope)
-      : session_(session),
-        observer_(observer),
-        page_(page),
-        descriptor_(Page(page)),
-        scope_(scope) {}
+  TableWrite(TableSession& session, OperationObserver& observer, PageId page)
+      : session_(session), observer_(observer), page_(page), descriptor_(Page(page)) {}
 
-  OperationSummary WriteParameterPage() {
-    const std::string text = EncodeParameterPage(page_, session_.workspace.Parameters(page_));
-    const size_t limit = MaxRecordTextLength(descriptor_.tableNumber, 1);
-    if (text.size() > limit) {
-      observer_.Tell(Message(TooLongText(descriptor_.caption, text.size(), limit)));
+  OperationSummary Write(WriteScope scope) {
+    const bool grid = descriptor_.shape == PageShape::kGrid;
+    // The whole grid is confirmed before anything else; only changes are counted first.
+    if (grid && scope == WriteScope::kAll && !observer_.Confirm(OverwriteQuestion(page_))) {
       return Finish(observer_, {});
     }
-    if (scope_ == Scope::kChanged && !session_.registerCopy.Changed(page_, 1, text)) {
-      observer_.Tell(Message(NoChangesText()));
-      return Finish(observer_, {});
+    const auto planned =
+        PlanWrite(session_.workspace, session_.registerCopy, page_, scope, observer_);
+    if (!planned) return Finish(observer_, {});
+    if (scope == WriteScope::kChanged) {
+      if (planned->empty()) {
+        observer_.Tell(Message(NoChangesText()));
+        return Finish(observer_, {});
+      }
+      if (grid && !observer_.Confirm(ChangesQuestion(descriptor_, planned->size()))) {
+        return Finish(observer_, {});
+      }
     }
+    return grid ? WriteRows(*planned) : WriteParameters(planned->front().text);
+  }
+
+ private:
+  OperationSummary WriteParameters(const std::string& text) {
     observer_.Started({OperationKind::kWriteTable, page_});
     summary_.result = OperationResult::kDone;
     if (WriteRecord(1, text)) {
@@ -84,47 +109,15 @@ class TableWrite {
     return Finish(observer_, std::move(summary_));
   }
 
-  OperationSummary WriteGridPage() {
-    if (!observer_.Confirm(OverwriteQuestion(page_))) return Finish(observer_, {});
-    const auto run = PlanRun(descriptor_, session_.workspace.interval, Direction::kWriting);
-    if (!run) {
-      observer_.Tell(Message(BadIntervalText()));
-      return Finish(observer_, {});
-    }
-    const auto items = EncodeRun(*run);
-    if (!items) return Finish(observer_, {});
-    return WriteItems(*items);
-  }
-
-  OperationSummary WriteGridChanges() {
-    // The page's own rows onto the records of the same numbers, whatever the interval says.
-    const int first = descriptor_.writeFirstRow;
-    auto items = EncodeRun({first, descriptor_.recordCount, first});
-    if (!items) return Finish(observer_, {});
-    std::erase_if(*items, [&](const Item& item) {
-      return !session_.registerCopy.Changed(page_, item.record, item.text);
-    });
-    if (items->empty()) {
-      observer_.Tell(Message(NoChangesText()));
-      return Finish(observer_, {});
-    }
-    if (!observer_.Confirm(ChangesQuestion(descriptor_, items->size()))) {
-      return Finish(observer_, {});
-    }
-    return WriteItems(*items);
-  }
-
- private:
-  OperationSummary WriteItems(const std::vector<Item>& items) {
-    observer_.Started({OperationKind::kWriteTable, page_, static_cast<int>(items.size()) - 1, 0});
+  OperationSummary WriteRows(const std::vector<PlannedRecord>& planned) {
+    observer_.Started({OperationKind::kWriteTable, page_, static_cast<int>(planned.size()) - 1, 0});
     int progress = 0;
-    for (const Item& item : items) {
+    for (const PlannedRecord& item : planned) {
       if (observer_.StopRequested()) stopped_ = true;
       if (stopped_) break;
       WriteRecord(item.record, item.text);
       observer_.RecordDone({item.record, item.row, ++progress});
     }
-
     summary_.result = stopped_ ? OperationResult::kStopped : OperationResult::kDone;
     AnnounceEnd(session_, observer_, stopped_);
     return Finish(observer_, std::move(summary_));
@@ -161,67 +154,70 @@ class TableWrite {
     return false;
   }
 
-  // Every row of the run encoded before the first is sent, so that a bad cell can never
-  // leave the register with half a table. Empty when a row cannot be encoded; the user
-  // has been told which.
-  std::optional<std::vector<Item>> EncodeRun(const RowRun& run) {
-    const GridTable& grid = session_.workspace.Grid(page_);
-    std::vector<Item> items;
-    for (int row = run.firstRow, record = run.firstRecord; row <= run.lastRow; ++row, ++record) {
-      EncodedRecord encoded = EncodeGridRow(page_, grid, row);
-      if (!encoded.ok()) {
-        observer_.Tell(Message(
-            NotANumberText(descriptor_, row, encoded.column, grid.Cell(encoded.column, row))));
-        return std::nullopt;
-      }
-      const size_t limit = MaxRecordTextLength(descriptor_.tableNumber, record);
-      if (encoded.text.size() > limit) {
-        observer_.Tell(Message(TooLongText(base::Cp1251("Строка ") + std::to_string(row),
-                                           encoded.text.size(), limit)));
-        return std::nullopt;
-      }
-      items.push_back({row, record, std::move(encoded.text)});
-    }
-    return items;
-  }
-
   TableSession& session_;
   OperationObserver& observer_;
   const PageId page_;
   const TableDescriptor& descriptor_;
-  const Scope scope_;
   OperationSummary summary_;
   bool stopped_ = false;
 };
 
 OperationSummary Write(TableSession& session, OperationObserver& observer, PageId page,
-                       Scope scope) {
+                       WriteScope scope) {
   if (!IsConnected(session)) {
     // The window stays open: closing it would throw away every unsaved page.
     observer.Tell(Message(NotConnectedText()));
     return Finish(observer, {});
   }
-  TableWrite write(session, observer, page, scope);
-  switch (Page(page).shape) {
-    case PageShape::kParameter:
-      return write.WriteParameterPage();
-    case PageShape::kGrid:
-      return scope == Scope::kAll ? write.WriteGridPage() : write.WriteGridChanges();
-    case PageShape::kOther:
-      break;
-  }
-  return Finish(observer, {});
+  if (Page(page).shape == PageShape::kOther) return Finish(observer, {});
+  return TableWrite(session, observer, page).Write(scope);
 }
 
 }  // namespace
 
+std::optional<std::vector<PlannedRecord>> PlanWrite(const Workspace& workspace,
+                                                    const RegisterCopy& known, PageId page,
+                                                    WriteScope scope, OperationObserver& observer) {
+  const TableDescriptor& descriptor = Page(page);
+  std::optional<std::vector<PlannedRecord>> planned;
+  if (descriptor.shape == PageShape::kParameter) {
+    std::string text = EncodeParameterPage(page, workspace.Parameters(page));
+    const size_t limit = MaxRecordTextLength(descriptor.tableNumber, 1);
+    if (text.size() > limit) {
+      observer.Tell(Message(TooLongText(descriptor.caption, text.size(), limit)));
+      return std::nullopt;
+    }
+    planned = std::vector<PlannedRecord>{{0, 1, std::move(text)}};
+  } else if (descriptor.shape == PageShape::kGrid) {
+    // Changes go from the page's own rows onto the records of the same numbers, whatever
+    // the interval says.
+    const int first = descriptor.writeFirstRow;
+    std::optional<RowRun> run = RowRun{first, descriptor.recordCount, first};
+    if (scope == WriteScope::kAll)
+      run = PlanRun(descriptor, workspace.interval, Direction::kWriting);
+    if (!run) {
+      observer.Tell(Message(BadIntervalText()));
+      return std::nullopt;
+    }
+    planned = EncodeRun(workspace, page, *run, observer);
+  } else {
+    return std::vector<PlannedRecord>{};
+  }
+  if (planned && scope == WriteScope::kChanged) {
+    std::erase_if(*planned, [&](const PlannedRecord& item) {
+      return !known.Changed(page, item.record, item.text);
+    });
+  }
+  return planned;
+}
+
 OperationSummary WriteToRegister(TableSession& session, OperationObserver& observer, PageId page) {
-  return Write(session, observer, page, Scope::kAll);
+  return Write(session, observer, page, WriteScope::kAll);
 }
 
 OperationSummary WriteChangesToRegister(TableSession& session, OperationObserver& observer,
                                         PageId page) {
-  return Write(session, observer, page, Scope::kChanged);
+  return Write(session, observer, page, WriteScope::kChanged);
 }
 
 }  // namespace kvitmark::tables
