@@ -27,4 +27,11 @@ struct IntervalOptions {
   bool Used() const { return first || last || record; }
 };
 
+// What a write sends: everything, or only what differs from a file of what the register
+// holds; and whether it is only told, not sent.
+struct WriteOptions {
+  std::string changedFrom;  // a table file of the same kind; empty: write every record
+  bool dryRun = false;
+};
+
 }  // namespace kvitmark::cli

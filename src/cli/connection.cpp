@@ -10,6 +10,15 @@
 
 namespace kvitmark::cli {
 
+int LineSpeed(const ConnectionOptions& options) {
+  if (options.speed) return *options.speed;
+  const app::Settings settings = app::ReadSettings(std::filesystem::current_path().string());
+  // The stored speed is taken as C's atoi always read it: whatever number it starts with,
+  // 0 for none; a speed the link does not offer is refused when the port opens.
+  return base::WholeNumber(settings.storedSpeed, {.plusSign = true, .trailingText = true})
+      .value_or(0);
+}
+
 void PreparePages(tables::Workspace& workspace) {
   tables::PrepareGrids(workspace);
   tables::ApplyTypeLayout(workspace, 0);
@@ -45,12 +54,7 @@ std::optional<link::ConnectOutcome> Connection::Start(bool askRegister) {
     std::cerr << base::Cp1251ToUtf8(base::Cp1251("Неверный порт: ")) << portName << '\n';
     return std::nullopt;
   }
-  // The stored speed is taken as C's atoi always read it: whatever number it starts with,
-  // 0 for none; a speed the link does not offer is refused below with that number.
-  speed_ = options_.speed
-               ? *options_.speed
-               : base::WholeNumber(settings.storedSpeed, {.plusSign = true, .trailingText = true})
-                     .value_or(0);
+  speed_ = LineSpeed(options_);
 
   auto factory = link::PosixLineFactory(ports);
   if (options_.trace) factory = link::TracedLineFactory(std::move(factory), trace_);

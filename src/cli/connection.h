@@ -47,6 +47,9 @@ class Connection {
   std::unique_ptr<tables::TableSession> session_;
 };
 
+// The line speed the options give, else the one Tabulon.ini stores (read, never written).
+int LineSpeed(const ConnectionOptions& options);
+
 // A fresh copy of the window's pages as the program has them after start-up.
 void PreparePages(tables::Workspace& workspace);
 

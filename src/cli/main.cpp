@@ -82,6 +82,13 @@ int main(int argc, char** argv) {
   write->add_option("FILE", file, "the table file to send")->required()->check(CLI::ExistingFile);
   AddInterval(write, interval);
   write->add_flag("--yes", connection.assumeYes, "do not ask before overwriting the table");
+  WriteOptions writeOptions;
+  write
+      ->add_option("--changed-from", writeOptions.changedFrom,
+                   "a table file of what the register holds: write only the records that differ")
+      ->check(CLI::ExistingFile);
+  write->add_flag("--dry-run", writeOptions.dryRun,
+                  "open nothing; print the records that would be written");
 
   auto* clear = app.add_subcommand("clear", "reset a table of the register to its factory records");
   clear->add_option("KIND", kind, "art, opr, opl, otd or hft")
@@ -135,7 +142,7 @@ int main(int argc, char** argv) {
 
   if (*presence) return Presence(connection);
   if (*read) return ReadTable(connection, kind, file, interval);
-  if (*write) return WriteTable(connection, kind, file, interval);
+  if (*write) return WriteTable(connection, kind, file, interval, writeOptions);
   if (*clear) return ClearTable(connection, kind);
   if (*reports) return DownloadReports(connection, folder, only, separator);
   if (*logoRead) return ReadLogo(connection, bmp);

@@ -1,5 +1,7 @@
 #include "cli/table_commands.h"
 
+#include <cctype>
+#include <cmath>
 #include <iostream>
 
 #include "base/cp1251.h"
@@ -16,6 +18,19 @@ namespace {
 using base::Cp1251;
 
 void Say(const char* utf8) { std::cerr << utf8 << '\n'; }
+
+// An observer for planning alone: it keeps what it was told instead of printing it.
+class QuietTerminal final : public tables::OperationObserver {
+ public:
+  std::string told;
+  void Started(const tables::OperationStart&) override {}
+  void RecordDone(const tables::RecordStep&) override {}
+  tables::FailureAnswer RecordFailed(int) override { return tables::FailureAnswer::kFinish; }
+  void Tell(const tables::Notice& notice) override { told = notice.text; }
+  bool Confirm(const std::string&) override { return false; }
+  bool StopRequested() override { return true; }
+  void Finished(const tables::OperationSummary&) override {}
+};
 
 void SayFileMessage(const files::FileMessage& message, const std::string& file, int line) {
   std::cerr << file << ": " << ForTerminal(message.caption) << ": ";
@@ -47,6 +62,81 @@ int Status(const tables::OperationSummary& summary, const TerminalObserver& obse
   return summary.result == tables::OperationResult::kDone ? 0 : 1;
 }
 
+// Learns from `path`, a table file of the page's kind, what the register holds: each record
+// the file has, encoded as a write would send it. Records beyond a file that ends early are
+// not known. False, with the reason said, when the file cannot be used at all.
+bool KnownFrom(const std::string& path, tables::PageId page, tables::RegisterCopy& known) {
+  // A file named as another kind's is another table, whatever its lines look like.
+  const auto dot = path.find_last_of('.');
+  if (dot != std::string::npos && path.find('/', dot) == std::string::npos) {
+    std::string extension = path.substr(dot + 1);
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const auto other = files::PageOfExtension(extension);
+    if (other && *other != page) {
+      std::cerr << path << ": файл другого вида, чем " << files::KindForPage(page)->extension
+                << '\n';
+      return false;
+    }
+  }
+  tables::Workspace base;
+  PreparePages(base);
+  const auto report = files::LoadTableFile(base, page, path);
+  if (report.message && !report.endedEarly) {
+    SayFileMessage(*report.message, path, report.line);
+    std::cerr << path << ": не подходит как то, что хранит ЭККА\n";
+    return false;
+  }
+  // A file that ended early holds its records up to the line before the one that is missing.
+  const int lastRecord = report.endedEarly ? report.line - 1 : tables::Page(page).recordCount;
+  QuietTerminal quiet;
+  auto held = tables::PlanWrite(base, known, page, tables::WriteScope::kAll, quiet);
+  if (!held) {
+    std::cerr << path << ": " << ForTerminal(quiet.told) << '\n';
+    return false;
+  }
+  for (auto& record : *held) {
+    if (record.record <= lastRecord) known.Remember(page, record.record, std::move(record.text));
+  }
+  return true;
+}
+
+// The records of the page a write covers without an interval.
+int RecordsOfKind(tables::PageId page) {
+  const auto& descriptor = tables::Page(page);
+  return descriptor.shape == tables::PageShape::kGrid
+             ? descriptor.recordCount - descriptor.writeFirstRow + 1
+             : 1;
+}
+
+size_t PlannedCount(const tables::Workspace& workspace, const tables::RegisterCopy& known,
+                    tables::PageId page) {
+  QuietTerminal quiet;
+  const auto planned =
+      tables::PlanWrite(workspace, known, page, tables::WriteScope::kChanged, quiet);
+  return planned ? planned->size() : 0;
+}
+
+// Around each write request about this many bytes cross the line both ways: fill bytes,
+// selection and greeting, acknowledgements, check bytes and the closing (bench_changes
+// measures 164 a goods record, whose request is about 36).
+constexpr double kBytesBesidesRequest = 128;
+// A byte on the line is 11 bits: start, eight data bits, two stop bits.
+constexpr double kBitsPerByte = 11;
+
+// --dry-run: the records, and about how long the line needs for them.
+void TellPlan(const std::vector<tables::PlannedRecord>& planned, tables::PageId page, int speed) {
+  double bytes = 0;
+  const std::string table = std::to_string(tables::Page(page).tableNumber);
+  for (const auto& record : planned) {
+    std::cout << "record " << record.record << '\n';
+    const std::string request = "W" + table + ";" + std::to_string(record.record) + ";";
+    bytes += kBytesBesidesRequest + static_cast<double>(request.size() + record.text.size());
+  }
+  const double seconds = speed > 0 ? bytes * kBitsPerByte / speed : 0;
+  std::cout << planned.size() << " records would be written (about " << std::llround(seconds)
+            << " s at " << speed << " bit/s)\n";
+}
+
 // The command line offers only the kinds there are.
 tables::PageId PageOfKind(const std::string& kind) { return *files::PageOfExtension(kind); }
 
@@ -70,8 +160,7 @@ int ReadTable(const ConnectionOptions& options, const std::string& kind, const s
   Connection connection(options);
   if (!connection.Open()) return 1;
   ApplyInterval(connection.Workspace(), page, interval);
-  const auto result =
-      tables::ReadFromRegister(connection.Session(), connection.Observer(), page);
+  const auto result = tables::ReadFromRegister(connection.Session(), connection.Observer(), page);
   // What was not read is not saved as if it were: a stopped read writes no file.
   if (result.result != tables::OperationResult::kDone) return 1;
   const auto saved = files::SaveTableFile(connection.Workspace(), page, file);
@@ -83,7 +172,7 @@ int ReadTable(const ConnectionOptions& options, const std::string& kind, const s
 }
 
 int WriteTable(const ConnectionOptions& options, const std::string& kind, const std::string& file,
-               const IntervalOptions& interval) {
+               const IntervalOptions& interval, const WriteOptions& write) {
   const tables::PageId page = PageOfKind(kind);
   tables::Workspace loaded;
   PreparePages(loaded);
@@ -93,6 +182,20 @@ int WriteTable(const ConnectionOptions& options, const std::string& kind, const 
     SayFileMessage(*report.message, file, report.line);
     return 1;
   }
+  ApplyInterval(loaded, page, interval);
+  tables::RegisterCopy known;
+  if (!write.changedFrom.empty() && !KnownFrom(write.changedFrom, page, known)) return 2;
+  const auto scope =
+      write.changedFrom.empty() ? tables::WriteScope::kAll : tables::WriteScope::kChanged;
+
+  if (write.dryRun) {
+    TerminalObserver observer(options.onError, options.assumeYes);
+    const auto planned = tables::PlanWrite(loaded, known, page, scope, observer);
+    if (!planned) return 1;
+    TellPlan(*planned, page, LineSpeed(options));
+    return 0;
+  }
+
   Connection connection(options);
   if (!connection.Open()) return 1;
   tables::Workspace& workspace = connection.Workspace();
@@ -101,8 +204,18 @@ int WriteTable(const ConnectionOptions& options, const std::string& kind, const 
   } else {
     workspace.Parameters(page) = loaded.Parameters(page);
   }
-  ApplyInterval(workspace, page, interval);
-  const auto result = tables::WriteToRegister(connection.Session(), connection.Observer(), page);
+  workspace.interval = loaded.interval;
+  tables::TableSession& session = connection.Session();
+  if (scope == tables::WriteScope::kAll) {
+    return Status(tables::WriteToRegister(session, connection.Observer(), page),
+                  connection.Observer());
+  }
+  session.registerCopy = known;
+  const auto result = tables::WriteChangesToRegister(session, connection.Observer(), page);
+  const int records = RecordsOfKind(page);
+  const size_t changed = PlannedCount(loaded, known, page);
+  std::cerr << "wrote " << result.done.size() << " of " << records << " records ("
+            << records - static_cast<int>(changed) << " unchanged skipped)\n";
   return Status(result, connection.Observer());
 }
 

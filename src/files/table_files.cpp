@@ -35,7 +35,7 @@ FileReport ReportFor(const ReadResult& result) {
     case ReadOutcome::kComplete:
       return {true, std::nullopt, 0};
     case ReadOutcome::kEarlyEnd:
-      return {false, EarlyEnd(), line};
+      return {false, EarlyEnd(), line, true};
     case ReadOutcome::kTooFewFields:
     case ReadOutcome::kFormatError:
       return {false, FormatError(result.offendingLine), line};
@@ -83,8 +83,9 @@ bool WriteGridPage(std::ostream& out, const tables::GridTable& grid, int records
       progress.step);
 }
 
-bool WriteParameterPage(std::ostream& out, tables::PageId page, const tables::ParameterPage& parameters,
-                        int fields, const Progress& progress) {
+bool WriteParameterPage(std::ostream& out, tables::PageId page,
+                        const tables::ParameterPage& parameters, int fields,
+                        const Progress& progress) {
   if (fields == 0) return true;
   std::vector<std::string_view> values;
   const bool extraEdit = tables::Page(page).keepsExtraEdit;
@@ -98,8 +99,8 @@ bool WriteParameterPage(std::ostream& out, tables::PageId page, const tables::Pa
 
 }  // namespace
 
-FileReport SaveTableFile(const tables::Workspace& workspace, tables::PageId page, const std::string& path,
-                         const Progress& progress) {
+FileReport SaveTableFile(const tables::Workspace& workspace, tables::PageId page,
+                         const std::string& path, const Progress& progress) {
   if (!KindForPage(page)) return {true, std::nullopt};
   const bool typeSelected = TypeSelected(workspace);
   const int fields = SaveFieldCount(page, typeSelected);

@@ -21,7 +21,8 @@ struct FileMessage {
 struct FileReport {
   bool done = false;
   std::optional<FileMessage> message;
-  int line = 0;  // where a load stopped: the line that ended early or could not be read
+  int line = 0;             // where a load stopped: the line that ended early or could not be read
+  bool endedEarly = false;  // the file held fewer records than its kind; those before stand
 };
 
 // The progress bar: reset to zero, then one step per record.
@@ -38,8 +39,8 @@ FileReport LoadTableFile(tables::Workspace& workspace, tables::PageId page, cons
 
 // Writes the page's whole table into the file; an existing file is replaced only by a
 // complete one. Pages without a kind write nothing and leave an existing file alone.
-FileReport SaveTableFile(const tables::Workspace& workspace, tables::PageId page, const std::string& path,
-                         const Progress& progress = {});
+FileReport SaveTableFile(const tables::Workspace& workspace, tables::PageId page,
+                         const std::string& path, const Progress& progress = {});
 
 // "Очистить таблицу": empties every row of the page's table, the rows the layout hides and
 // the row-number column included. Only the five first pages have it.

@@ -23,6 +23,7 @@ namespace fs = std::filesystem;
 struct CliRun {
   int status;
   std::string errors;  // standard error, UTF-8
+  std::string output;  // standard output
 };
 
 class CliTest : public ::testing::Test {
@@ -46,9 +47,9 @@ class CliTest : public ::testing::Test {
                                     "115200"};
     all.insert(all.end(), arguments.begin(), arguments.end());
     ChildProcess cli(KVITMARK_CLI_PATH, all, input);
-    cli.AllOutput();
+    std::string output = cli.AllOutput();
     const int status = cli.Wait();
-    return {status, cli.ErrorOutput()};
+    return {status, cli.ErrorOutput(), std::move(output)};
   }
 
   std::string File(const char* name) { return (folder / name).string(); }
@@ -104,6 +105,82 @@ INSTANTIATE_TEST_SUITE_P(
                       KindCase{"kso", 103}, KindCase{"pdu", 104}, KindCase{"pnv", 105},
                       KindCase{"pov", 106}, KindCase{"pnu", 107}, KindCase{"tsp", 108}),
     [](const auto& info) { return std::string(info.param.kind); });
+
+// The table file's lines, CR LF cut.
+std::vector<std::string> Lines(const std::string& file) {
+  std::vector<std::string> lines;
+  for (size_t start = 0; start < file.size();) {
+    const size_t end = file.find("\r\n", start);
+    lines.push_back(file.substr(start, end - start));
+    start = end == std::string::npos ? file.size() : end + 2;
+  }
+  return lines;
+}
+
+size_t Count(const std::string& text, const std::string& what) {
+  size_t count = 0;
+  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++count;
+  return count;
+}
+
+TEST_F(CliTest, WriteChangedFrom_SendsOnlyTheChangedGoodsAndADryRunOpensNothing) {
+  StartSim();
+  ASSERT_EQ(Run({"read", "art", File("base.art")}).status, 0);
+  auto lines = Lines(Read(File("base.art")));
+  ASSERT_EQ(lines.size(), 14000u);
+  for (int record : {5, 700, 14000}) {
+    // The price 0.00 becomes 9.99.
+    auto& line = lines[record - 1];
+    const size_t price = line.find(";0.00;") + 1;
+    line[price] = line[price + 2] = line[price + 3] = '9';
+  }
+  Write(File("new.art"), AsTableFile(lines));
+
+  sim->Stop();
+  sim.reset();
+  auto run =
+      Run({"write", "art", File("new.art"), "--changed-from", File("base.art"), "--dry-run"});
+  ASSERT_EQ(run.status, 0) << run.errors;
+  EXPECT_EQ(run.output,
+            "record 5\nrecord 700\nrecord 14000\n"
+            "3 records would be written (about 0 s at 115200 bit/s)\n");
+
+  StartSim();
+  run = Run(
+      {"--trace", "write", "art", File("new.art"), "--changed-from", File("base.art"), "--yes"});
+  ASSERT_EQ(run.status, 0) << run.errors;
+  EXPECT_EQ(Count(run.errors, "> 0A 57"), 3u) << "three write requests on the line";
+  EXPECT_NE(run.errors.find("wrote 3 of 14000 records (13997 unchanged skipped)"),
+            std::string::npos)
+      << run.errors;
+  ASSERT_EQ(Run({"read", "art", File("after.art")}).status, 0);
+  EXPECT_EQ(Read(File("after.art")), Read(File("new.art")));
+}
+
+struct BadBaseCase {
+  const char* name;
+  const char* file;
+  std::string bytes;  // written to `file` first unless empty
+};
+
+class CliBadBase : public CliTest, public ::testing::WithParamInterface<BadBaseCase> {};
+
+TEST_P(CliBadBase, IsRefusedWithStatusTwoAndNothingSent) {
+  StartSim();
+  ASSERT_EQ(Run({"read", "opr", File("new.opr")}).status, 0);
+  if (!GetParam().bytes.empty()) Write(File(GetParam().file), GetParam().bytes);
+  const auto run = Run({"--trace", "write", "opr", File("new.opr"), "--changed-from",
+                        File(GetParam().file), "--yes"});
+  EXPECT_EQ(run.status, 2) << run.errors;
+  EXPECT_EQ(run.errors.find("> 0A 57"), std::string::npos) << "nothing sent";
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, CliBadBase,
+                         ::testing::Values(BadBaseCase{"Missing", "none.opr", ""},
+                                           BadBaseCase{"AnotherKind", "departments.otd", "1;\r\n"},
+                                           BadBaseCase{"TooFewFields", "broken.opr",
+                                                       "1;\r\n2;\r\n"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CliTest, Presence_AnswersOrNot) {
   StartSim();
@@ -170,7 +247,7 @@ TEST_F(CliTest, Clear_AsksOrRefusesWithoutYes) {
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.errors.find("--yes"), std::string::npos);
   std::string mine;
-  for (int n = 1; n <= 20; ++n) mine += "D" + std::to_string(n) + ";\r\n";
+  for (int n = 1; n <= 20; ++n) mine += 'D' + std::to_string(n) + ";\r\n";
   Write(File("mine.otd"), mine);
   ASSERT_EQ(Run({"write", "otd", File("mine.otd"), "--yes"}).status, 0);
   run = Run({"clear", "otd", "--yes"});
