@@ -271,6 +271,20 @@ class MainWindowTest : public QObject {
     QVERIFY(Find("Button4")->toolTip().contains(QString::fromUtf8("Ctrl+Shift+W")));
   }
 
+  void writeChanges_parameterPage_marksItsEditsUntilWritten() {
+    Connect();
+    ShowPage(6);
+    Click("Button9");
+    auto* edit = Find<QLineEdit>("Edit15");
+    const QColor plain = edit->palette().color(QPalette::Base);
+    QTest::keyClicks(edit, "1");
+    QVERIFY(edit->palette().color(QPalette::Base) != plain);
+    const int writes = register_->Counters().writes;
+    window_->findChild<QAction*>("ActionWriteChanges")->trigger();
+    QCOMPARE(register_->Counters().writes - writes, 1);
+    QCOMPARE(edit->palette().color(QPalette::Base), plain);
+  }
+
   void stopDuringAGoodsRead_endsItAndOnlyStopActsMeanwhile() {
     Connect();
     bool othersWereOff = false;

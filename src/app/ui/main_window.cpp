@@ -174,6 +174,7 @@ void TForm1::BuildPages() {
       }
       case tables::PageShape::kParameter:
         parameterPages_[index] = new tables::ui::ParameterPageWidget(id, workspace_.Parameters(id));
+        parameterPages_[index]->SetChangeMarker([this, id] { return RowChanged(id, 1); });
         content = parameterPages_[index];
         break;
       case tables::PageShape::kOther:

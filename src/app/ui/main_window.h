@@ -143,8 +143,9 @@ class TForm1 : public QWidget {
   void RunGuarded(const std::function<void()>& command);
   void ShowModalWindow(QWidget& window);
   void ScrollGridsToTop();
-  // Whether the row would be written by "Записать изменения в ЭККА"; only on pages the
-  // register has told something of since connecting, where the answer means something.
+  // Whether the row (1 on a parameter page) would be written by "Записать изменения в
+  // ЭККА"; only on pages the register has told something of since connecting, where the
+  // answer means something.
   bool RowChanged(tables::PageId page, int row) const;
   void ForgetRegisterCopy();
 

@@ -121,6 +121,9 @@ bool TForm1::RowChanged(tables::PageId page, int row) const {
   const tables::RegisterCopy& copy = session_->registerCopy;
   if (!copy.KnowsAny(page)) return false;
   const tables::TableDescriptor& descriptor = tables::Page(page);
+  if (descriptor.shape == tables::PageShape::kParameter) {
+    return copy.Changed(page, 1, tables::EncodeParameterPage(page, workspace_.Parameters(page)));
+  }
   if (row < descriptor.writeFirstRow || row > descriptor.recordCount) return false;
   const auto encoded = tables::EncodeGridRow(page, workspace_.Grid(page), row);
   return !encoded.ok() || copy.Changed(page, row, encoded.text);
@@ -128,9 +131,7 @@ bool TForm1::RowChanged(tables::PageId page, int row) const {
 
 void TForm1::ForgetRegisterCopy() {
   session_->registerCopy.Clear();
-  for (tables::PageId page : tables::AllPages()) {
-    if (auto* grid = Grid(page)) grid->Model()->Reload();
-  }
+  for (tables::PageId page : tables::AllPages()) ShowPageData(page, -1);
 }
 
 void TForm1::ConnectOrDisconnect() {

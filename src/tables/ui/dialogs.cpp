@@ -9,7 +9,6 @@
 
 namespace kvitmark::tables::ui {
 
-
 void QtDialogs::ShowMessage(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kvitmark"), text, QMessageBox::Ok, parent);
   box.exec();
@@ -19,26 +18,35 @@ BoxAnswer QtDialogs::MessageBox(QWidget* parent, const QString& text, const QStr
                                 BoxButtons buttons, BoxIcon icon) {
   QMessageBox::Icon qtIcon = QMessageBox::NoIcon;
   switch (icon) {
-    case BoxIcon::kNone: break;
-    case BoxIcon::kInformation: qtIcon = QMessageBox::Information; break;
-    case BoxIcon::kWarning: qtIcon = QMessageBox::Warning; break;
-    case BoxIcon::kError: qtIcon = QMessageBox::Critical; break;
+    case BoxIcon::kNone:
+      break;
+    case BoxIcon::kInformation:
+      qtIcon = QMessageBox::Information;
+      break;
+    case BoxIcon::kWarning:
+      qtIcon = QMessageBox::Warning;
+      break;
+    case BoxIcon::kError:
+      qtIcon = QMessageBox::Critical;
+      break;
   }
   QMessageBox::StandardButtons qtButtons = QMessageBox::Ok;
   if (buttons == BoxButtons::kOkCancel) qtButtons = QMessageBox::Ok | QMessageBox::Cancel;
   if (buttons == BoxButtons::kYesNo) qtButtons = QMessageBox::Yes | QMessageBox::No;
   QMessageBox box(qtIcon, title, text, qtButtons, parent);
   switch (box.exec()) {
-    case QMessageBox::Yes: return BoxAnswer::kYes;
-    case QMessageBox::No: return BoxAnswer::kNo;
-    case QMessageBox::Cancel: return BoxAnswer::kCancel;
-    default: return BoxAnswer::kOk;
+    case QMessageBox::Yes:
+      return BoxAnswer::kYes;
+    case QMessageBox::No:
+      return BoxAnswer::kNo;
+    case QMessageBox::Cancel:
+      return BoxAnswer::kCancel;
+    default:
+      return BoxAnswer::kOk;
   }
 }
 
-FailureAnswer QtDialogs::ExchangeErrorPrompt(TForm3& prompt) {
-  return prompt.Ask();
-}
+FailureAnswer QtDialogs::ExchangeErrorPrompt(TForm3& prompt) { return prompt.Ask(); }
 
 void QtDialogs::ShowModal(QWidget& window) {
   if (auto* dialog = qobject_cast<QDialog*>(&window)) {

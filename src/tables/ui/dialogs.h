@@ -18,7 +18,7 @@ class Dialogs {
   // A plain message with an OK button.
   virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
   virtual BoxAnswer MessageBox(QWidget* parent, const QString& text, const QString& title,
-                                       BoxButtons buttons, BoxIcon icon) = 0;
+                               BoxButtons buttons, BoxIcon icon) = 0;
   virtual FailureAnswer ExchangeErrorPrompt(TForm3& prompt) = 0;
   // Shows a window of the program modally (the about box).
   virtual void ShowModal(QWidget& window) = 0;
@@ -36,7 +36,7 @@ class QtDialogs final : public Dialogs {
  public:
   void ShowMessage(QWidget* parent, const QString& text) override;
   BoxAnswer MessageBox(QWidget* parent, const QString& text, const QString& title,
-                               BoxButtons buttons, BoxIcon icon) override;
+                       BoxButtons buttons, BoxIcon icon) override;
   FailureAnswer ExchangeErrorPrompt(TForm3& prompt) override;
   void ShowModal(QWidget& window) override;
   QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,

@@ -1,11 +1,10 @@
 #include "tables/ui/grid_model.h"
 
 #include <QBrush>
-#include <QGuiApplication>
-#include <QPalette>
 #include <algorithm>
 
 #include "base/ui/qt_text.h"
+#include "tables/ui/change_mark.h"
 #include "tables/ui/record_text_validator.h"
 
 namespace kvitmark::tables::ui {
@@ -38,11 +37,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
   if (!IsShownCell(index)) return {};
   if (role == Qt::BackgroundRole) {
     if (!marked_ || !marked_(index.row() + 1)) return {};
-    // The theme's own selection colour, faint, so that the text keeps its contrast in light
-    // and dark themes alike.
-    QColor pale = QGuiApplication::palette().color(QPalette::Highlight);
-    pale.setAlpha(56);
-    return QBrush(pale);
+    return QBrush(ChangedBackground());
   }
   if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
   return base::ui::FromCp1251(table_.Cell(index.column() + 1, index.row() + 1));

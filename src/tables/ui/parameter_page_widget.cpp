@@ -1,10 +1,12 @@
 #include "tables/ui/parameter_page_widget.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 
 #include "base/ui/qt_text.h"
 #include "tables/catalogue.h"
+#include "tables/ui/change_mark.h"
 #include "tables/ui/record_text_validator.h"
 
 namespace kvitmark::tables::ui {
@@ -48,8 +50,10 @@ ParameterPageWidget::ParameterPageWidget(PageId page, ParameterPage& data, QWidg
       edit->setObjectName(QStringLiteral("Edit37"));
       caption->setObjectName(QStringLiteral("Label42"));
     }
-    connect(edit, &QLineEdit::textEdited, this,
-            [this, field](const QString& text) { data_.fields[field] = ToCp1251(text); });
+    connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+      data_.fields[field] = ToCp1251(text);
+      ShowChangeMark();
+    });
     edits_.push_back(edit);
     captions_.push_back(caption);
   }
@@ -63,6 +67,24 @@ void ParameterPageWidget::Refresh() {
     captions_[field]->setText(FromCp1251(data_.captions[field]));
     edits_[field]->setVisible(data_.visible[field]);
     captions_[field]->setVisible(data_.visible[field]);
+  }
+  ShowChangeMark();
+}
+
+void ParameterPageWidget::SetChangeMarker(std::function<bool()> changed) {
+  changed_ = std::move(changed);
+  ShowChangeMark();
+}
+
+void ParameterPageWidget::ShowChangeMark() {
+  if (!changed_) return;
+  const bool changed = changed_();
+  const size_t recordFields = Page(page_).fields.size();
+  for (size_t field = 0; field < edits_.size() && field < recordFields; ++field) {
+    QPalette palette = edits_[field]->palette();
+    palette.setColor(QPalette::Base, changed ? ChangedBackground()
+                                             : QGuiApplication::palette().color(QPalette::Base));
+    edits_[field]->setPalette(palette);
   }
 }
 

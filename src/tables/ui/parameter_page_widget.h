@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "tables/workspace.h"
@@ -21,15 +22,21 @@ class ParameterPageWidget : public QWidget {
 
   // Takes texts, captions and visibility from the core page again.
   void Refresh();
+  // The record's edits are shown on a pale background while `changed` says the record would
+  // be written by "Записать изменения в ЭККА".
+  void SetChangeMarker(std::function<bool()> changed);
   QLineEdit* Edit(int field) const { return edits_[field]; }
   QLabel* Caption(int field) const { return captions_[field]; }
   int FieldCount() const { return static_cast<int>(edits_.size()); }
 
  private:
+  void ShowChangeMark();
+
   PageId page_;
   ParameterPage& data_;
   std::vector<QLineEdit*> edits_;
   std::vector<QLabel*> captions_;
+  std::function<bool()> changed_;
 };
 
 }  // namespace kvitmark::tables::ui
