@@ -84,6 +84,11 @@ void AnnounceEnd(TableSession& session, OperationObserver& observer, bool stoppe
   }
 }
 
+bool NoteNotExchanged(OperationSummary& summary, RecordOutcome outcome, int record) {
+  (outcome == RecordOutcome::kSkipped ? summary.skipped : summary.failed).push_back(record);
+  return outcome == RecordOutcome::kFinished || outcome == RecordOutcome::kStopped;
+}
+
 OperationSummary Finish(OperationObserver& observer, OperationSummary summary) {
   observer.Finished(summary);
   return summary;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "tables/operations.h"
+#include "tables/retry_policy.h"
 
 // What the read, write and clear operations share: their texts, the coding interval and
 // the notices that end them.
@@ -42,6 +43,10 @@ std::optional<RowRun> PlanRun(const TableDescriptor& page, const CodingInterval&
 // The notice that ends a grid read or write: "Операция прервана" and the end of the
 // exchange after a stop, else "Операция завершена успешно".
 void AnnounceEnd(TableSession& session, OperationObserver& observer, bool stopped);
+
+// Notes a record that did not go through (skipped, or failed) in the summary; true when
+// the user's answer ends the operation ("Завершить операцию", "Стоп").
+bool NoteNotExchanged(OperationSummary& summary, RecordOutcome outcome, int record);
 
 // Tells the observer the operation is over and hands the summary back.
 OperationSummary Finish(OperationObserver& observer, OperationSummary summary);

@@ -99,20 +99,10 @@ class TableRead {
   // the read after this record.
   bool ReadRow(int row, int record) {
     const RecordOutcome outcome = ReadRecord(record);
-    if (outcome != RecordOutcome::kDone) session_.registerCopy.Forget(page_, record);
-    switch (outcome) {
-      case RecordOutcome::kDone:
-        break;
-      case RecordOutcome::kSkipped:
-        summary_.skipped.push_back(record);
-        return false;
-      case RecordOutcome::kFinished:
-      case RecordOutcome::kStopped:
-        stopped_ = true;
-        [[fallthrough]];
-      case RecordOutcome::kFailed:
-        summary_.failed.push_back(record);
-        return false;
+    if (outcome != RecordOutcome::kDone) {
+      session_.registerCopy.Forget(page_, record);
+      if (NoteNotExchanged(summary_, outcome, record)) stopped_ = true;
+      return false;
     }
     GridTable& grid = session_.workspace.Grid(page_);
     const auto decoded = DecodeGridRecord(page_, row, session_.recordBuffer, grid);

@@ -129,28 +129,17 @@ class TableWrite {
       return session_.link.WriteRecord(session_.connectedRegister, descriptor_.tableNumber, record,
                                        text, 0) >= 0;
     });
-    // A record the register did not take for certain may hold anything now.
     if (outcome == RecordOutcome::kDone) {
       session_.registerCopy.Remember(page_, record, text);
-    } else {
-      session_.registerCopy.Forget(page_, record);
+      summary_.done.push_back(record);
+      return true;
     }
-    switch (outcome) {
-      case RecordOutcome::kDone:
-        summary_.done.push_back(record);
-        return true;
-      case RecordOutcome::kSkipped:
-        if (descriptor_.skipEndsExchange) session_.link.EndExchange();
-        summary_.skipped.push_back(record);
-        return false;
-      case RecordOutcome::kFinished:
-      case RecordOutcome::kStopped:
-        stopped_ = true;
-        [[fallthrough]];
-      case RecordOutcome::kFailed:
-        summary_.failed.push_back(record);
-        return false;
+    // A record the register did not take for certain may hold anything now.
+    session_.registerCopy.Forget(page_, record);
+    if (outcome == RecordOutcome::kSkipped && descriptor_.skipEndsExchange) {
+      session_.link.EndExchange();
     }
+    if (NoteNotExchanged(summary_, outcome, record)) stopped_ = true;
     return false;
   }
 
