@@ -26,8 +26,9 @@ install_missing_packages() {
   fi
 }
 
-# build/, shared by scripts/run, scripts/test and scripts/package: a Release build, as users
-# and packagers make it, and a test tree, so its warnings are errors.
+# build/ is a Release build, as users and packagers make it. scripts/test makes it a test tree
+# too, whose warnings are errors; scripts/run and scripts/package build it as it stands, or
+# as a plain Release tree when there is none yet.
 MAIN_TREE_OPTIONS=(-DCMAKE_BUILD_TYPE=Release -DKVITMARK_WERROR=ON)
 
 # build_tree DIR [cmake options...]: configure when the tree is new or its options changed
@@ -41,4 +42,13 @@ build_tree() {
     printf '%s\n' "$*" >"$stamp"
   fi
   cmake --build "$dir"
+}
+
+# build_main_tree: build/ as it stands, or a new plain Release tree.
+build_main_tree() {
+  if [ -f "$ROOT/build/build.ninja" ]; then
+    cmake --build "$ROOT/build"
+  else
+    build_tree "$ROOT/build" -DCMAKE_BUILD_TYPE=Release
+  fi
 }
