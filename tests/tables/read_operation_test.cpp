@@ -160,20 +160,10 @@ TEST_F(ReadPrompt, Skip_LeavesTheRowReopensThePortAndGoesOn) {
   grid.SetCell(1, 7, "kept");
   simRegister.Tables().erase(10);  // every read of the table is refused ...
   // ... until the user answers the prompt for record 1.
-  class RestoringObserver : public RecordingObserver {
-   public:
-    explicit RestoringObserver(sim::SimRegister& simRegister) : simRegister_(simRegister) {}
-    FailureAnswer RecordFailed(int record) override {
-      simRegister_.Tables()[10].records.assign(20, "Back;");
-      return RecordingObserver::RecordFailed(record);
-    }
-
-   private:
-    sim::SimRegister& simRegister_;
-  } restoring(simRegister);
-  restoring.promptAnswers = {FailureAnswer::kSkip};
-  const auto summary = ReadFromRegister(session, restoring, PageId::kDepartments);
-  EXPECT_EQ(restoring.dialogs,
+  observer.onPrompt = [this] { simRegister.Tables()[10].records.assign(20, "Back;"); };
+  observer.promptAnswers = {FailureAnswer::kSkip};
+  const auto summary = ReadFromRegister(session, observer, PageId::kDepartments);
+  EXPECT_EQ(observer.dialogs,
             (std::vector<std::string>{"prompt 1", "box Tabulon: Операция завершена успешно"}));
   EXPECT_EQ(grid.Cell(1, 1), "");
   EXPECT_EQ(grid.Cell(1, 7), "Back");

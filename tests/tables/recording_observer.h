@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,11 +33,14 @@ class RecordingObserver : public tables::OperationObserver {
   // 0: never) and stays pressed.
   int stopAtQuestion = 0;
   int stopQuestions = 0;
+  // Runs as the prompt comes, before it is answered (the register may come back meanwhile).
+  std::function<void()> onPrompt;
 
   void Started(const tables::OperationStart& start) override { starts.push_back(start); }
   void RecordDone(const tables::RecordStep& step) override { steps.push_back(step); }
   FailureAnswer RecordFailed(int record) override {
     dialogs.push_back("prompt " + std::to_string(record));
+    if (onPrompt) onPrompt();
     if (promptAnswers.empty()) {
       if (failWhenUnscripted) ADD_FAILURE() << "the prompt came once more than expected";
       return answerWhenUnscripted;

@@ -150,17 +150,9 @@ TEST_F(TablesTest, WriteChanges_SkippedAtThePrompt_StaysToBeWritten) {
   grid.SetCell(1, 9, "Nine");
   const auto departments = simRegister.Tables()[10];
   simRegister.Tables().erase(10);  // record 3 is refused until the prompt is answered
-  class RestoringObserver : public RecordingObserver {
-   public:
-    std::function<void()> restore;
-    FailureAnswer RecordFailed(int record) override {
-      restore();
-      return RecordingObserver::RecordFailed(record);
-    }
-  } restoring;
-  restoring.restore = [&] { simRegister.Tables()[10] = departments; };
-  restoring.promptAnswers = {FailureAnswer::kSkip};
-  const auto summary = WriteChangesToRegister(session, restoring, PageId::kDepartments);
+  observer.onPrompt = [&] { simRegister.Tables()[10] = departments; };
+  observer.promptAnswers = {FailureAnswer::kSkip};
+  const auto summary = WriteChangesToRegister(session, observer, PageId::kDepartments);
   EXPECT_EQ(summary.skipped, std::vector<int>{3});
   EXPECT_EQ(summary.done, std::vector<int>{9});
 

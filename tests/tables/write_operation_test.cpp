@@ -213,23 +213,15 @@ TEST_F(TablesTest, Write_SkippedRecord_IsLeftAndTheRestWritten) {
   const auto departments = simRegister.Tables()[10];
   simRegister.Tables().erase(10);  // record 1 is refused ...
   // ... the rest is taken once the user has been asked about it.
-  class RestoringObserver : public RecordingObserver {
-   public:
-    std::function<void()> restore;
-    FailureAnswer RecordFailed(int record) override {
-      restore();
-      return RecordingObserver::RecordFailed(record);
-    }
-  } restoring;
-  restoring.restore = [&] { simRegister.Tables()[10] = departments; };
-  restoring.promptAnswers = {FailureAnswer::kSkip};
+  observer.onPrompt = [&] { simRegister.Tables()[10] = departments; };
+  observer.promptAnswers = {FailureAnswer::kSkip};
   for (int row = 1; row <= 20; ++row)
     workspace.Grid(PageId::kDepartments).SetCell(1, row, "D" + std::to_string(row));
-  WriteToRegister(session, restoring, PageId::kDepartments);
+  WriteToRegister(session, observer, PageId::kDepartments);
   EXPECT_EQ(Utf8(simRegister.Tables()[10].records[0]), "Відділ 1;");
   EXPECT_EQ(simRegister.Tables()[10].records[1], "D2;");
-  EXPECT_EQ(restoring.dialogs.back(), "box Tabulon: Операция завершена успешно");
-  EXPECT_EQ(restoring.Summary().skipped, std::vector<int>{1});
+  EXPECT_EQ(observer.dialogs.back(), "box Tabulon: Операция завершена успешно");
+  EXPECT_EQ(observer.Summary().skipped, std::vector<int>{1});
 }
 
 }  // namespace
