@@ -296,4 +296,20 @@ int RegisterLink::CheckPresence(int registerNumber) {
   return answered ? 1 : kProbeUnanswered;
 }
 
+int RegisterLink::Answers(int registerNumber) {
+  if (!ValidRegister(registerNumber)) return kRegisterOutOfRange;
+  if (!line_) return kSelectionUnanswered;
+  PriorityBracket bracket(priority_);
+  lineFailed_ = false;
+  StoreRegisterDigits(registerNumber);
+  line_->DiscardInput();
+  SendSelection();
+  const auto first = Receive();
+  const bool greeted = first && static_cast<char>(*first) == kLf &&
+                       ReceiveUncheckedReply() == ReplyEnd::kComplete;
+  if (greeted) SendAcknowledgement();
+  SendClosing();
+  return greeted ? 1 : kSelectionUnanswered;
+}
+
 }  // namespace kvitmark::link

@@ -53,6 +53,11 @@ class RegisterLink {
   int ReadRecord(int registerNumber, int table, int record, std::string& out, int mode);
   int WriteRecord(int registerNumber, int table, int record, std::string_view data, int mode);
   int CheckPresence(int registerNumber);
+  // One selection of the register with the port's read time-out, for a search that tries
+  // many speeds and numbers: 1 when it greeted, kSelectionUnanswered when nothing did. The
+  // exchange is closed either way and nothing is asked of the register; a search confirms
+  // a greeting with CheckPresence.
+  int Answers(int registerNumber);
 
   // A register may take its time to prepare a report record. While a reply wait is set, a
   // read waits up to `replyWait` for the acknowledgement and each byte of the reply to its

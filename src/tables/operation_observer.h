@@ -19,6 +19,7 @@ enum class OperationKind {
   kReadLogo,
   kWriteLogo,
   kDownloadReports,
+  kFindRegister,
 };
 
 // The run's records are about to be exchanged (the checks before it have passed).
