@@ -10,6 +10,26 @@
 
 namespace kvitmark::cli {
 
+PortChoice ChoosePort(const ConnectionOptions& options) {
+  // The settings file is read, never created or changed.
+  const app::Settings settings = app::ReadSettings(std::filesystem::current_path().string());
+  const std::string portName = options.port.empty() ? settings.storedPort : options.port;
+  PortChoice choice{0, settings.ports};
+  if (!options.device.empty()) {
+    // A device named on the command line stands in for COM1.
+    choice.port = 1;
+    choice.ports[1] = options.device;
+    return choice;
+  }
+  const auto portEntry = app::PortEntry(portName);
+  if (!portEntry) {
+    std::cerr << base::Cp1251ToUtf8(base::Cp1251("Неверный порт: ")) << portName << '\n';
+    return choice;
+  }
+  choice.port = *portEntry + 1;
+  return choice;
+}
+
 int LineSpeed(const ConnectionOptions& options) {
   if (options.speed) return *options.speed;
   const app::Settings settings = app::ReadSettings(std::filesystem::current_path().string());
@@ -40,20 +60,10 @@ bool Connection::Open() { return Start(false).has_value(); }
 std::optional<link::ConnectOutcome> Connection::Connect() { return Start(true); }
 
 std::optional<link::ConnectOutcome> Connection::Start(bool askRegister) {
-  // The settings file is read, never created or changed.
-  const app::Settings settings = app::ReadSettings(std::filesystem::current_path().string());
-  const std::string portName = options_.port.empty() ? settings.storedPort : options_.port;
-  link::PortMap ports = settings.ports;
-  const auto portEntry = app::PortEntry(portName);
-  port_ = portEntry ? *portEntry + 1 : 0;
-  if (!options_.device.empty()) {
-    port_ = 1;
-    ports[1] = options_.device;
-  }
-  if (port_ == 0) {
-    std::cerr << base::Cp1251ToUtf8(base::Cp1251("Неверный порт: ")) << portName << '\n';
-    return std::nullopt;
-  }
+  const PortChoice choice = ChoosePort(options_);
+  if (choice.port == 0) return std::nullopt;
+  port_ = choice.port;
+  const link::PortMap& ports = choice.ports;
   speed_ = LineSpeed(options_);
 
   auto factory = link::PosixLineFactory(ports);

@@ -9,6 +9,7 @@
 #include "cli/terminal_observer.h"
 #include "link/connect.h"
 #include "link/line_trace.h"
+#include "link/port_map.h"
 #include "link/priority.h"
 #include "link/register_link.h"
 #include "tables/operations.h"
@@ -46,6 +47,14 @@ class Connection {
   std::unique_ptr<link::RegisterLink> link_;
   std::unique_ptr<tables::TableSession> session_;
 };
+
+// The port the options name (--device stands in for COM1), else the one Tabulon.ini stores,
+// with the devices behind the ports; port 0 (the reason on standard error) for a bad name.
+struct PortChoice {
+  int port;
+  link::PortMap ports;
+};
+PortChoice ChoosePort(const ConnectionOptions& options);
 
 // The line speed the options give, else the one Tabulon.ini stores (read, never written).
 int LineSpeed(const ConnectionOptions& options);

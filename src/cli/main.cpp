@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/cli_options.h"
+#include "cli/find_command.h"
 #include "cli/logo_commands.h"
 #include "cli/report_commands.h"
 #include "cli/sdcard_commands.h"
@@ -67,6 +68,13 @@ int main(int argc, char** argv) {
   IntervalOptions interval;
 
   auto* presence = app.add_subcommand("presence", "does the register answer");
+
+  std::string speedList;
+  std::string registerList;
+  auto* find = app.add_subcommand(
+      "find", "look for the register at other speeds and numbers (and ports, unless one is given)");
+  find->add_option("--speeds", speedList, "speeds to try, such as 9600,19200 (default: all)");
+  find->add_option("--registers", registerList, "register numbers to try (default: 1,2,3,4,5)");
 
   auto* read = app.add_subcommand("read", "read a table from the register into a table file");
   read->add_option("KIND", kind, "table file kind (art, opr, …)")
@@ -141,6 +149,7 @@ int main(int argc, char** argv) {
   InstallInterruptStop();
 
   if (*presence) return Presence(connection);
+  if (*find) return FindRegister(connection, speedList, registerList);
   if (*read) return ReadTable(connection, kind, file, interval);
   if (*write) return WriteTable(connection, kind, file, interval, writeOptions);
   if (*clear) return ClearTable(connection, kind);

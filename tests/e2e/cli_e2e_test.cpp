@@ -182,6 +182,19 @@ INSTANTIATE_TEST_SUITE_P(Files, CliBadBase,
                                                        "1;\r\n2;\r\n"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(CliTest, Find_NamesWhereTheRegisterAnswersOrHowMuchWasTried) {
+  StartSim({"--register", "3"});
+  auto run = Run({"find", "--speeds", "9600,19200"});
+  ASSERT_EQ(run.status, 0) << run.errors;
+  EXPECT_EQ(run.output, sim->DevicePath() + " 115200 3\n") << "the chosen speed first";
+  run = Run({"find", "--speeds", "9600", "--registers", "1,2"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.errors.find("no register found (1 ports, 2 speeds, 2 numbers tried)"),
+            std::string::npos)
+      << run.errors;
+  EXPECT_EQ(Run({"find", "--registers", "two"}).status, 2);
+}
+
 TEST_F(CliTest, Presence_AnswersOrNot) {
   StartSim();
   auto run = Run({"presence"});

@@ -1,0 +1,84 @@
+#include "cli/find_command.h"
+
+#include <algorithm>
+#include <iostream>
+#include <optional>
+#include <sstream>
+#include <vector>
+
+#include "app/settings.h"
+#include "base/whole_number.h"
+#include "cli/connection.h"
+#include "link/priority.h"
+#include "link/register_link.h"
+#include "tables/register_search.h"
+
+namespace kvitmark::cli {
+namespace {
+
+// "4800,9600" → {4800, 9600}; nothing when an entry is no whole number above 0.
+std::optional<std::vector<int>> NumberList(const std::string& text) {
+  std::vector<int> numbers;
+  std::stringstream entries(text);
+  for (std::string entry; std::getline(entries, entry, ',');) {
+    const auto number = base::WholeNumber(entry);
+    if (!number || *number <= 0) return std::nullopt;
+    numbers.push_back(*number);
+  }
+  return numbers;
+}
+
+std::vector<int> WindowSpeeds() {
+  std::vector<int> speeds;
+  for (const auto entry : app::kSpeedEntries) {
+    speeds.push_back(*base::WholeNumber(entry));
+  }
+  return speeds;
+}
+
+}  // namespace
+
+int FindRegister(const ConnectionOptions& options, const std::string& speedList,
+                 const std::string& registerList) {
+  auto speeds = speedList.empty() ? std::optional(WindowSpeeds()) : NumberList(speedList);
+  auto registers = registerList.empty() ? std::optional(std::vector<int>{1, 2, 3, 4, 5})
+                                        : NumberList(registerList);
+  if (!speeds || speeds->empty() || !registers || registers->empty()) {
+    std::cerr << "--speeds and --registers take numbers separated by commas, such as 9600,19200\n";
+    return 2;
+  }
+  const PortChoice choice = ChoosePort(options);
+  if (choice.port == 0) return 2;
+  std::vector<int> ports = {choice.port};
+  if (options.port.empty() && options.device.empty()) {
+    ports = tables::ChosenFirst({1, 2, 3, 4, 5, 6, 7, 8, 9}, choice.port);
+  }
+  const int speed = LineSpeed(options);
+  if (std::find(speeds->begin(), speeds->end(), speed) != speeds->end() || options.speed) {
+    *speeds = tables::ChosenFirst(*speeds, speed);
+  }
+  *registers = tables::ChosenFirst(*registers, options.registerNumber);
+
+  base::RealClock clock;
+  link::NicePriority priority;
+  link::LineTrace trace;
+  auto factory = link::PosixLineFactory(choice.ports);
+  if (options.trace) factory = link::TracedLineFactory(std::move(factory), trace);
+  link::RegisterLink link(std::move(factory), clock, priority);
+  TerminalObserver observer(options.onError, options.assumeYes);
+  const auto result =
+      tables::FindRegister(link, observer, tables::SearchOrder(ports, *speeds, *registers));
+  if (result.found) link.ClosePort(result.found->port);
+  if (options.trace) std::cerr << link::FormatTrace(trace);
+  if (!result.found) {
+    std::cerr << (result.stopped ? "search stopped" : "no register found") << " (" << ports.size()
+              << " ports, " << speeds->size() << " speeds, " << registers->size()
+              << " numbers tried)\n";
+    return 1;
+  }
+  std::cout << link::DevicePathForPort(result.found->port, choice.ports) << ' '
+            << result.found->speed << ' ' << result.found->registerNumber << '\n';
+  return 0;
+}
+
+}  // namespace kvitmark::cli
