@@ -285,6 +285,23 @@ class MainWindowTest : public QObject {
     QCOMPARE(edit->palette().color(QPalette::Base), plain);
   }
 
+  void findRegister_connectsToTheNumberThatAnswersOrSaysNoneDid() {
+    register_->Faults().answerAs = 3;
+    window_->findChild<QAction*>("ActionFindRegister")->trigger();
+    QCOMPARE(window_->ConnectedRegister(), 3);
+    QCOMPARE(Find<QComboBox>("ComboBox3")->currentText(), QString("3"));
+    QVERIFY(Find<QLabel>("Label3")->text().endsWith(QString::fromUtf8(" подключена")));
+    QVERIFY(Enabled("Button9") && !Enabled("ComboBox1"));
+    QVERIFY(Find<QLabel>("SearchTrying")->text().contains(QString::fromUtf8("ЭККА 3")));
+
+    Click("Button5");
+    register_->Faults().answerAs = 7;
+    window_->findChild<QAction*>("ActionFindRegister")->trigger();
+    QCOMPARE(dialogs_->shown.last(), QString::fromUtf8("box Найти ЭККА: ЭККА не найден."));
+    QCOMPARE(window_->ConnectedRegister(), -1);
+    QCOMPARE(window_->Link().OpenPortNumber(), -1);
+  }
+
   void stopDuringAGoodsRead_endsItAndOnlyStopActsMeanwhile() {
     Connect();
     bool othersWereOff = false;
@@ -473,7 +490,7 @@ class MainWindowTest : public QObject {
 
   void contextCommands_reachableFromTheContextMenuWithShortcuts() {
     const QStringList names = {"ActionSdSales", "ActionSdExport", "ActionOpenFolder",
-                               "ActionWriteChanges"};
+                               "ActionWriteChanges", "ActionFindRegister"};
     for (const QString& name : names) {
       auto* action = window_->findChild<QAction*>(name);
       QVERIFY(action);

@@ -16,6 +16,7 @@
 
 #include "app/settings.h"
 #include "app/ui/about_box.h"
+#include "app/ui/search_window.h"
 #include "app/ui/window_observer.h"
 #include "base/ui/qt_text.h"
 #include "link/port_map.h"
@@ -124,6 +125,7 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   prompt_ = std::make_unique<tables::ui::TForm3>(this);
   salesWindow_ = std::make_unique<sdcard::ui::TForm4>(
       *dialogs_, QString::fromStdString(settingsDirectory_), this);
+  searchWindow_ = std::make_unique<SearchWindow>(this);
 
   // The commands no button of the window stands for: a right click on the window, or
   // their shortcuts.
@@ -145,6 +147,8 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
           &TForm1::ExportGoodsForSdCard);
   command("ActionOpenFolder", "Открывать файлы из текущей папки",
           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), &TForm1::OpenFromCurrentFolder);
+  command("ActionFindRegister", "Найти ЭККА...", QKeySequence(Qt::CTRL | Qt::Key_F),
+          &TForm1::FindRegister);
   command("ActionWriteChanges", "Записать изменения в ЭККА",
           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), &TForm1::WriteChangedRecords);
 }

@@ -41,6 +41,7 @@ class TForm4;
 
 namespace kvitmark::app::ui {
 
+class SearchWindow;
 class TForm2;
 class WindowObserver;
 
@@ -76,6 +77,7 @@ class TForm1 : public QWidget {
   tables::ui::TForm3& Prompt() { return *prompt_; }
   TForm2& AboutBox() { return *about_; }
   sdcard::ui::TForm4& SalesWindow() { return *salesWindow_; }
+  SearchWindow& Search() { return *searchWindow_; }
 
   // The commands of the window's buttons.
   void ConnectOrDisconnect();  // Button5
@@ -92,6 +94,7 @@ class TForm1 : public QWidget {
   void ShowSdCardSales();        // Ctrl+D
   void ExportGoodsForSdCard();   // Ctrl+E
   void OpenFromCurrentFolder();  // Ctrl+Shift+O
+  void FindRegister();           // Ctrl+F
 
   // Run each time the window becomes the program's active window again.
   void ActivationPass();
@@ -148,6 +151,8 @@ class TForm1 : public QWidget {
   // answer means something.
   bool RowChanged(tables::PageId page, int row) const;
   void ForgetRegisterCopy();
+  // The window as "Подключить" leaves it when the register answered.
+  void ShowConnected(int registerNumber);
 
   // The port the connection opened; what a disconnect or a reconnect closes.
   int OpenedPort() const;
@@ -220,6 +225,7 @@ class TForm1 : public QWidget {
   std::unique_ptr<TForm2> about_;
   std::unique_ptr<tables::ui::TForm3> prompt_;
   std::unique_ptr<sdcard::ui::TForm4> salesWindow_;
+  std::unique_ptr<SearchWindow> searchWindow_;
 };
 
 }  // namespace kvitmark::app::ui

@@ -13,6 +13,7 @@
 #include "app/settings.h"
 #include "app/ui/about_box.h"
 #include "app/ui/main_window.h"
+#include "app/ui/search_window.h"
 #include "app/ui/window_observer.h"
 #include "base/cp1251.h"
 #include "base/ui/qt_text.h"
@@ -27,6 +28,7 @@
 #include "sdcard/ui/sales_window.h"
 #include "tables/catalogue.h"
 #include "tables/record_codec.h"
+#include "tables/register_search.h"
 #include "tables/ui/dialogs.h"
 #include "tables/ui/parameter_page_widget.h"
 #include "tables/ui/string_grid.h"
@@ -190,6 +192,10 @@ void TForm1::ConnectOrDisconnect() {
     return;
   }
 
+  ShowConnected(registerNumber);
+}
+
+void TForm1::ShowConnected(int registerNumber) {
   SetStatus(typeSelector_->currentText() + QString::fromUtf8(" подключена"), kGreen);
   session_->connectedRegister = registerNumber;
   for (QComboBox* selector : {portSelector_, speedSelector_, numberSelector_, typeSelector_}) {
@@ -199,6 +205,51 @@ void TForm1::ConnectOrDisconnect() {
   // The table commands follow the page shown now.
   ApplyPageRules(ShownPage());
   connectButton_->setText(QString::fromUtf8("Отключить"));
+}
+
+void TForm1::FindRegister() {
+  const QString title = QString::fromUtf8("Найти ЭККА");
+  if (isConnected_) {
+    dialogs_->MessageBox(this, QString::fromUtf8("ЭККА уже подключен."), title,
+                         tables::BoxButtons::kOk, tables::BoxIcon::kInformation);
+    return;
+  }
+  // A port that a connect left open without a register is the search's to try again.
+  if (OpenedPort() > 0) link_->ClosePort(OpenedPort());
+  ForgetRegisterCopy();
+  std::vector<int> speeds;
+  for (const auto entry : kSpeedEntries) speeds.push_back(*base::WholeNumber(entry));
+  const auto chosenSpeed = base::WholeNumber(speedSelector_->currentText().trimmed().toStdString());
+  if (chosenSpeed) speeds = tables::ChosenFirst(speeds, *chosenSpeed);
+  const auto order = tables::SearchOrder(
+      tables::ChosenFirst({1, 2, 3, 4, 5, 6, 7, 8, 9}, portSelector_->currentIndex() + 1), speeds,
+      tables::ChosenFirst({1, 2, 3, 4, 5}, numberSelector_->currentIndex() + 1));
+
+  tables::SearchResult result;
+  RunOperation([&](tables::OperationObserver&) {
+    result = tables::FindRegister(
+        *link_, *searchWindow_, order,
+        [this](const tables::SearchTry& next) { searchWindow_->ShowTry(next); });
+  });
+  if (!result.found) {
+    if (!result.stopped) {
+      dialogs_->MessageBox(this, QString::fromUtf8("ЭККА не найден."), title,
+                           tables::BoxButtons::kOk, tables::BoxIcon::kInformation);
+    }
+    return;
+  }
+  const tables::SearchTry& found = *result.found;
+  portSelector_->setCurrentIndex(found.port - 1);
+  const int speedIndex = speedSelector_->findText(QString::number(found.speed));
+  if (speedIndex >= 0) {
+    speedSelector_->setCurrentIndex(speedIndex);
+  } else {
+    speedSelector_->setEditText(QString::number(found.speed));
+  }
+  numberSelector_->setCurrentIndex(found.registerNumber - 1);
+  session_->openedPort = found.port;
+  session_->openedSpeed = found.speed;
+  ShowConnected(found.registerNumber);
 }
 
 void TForm1::ScrollGridsToTop() {

@@ -1,0 +1,52 @@
+#include "app/ui/search_window.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace kvitmark::app::ui {
+
+SearchWindow::SearchWindow(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("SearchWindow"));
+  setWindowTitle(QString::fromUtf8("Найти ЭККА"));
+  setFixedSize(320, 110);
+  trying_ = new QLabel(this);
+  trying_->setObjectName(QStringLiteral("SearchTrying"));
+  trying_->setGeometry(12, 12, 296, 17);
+  progress_ = new QProgressBar(this);
+  progress_->setObjectName(QStringLiteral("SearchProgress"));
+  progress_->setGeometry(12, 40, 296, 16);
+  progress_->setTextVisible(false);
+  stop_ = new QPushButton(QString::fromUtf8("Стоп"), this);
+  stop_->setObjectName(QStringLiteral("SearchStop"));
+  stop_->setGeometry(122, 72, 75, 25);
+  connect(stop_, &QPushButton::clicked, this, [this] { stopRequested_ = true; });
+}
+
+void SearchWindow::ShowTry(const tables::SearchTry& next) {
+  trying_->setText(QString::fromUtf8("COM%1, %2 бит/с, ЭККА %3")
+                       .arg(next.port)
+                       .arg(next.speed)
+                       .arg(next.registerNumber));
+}
+
+void SearchWindow::Started(const tables::OperationStart& start) {
+  stopRequested_ = false;
+  progress_->setRange(0, start.progressMaximum > 0 ? start.progressMaximum + 1 : 1);
+  progress_->setValue(0);
+  show();
+}
+
+void SearchWindow::RecordDone(const tables::RecordStep& step) {
+  progress_->setValue(step.progress);
+}
+
+bool SearchWindow::StopRequested() {
+  QApplication::processEvents();
+  return stopRequested_;
+}
+
+void SearchWindow::Finished(const tables::OperationSummary&) { hide(); }
+
+}  // namespace kvitmark::app::ui
