@@ -5,6 +5,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/logo_commands.h"
+#include "cli/port_commands.h"
 #include "cli/report_commands.h"
 #include "cli/sdcard_commands.h"
 #include "cli/table_commands.h"
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
   std::string file;
   IntervalOptions interval;
 
+  auto* ports = app.add_subcommand("ports", "list the serial ports of this machine");
   auto* presence = app.add_subcommand("presence", "does the register answer");
 
   auto* read = app.add_subcommand("read", "read a table from the register into a table file");
@@ -140,6 +142,7 @@ int main(int argc, char** argv) {
   // of leaving the register in the middle of one.
   InstallInterruptStop();
 
+  if (*ports) return ListPorts();
   if (*presence) return Presence(connection);
   if (*read) return ReadTable(connection, kind, file, interval);
   if (*write) return WriteTable(connection, kind, file, interval, writeOptions);
