@@ -195,6 +195,14 @@ TEST_F(CliTest, Presence_AnswersOrNot) {
   EXPECT_NE(run.errors.find("Касса не обнаружена"), std::string::npos);
 }
 
+TEST_F(CliTest, DeviceThatIsNotThere_SaysSoInsteadOfTheSystemsText) {
+  const auto run = Run({"presence"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.errors.find("Ошибка подключения: Устройство /nonexistent не найдено."),
+            std::string::npos)
+      << run.errors;
+}
+
 TEST_F(CliTest, Ports_OneLinePerDeviceEvenWhenThereAreNone) {
   const auto run = Run({"ports"});
   EXPECT_EQ(run.status, 0) << run.errors;
