@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "base/cp1251.h"
 #include "base/whole_number.h"
+#include "link/port_failure.h"
 #include "link/port_map.h"
 
 namespace kvitmark::cli {
@@ -88,7 +89,7 @@ std::optional<link::ConnectOutcome> Connection::Start(bool askRegister) {
     if (result.outcome == link::ConnectOutcome::kBadSpeed) {
       reason = "Скорость " + std::to_string(speed_) + " бит/с не поддерживается.";
     } else {
-      reason = result.errorText;
+      reason = link::PortFailureText(result, link::DevicePathForPort(port_, ports));
     }
     std::cerr << base::Cp1251ToUtf8(base::Cp1251("Ошибка подключения: ")) << reason << '\n';
     return std::nullopt;

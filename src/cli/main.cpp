@@ -6,6 +6,7 @@
 #include "cli/cli_options.h"
 #include "cli/find_command.h"
 #include "cli/logo_commands.h"
+#include "cli/port_commands.h"
 #include "cli/report_commands.h"
 #include "cli/sdcard_commands.h"
 #include "cli/table_commands.h"
@@ -67,6 +68,7 @@ int main(int argc, char** argv) {
   std::string file;
   IntervalOptions interval;
 
+  auto* ports = app.add_subcommand("ports", "list the serial ports of this machine");
   auto* presence = app.add_subcommand("presence", "does the register answer");
 
   std::string speedList;
@@ -148,6 +150,7 @@ int main(int argc, char** argv) {
   // of leaving the register in the middle of one.
   InstallInterruptStop();
 
+  if (*ports) return ListPorts();
   if (*presence) return Presence(connection);
   if (*find) return FindRegister(connection, speedList, registerList);
   if (*read) return ReadTable(connection, kind, file, interval);

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -205,6 +206,24 @@ TEST_F(CliTest, Presence_AnswersOrNot) {
   run = Run({"presence"});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.errors.find("Касса не обнаружена"), std::string::npos);
+}
+
+TEST_F(CliTest, DeviceThatIsNotThere_SaysSoInsteadOfTheSystemsText) {
+  const auto run = Run({"presence"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.errors.find("Ошибка подключения: Устройство /nonexistent не найдено."),
+            std::string::npos)
+      << run.errors;
+}
+
+TEST_F(CliTest, Ports_OneLinePerDeviceEvenWhenThereAreNone) {
+  const auto run = Run({"ports"});
+  EXPECT_EQ(run.status, 0) << run.errors;
+  std::istringstream lines(run.output);
+  for (std::string line; std::getline(lines, line);) {
+    EXPECT_TRUE(line.starts_with("/dev/")) << line;
+    EXPECT_NE(line.find('\t'), std::string::npos) << line;
+  }
 }
 
 TEST_F(CliTest, WriteThenRead_TheRegisterHoldsTheFile) {

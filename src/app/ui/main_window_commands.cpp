@@ -22,6 +22,8 @@
 #include "files/table_files.h"
 #include "files/ui/dialog_filter.h"
 #include "link/connect.h"
+#include "link/port_failure.h"
+#include "link/port_map.h"
 #include "logo/ui/logo_page.h"
 #include "reports/ui/reports_page.h"
 #include "sdcard/ui/goods_export_command.h"
@@ -43,14 +45,15 @@ const QColor kPurple(128, 0, 128);
 const QColor kGreen(0, 128, 0);
 
 // Why the port did not open, in the words of the connection error box.
-QString PortFailure(const link::ConnectResult& result, int port, int speed) {
+QString PortFailure(const link::ConnectResult& result, int port, int speed,
+                    const link::PortMap& ports) {
   switch (result.outcome) {
     case link::ConnectOutcome::kPortOutOfRange:
       return QString::fromUtf8("Порт COM%1 не существует: выберите COM1 … COM9.").arg(port);
     case link::ConnectOutcome::kBadSpeed:
       return QString::fromUtf8("Скорость %1 бит/с не поддерживается.").arg(speed);
     default:
-      return QString::fromLocal8Bit(result.errorText.c_str());
+      return QString::fromUtf8(link::PortFailureText(result, link::DevicePathForPort(port, ports)));
   }
 }
 
@@ -185,7 +188,7 @@ void TForm1::ConnectOrDisconnect() {
     return;
   }
   if (connected.outcome != link::ConnectOutcome::kRegisterAnswered) {
-    dialogs_->MessageBox(this, PortFailure(connected, port, *speed),
+    dialogs_->MessageBox(this, PortFailure(connected, port, *speed, ports_),
                          QString::fromUtf8("Ошибка подключения"), tables::BoxButtons::kOk,
                          tables::BoxIcon::kInformation);
     isConnected_ = false;
