@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "base/cp1251.h"
@@ -44,7 +45,7 @@ class CliTest : public ::testing::Test {
 
   CliRun Run(std::vector<std::string> arguments, const std::string& input = "/dev/null") {
     std::vector<std::string> all = {"--device", sim ? sim->DevicePath() : "/nonexistent", "--speed",
-                                    "115200"};
+                                    cliSpeed};
     all.insert(all.end(), arguments.begin(), arguments.end());
     ChildProcess cli(KVITMARK_CLI_PATH, all, input);
     std::string output = cli.AllOutput();
@@ -69,6 +70,7 @@ class CliTest : public ::testing::Test {
   }
 
   fs::path folder;
+  std::string cliSpeed = "115200";
   std::unique_ptr<RunningSim> sim;
   const sim::SimTables factory = sim::FactoryTables();
 };
@@ -192,6 +194,19 @@ TEST_F(CliTest, Presence_AnswersOrNot) {
   run = Run({"presence"});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.errors.find("Касса не обнаружена"), std::string::npos);
+}
+
+TEST_F(CliTest, Presence_OnlyAtTheSpeedTheRegisterAnswersAt) {
+  // 14400 has no B constant: the simulator must read it through termios2.
+  for (const auto& [simSpeed, speed, status] :
+       {std::tuple{"19200", "9600", 1}, {"19200", "19200", 0}, {"14400", "14400", 0}}) {
+    StartSim({"--speed", simSpeed});
+    cliSpeed = speed;
+    const auto run = Run({"presence"});
+    EXPECT_EQ(run.status, status) << simSpeed << ' ' << speed << ' ' << run.errors;
+    EXPECT_EQ(run.errors.find("Касса не обнаружена") != std::string::npos, status == 1);
+    sim->Stop();
+  }
 }
 
 TEST_F(CliTest, WriteThenRead_TheRegisterHoldsTheFile) {
