@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
 
   SimRegister simRegister(options.registerNumber, std::move(tables));
   simRegister.Faults() = options.faults;
+  simRegister.AnswerOnlyAt(options.answerSpeed);
   PtyServer server(simRegister);
   const bool opened = options.tty.empty() ? server.OpenPseudoTerminal(error)
                                           : server.OpenDevice(options.tty, options.speed, error);

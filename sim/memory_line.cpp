@@ -54,7 +54,7 @@ bool MemorySerialLine::Write(std::string_view bytes) {
     errorNumber_ = EIO;
     return false;
   }
-  for (char byte : bytes) wire_.register_.Receive(byte);
+  for (char byte : bytes) wire_.register_.ReceiveAt(byte, wire_.settings.speed);
   CollectOutput();
   return true;
 }

@@ -11,6 +11,7 @@
 #include <deque>
 
 #include "base/clock.h"
+#include "sim/line_speed.h"
 
 namespace kvitmark::sim {
 namespace {
@@ -157,7 +158,10 @@ void PtyServer::Run(const volatile std::sig_atomic_t& stop) {
     char buffer[4096];
     const ssize_t got = read(fd_, buffer, sizeof buffer);
     if (got <= 0) continue;
-    for (ssize_t i = 0; i < got; ++i) register_.Receive(buffer[i]);
+    // Read once the bytes are in: the program sets its speed before it writes and keeps it
+    // while it waits for the answer.
+    const int lineSpeed = LineSpeed(fd_);
+    for (ssize_t i = 0; i < got; ++i) register_.ReceiveAt(buffer[i], lineSpeed);
     collect();
   }
 }

@@ -12,7 +12,8 @@ const char* const kSimUsage =
     "first line, serves until SIGTERM or SIGINT.\n"
     "  --register N        register number, 1 to 99 (default 1)\n"
     "  --tty PATH          serve this serial device instead of a new pseudo-terminal\n"
-    "  --speed N           speed of --tty in bit/s (default 115200)\n"
+    "  --speed N           answer only while the line runs at N bit/s (default: at any\n"
+    "                      speed); the speed --tty is set to (default 115200)\n"
     "  --link PATH         make PATH a symbolic link to the device served\n"
     "  --table T=FILE      load table T from FILE, one record text per line\n"
     "  --save              write the --table files back on exit\n"
@@ -99,7 +100,10 @@ SimOptions ParseSimOptions(const std::vector<std::string>& arguments, std::strin
       }
     } else if (option == "--speed") {
       if (!value(text)) break;
-      if (!ParseNumber(text, options.speed) || options.speed <= 0) error = "bad speed: " + text;
+      if (!ParseNumber(text, options.speed) || options.speed <= 0) {
+        error = "speed must be a whole number of bit/s above 0: " + text;
+      }
+      options.answerSpeed = options.speed;
     } else if (option == "--tty") {
       value(options.tty);
     } else if (option == "--link") {

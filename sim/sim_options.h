@@ -10,9 +10,10 @@ namespace kvitmark::sim {
 
 struct SimOptions {
   int registerNumber = 1;
-  std::string tty;  // serve this device; empty: a new pseudo-terminal
-  int speed = 115200;
-  std::string link;  // a symlink to the device served, for a stable name
+  std::string tty;      // serve this device; empty: a new pseudo-terminal
+  int speed = 115200;   // the speed --tty is set to
+  int answerSpeed = 0;  // given --speed, the register answers only at that speed; 0: at any
+  std::string link;     // a symlink to the device served, for a stable name
   std::vector<std::pair<int, std::string>> tableFiles;  // table number, file
   bool save = false;
   SimFaults faults;

@@ -52,6 +52,10 @@ void SimRegister::PortOpened() {
   faults_.staleBytes.clear();
 }
 
+void SimRegister::ReceiveAt(char byte, int lineSpeed) {
+  if (answerSpeed_ == 0 || lineSpeed == answerSpeed_) Receive(byte);
+}
+
 void SimRegister::Receive(char byte) {
   if (faults_.silent || hungUp_) return;
   switch (state_) {

@@ -55,6 +55,11 @@ class SimRegister {
 
   // One byte from the program.
   void Receive(char byte);
+  // One byte the program sent while its line ran at `lineSpeed` bit/s. A register set to
+  // another speed hears it as noise and leaves it unanswered.
+  void ReceiveAt(char byte, int lineSpeed);
+  // The register answers only while the line runs at `speed` bit/s; 0: at any speed.
+  void AnswerOnlyAt(int speed) { answerSpeed_ = speed; }
   // The program opened the port.
   void PortOpened();
   // Bytes the register sends, in order; taking them empties the queue.
@@ -80,6 +85,7 @@ class SimRegister {
   void EmitFrame(const std::string& text, bool corrupt, int delayMs);
 
   int registerNumber_;
+  int answerSpeed_ = 0;
   SimTables tables_;
   SimFaults faults_;
   SimCounters counters_;

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "base/cp1251.h"
@@ -45,7 +46,7 @@ class CliTest : public ::testing::Test {
 
   CliRun Run(std::vector<std::string> arguments, const std::string& input = "/dev/null") {
     std::vector<std::string> all = {"--device", sim ? sim->DevicePath() : "/nonexistent", "--speed",
-                                    "115200"};
+                                    cliSpeed};
     all.insert(all.end(), arguments.begin(), arguments.end());
     ChildProcess cli(KVITMARK_CLI_PATH, all, input);
     std::string output = cli.AllOutput();
@@ -70,6 +71,7 @@ class CliTest : public ::testing::Test {
   }
 
   fs::path folder;
+  std::string cliSpeed = "115200";
   std::unique_ptr<RunningSim> sim;
   const sim::SimTables factory = sim::FactoryTables();
 };
@@ -184,10 +186,10 @@ INSTANTIATE_TEST_SUITE_P(Files, CliBadBase,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CliTest, Find_NamesWhereTheRegisterAnswersOrHowMuchWasTried) {
-  StartSim({"--register", "3"});
+  StartSim({"--speed", "19200", "--register", "3"});
   auto run = Run({"find", "--speeds", "9600,19200"});
   ASSERT_EQ(run.status, 0) << run.errors;
-  EXPECT_EQ(run.output, sim->DevicePath() + " 115200 3\n") << "the chosen speed first";
+  EXPECT_EQ(run.output, sim->DevicePath() + " 19200 3\n");
   run = Run({"find", "--speeds", "9600", "--registers", "1,2"});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.errors.find("no register found (1 ports, 2 speeds, 2 numbers tried)"),
@@ -223,6 +225,19 @@ TEST_F(CliTest, Ports_OneLinePerDeviceEvenWhenThereAreNone) {
   for (std::string line; std::getline(lines, line);) {
     EXPECT_TRUE(line.starts_with("/dev/")) << line;
     EXPECT_NE(line.find('\t'), std::string::npos) << line;
+  }
+}
+
+TEST_F(CliTest, Presence_OnlyAtTheSpeedTheRegisterAnswersAt) {
+  // 14400 has no B constant: the simulator must read it through termios2.
+  for (const auto& [simSpeed, speed, status] :
+       {std::tuple{"19200", "9600", 1}, {"19200", "19200", 0}, {"14400", "14400", 0}}) {
+    StartSim({"--speed", simSpeed});
+    cliSpeed = speed;
+    const auto run = Run({"presence"});
+    EXPECT_EQ(run.status, status) << simSpeed << ' ' << speed << ' ' << run.errors;
+    EXPECT_EQ(run.errors.find("Касса не обнаружена") != std::string::npos, status == 1);
+    sim->Stop();
   }
 }
 

@@ -5,6 +5,11 @@
 #include <cstdio>
 #include <fstream>
 
+#include "base/clock.h"
+#include "link/priority.h"
+#include "link/register_link.h"
+#include "sim/memory_line.h"
+#include "sim/sim_tables.h"
 #include "sim/table_files.h"
 
 namespace kvitmark::sim {
@@ -44,12 +49,48 @@ TEST(SimOptions, RefusesWhatItDoesNotUnderstand) {
                                               {"--fault", "refuse=-1"},
                                               {"--fault", "refuse=x"},
                                               {"--speed", "fast"},
+                                              {"--speed", "0"},
+                                              {"--speed", "-19200"},
+                                              {"--speed"},
                                               {"--verbose"}}) {
     std::string error;
     ParseSimOptions(bad, error);
     EXPECT_NE(error, "") << bad[0];
   }
 }
+
+struct SpeedCase {
+  const char* name;
+  std::vector<std::string> arguments;
+  int lineSpeed;  // the client's
+  bool answers;
+};
+
+class SimSpeed : public ::testing::TestWithParam<SpeedCase> {};
+
+TEST_P(SimSpeed, TheRegisterIsFoundOnlyAtTheSpeedItWasGiven) {
+  std::string error;
+  const SimOptions options = ParseSimOptions(GetParam().arguments, error);
+  ASSERT_EQ(error, "");
+  SimRegister simRegister(options.registerNumber, FactoryTables());
+  simRegister.AnswerOnlyAt(options.answerSpeed);
+  base::VirtualClock clock;
+  MemoryWire wire(simRegister, clock);
+  link::UnchangedPriority priority;
+  link::RegisterLink link(wire.Factory(), clock, priority);
+  ASSERT_GE(link.OpenPort(1, GetParam().lineSpeed), 0);
+  EXPECT_EQ(link.CheckPresence(options.registerNumber) == 1, GetParam().answers);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SimSpeed,
+    ::testing::Values(SpeedCase{"AtItsSpeed", {"--speed", "19200", "--register", "3"}, 19200, true},
+                      SpeedCase{"Slower", {"--speed", "19200"}, 9600, false},
+                      SpeedCase{"Faster", {"--speed", "19200"}, 115200, false},
+                      SpeedCase{"WithoutABConstant", {"--speed", "14400"}, 14400, true},
+                      SpeedCase{"AnySpeedWithoutTheOption", {}, 9600, true},
+                      SpeedCase{"AnyOtherWithoutTheOption", {}, 57700, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 class SimTableFile : public ::testing::Test {
  protected:
