@@ -10,6 +10,7 @@
 #include <string>
 
 #include "base/clock.h"
+#include "bench/quiet_observer.h"
 #include "link/line_trace.h"
 #include "link/register_link.h"
 #include "sim/memory_line.h"
@@ -24,17 +25,7 @@ namespace {
 using namespace kvitmark;
 using tables::PageId;
 
-// A user who lets every operation run.
-class QuietObserver final : public tables::OperationObserver {
- public:
-  void Started(const tables::OperationStart&) override {}
-  void RecordDone(const tables::RecordStep&) override {}
-  tables::FailureAnswer RecordFailed(int) override { return tables::FailureAnswer::kFinish; }
-  void Tell(const tables::Notice&) override {}
-  bool Confirm(const std::string&) override { return true; }
-  bool StopRequested() override { return false; }
-  void Finished(const tables::OperationSummary&) override {}
-};
+using bench::QuietObserver;
 
 constexpr int kChangedRows = 30;
 constexpr double kBitsPerByte = 11;

@@ -11,6 +11,7 @@
 #include "app/settings.h"
 #include "base/clock.h"
 #include "base/whole_number.h"
+#include "bench/quiet_observer.h"
 #include "link/register_link.h"
 #include "sim/memory_line.h"
 #include "sim/sim_register.h"
@@ -21,16 +22,7 @@ namespace {
 
 using namespace kvitmark;
 
-class QuietObserver final : public tables::OperationObserver {
- public:
-  void Started(const tables::OperationStart&) override {}
-  void RecordDone(const tables::RecordStep&) override {}
-  tables::FailureAnswer RecordFailed(int) override { return tables::FailureAnswer::kFinish; }
-  void Tell(const tables::Notice&) override {}
-  bool Confirm(const std::string&) override { return false; }
-  bool StopRequested() override { return false; }
-  void Finished(const tables::OperationSummary&) override {}
-};
+using bench::QuietObserver;
 
 // Seconds of line time a search takes for a register numbered `number` answering at `speed`.
 double SearchSeconds(int number, int speed, const std::vector<int>& speeds) {

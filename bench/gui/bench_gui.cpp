@@ -43,8 +43,8 @@ class FirstPaint : public QObject {
     if (event->type() == QEvent::Paint && at < 0) {
       // Measured once the paint has been delivered: the handler runs first.
       watched->removeEventFilter(this);
-      QMetaObject::invokeMethod(this, [this] { at = MillisecondsSinceProcessStart(); },
-                                Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          this, [this] { at = MillisecondsSinceProcessStart(); }, Qt::QueuedConnection);
     }
     return false;
   }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/clock.h"
+#include "bench/quiet_observer.h"
 #include "link/register_link.h"
 #include "sim/memory_line.h"
 #include "sim/sim_register.h"
@@ -27,18 +28,7 @@ using Seconds = std::chrono::duration<double>;
 
 using tables::PageId;
 
-// A user who lets every operation run: yes to every question, never "Стоп". The register
-// here never fails a record, so the prompt does not come.
-class QuietObserver final : public tables::OperationObserver {
- public:
-  void Started(const tables::OperationStart&) override {}
-  void RecordDone(const tables::RecordStep&) override {}
-  tables::FailureAnswer RecordFailed(int) override { return tables::FailureAnswer::kFinish; }
-  void Tell(const tables::Notice&) override {}
-  bool Confirm(const std::string&) override { return true; }
-  bool StopRequested() override { return false; }
-  void Finished(const tables::OperationSummary&) override {}
-};
+using bench::QuietObserver;
 
 struct Rig {
   Rig()
