@@ -6,26 +6,18 @@
 // Last line: "changed-rows write: exchanges full F changed C, line time at 4800 full Xs
 // changed Ys".
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
-#include "base/clock.h"
-#include "bench/quiet_observer.h"
-#include "link/line_trace.h"
+#include "bench/register_rig.h"
 #include "link/register_link.h"
-#include "sim/memory_line.h"
 #include "sim/sim_register.h"
-#include "sim/sim_tables.h"
 #include "tables/catalogue.h"
 #include "tables/operations.h"
-#include "tables/workspace.h"
 
 namespace {
 
 using namespace kvitmark;
 using tables::PageId;
-
-using bench::QuietObserver;
 
 constexpr int kChangedRows = 30;
 constexpr double kBitsPerByte = 11;
@@ -38,19 +30,8 @@ struct Wire {
 };
 
 // A register with its factory goods, read into the page, then 30 prices changed.
-struct Rig {
-  Rig()
-      : simRegister(1, sim::FactoryTables()),
-        wire(simRegister, clock),
-        link(link::TracedLineFactory(wire.Factory(), trace), clock, priority),
-        session{link, clock, workspace} {
-    tables::PrepareGrids(workspace);
-    tables::ApplyTypeLayout(workspace, 0);
-    workspace.typeIndex = 0;
-    if (link.OpenPort(1, 115200) < 0) std::abort();
-    session.connectedRegister = 1;
-    session.openedPort = 1;
-    session.openedSpeed = 115200;
+struct Rig : bench::RegisterRig {
+  Rig() : RegisterRig(true) {
     tables::ReadFromRegister(session, observer, PageId::kGoods);
     auto& goods = workspace.Grid(PageId::kGoods);
     for (int n = 0; n < kChangedRows; ++n) goods.SetCell(3, 7 + n * 461, std::to_string(n) + ".99");
@@ -68,16 +49,6 @@ struct Rig {
     }
     return line;
   }
-
-  base::VirtualClock clock;
-  sim::SimRegister simRegister;
-  sim::MemoryWire wire;
-  link::LineTrace trace;
-  link::UnchangedPriority priority;
-  link::RegisterLink link;
-  tables::Workspace workspace;
-  QuietObserver observer;
-  tables::TableSession session;
 };
 
 }  // namespace

@@ -6,20 +6,15 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "base/clock.h"
-#include "bench/quiet_observer.h"
+#include "bench/register_rig.h"
 #include "link/register_link.h"
-#include "sim/memory_line.h"
 #include "sim/sim_register.h"
-#include "sim/sim_tables.h"
 #include "tables/catalogue.h"
 #include "tables/operations.h"
 #include "tables/record_codec.h"
-#include "tables/workspace.h"
 
 namespace {
 
@@ -28,31 +23,7 @@ using Seconds = std::chrono::duration<double>;
 
 using tables::PageId;
 
-using bench::QuietObserver;
-
-struct Rig {
-  Rig()
-      : simRegister(1, sim::FactoryTables()),
-        wire(simRegister, clock),
-        link(wire.Factory(), clock, priority),
-        session{link, clock, workspace} {
-    tables::PrepareGrids(workspace);
-    tables::ApplyTypeLayout(workspace, 0);
-    workspace.typeIndex = 0;
-    if (link.OpenPort(1, 115200) < 0) std::abort();
-    session.connectedRegister = 1;
-    session.openedPort = 1;
-    session.openedSpeed = 115200;
-  }
-  base::VirtualClock clock;
-  sim::SimRegister simRegister;
-  sim::MemoryWire wire;
-  link::UnchangedPriority priority;
-  link::RegisterLink link;
-  tables::Workspace workspace;
-  QuietObserver observer;
-  tables::TableSession session;
-};
+using Rig = bench::RegisterRig;
 
 template <typename Work>
 double Time(Work work) {

@@ -40,17 +40,9 @@ OperationSummary ClearTable(TableSession& session, OperationObserver& observer, 
     if (record > last || stopped) break;
     // No prompt: a record that fails every attempt is left as the register had it.
     const std::string text = plan.record(record, junior);
-    const RecordOutcome outcome = ExchangeRecord(session, observer, kClearPolicy, record, [&] {
-      return session.link.WriteRecord(session.connectedRegister, descriptor.tableNumber, record,
-                                      text, 0) >= 0;
-    });
-    if (outcome == RecordOutcome::kDone) {
-      session.registerCopy.Remember(page, record, text);
-      summary.done.push_back(record);
-    } else {
-      session.registerCopy.Forget(page, record);
-      summary.failed.push_back(record);
-    }
+    const RecordOutcome outcome =
+        WriteRecordText(session, observer, kClearPolicy, page, record, text);
+    (outcome == RecordOutcome::kDone ? summary.done : summary.failed).push_back(record);
     observer.RecordDone({.record = record, .progress = ++progress});
   }
 

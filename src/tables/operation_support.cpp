@@ -84,6 +84,21 @@ void AnnounceEnd(TableSession& session, OperationObserver& observer, bool stoppe
   }
 }
 
+RecordOutcome WriteRecordText(TableSession& session, OperationObserver& observer,
+                              const RetryPolicy& policy, PageId page, int record,
+                              const std::string& text) {
+  const int table = Page(page).tableNumber;
+  const RecordOutcome outcome = ExchangeRecord(session, observer, policy, record, [&] {
+    return session.link.WriteRecord(session.connectedRegister, table, record, text, 0) >= 0;
+  });
+  if (outcome == RecordOutcome::kDone) {
+    session.registerCopy.Remember(page, record, text);
+  } else {
+    session.registerCopy.Forget(page, record);
+  }
+  return outcome;
+}
+
 bool NoteNotExchanged(OperationSummary& summary, RecordOutcome outcome, int record) {
   (outcome == RecordOutcome::kSkipped ? summary.skipped : summary.failed).push_back(record);
   return outcome == RecordOutcome::kFinished || outcome == RecordOutcome::kStopped;

@@ -44,6 +44,13 @@ std::optional<RowRun> PlanRun(const TableDescriptor& page, const CodingInterval&
 // exchange after a stop, else "Операция завершена успешно".
 void AnnounceEnd(TableSession& session, OperationObserver& observer, bool stopped);
 
+// Writes `text` as record `record` of the page's table by `policy`, and keeps what the
+// register is known to hold up to date: the text once taken, nothing when it may not have
+// been (a record the register did not take for certain may hold anything now).
+RecordOutcome WriteRecordText(TableSession& session, OperationObserver& observer,
+                              const RetryPolicy& policy, PageId page, int record,
+                              const std::string& text);
+
 // Notes a record that did not go through (skipped, or failed) in the summary; true when
 // the user's answer ends the operation ("Завершить операцию", "Стоп").
 bool NoteNotExchanged(OperationSummary& summary, RecordOutcome outcome, int record);

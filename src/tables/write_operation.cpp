@@ -125,17 +125,12 @@ class TableWrite {
 
   // Writes one record by the retry policy; true when the register took it.
   bool WriteRecord(int record, const std::string& text) {
-    const RecordOutcome outcome = ExchangeRecord(session_, observer_, kTablePolicy, record, [&] {
-      return session_.link.WriteRecord(session_.connectedRegister, descriptor_.tableNumber, record,
-                                       text, 0) >= 0;
-    });
+    const RecordOutcome outcome =
+        WriteRecordText(session_, observer_, kTablePolicy, page_, record, text);
     if (outcome == RecordOutcome::kDone) {
-      session_.registerCopy.Remember(page_, record, text);
       summary_.done.push_back(record);
       return true;
     }
-    // A record the register did not take for certain may hold anything now.
-    session_.registerCopy.Forget(page_, record);
     if (outcome == RecordOutcome::kSkipped && descriptor_.skipEndsExchange) {
       session_.link.EndExchange();
     }
