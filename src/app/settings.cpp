@@ -19,6 +19,9 @@ constexpr std::string_view kDirectoryKey = "Directory";
 // Not in a new file: only a user who needs a device other than /dev/ttyS<n-1> adds it.
 constexpr std::string_view kPortsSection = "Ports";
 
+// A port stored by its device's name rather than as COMn.
+constexpr std::string_view kDevicePrefix = "/dev/";
+
 // The longest values taken; anything longer is cut.
 constexpr std::size_t kShortValue = 9;
 constexpr std::size_t kLongValue = 499;
@@ -84,9 +87,15 @@ Reading Read(const IniFile& file, const std::string& current) {
   reading.speedOffered = speed.has_value();
 
   settings.storedPort = file.Get(kCommunicationSection, kPortKey, kPortEntries[0], kShortValue);
+  if (settings.storedPort.starts_with(kDevicePrefix)) {
+    // A device's own name is longer than any COM name; cut short it would name nothing, and
+    // the user's port would be lost to COM1 at the next start.
+    settings.storedPort = file.Get(kCommunicationSection, kPortKey, "", kLongValue);
+    settings.portDevice = settings.storedPort;
+  }
   const auto port = PortEntry(settings.storedPort);
   settings.portIndex = port.value_or(0);
-  reading.portOffered = port.has_value();
+  reading.portOffered = port.has_value() || !settings.portDevice.empty();
 
   // The type has always been read as a number, "+0" included.
   const auto type = base::WholeNumber(file.Get(kTypeSection, kTypeKey, kFirstType, kShortValue),

@@ -45,7 +45,8 @@ inline constexpr std::array<ReportFileKey, 12> kReportFileKeys = {{
 }};
 
 struct Settings {
-  int portIndex = 0;   // into kPortEntries: port number - 1
+  int portIndex = 0;       // into kPortEntries: port number - 1
+  std::string portDevice;  // the device the port is stored as ("/dev/serial/by-id/…"), if it is
   int speedIndex = 0;  // into kSpeedEntries
   int typeIndex = 0;   // into kTypeEntries
   std::array<std::string, kReportFileKeys.size()> reportFiles;  // as kReportFileKeys
@@ -64,7 +65,8 @@ std::optional<int> PortEntry(std::string_view name);
 // Reads `directory`/Tabulon.ini (the directory stands for the program's current
 // directory) as it stands: nothing is created or written. A missing or unreadable file
 // gives the defaults; a stored port, speed or type that the selectors do not offer gives
-// the first entry.
+// the first entry. A port stored as a device's name ("/dev/…") is kept as it stands, whether
+// the device is there or not.
 Settings ReadSettings(const std::string& directory);
 
 // The window's reading: as ReadSettings, but a missing file is created with the

@@ -11,24 +11,23 @@
 
 namespace kvitmark::cli {
 
-PortChoice ChoosePort(const ConnectionOptions& options) {
+std::optional<PortSetup> ChoosePort(const ConnectionOptions& options) {
   // The settings file is read, never created or changed.
   const app::Settings settings = app::ReadSettings(std::filesystem::current_path().string());
-  const std::string portName = options.port.empty() ? settings.storedPort : options.port;
-  PortChoice choice{0, settings.ports};
-  if (!options.device.empty()) {
-    // A device named on the command line stands in for COM1.
-    choice.port = 1;
-    choice.ports[1] = options.device;
-    return choice;
+  PortSetup setup{{}, {settings.ports, ""}};
+  if (!options.device.empty() || (options.port.empty() && !settings.portDevice.empty())) {
+    setup.port = link::NamedDevice(options.device.empty() ? settings.portDevice : options.device);
+  } else {
+    const std::string portName = options.port.empty() ? settings.storedPort : options.port;
+    const auto portEntry = app::PortEntry(portName);
+    if (!portEntry) {
+      std::cerr << base::Cp1251ToUtf8(base::Cp1251("Неверный порт: ")) << portName << '\n';
+      return std::nullopt;
+    }
+    setup.port = link::ComPort(*portEntry + 1);
   }
-  const auto portEntry = app::PortEntry(portName);
-  if (!portEntry) {
-    std::cerr << base::Cp1251ToUtf8(base::Cp1251("Неверный порт: ")) << portName << '\n';
-    return choice;
-  }
-  choice.port = *portEntry + 1;
-  return choice;
+  setup.devices.Pick(setup.port);
+  return setup;
 }
 
 int LineSpeed(const ConnectionOptions& options) {
@@ -61,13 +60,13 @@ bool Connection::Open() { return Start(false).has_value(); }
 std::optional<link::ConnectOutcome> Connection::Connect() { return Start(true); }
 
 std::optional<link::ConnectOutcome> Connection::Start(bool askRegister) {
-  const PortChoice choice = ChoosePort(options_);
-  if (choice.port == 0) return std::nullopt;
-  port_ = choice.port;
-  const link::PortMap& ports = choice.ports;
+  const auto choice = ChoosePort(options_);
+  if (!choice) return std::nullopt;
+  port_ = choice->port.number;
+  devices_ = choice->devices;
   speed_ = LineSpeed(options_);
 
-  auto factory = link::PosixLineFactory(ports);
+  auto factory = link::LineFactoryFor(devices_);
   if (options_.trace) factory = link::TracedLineFactory(std::move(factory), trace_);
   link_ = std::make_unique<link::RegisterLink>(std::move(factory), clock_, priority_);
   const auto portOpened = [this](const link::ConnectResult&) {
@@ -89,7 +88,7 @@ std::optional<link::ConnectOutcome> Connection::Start(bool askRegister) {
     if (result.outcome == link::ConnectOutcome::kBadSpeed) {
       reason = "Скорость " + std::to_string(speed_) + " бит/с не поддерживается.";
     } else {
-      reason = link::PortFailureText(result, link::DevicePathForPort(port_, ports));
+      reason = link::PortFailureText(result, devices_.PathFor(port_));
     }
     std::cerr << base::Cp1251ToUtf8(base::Cp1251("Ошибка подключения: ")) << reason << '\n';
     return std::nullopt;

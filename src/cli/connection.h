@@ -37,6 +37,7 @@ class Connection {
   std::optional<link::ConnectOutcome> Start(bool askRegister);
 
   ConnectionOptions options_;
+  link::PortDevices devices_;  // what the link's lines open
   int port_ = 1;
   int speed_ = 4800;
   base::RealClock clock_;
@@ -48,13 +49,14 @@ class Connection {
   std::unique_ptr<tables::TableSession> session_;
 };
 
-// The port the options name (--device stands in for COM1), else the one Tabulon.ini stores,
-// with the devices behind the ports; port 0 (the reason on standard error) for a bad name.
-struct PortChoice {
-  int port;
-  link::PortMap ports;
+// The port the options name (--device is a device by its own name), else the one Tabulon.ini
+// stores, with the devices behind the ports; nothing (the reason on standard error) for a
+// name that is no port.
+struct PortSetup {
+  link::PortChoice port;
+  link::PortDevices devices;
 };
-PortChoice ChoosePort(const ConnectionOptions& options);
+std::optional<PortSetup> ChoosePort(const ConnectionOptions& options);
 
 // The line speed the options give, else the one Tabulon.ini stores (read, never written).
 int LineSpeed(const ConnectionOptions& options);

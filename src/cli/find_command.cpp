@@ -9,6 +9,7 @@
 #include "app/settings.h"
 #include "base/whole_number.h"
 #include "cli/connection.h"
+#include "link/port_list.h"
 #include "link/priority.h"
 #include "link/register_link.h"
 #include "tables/register_search.h"
@@ -47,11 +48,11 @@ int FindRegister(const ConnectionOptions& options, const std::string& speedList,
     std::cerr << "--speeds and --registers take numbers separated by commas, such as 9600,19200\n";
     return 2;
   }
-  const PortChoice choice = ChoosePort(options);
-  if (choice.port == 0) return 2;
-  std::vector<int> ports = {choice.port};
+  auto choice = ChoosePort(options);
+  if (!choice) return 2;
+  std::vector<link::PortChoice> ports = {choice->port};
   if (options.port.empty() && options.device.empty()) {
-    ports = tables::ChosenFirst({1, 2, 3, 4, 5, 6, 7, 8, 9}, choice.port);
+    ports = tables::SearchPorts(choice->port, choice->devices.map, link::ListSerialPorts());
   }
   const int speed = LineSpeed(options);
   if (std::find(speeds->begin(), speeds->end(), speed) != speeds->end() || options.speed) {
@@ -62,13 +63,14 @@ int FindRegister(const ConnectionOptions& options, const std::string& speedList,
   base::RealClock clock;
   link::NicePriority priority;
   link::LineTrace trace;
-  auto factory = link::PosixLineFactory(choice.ports);
+  link::PortDevices& devices = choice->devices;
+  auto factory = link::LineFactoryFor(devices);
   if (options.trace) factory = link::TracedLineFactory(std::move(factory), trace);
   link::RegisterLink link(std::move(factory), clock, priority);
   TerminalObserver observer(options.onError, options.assumeYes);
-  const auto result =
-      tables::FindRegister(link, observer, tables::SearchOrder(ports, *speeds, *registers));
-  if (result.found) link.ClosePort(result.found->port);
+  const auto result = tables::FindRegister(link, devices, observer,
+                                           tables::SearchOrder(ports, *speeds, *registers));
+  if (result.found) link.ClosePort(result.found->port.number);
   if (options.trace) std::cerr << link::FormatTrace(trace);
   if (!result.found) {
     std::cerr << (result.stopped ? "search stopped" : "no register found") << " (" << ports.size()
@@ -76,7 +78,7 @@ int FindRegister(const ConnectionOptions& options, const std::string& speedList,
               << " numbers tried)\n";
     return 1;
   }
-  std::cout << link::DevicePathForPort(result.found->port, choice.ports) << ' '
+  std::cout << devices.PathFor(result.found->port.number) << ' '
             << result.found->speed << ' ' << result.found->registerNumber << '\n';
   return 0;
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <filesystem>
+#include <system_error>
 #include <optional>
 #include <string_view>
 #include <tuple>
@@ -130,5 +132,18 @@ std::vector<SerialPort> SerialPorts(const std::vector<DeviceRecord>& records,
 }
 
 std::vector<SerialPort> ListSerialPorts() { return SerialPorts(TtyDeviceRecords(), HasUart); }
+
+PortChoice DetectedPort(const SerialPort& port) {
+  return {port.devicePath, 1, port.stableName.empty() ? port.devicePath : port.stableName};
+}
+
+bool IsPort(const SerialPort& port, const std::string& path) {
+  if (path == port.devicePath || (!port.stableName.empty() && path == port.stableName)) {
+    return true;
+  }
+  std::error_code error;
+  const auto resolved = std::filesystem::canonical(path, error);
+  return !error && resolved == port.devicePath;
+}
 
 }  // namespace kvitmark::link

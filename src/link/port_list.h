@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "link/port_map.h"
+
 // The serial ports this machine has, for a user who has to pick the one the register hangs
 // on. The system's device database (udev) knows them; turning its records into ports is kept
 // apart from asking it, so that the rules can be tried on any list of devices.
@@ -24,6 +26,13 @@ struct SerialPort {
 
   bool operator==(const SerialPort&) const = default;
 };
+
+// The port as the user picks it: shown by its device's name, opened by its stable name where
+// it has one, so that a re-plugged adapter is the same port whatever number it gets.
+PortChoice DetectedPort(const SerialPort& port);
+
+// Whether `path` leads to `port`: its device name, its stable name, or a link to either.
+bool IsPort(const SerialPort& port, const std::string& path);
 
 // Whether a real UART answers behind an on-board port's device.
 using UartProbe = std::function<bool(const std::string& devicePath)>;

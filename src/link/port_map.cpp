@@ -16,4 +16,19 @@ LineFactory PosixLineFactory(PortMap ports) {
   };
 }
 
+PortChoice ComPort(int number) { return {"COM" + std::to_string(number), number, ""}; }
+
+PortChoice NamedDevice(const std::string& device) { return {device, 1, device}; }
+
+std::string PortDevices::PathFor(int port) const {
+  if (port == 1 && !picked.empty()) return picked;
+  return DevicePathForPort(port, map);
+}
+
+LineFactory LineFactoryFor(const PortDevices& devices) {
+  return [&devices](int port) -> std::unique_ptr<SerialLine> {
+    return std::make_unique<PosixSerialLine>(devices.PathFor(port));
+  };
+}
+
 }  // namespace kvitmark::link

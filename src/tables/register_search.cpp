@@ -1,6 +1,8 @@
 #include "tables/register_search.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "link/result_codes.h"
 
@@ -14,10 +16,56 @@ std::vector<int> ChosenFirst(const std::vector<int>& all, int chosen) {
   return ordered;
 }
 
-std::vector<SearchTry> SearchOrder(const std::vector<int>& ports, const std::vector<int>& speeds,
+namespace {
+
+constexpr int kComPorts = 9;
+
+// The device a path leads to, links followed, so that "/dev/serial/by-id/…" and
+// "/dev/ttyUSB0" are known for one device.
+std::string DeviceBehind(const std::string& path) {
+  std::error_code error;
+  const auto resolved = std::filesystem::weakly_canonical(path, error);
+  return error ? path : resolved.string();
+}
+
+}  // namespace
+
+std::vector<link::PortChoice> SearchPorts(const link::PortChoice& chosen, const link::PortMap& map,
+                                          const std::vector<link::SerialPort>& detected) {
+  std::vector<link::PortChoice> ports;
+  std::vector<std::string> devicesCovered;
+  const auto add = [&](const link::PortChoice& port, const std::string& path) {
+    const std::string device = DeviceBehind(path);
+    if (std::find(devicesCovered.begin(), devicesCovered.end(), device) != devicesCovered.end()) {
+      return;
+    }
+    devicesCovered.push_back(device);
+    ports.push_back(port);
+  };
+  const auto comPath = [&](int number) { return link::DevicePathForPort(number, map); };
+  std::string chosenPath = chosen.device.empty() ? comPath(chosen.number) : chosen.device;
+  for (const link::SerialPort& port : detected) {
+    if (link::IsPort(port, chosenPath)) chosenPath = port.devicePath;
+  }
+  add(chosen, chosenPath);
+  const auto isDetected = [&](const std::string& path) {
+    return std::any_of(detected.begin(), detected.end(),
+                       [&](const link::SerialPort& port) { return port.devicePath == path; });
+  };
+  for (int number = 1; number <= kComPorts; ++number) {
+    if (map.count(number) > 0 || isDetected(comPath(number))) {
+      add(link::ComPort(number), comPath(number));
+    }
+  }
+  for (const link::SerialPort& port : detected) add(link::DetectedPort(port), port.devicePath);
+  return ports;
+}
+
+std::vector<SearchTry> SearchOrder(const std::vector<link::PortChoice>& ports,
+                                   const std::vector<int>& speeds,
                                    const std::vector<int>& registers) {
   std::vector<SearchTry> order;
-  for (int port : ports) {
+  for (const link::PortChoice& port : ports) {
     for (int speed : speeds) {
       for (int registerNumber : registers) order.push_back({port, speed, registerNumber});
     }
@@ -25,7 +73,8 @@ std::vector<SearchTry> SearchOrder(const std::vector<int>& ports, const std::vec
   return order;
 }
 
-SearchResult FindRegister(link::RegisterLink& link, OperationObserver& observer,
+SearchResult FindRegister(link::RegisterLink& link, link::PortDevices& devices,
+                          OperationObserver& observer,
                           const std::vector<SearchTry>& order,
                           const std::function<void(const SearchTry&)>& trying) {
   // A search is about no page; the first stands for none.
@@ -33,30 +82,35 @@ SearchResult FindRegister(link::RegisterLink& link, OperationObserver& observer,
       {OperationKind::kFindRegister, PageId::kGoods, static_cast<int>(order.size()) - 1, 0});
   SearchResult result;
   OperationSummary summary;
-  int openPort = -1;
+  // The port open now, by its name, and the link's number for it.
+  std::string openPort;
+  int openNumber = -1;
   int openSpeed = -1;
-  std::vector<int> portsThatFailed;
+  std::vector<std::string> portsThatFailed;
   for (const SearchTry& next : order) {
     if (observer.StopRequested()) {
       result.stopped = true;
       break;
     }
     ++result.tries;
-    const bool portFailed = std::find(portsThatFailed.begin(), portsThatFailed.end(), next.port) !=
-                            portsThatFailed.end();
-    if (!portFailed && (next.port != openPort || next.speed != openSpeed)) {
-      if (openPort > 0) link.ClosePort(openPort);
-      openPort = next.port;
+    const bool portFailed = std::find(portsThatFailed.begin(), portsThatFailed.end(),
+                                      next.port.name) != portsThatFailed.end();
+    if (!portFailed && (next.port.name != openPort || next.speed != openSpeed)) {
+      if (openNumber > 0) link.ClosePort(openNumber);
+      devices.Pick(next.port);
+      openPort = next.port.name;
+      openNumber = next.port.number;
       openSpeed = next.speed;
       // A speed the port refuses is another speed's loss, a port that will not open is all of
       // that port's tries' loss.
-      const int opened = link.OpenPort(next.port, next.speed);
+      const int opened = link.OpenPort(next.port.number, next.speed);
       if (opened < 0) {
-        openPort = -1;
-        if (opened != link::kSpeedNotOffered) portsThatFailed.push_back(next.port);
+        openPort.clear();
+        openNumber = -1;
+        if (opened != link::kSpeedNotOffered) portsThatFailed.push_back(next.port.name);
       }
     }
-    if (!portFailed && openPort > 0) {
+    if (!portFailed && openNumber > 0) {
       if (trying) trying(next);
       if (link.Answers(next.registerNumber) > 0 && link.CheckPresence(next.registerNumber) > 0) {
         result.found = next;
@@ -68,7 +122,7 @@ SearchResult FindRegister(link::RegisterLink& link, OperationObserver& observer,
     observer.RecordDone({.record = result.tries, .progress = result.tries});
     if (result.found) break;
   }
-  if (!result.found && openPort > 0) link.ClosePort(openPort);
+  if (!result.found && openNumber > 0) link.ClosePort(openNumber);
   summary.result = result.found     ? OperationResult::kDone
                    : result.stopped ? OperationResult::kStopped
                                     : OperationResult::kNotStarted;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "link/port_list.h"
+#include "link/port_map.h"
 #include "link/register_link.h"
 #include "tables/operation_observer.h"
 
@@ -14,7 +16,7 @@
 namespace kvitmark::tables {
 
 struct SearchTry {
-  int port;  // COMn, as the link opens it
+  link::PortChoice port;
   int speed;
   int registerNumber;
   bool operator==(const SearchTry&) const = default;
@@ -23,9 +25,16 @@ struct SearchTry {
 // `chosen` first, then the others of `all` in their order.
 std::vector<int> ChosenFirst(const std::vector<int>& all, int chosen);
 
+// The ports worth a search: the chosen one first, then the COM ports that lead to a device
+// (named in the settings, or an on-board port the system detected), then every other detected
+// device. A device reached by two names is tried once.
+std::vector<link::PortChoice> SearchPorts(const link::PortChoice& chosen, const link::PortMap& map,
+                                          const std::vector<link::SerialPort>& detected);
+
 // Every port, each at every speed, each with every register number: the lists in the order
 // they are to be tried (the user's choices first, see ChosenFirst).
-std::vector<SearchTry> SearchOrder(const std::vector<int>& ports, const std::vector<int>& speeds,
+std::vector<SearchTry> SearchOrder(const std::vector<link::PortChoice>& ports,
+                                   const std::vector<int>& speeds,
                                    const std::vector<int>& registers);
 
 struct SearchResult {
@@ -37,8 +46,10 @@ struct SearchResult {
 // Tries `order` until a register answers and passes the presence check, "Стоп" is pressed or
 // the order runs out. `trying` is told each try before it is made; the observer hears the
 // start, each try as a step, and the end, and is asked for "Стоп" before every try. A port
-// that will not open is passed over with all its tries.
-SearchResult FindRegister(link::RegisterLink& link, OperationObserver& observer,
+// that will not open is passed over with all its tries. `devices` is what the link's lines
+// open; each try's port is picked there before it opens.
+SearchResult FindRegister(link::RegisterLink& link, link::PortDevices& devices,
+                          OperationObserver& observer,
                           const std::vector<SearchTry>& order,
                           const std::function<void(const SearchTry&)>& trying = nullptr);
 

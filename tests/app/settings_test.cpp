@@ -100,6 +100,7 @@ struct RewriteCase {
   int portIndex;
   int speedIndex;
   int typeIndex = 0;
+  std::string portDevice = "";  // a port stored by its device's name
 };
 
 void PrintTo(const RewriteCase& c, std::ostream* out) { *out << c.name; }
@@ -116,6 +117,7 @@ TEST_P(SettingsRewrite, SelectsTheEntryAndRewritesOnlyAValueNotOffered) {
   EXPECT_EQ(settings.portIndex, c.portIndex);
   EXPECT_EQ(settings.speedIndex, c.speedIndex);
   EXPECT_EQ(settings.typeIndex, c.typeIndex);
+  EXPECT_EQ(settings.portDevice, c.portDevice);
   if (c.after.empty()) {
     EXPECT_EQ(IniBytes(), c.before + kReportsSection);
     EXPECT_EQ(Inode(IniPath()), inode) << "the file was written";
@@ -127,6 +129,8 @@ TEST_P(SettingsRewrite, SelectsTheEntryAndRewritesOnlyAValueNotOffered) {
 }
 
 const std::string kGoodType = "[TypeECR]\r\nECR=0\r\n";
+const std::string kStableName =
+    "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10KZP4J-if00-port0";
 
 std::string Communication(const std::string& speedLine, const std::string& portLine) {
   return "[Communication]\r\n" + speedLine + "\r\n" + portLine + "\r\n";
@@ -158,7 +162,13 @@ INSTANTIATE_TEST_SUITE_P(
         RewriteCase{"Com10", Communication("Speed=9600", "SerialPort=COM10") + kGoodType,
                     Communication("Speed=9600", "SerialPort=COM1") + kGoodType, 0, 1},
         RewriteCase{"DevicePath",
-                    Communication("Speed=9600", "SerialPort=/dev/ttyUSB0") + kGoodType,
+                    Communication("Speed=9600", "SerialPort=/dev/ttyUSB0") + kGoodType, "", 0, 1,
+                    0, "/dev/ttyUSB0"},
+        RewriteCase{"StableDeviceNameKeptWhole",
+                    Communication("Speed=9600", "SerialPort=" + kStableName) + kGoodType, "", 0, 1,
+                    0, kStableName},
+        RewriteCase{"NotADevicePath",
+                    Communication("Speed=9600", "SerialPort=/tmp/ttyUSB0") + kGoodType,
                     Communication("Speed=9600", "SerialPort=COM1") + kGoodType, 0, 1},
         RewriteCase{"KeyMissing", "[Communication]\r\nSpeed=9600\r\n" + kGoodType, "", 0, 1}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -12,21 +12,88 @@
 namespace kvitmark::testing {
 namespace {
 
+using link::ComPort;
+using link::NamedDevice;
+using link::PortChoice;
+using link::SerialPort;
 using tables::SearchTry;
 
+std::vector<PortChoice> ComPorts(const std::vector<int>& numbers) {
+  std::vector<PortChoice> ports;
+  for (int number : numbers) ports.push_back(ComPort(number));
+  return ports;
+}
+
 TEST(SearchOrder, TriesTheChoicesFirstThenEveryOtherSpeedAndNumberOnEachPort) {
-  const auto order = tables::SearchOrder(tables::ChosenFirst({1, 2, 3}, 3),
+  const auto order = tables::SearchOrder(ComPorts({3, 1, 2}),
                                          tables::ChosenFirst({4800, 9600, 19200}, 9600),
                                          tables::ChosenFirst({1, 2, 3, 4, 5}, 2));
   ASSERT_EQ(order.size(), 3u * 3u * 5u);
-  const std::vector<SearchTry> start = {{3, 9600, 2}, {3, 9600, 1}, {3, 9600, 3},
-                                        {3, 9600, 4}, {3, 9600, 5}, {3, 4800, 2}};
+  const std::vector<SearchTry> start = {
+      {ComPort(3), 9600, 2}, {ComPort(3), 9600, 1}, {ComPort(3), 9600, 3},
+      {ComPort(3), 9600, 4}, {ComPort(3), 9600, 5}, {ComPort(3), 4800, 2}};
   EXPECT_EQ(std::vector<SearchTry>(order.begin(), order.begin() + 6), start);
-  EXPECT_EQ(order[15], (SearchTry{1, 9600, 2})) << "the other ports after every speed of the first";
-  EXPECT_EQ(order.back(), (SearchTry{2, 19200, 5}));
+  EXPECT_EQ(order[15], (SearchTry{ComPort(1), 9600, 2}))
+      << "the other ports after every speed of the first";
+  EXPECT_EQ(order.back(), (SearchTry{ComPort(2), 19200, 5}));
   EXPECT_EQ(tables::ChosenFirst({1, 2}, 7), (std::vector<int>{7, 1, 2}))
       << "a choice the lists do not hold is still tried first";
 }
+
+struct PortsCase {
+  const char* name;
+  PortChoice chosen;
+  link::PortMap map;
+  std::vector<SerialPort> detected;
+  std::vector<std::string> searched;  // the ports' names, in their order
+};
+
+class PortsSearched : public ::testing::TestWithParam<PortsCase> {};
+
+TEST_P(PortsSearched, AreTheChosenThenThoseThatLeadToADeviceEachOnce) {
+  std::vector<std::string> names;
+  for (const PortChoice& port :
+       tables::SearchPorts(GetParam().chosen, GetParam().map, GetParam().detected)) {
+    names.push_back(port.name);
+  }
+  EXPECT_EQ(names, GetParam().searched);
+}
+
+const SerialPort kAdapter{"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI_A1", "FTDI FT232R"};
+const SerialPort kSecondAdapter{"/dev/ttyUSB1", "", "USB-адаптер"};
+const SerialPort kOnBoardSecond{"/dev/ttyS1", "", "последовательный порт"};
+const SerialPort kOnBoardFirst{"/dev/ttyS0", "", "последовательный порт"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PortsSearched,
+    ::testing::Values(
+        PortsCase{"OnlyTheChosenWhenNothingElseIsThere", ComPort(4), {}, {}, {"COM4"}},
+        PortsCase{"DetectedAdaptersAfterTheChosenPort",
+                  ComPort(2),
+                  {},
+                  {kAdapter, kSecondAdapter},
+                  {"COM2", "/dev/ttyUSB0", "/dev/ttyUSB1"}},
+        PortsCase{"OnBoardPortsAsTheirComNames",
+                  ComPort(5),
+                  {},
+                  {kOnBoardFirst, kOnBoardSecond},
+                  {"COM5", "COM1", "COM2"}},
+        PortsCase{"APortTheSettingsMapIsTriedAndItsDeviceNotAgain",
+                  ComPort(1),
+                  {{3, "/dev/ttyUSB0"}},
+                  {kAdapter, kOnBoardFirst},
+                  {"COM1", "COM3"}},
+        PortsCase{"AChosenAdapterByItsStableNameIsNotTriedTwice",
+                  link::DetectedPort(kAdapter),
+                  {},
+                  {kAdapter, kSecondAdapter},
+                  {"/dev/ttyUSB0", "/dev/ttyUSB1"}},
+        PortsCase{"AnAbsentChosenDeviceIsStillTriedFirst",
+                  NamedDevice("/dev/serial/by-id/usb-gone"),
+                  {},
+                  {kSecondAdapter},
+                  {"/dev/serial/by-id/usb-gone", "/dev/ttyUSB1"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A register on COM2 of two ports, numbered as the case says; COM3 will not open.
 class Search : public ::testing::Test {
@@ -38,8 +105,11 @@ class Search : public ::testing::Test {
         broken(silentRegister, clock),
         link(link::TracedLineFactory(
                  [this](int port) {
-                   if (port == 2) return wire.Factory()(port);
-                   return (port == 3 ? broken : nobody).Factory()(port);
+                   const std::string device = devices.PathFor(port);
+                   if (device == "/dev/ttyS1" || device == "/dev/ttyUSB0") {
+                     return wire.Factory()(port);
+                   }
+                   return (device == "/dev/ttyS2" ? broken : nobody).Factory()(port);
                  },
                  trace),
              clock, priority) {
@@ -54,16 +124,18 @@ class Search : public ::testing::Test {
   sim::MemoryWire broken;
   link::LineTrace trace;
   link::UnchangedPriority priority;
+  link::PortDevices devices;
   link::RegisterLink link;
   RecordingObserver observer;
 };
 
 struct SearchCase {
   const char* name;
-  std::vector<int> ports;
+  std::vector<PortChoice> ports;
   int stopAtQuestion;
   std::optional<SearchTry> found;
   int tries;
+  std::string foundOn = "/dev/ttyS1";
 };
 
 class SearchEnds : public Search, public ::testing::WithParamInterface<SearchCase> {};
@@ -73,7 +145,7 @@ TEST_P(SearchEnds, WhereItsCaseSays) {
   const auto order =
       tables::SearchOrder(GetParam().ports, {4800, 9600}, tables::ChosenFirst({1, 2, 3, 4, 5}, 1));
   std::vector<SearchTry> told;
-  const auto result = tables::FindRegister(link, observer, order,
+  const auto result = tables::FindRegister(link, devices, observer, order,
                                            [&](const SearchTry& next) { told.push_back(next); });
   EXPECT_EQ(result.found, GetParam().found);
   EXPECT_EQ(result.tries, GetParam().tries);
@@ -81,9 +153,10 @@ TEST_P(SearchEnds, WhereItsCaseSays) {
   EXPECT_EQ(observer.steps.size(), static_cast<size_t>(result.tries));
   EXPECT_EQ(observer.summaries.size(), 1u);
   // The port stays open at what was found, and only then.
-  EXPECT_EQ(link.OpenPortNumber(), result.found ? result.found->port : -1);
+  EXPECT_EQ(link.OpenPortNumber(), result.found ? result.found->port.number : -1);
   if (result.found) {
     EXPECT_EQ(told.back(), *result.found);
+    EXPECT_EQ(devices.PathFor(result.found->port.number), GetParam().foundOn);
   }
   // A search selects and closes; it never sends a request frame.
   for (const auto& chunk : trace.Chunks()) {
@@ -95,12 +168,20 @@ TEST_P(SearchEnds, WhereItsCaseSays) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SearchEnds,
-    ::testing::Values(SearchCase{"NumberThreeOnTheFirstPort", {2, 1}, 0, SearchTry{2, 4800, 3}, 3},
-                      SearchCase{"AfterAPortWithNobody", {1, 2}, 0, SearchTry{2, 4800, 3}, 13},
-                      SearchCase{
-                          "APortThatWillNotOpenIsPassedOver", {3, 2}, 0, SearchTry{2, 4800, 3}, 13},
-                      SearchCase{"NobodyAnywhere", {1, 3}, 0, std::nullopt, 20},
-                      SearchCase{"StopBeforeTheThirdTry", {2}, 3, std::nullopt, 2}),
+    ::testing::Values(
+        SearchCase{"NumberThreeOnTheFirstPort", ComPorts({2, 1}), 0, SearchTry{ComPort(2), 4800, 3},
+                   3},
+        SearchCase{"AfterAPortWithNobody", ComPorts({1, 2}), 0, SearchTry{ComPort(2), 4800, 3}, 13},
+        SearchCase{"APortThatWillNotOpenIsPassedOver", ComPorts({3, 2}), 0,
+                   SearchTry{ComPort(2), 4800, 3}, 13},
+        SearchCase{"OnADeviceOpenedInComOnesPlace",
+                   {ComPort(1), NamedDevice("/dev/ttyUSB0")},
+                   0,
+                   SearchTry{NamedDevice("/dev/ttyUSB0"), 4800, 3},
+                   13,
+                   "/dev/ttyUSB0"},
+        SearchCase{"NobodyAnywhere", ComPorts({1, 3}), 0, std::nullopt, 20},
+        SearchCase{"StopBeforeTheThirdTry", ComPorts({2}), 3, std::nullopt, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -16,6 +16,7 @@
 
 #include "app/settings.h"
 #include "app/ui/about_box.h"
+#include "app/ui/port_selector.h"
 #include "app/ui/search_window.h"
 #include "app/ui/window_observer.h"
 #include "base/ui/qt_text.h"
@@ -78,11 +79,9 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   if (settingsDirectory_.empty()) settingsDirectory_ = std::filesystem::current_path().string();
 
   link::LineFactory factory = environment.lineFactory;
-  if (!factory) {
-    // The devices behind the COM ports are those the settings file names when the port
-    // is opened.
-    factory = [this](int port) { return link::PosixLineFactory(ports_)(port); };
-  }
+  // The devices behind the COM ports are those the settings file names when the port is
+  // opened, and COM1 is the device the user picked by name while there is one.
+  if (!factory) factory = link::LineFactoryFor(devices_);
   link_ = std::make_unique<link::RegisterLink>(std::move(factory), *clock_, *priority_);
   observer_ = std::make_unique<WindowObserver>(*this);
   session_ =
@@ -90,7 +89,9 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
 
   BuildPages();
   BuildIntervalGroup();
-  BuildConnectionGroup();
+  BuildConnectionGroup(environment.listPorts
+                           ? environment.listPorts
+                           : std::function<std::vector<link::SerialPort>()>(link::ListSerialPorts));
   BuildButtons();
   PlaceAtDesignPositions();
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -229,14 +230,14 @@ void TForm1::BuildIntervalGroup() {
           [&interval](const QString& text) { interval.firstRecord = base::ui::ToCp1251(text); });
 }
 
-void TForm1::BuildConnectionGroup() {
+void TForm1::BuildConnectionGroup(
+    const std::function<std::vector<link::SerialPort>()>& listPorts) {
   connectionGroup_ = new QGroupBox(QString::fromUtf8("Подключить Datecs MP-50 Junior"), this);
   connectionGroup_->setObjectName(QStringLiteral("GroupBox1"));
   auto* portLabel = new QLabel(QString::fromUtf8("Последовательный\nпорт:"), connectionGroup_);
   portLabel->setGeometry(8, 16, 104, 30);
-  portSelector_ = new QComboBox(connectionGroup_);
+  portSelector_ = new PortSelector(listPorts, connectionGroup_);
   portSelector_->setObjectName(QStringLiteral("ComboBox1"));
-  for (const auto entry : kPortEntries) portSelector_->addItem(QString::fromLatin1(entry));
   portSelector_->setGeometry(112, 20, 153, 22);
   Label(connectionGroup_, "Скорость:", 8, 54);
   speedSelector_ = new QComboBox(connectionGroup_);

@@ -5,9 +5,11 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "base/clock.h"
 #include "files/table_files.h"
+#include "link/port_list.h"
 #include "link/port_map.h"
 #include "link/priority.h"
 #include "link/register_link.h"
@@ -41,15 +43,17 @@ class TForm4;
 
 namespace kvitmark::app::ui {
 
+class PortSelector;
 class SearchWindow;
 class TForm2;
 class WindowObserver;
 
 // What the main window works with. Left empty, each part is the real one: the serial
-// devices the settings name, the machine's clock and priority, Qt's dialogs, and the
-// current directory for the settings file.
+// devices the settings name or the user picks, the machine's serial ports, its clock and
+// priority, Qt's dialogs, and the current directory for the settings file.
 struct Environment {
   link::LineFactory lineFactory;
+  std::function<std::vector<link::SerialPort>()> listPorts;
   base::Clock* clock = nullptr;
   link::PriorityControl* priority = nullptr;
   tables::ui::Dialogs* dialogs = nullptr;
@@ -126,7 +130,7 @@ class TForm1 : public QWidget {
 
   void BuildPages();
   void BuildIntervalGroup();
-  void BuildConnectionGroup();
+  void BuildConnectionGroup(const std::function<std::vector<link::SerialPort>()>& listPorts);
   void BuildButtons();
   void PlaceAtDesignPositions();
   void ApplyResizeRules(int width, int height);
@@ -166,7 +170,8 @@ class TForm1 : public QWidget {
   link::PriorityControl* priority_;
   tables::ui::Dialogs* dialogs_;
   std::string settingsDirectory_;
-  link::PortMap ports_;
+  // What the link's lines open: the settings' devices and the device picked by name.
+  link::PortDevices devices_;
 
   tables::Workspace workspace_;
   std::unique_ptr<link::RegisterLink> link_;
@@ -202,7 +207,7 @@ class TForm1 : public QWidget {
   QLineEdit* firstRecord_ = nullptr;
 
   QGroupBox* connectionGroup_ = nullptr;
-  QComboBox* portSelector_ = nullptr;
+  PortSelector* portSelector_ = nullptr;
   QComboBox* speedSelector_ = nullptr;
   QComboBox* numberSelector_ = nullptr;
   QComboBox* typeSelector_ = nullptr;

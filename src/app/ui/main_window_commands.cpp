@@ -13,6 +13,7 @@
 #include "app/settings.h"
 #include "app/ui/about_box.h"
 #include "app/ui/main_window.h"
+#include "app/ui/port_selector.h"
 #include "app/ui/search_window.h"
 #include "app/ui/window_observer.h"
 #include "base/cp1251.h"
@@ -46,14 +47,14 @@ const QColor kGreen(0, 128, 0);
 
 // Why the port did not open, in the words of the connection error box.
 QString PortFailure(const link::ConnectResult& result, int port, int speed,
-                    const link::PortMap& ports) {
+                    const link::PortDevices& devices) {
   switch (result.outcome) {
     case link::ConnectOutcome::kPortOutOfRange:
       return QString::fromUtf8("Порт COM%1 не существует: выберите COM1 … COM9.").arg(port);
     case link::ConnectOutcome::kBadSpeed:
       return QString::fromUtf8("Скорость %1 бит/с не поддерживается.").arg(speed);
     default:
-      return QString::fromUtf8(link::PortFailureText(result, link::DevicePathForPort(port, ports)));
+      return QString::fromUtf8(link::PortFailureText(result, devices.PathFor(port)));
   }
 }
 
@@ -146,7 +147,7 @@ void TForm1::ConnectOrDisconnect() {
   ForgetRegisterCopy();
 
   if (isConnected_) {
-    for (QComboBox* selector : {portSelector_, speedSelector_, numberSelector_, typeSelector_}) {
+    for (QComboBox* selector : {static_cast<QComboBox*>(portSelector_), speedSelector_, numberSelector_, typeSelector_}) {
       selector->setEnabled(true);
     }
     SetStatus(QString::fromUtf8("Не подключена"), kRed);
@@ -168,7 +169,9 @@ void TForm1::ConnectOrDisconnect() {
         tables::BoxIcon::kInformation);
     return;
   }
-  const int port = portSelector_->currentIndex() + 1;
+  const link::PortChoice chosen = portSelector_->Choice();
+  devices_.Pick(chosen);
+  const int port = chosen.number;
   const int registerNumber = numberSelector_->currentIndex() + 1;
   const auto connected =
       link::Connect(*link_, port, *speed, registerNumber, [&](const link::ConnectResult&) {
@@ -188,7 +191,7 @@ void TForm1::ConnectOrDisconnect() {
     return;
   }
   if (connected.outcome != link::ConnectOutcome::kRegisterAnswered) {
-    dialogs_->MessageBox(this, PortFailure(connected, port, *speed, ports_),
+    dialogs_->MessageBox(this, PortFailure(connected, port, *speed, devices_),
                          QString::fromUtf8("Ошибка подключения"), tables::BoxButtons::kOk,
                          tables::BoxIcon::kInformation);
     isConnected_ = false;
@@ -201,7 +204,7 @@ void TForm1::ConnectOrDisconnect() {
 void TForm1::ShowConnected(int registerNumber) {
   SetStatus(typeSelector_->currentText() + QString::fromUtf8(" подключена"), kGreen);
   session_->connectedRegister = registerNumber;
-  for (QComboBox* selector : {portSelector_, speedSelector_, numberSelector_, typeSelector_}) {
+  for (QComboBox* selector : {static_cast<QComboBox*>(portSelector_), speedSelector_, numberSelector_, typeSelector_}) {
     selector->setEnabled(false);
   }
   isConnected_ = true;
@@ -224,14 +227,16 @@ void TForm1::FindRegister() {
   for (const auto entry : kSpeedEntries) speeds.push_back(*base::WholeNumber(entry));
   const auto chosenSpeed = base::WholeNumber(speedSelector_->currentText().trimmed().toStdString());
   if (chosenSpeed) speeds = tables::ChosenFirst(speeds, *chosenSpeed);
+  // The devices as they are now, not as the list last showed them.
+  portSelector_->Refresh();
   const auto order = tables::SearchOrder(
-      tables::ChosenFirst({1, 2, 3, 4, 5, 6, 7, 8, 9}, portSelector_->currentIndex() + 1), speeds,
+      tables::SearchPorts(portSelector_->Choice(), devices_.map, portSelector_->Detected()), speeds,
       tables::ChosenFirst({1, 2, 3, 4, 5}, numberSelector_->currentIndex() + 1));
 
   tables::SearchResult result;
   RunOperation([&](tables::OperationObserver&) {
     result = tables::FindRegister(
-        *link_, *searchWindow_, order,
+        *link_, devices_, *searchWindow_, order,
         [this](const tables::SearchTry& next) { searchWindow_->ShowTry(next); });
   });
   if (!result.found) {
@@ -242,7 +247,7 @@ void TForm1::FindRegister() {
     return;
   }
   const tables::SearchTry& found = *result.found;
-  portSelector_->setCurrentIndex(found.port - 1);
+  portSelector_->Select(found.port);
   const int speedIndex = speedSelector_->findText(QString::number(found.speed));
   if (speedIndex >= 0) {
     speedSelector_->setCurrentIndex(speedIndex);
@@ -250,7 +255,7 @@ void TForm1::FindRegister() {
     speedSelector_->setEditText(QString::number(found.speed));
   }
   numberSelector_->setCurrentIndex(found.registerNumber - 1);
-  session_->openedPort = found.port;
+  session_->openedPort = found.port.number;
   session_->openedSpeed = found.speed;
   ShowConnected(found.registerNumber);
 }
@@ -428,7 +433,13 @@ void TForm1::ActivationPass() {
 
 void TForm1::ShowSettings() {
   const Settings settings = LoadSettings(settingsDirectory_);
-  portSelector_->setCurrentIndex(settings.portIndex);
+  // Listing the ports touches the on-board ones; not while one of them is in use.
+  if (!isConnected_) portSelector_->Refresh();
+  if (settings.portDevice.empty()) {
+    portSelector_->setCurrentIndex(settings.portIndex);
+  } else {
+    portSelector_->SelectDevice(settings.portDevice);
+  }
   speedSelector_->setCurrentIndex(settings.speedIndex);
   typeSelector_->setCurrentIndex(settings.typeIndex);
   for (int report = 0; report < reports::ui::kReportCount; ++report) {
@@ -436,7 +447,7 @@ void TForm1::ShowSettings() {
         QString::fromLocal8Bit(settings.reportFiles[report].c_str()));
   }
   reportsPage_->Folder()->SetText(QString::fromLocal8Bit(settings.reportFolder.c_str()));
-  ports_ = settings.ports;
+  devices_.map = settings.ports;
 }
 
 }  // namespace kvitmark::app::ui

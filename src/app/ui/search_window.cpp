@@ -25,8 +25,8 @@ SearchWindow::SearchWindow(QWidget* parent) : QDialog(parent) {
 }
 
 void SearchWindow::ShowTry(const tables::SearchTry& next) {
-  trying_->setText(QString::fromUtf8("COM%1, %2 бит/с, ЭККА %3")
-                       .arg(next.port)
+  trying_->setText(QString::fromUtf8("%1, %2 бит/с, ЭККА %3")
+                       .arg(QString::fromStdString(next.port.name))
                        .arg(next.speed)
                        .arg(next.registerNumber));
 }

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QComboBox>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "link/port_list.h"
+#include "link/port_map.h"
+
+namespace kvitmark::app::ui {
+
+// The connection group's port selector: "COM1" … "COM9", then the serial devices the system
+// detects ("/dev/ttyUSB0 — FTDI FT232R USB UART"), listed anew each time the list opens so
+// that an adapter plugged in later shows without a restart. A device that was chosen but is
+// not plugged in stays, marked "(не подключено)", rather than the choice being lost.
+class PortSelector : public QComboBox {
+  Q_OBJECT
+
+ public:
+  using PortLister = std::function<std::vector<link::SerialPort>()>;
+
+  PortSelector(PortLister lister, QWidget* parent);
+
+  // Lists the devices anew; the choice stays on its port wherever that is listed now.
+  void Refresh();
+  // Selects the device `path` names (its device name or its stable name); one that is not
+  // plugged in is listed as such.
+  void SelectDevice(const std::string& path);
+  // Selects a COM port or a device, as a search found it.
+  void Select(const link::PortChoice& port);
+  // The port the entry shown stands for.
+  link::PortChoice Choice() const;
+  // The devices listed, in their order.
+  const std::vector<link::SerialPort>& Detected() const { return detected_; }
+
+ protected:
+  void showPopup() override;
+
+ private:
+  void ListDevices();
+
+  PortLister lister_;
+  std::vector<link::SerialPort> detected_;
+  // A device chosen but not plugged in, by the name it was chosen by.
+  std::string absent_;
+};
+
+}  // namespace kvitmark::app::ui
