@@ -18,6 +18,7 @@
 
 #include "app/ui/program_font.h"
 #include "base/clock.h"
+#include "base/ui/layout_scale.h"
 #include "base/cp1251.h"
 #include "logo/ui/logo_page.h"
 #include "scripted_dialogs.h"
@@ -568,6 +569,8 @@ class MainWindowTest : public QObject {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  // These tests check the design's own pixels.
+  kvitmark::base::ui::FixScaleForTests(1.0);
   app::ui::UseProgramFont();
   MainWindowTest test;
   return QTest::qExec(&test, argc, argv);

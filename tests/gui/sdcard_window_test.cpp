@@ -14,6 +14,7 @@
 #include <string>
 
 #include "base/cp1251.h"
+#include "base/ui/layout_scale.h"
 #include "base/ui/qt_text.h"
 #include "reports/ui/reports_page.h"
 #include "scripted_dialogs.h"
@@ -320,6 +321,8 @@ class SdCardWindowTest : public QObject {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  // These tests check the design's own pixels.
+  kvitmark::base::ui::FixScaleForTests(1.0);
   SdCardWindowTest test;
   return QTest::qExec(&test, argc, argv);
 }

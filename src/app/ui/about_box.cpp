@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "base/ui/layout_scale.h"
+
 namespace kvitmark::app::ui {
 
 TForm2::TForm2(QWidget* parent) : QDialog(parent) {
@@ -32,6 +34,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   close->setGeometry(256, 128, 75, 25);
   close->setDefault(true);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  base::ui::FitTexts(*this);
 }
 
 void TForm2::showEvent(QShowEvent* event) {

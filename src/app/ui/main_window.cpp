@@ -8,9 +8,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 #include <filesystem>
 
@@ -19,6 +22,7 @@
 #include "app/ui/port_selector.h"
 #include "app/ui/search_window.h"
 #include "app/ui/window_observer.h"
+#include "base/ui/layout_scale.h"
 #include "base/ui/qt_text.h"
 #include "link/port_map.h"
 #include "logo/ui/logo_page.h"
@@ -121,6 +125,9 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   };
   reportsPage_->Attach(reports);
 
+  // A desktop font wider than the design's makes the whole window larger, not the texts cut.
+  scale_ = base::ui::FitTexts(*this);
+
   // The program's other windows, created after this one.
   about_ = std::make_unique<TForm2>(this);
   prompt_ = std::make_unique<tables::ui::TForm3>(this);
@@ -152,6 +159,20 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
           &TForm1::FindRegister);
   command("ActionWriteChanges", "Записать изменения в ЭККА",
           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), &TForm1::WriteChangedRecords);
+  // The same menu from the keyboard, with the keys other desktop programs use for it.
+  for (const QKeySequence& keys : {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+    auto* shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, this, &TForm1::ShowCommandMenu);
+  }
+}
+
+void TForm1::ShowCommandMenu() {
+  if (operationRunning_) return;
+  // Where the keyboard is: beside the control that has the focus.
+  const QWidget* focus = focusWidget();
+  const QPoint place = focus ? focus->mapToGlobal(QPoint(0, focus->height()))
+                             : mapToGlobal(rect().center());
+  QMenu::exec(actions(), place, nullptr, this);
 }
 
 TForm1::~TForm1() {
@@ -162,6 +183,9 @@ TForm1::~TForm1() {
 void TForm1::BuildPages() {
   pages_ = new QTabWidget(this);
   pages_->setObjectName(QStringLiteral("PageControl1"));
+  // More pages than fit one row: the row scrolls, and every tab keeps its whole caption.
+  pages_->setUsesScrollButtons(true);
+  pages_->setElideMode(Qt::ElideNone);
   for (tables::PageId id : tables::AllPages()) {
     const tables::TableDescriptor& page = tables::Page(id);
     const int index = tables::PageIndex(id);
@@ -347,20 +371,22 @@ void TForm1::ApplyColumnWeights() {
 void TForm1::ApplyResizeRules(int width, int height) {
   auto* goods = Grid(tables::PageId::kGoods);
   goods->resize(width * 577 / kSmallestWidth, goods->height());
+  // The distances from the bottom grew with the window's texts.
+  const auto fromBottom = [&](int pixels) { return height - base::ui::Scaled(pixels, scale_); };
   ApplyColumnWeights();
   auto top = [](QWidget* control, int y) { control->move(control->x(), y); };
-  top(stopButton_, height - 138);
-  top(readButton_, height - 138);
-  top(openButton_, height - 108);
-  top(clearButton_, height - 108);
-  top(writeButton_, height - 108);
-  top(closeButton_, height - 56);
-  top(saveButton_, height - 56);
-  top(clearGridButton_, height - 56);
-  top(aboutButton_, height - 56);
-  top(recordCounter_, height - 140);
-  top(progress_, height - 172);
-  top(connectionGroup_, height - 177);
+  top(stopButton_, fromBottom(138));
+  top(readButton_, fromBottom(138));
+  top(openButton_, fromBottom(108));
+  top(clearButton_, fromBottom(108));
+  top(writeButton_, fromBottom(108));
+  top(closeButton_, fromBottom(56));
+  top(saveButton_, fromBottom(56));
+  top(clearGridButton_, fromBottom(56));
+  top(aboutButton_, fromBottom(56));
+  top(recordCounter_, fromBottom(140));
+  top(progress_, fromBottom(172));
+  top(connectionGroup_, fromBottom(177));
 }
 
 void TForm1::RequestSize(int width, int height) { setFixedSize(width, height); }
@@ -372,8 +398,10 @@ void TForm1::resizeEvent(QResizeEvent* event) {
   if (!shownOnce_ || applyingOwnSize_ || !event->oldSize().isValid()) return;
   int width = event->size().width();
   int height = event->size().height();
-  if (event->oldSize().width() < kSmallestWidth) width = kSmallestWidth;
-  if (event->oldSize().height() < kSmallestHeight) height = kSmallestHeight;
+  const int smallestWidth = base::ui::Scaled(kSmallestWidth, scale_);
+  const int smallestHeight = base::ui::Scaled(kSmallestHeight, scale_);
+  if (event->oldSize().width() < smallestWidth) width = smallestWidth;
+  if (event->oldSize().height() < smallestHeight) height = smallestHeight;
   if (width != event->size().width() || height != event->size().height()) {
     applyingOwnSize_ = true;
     setFixedSize(width, height);
@@ -386,6 +414,11 @@ void TForm1::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (shownOnce_) return;
   shownOnce_ = true;
+  if (const QScreen* shownOn = screen()) {
+    QRect place = frameGeometry();
+    place.moveCenter(shownOn->availableGeometry().center());
+    move(place.topLeft());
+  }
   ActivationPass();
 }
 

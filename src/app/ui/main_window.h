@@ -99,6 +99,7 @@ class TForm1 : public QWidget {
   void ExportGoodsForSdCard();   // Ctrl+E
   void OpenFromCurrentFolder();  // Ctrl+Shift+O
   void FindRegister();           // Ctrl+F
+  void ShowCommandMenu();        // Shift+F10, the menu key
 
   // Run each time the window becomes the program's active window again.
   void ActivationPass();
@@ -186,6 +187,8 @@ class TForm1 : public QWidget {
   tables::PageId rulesPage_ = tables::PageId::kGoods;
   bool closeWhenDone_ = false;
   bool shownOnce_ = false;
+  // How much larger than designed the window is drawn, for its texts to fit.
+  double scale_ = 1;
   bool applyingOwnSize_ = false;
   bool selectingPageQuietly_ = false;
   // The file dialogs remember what the last page with a table file gave them.

@@ -5,6 +5,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "base/ui/layout_scale.h"
+
 namespace kvitmark::app::ui {
 
 SearchWindow::SearchWindow(QWidget* parent) : QDialog(parent) {
@@ -22,6 +24,7 @@ SearchWindow::SearchWindow(QWidget* parent) : QDialog(parent) {
   stop_->setObjectName(QStringLiteral("SearchStop"));
   stop_->setGeometry(122, 72, 75, 25);
   connect(stop_, &QPushButton::clicked, this, [this] { stopRequested_ = true; });
+  base::ui::FitTexts(*this);
 }
 
 void SearchWindow::ShowTry(const tables::SearchTry& next) {

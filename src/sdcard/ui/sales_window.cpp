@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/cp1251.h"
+#include "base/ui/layout_scale.h"
 #include "base/ui/qt_text.h"
 #include "files/ui/dialog_filter.h"
 #include "reports/ui/reports_page.h"
@@ -91,7 +92,8 @@ TForm4::TForm4(tables::ui::Dialogs& dialogs, QString startFolder, QWidget* paren
   connect(close_, &QPushButton::clicked, this, &QDialog::close);
 
   resize(kDesignWidth, kDesignHeight);
-  SetGridWidth(kDesignGridWidth);
+  scale_ = base::ui::FitTexts(*this);
+  SetGridWidth(grid_->width());
 }
 
 TForm4::~TForm4() {
@@ -163,8 +165,12 @@ void TForm4::resizeEvent(QResizeEvent* event) {
   int width = event->size().width();
   int height = event->size().height();
   // The rule looks at the size the window had before the change, not at the one asked for.
-  if (event->oldSize().width() < kNarrowestWidth) width = kWidenedWidth;
-  if (event->oldSize().height() < kLowestHeight) height = kLowestHeight;
+  if (event->oldSize().width() < base::ui::Scaled(kNarrowestWidth, scale_)) {
+    width = base::ui::Scaled(kWidenedWidth, scale_);
+  }
+  if (event->oldSize().height() < base::ui::Scaled(kLowestHeight, scale_)) {
+    height = base::ui::Scaled(kLowestHeight, scale_);
+  }
   if (width != event->size().width() || height != event->size().height()) {
     applyingOwnSize_ = true;
     resize(width, height);

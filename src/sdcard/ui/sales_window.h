@@ -66,6 +66,8 @@ class TForm4 : public QDialog {
   QString startFolder_;
   tables::GridTable sales_;
   bool applyingOwnSize_ = false;
+  // How much larger than designed the window is drawn, for its texts to fit.
+  double scale_ = 1;
 
   tables::ui::StringGrid* grid_;
   QProgressBar* progress_;

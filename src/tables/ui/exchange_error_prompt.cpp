@@ -2,7 +2,11 @@
 
 #include <QFont>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QShowEvent>
+
+#include "base/ui/layout_scale.h"
 
 namespace kvitmark::tables::ui {
 namespace {
@@ -21,8 +25,6 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TForm3"));
   setWindowTitle(QStringLiteral("Ошибка чтения/записи"));
   resize(398, 110);  // an ordinary sizeable frame
-  // An explicit position also keeps QDialog from centring the prompt over its parent.
-  move(233, 231);
 
   auto* label =
       new QLabel(QStringLiteral("Ошибка записи/чтения таблицы ЭККА - запись пропущена"), this);
@@ -44,10 +46,31 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
   connect(skip, &QPushButton::clicked, this, [this] { Answer(FailureAnswer::kSkip); });
   connect(retry, &QPushButton::clicked, this, [this] { Answer(FailureAnswer::kRetry); });
   connect(finish, &QPushButton::clicked, this, [this] { Answer(FailureAnswer::kFinish); });
+  base::ui::FitTexts(*this);
+}
+
+void TForm3::keyPressEvent(QKeyEvent* event) {
+  // A stray Escape must not pass over a record: the prompt waits for one of its buttons (or
+  // the close box, which says nothing either).
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void TForm3::showEvent(QShowEvent* event) {
+  // Over the main window, wherever that is on the screen.
+  if (QWidget* owner = parentWidget()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(owner->window()->frameGeometry().center());
+    move(frame.topLeft());
+  }
+  QDialog::showEvent(event);
 }
 
 FailureAnswer TForm3::Ask() {
-  // The close box and Escape reject the dialog without touching the answer.
+  // The close box rejects the dialog without touching the answer.
   answer_ = FailureAnswer::kClosed;
   exec();
   return answer_;

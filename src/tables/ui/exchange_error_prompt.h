@@ -11,7 +11,7 @@ namespace kvitmark::tables::ui {
 
 // "Ошибка чтения/записи": asks what to do with a record that failed ten times. Its
 // buttons Button1 "Пропустить", Button3 "Повторить" and Button2 "Завершить операцию"
-// each close it with their answer; the close box answers nothing.
+// each close it with their answer; the close box answers nothing, and Escape does nothing.
 class TForm3 : public QDialog {
   Q_OBJECT
 
@@ -21,6 +21,10 @@ class TForm3 : public QDialog {
   // Shows the prompt modally and returns the answer (kClosed for the close box).
   FailureAnswer Ask();
   FailureAnswer LastAnswer() const { return answer_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void Answer(FailureAnswer answer);
