@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -513,6 +514,38 @@ class MainWindowTest : public QObject {
     QFile exported(folder_->filePath("goodbase.art"));
     QVERIFY(exported.open(QIODevice::ReadOnly));
     QVERIFY(exported.readLine().contains("Two\x96words"));
+  }
+
+  void keyboard_tabFollowsTheLayoutOnEveryPageAndShiftF10OpensTheCommands() {
+    auto* pages = Find<QTabWidget>("PageControl1");
+    for (int page = 0; page < pages->count(); ++page) {
+      ShowPage(page);
+      QPoint last(0, 0);
+      QString lastName;
+      for (QWidget* next = window_->nextInFocusChain(); next != window_.get();
+           next = next->nextInFocusChain()) {
+        if (!next->isVisibleTo(window_.get()) || !(next->focusPolicy() & Qt::TabFocus)) continue;
+        const QPoint place = next->mapTo(window_.get(), QPoint(0, 0));
+        // Reading order: along a row, down a column, or on to the next row or column; never
+        // back up and to the left.
+        QVERIFY2(!(place.y() < last.y() - 5 && place.x() < last.x() - 5),
+                 qPrintable(QStringLiteral("page %1: %2 after %3").arg(page).arg(
+                     next->objectName(), lastName)));
+        last = place;
+        lastName = next->objectName();
+      }
+    }
+
+    QStringList offered;
+    QTimer::singleShot(0, this, [&] {
+      if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        for (QAction* action : menu->actions()) offered << action->objectName();
+        menu->close();
+      }
+    });
+    QTest::keyClick(window_.get(), Qt::Key_F10, Qt::ShiftModifier);
+    QVERIFY(offered.contains("ActionFindRegister"));
+    QCOMPARE(offered.size(), window_->actions().size());
   }
 
   void notConnected_saysSoAndTheWindowStays() {

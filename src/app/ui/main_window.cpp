@@ -127,6 +127,7 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
 
   // A desktop font wider than the design's makes the whole window larger, not the texts cut.
   scale_ = base::ui::FitTexts(*this);
+  ApplyColumnWeights();
 
   // The program's other windows, created after this one.
   about_ = std::make_unique<TForm2>(this);

@@ -83,6 +83,10 @@ ReportsPage::ReportsPage(QWidget* parent) : QWidget(parent) {
     checks_[report] = check;
     fileNames_[report] = fileName;
   }
+  // Created in the order Tab takes them: the columns of reports, the buttons beside them,
+  // then the rows below.
+  checkAll_ = Button(this, "Button17", "Установить все", 616, 80, 105);
+  clearAll_ = Button(this, "Button18", "Очистить все", 616, 112, 105);
   separator_ = new QLineEdit(QStringLiteral(";"), this);
   separator_->setObjectName(QStringLiteral("Edit41"));
   separator_->setGeometry(560, 144, 25, 21);
@@ -101,8 +105,6 @@ ReportsPage::ReportsPage(QWidget* parent) : QWidget(parent) {
   folder_ = new DirectoryEdit(this);
   folder_->setObjectName(QStringLiteral("DirectoryEdit1"));
   folder_->setGeometry(0, 200, 569, 21);
-  checkAll_ = Button(this, "Button17", "Установить все", 616, 80, 105);
-  clearAll_ = Button(this, "Button18", "Очистить все", 616, 112, 105);
   download_ = Button(this, "Button19", "Чтение отчетов", 576, 196, 161);
   connect(checkAll_, &QPushButton::clicked, this, [this] {
     for (auto* check : checks_) check->setChecked(true);
