@@ -16,8 +16,10 @@ constexpr std::string_view kReportsSection = "Reports";
 constexpr std::string_view kEklKey = "EKL";
 constexpr std::string_view kEklDefault = "EKL.dat";
 constexpr std::string_view kDirectoryKey = "Directory";
-// Not in a new file: only a user who needs a device other than /dev/ttyS<n-1> adds it.
+// Not in a new file: a user who needs a device other than /dev/ttyS<n-1> adds it, and a
+// network port the user adds in the window goes there under a name from COM10 on.
 constexpr std::string_view kPortsSection = "Ports";
+constexpr int kLastComPort = 255;
 
 // A port stored by its device's name rather than as COMn.
 constexpr std::string_view kDevicePrefix = "/dev/";
@@ -113,9 +115,14 @@ Reading Read(const IniFile& file, const std::string& current) {
     settings.reportFolder += '/';
   }
 
-  for (std::size_t i = 0; i < kPortEntries.size(); ++i) {
-    std::string device = file.Get(kPortsSection, kPortEntries[i], "", kLongValue);
-    if (!device.empty()) settings.ports[static_cast<int>(i) + 1] = std::move(device);
+  for (int number = 1; number <= kLastComPort; ++number) {
+    std::string device = file.Get(kPortsSection, ComName(number), "", kLongValue);
+    if (!device.empty()) settings.ports[number] = std::move(device);
+  }
+  // COM10 and on exist only where the file maps them.
+  const auto named = ComNumber(settings.storedPort);
+  if (!reading.portOffered && named && settings.ports.count(*named) > 0) {
+    reading.portOffered = true;
   }
   return reading;
 }
@@ -123,6 +130,43 @@ Reading Read(const IniFile& file, const std::string& current) {
 }  // namespace
 
 std::optional<int> PortEntry(std::string_view name) { return FindEntry(kPortEntries, name); }
+
+std::string ComName(int number) { return "COM" + std::to_string(number); }
+
+std::optional<int> ComNumber(std::string_view name) {
+  if (name.size() < 4 || name.size() > 6 || !EqualIgnoringCase(name.substr(0, 3), "COM") ||
+      name[3] == '0') {
+    return std::nullopt;
+  }
+  const auto number = base::WholeNumber(name.substr(3));
+  if (!number || *number < 1 || *number > kLastComPort) return std::nullopt;
+  return number;
+}
+
+link::PortChoice StoredPort(const Settings& settings) {
+  if (!settings.portDevice.empty()) return link::NamedDevice(settings.portDevice);
+  const auto number = ComNumber(settings.storedPort);
+  if (number && *number > link::kLinkPorts && settings.ports.count(*number) > 0) {
+    return link::MappedPort(*number, settings.ports);
+  }
+  return link::ComPort(settings.portIndex + 1);
+}
+
+std::optional<std::string> AddNetworkPort(const std::string& directory, const std::string& url) {
+  const SettingsPlace place = PlaceIn(directory);
+  IniFile file = IniFile::Open(place.path);
+  if (file.Source() == IniSource::kUnreadable) return std::nullopt;
+  const Settings settings = Read(file, place.current).settings;
+  for (const auto& [number, device] : settings.ports) {
+    if (device == url && number > link::kLinkPorts) return ComName(number);
+  }
+  for (int number = link::kLinkPorts + 1; number <= kLastComPort; ++number) {
+    if (settings.ports.count(number) > 0) continue;
+    if (!file.Set(kPortsSection, ComName(number), url) || !file.Save()) return std::nullopt;
+    return ComName(number);
+  }
+  return std::nullopt;
+}
 
 Settings ReadSettings(const std::string& directory) {
   const SettingsPlace place = PlaceIn(directory);

@@ -52,7 +52,7 @@ struct Settings {
   std::array<std::string, kReportFileKeys.size()> reportFiles;  // as kReportFileKeys
   std::string eklFile;       // kept in the file; no report uses it
   std::string reportFolder;  // always ends with "/"
-  link::PortMap ports;       // only the ports the file names a device for
+  link::PortMap ports;       // only the ports the file names a device for, COM10 and on too
   // The port and speed as the file holds them, whether the selectors offer them or not
   // (the first entries when it holds none): kvitmark-cli takes them as they stand.
   std::string storedPort;
@@ -61,6 +61,19 @@ struct Settings {
 
 // The index into kPortEntries of a port name ("com3" → 2), or nothing.
 std::optional<int> PortEntry(std::string_view name);
+
+// "COM12" ↔ 12, for every COM name the settings file can map (COM1 to COM255).
+std::string ComName(int number);
+std::optional<int> ComNumber(std::string_view name);
+
+// The port the settings start with: a COM port, a device by its name, or a name from COM10
+// on that [Ports] maps (opened in COM1's place).
+link::PortChoice StoredPort(const Settings& settings);
+
+// Maps the next free COM name from COM10 on to `url` in `directory`/Tabulon.ini ([Ports]),
+// or finds the name that already maps it: the name, or nothing when the file could not be
+// written.
+std::optional<std::string> AddNetworkPort(const std::string& directory, const std::string& url);
 
 // Reads `directory`/Tabulon.ini (the directory stands for the program's current
 // directory) as it stands: nothing is created or written. A missing or unreadable file

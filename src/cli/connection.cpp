@@ -15,16 +15,18 @@ std::optional<PortSetup> ChoosePort(const ConnectionOptions& options) {
   // The settings file is read, never created or changed.
   const app::Settings settings = app::ReadSettings(std::filesystem::current_path().string());
   PortSetup setup{{}, {settings.ports, ""}};
-  if (!options.device.empty() || (options.port.empty() && !settings.portDevice.empty())) {
-    setup.port = link::NamedDevice(options.device.empty() ? settings.portDevice : options.device);
+  if (!options.device.empty()) {
+    setup.port = link::NamedDevice(options.device);
+  } else if (options.port.empty()) {
+    setup.port = app::StoredPort(settings);
   } else {
-    const std::string portName = options.port.empty() ? settings.storedPort : options.port;
-    const auto portEntry = app::PortEntry(portName);
-    if (!portEntry) {
-      std::cerr << base::Cp1251ToUtf8(base::Cp1251("Неверный порт: ")) << portName << '\n';
+    // COM1 to COM9, or a further name the settings file maps.
+    const auto number = app::ComNumber(options.port);
+    if (!number || (*number > link::kLinkPorts && settings.ports.count(*number) == 0)) {
+      std::cerr << base::Cp1251ToUtf8(base::Cp1251("Неверный порт: ")) << options.port << '\n';
       return std::nullopt;
     }
-    setup.port = link::ComPort(*portEntry + 1);
+    setup.port = link::MappedPort(*number, settings.ports);
   }
   setup.devices.Pick(setup.port);
   return setup;

@@ -20,6 +20,11 @@ PortChoice ComPort(int number) { return {"COM" + std::to_string(number), number,
 
 PortChoice NamedDevice(const std::string& device) { return {device, 1, device}; }
 
+PortChoice MappedPort(int number, const PortMap& map) {
+  if (number <= kLinkPorts) return ComPort(number);
+  return {"COM" + std::to_string(number), 1, DevicePathForPort(number, map)};
+}
+
 std::string PortDevices::PathFor(int port) const {
   if (port == 1 && !picked.empty()) return picked;
   return DevicePathForPort(port, map);

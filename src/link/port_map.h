@@ -29,6 +29,10 @@ struct PortChoice {
 
 PortChoice ComPort(int number);
 PortChoice NamedDevice(const std::string& device);
+// COMn by its number: COM1 … COM9 are the link's own; a further name is the device `map`
+// gives it (a network port, say), opened in COM1's place.
+PortChoice MappedPort(int number, const PortMap& map);
+inline constexpr int kLinkPorts = 9;
 
 // What the link opens behind each port number while a program runs: the settings file's
 // devices, and the device the user picked by name, if any.

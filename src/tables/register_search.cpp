@@ -18,8 +18,6 @@ std::vector<int> ChosenFirst(const std::vector<int>& all, int chosen) {
 
 namespace {
 
-constexpr int kComPorts = 9;
-
 // The device a path leads to, links followed, so that "/dev/serial/by-id/…" and
 // "/dev/ttyUSB0" are known for one device.
 std::string DeviceBehind(const std::string& path) {
@@ -52,12 +50,15 @@ std::vector<link::PortChoice> SearchPorts(const link::PortChoice& chosen, const 
     return std::any_of(detected.begin(), detected.end(),
                        [&](const link::SerialPort& port) { return port.devicePath == path; });
   };
-  for (int number = 1; number <= kComPorts; ++number) {
+  for (int number = 1; number <= link::kLinkPorts; ++number) {
     if (map.count(number) > 0 || isDetected(comPath(number))) {
       add(link::ComPort(number), comPath(number));
     }
   }
   for (const link::SerialPort& port : detected) add(link::DetectedPort(port), port.devicePath);
+  for (const auto& [number, device] : map) {
+    if (number > link::kLinkPorts) add(link::MappedPort(number, map), device);
+  }
   return ports;
 }
 

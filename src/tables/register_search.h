@@ -27,7 +27,8 @@ std::vector<int> ChosenFirst(const std::vector<int>& all, int chosen);
 
 // The ports worth a search: the chosen one first, then the COM ports that lead to a device
 // (named in the settings, or an on-board port the system detected), then every other detected
-// device. A device reached by two names is tried once.
+// device, then the further COM names the settings map (network ports). A device reached by
+// two names is tried once.
 std::vector<link::PortChoice> SearchPorts(const link::PortChoice& chosen, const link::PortMap& map,
                                           const std::vector<link::SerialPort>& detected);
 

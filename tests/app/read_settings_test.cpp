@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
                                "57600",
                                0,
                                0,
-                               {{2, "/dev/ttyUSB0"}}},
+                               {{2, "/dev/ttyUSB0"}, {10, "/dev/ttyUSB1"}}},
                       ReadCase{"Offered",
                                "[Communication]\r\nSpeed=19200\r\nSerialPort=com3\r\n",
                                "com3",

@@ -283,7 +283,7 @@ TEST_F(SettingsTest, HandEditedFile_CommentsBlanksLfAndSpacesAreRead) {
   EXPECT_EQ(IniBytes(), file);
 }
 
-TEST_F(SettingsTest, PortsSection_NamesDevicesForCom1ToCom9Only) {
+TEST_F(SettingsTest, PortsSection_NamesDevicesForWellFormedComNames) {
   WriteIni(
       "[Communication]\r\nSpeed=9600\r\nSerialPort=COM2\r\n"
       "[ports]\r\n"
@@ -297,8 +297,30 @@ TEST_F(SettingsTest, PortsSection_NamesDevicesForCom1ToCom9Only) {
       "COM1=/dev/ttyUSB4\r\n");
   const Settings settings = LoadSettings(dir.Path());
   const link::PortMap expected = {{1, "/dev/ttyUSB0"},
-                                  {9, "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0"}};
+                                  {9, "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0"},
+                                  {10, "/dev/ttyUSB2"}};
   EXPECT_EQ(settings.ports, expected);
+}
+
+TEST_F(SettingsTest, NetworkPorts_StoredUnderTheNextFreeNameFromCom10AndChosenByIt) {
+  const std::string start = Communication("Speed=9600", "SerialPort=COM12") +
+                            "[Ports]\r\nCOM10=/dev/ttyUSB0\r\n" + kGoodType;
+  WriteIni(start);
+  // COM12 is no port until the file maps it: then the choice is kept.
+  EXPECT_EQ(app::StoredPort(LoadSettings(dir.Path())), link::ComPort(1));
+  WriteIni(start);
+
+  EXPECT_EQ(app::AddNetworkPort(dir.Path(), "rfc2217://10.0.0.7:4001"), "COM11");
+  EXPECT_EQ(app::AddNetworkPort(dir.Path(), "tcp://10.0.0.8:4002"), "COM12");
+  EXPECT_EQ(app::AddNetworkPort(dir.Path(), "rfc2217://10.0.0.7:4001"), "COM11")
+      << "a port already stored is not stored twice";
+  EXPECT_EQ(IniBytes(), Communication("Speed=9600", "SerialPort=COM12") +
+                            "[Ports]\r\nCOM10=/dev/ttyUSB0\r\nCOM11=rfc2217://10.0.0.7:4001\r\n"
+                            "COM12=tcp://10.0.0.8:4002\r\n" +
+                            kGoodType);
+  const Settings settings = LoadSettings(dir.Path());
+  EXPECT_EQ(app::StoredPort(settings), (link::PortChoice{"COM12", 1, "tcp://10.0.0.8:4002"}));
+  EXPECT_NE(IniBytes().find("SerialPort=COM12"), std::string::npos) << "the choice was rewritten";
 }
 
 TEST_F(SettingsTest, PortsSection_SurvivesARewriteUntouched) {
