@@ -110,19 +110,5 @@ TEST_F(CliSaves, ExportOntoAFullDisk_SaysSoInRussianWithThePathAndKeepsTheLink) 
   EXPECT_TRUE(fs::is_character_file("/dev/full"));
 }
 
-TEST_F(CliSaves, ExportIntoAMissingFolder_SaysSoInRussianAndKeepsTheOldFile) {
-  WriteGoods(File("goods.art"));
-  Write(File("goodbase.art"), "old\r\n");
-  fs::create_symlink("nowhere/goodbase.art", File("card.art"));
-
-  const auto run = Run({"sd-export", File("goods.art"), File("card.art")});
-
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.errors, "Ошибка работы с файлом: Ошибка открытия файла: " + File("card.art") +
-                            ": нет такого файла или папки\n");
-  EXPECT_EQ(Read(File("goodbase.art")), "old\r\n");
-  EXPECT_EQ(Names(), (std::vector<std::string>{"card.art", "goodbase.art", "goods.art"}));
-}
-
 }  // namespace
 }  // namespace kvitmark

@@ -442,18 +442,6 @@ class LogoPageTest : public QObject {
     QVERIFY(QFileInfo(Path("full.BMP")).isSymLink());
   }
 
-  void save_throughASymbolicLink_replacesThePictureAndKeepsTheLink() {
-    QVERIFY(QDir(folder_->path()).mkpath("logos"));
-    QVERIFY(WriteFile(Path("logos/shop.BMP"), "old picture"));
-    QVERIFY(QFile::link("logos/shop.BMP", Path("logo.BMP")));
-    LoadDepth(4);
-    Save(Path("logo.BMP"));
-    QVERIFY(dialogs_->shown.isEmpty());
-    QVERIFY(QFileInfo(Path("logo.BMP")).isSymLink());
-    QCOMPARE(BitsPerPixelOf(Path("logos/shop.BMP")), 4);
-    QCOMPARE(Rows(QImage(Path("logos/shop.BMP"))), Rows(Source(4)));
-  }
-
   void loadRefused_data() {
     QTest::addColumn<QByteArray>("contents");  // empty: no file at all
     QImage small(10, 10, QImage::Format_RGB32);
