@@ -1,12 +1,13 @@
 #include "sim/table_files.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <vector>
+
+#include "base/whole_file.h"
 
 namespace kvitmark::sim {
 
@@ -38,23 +39,13 @@ bool LoadTableFile(const std::string& path, SimTable& table, std::string& error)
 }
 
 bool SaveTableFile(const std::string& path, const SimTable& table, std::string& error) {
-  const std::string temporary = path + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+  const auto saved = base::SaveWholeFile(path, [&](std::ostream& out) {
     for (const auto& record : table.records) out << record << "\r\n";
-    out.flush();
-    if (!out) {
-      error = temporary + ": " + std::strerror(errno);
-      std::remove(temporary.c_str());
-      return false;
-    }
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    error = path + ": " + std::strerror(errno);
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
+    return static_cast<bool>(out);
+  });
+  if (saved.Saved()) return true;
+  error = path + ": " + std::strerror(saved.errorNumber != 0 ? saved.errorNumber : EIO);
+  return false;
 }
 
 }  // namespace kvitmark::sim

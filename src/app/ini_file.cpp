@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "base/whole_file.h"
+
 namespace kvitmark::app {
 namespace {
 
@@ -93,42 +95,6 @@ bool StorableKey(std::string_view name) {
 }
 
 bool StorableValue(std::string_view value) { return !HasBlankEnds(value) && !HasLineBreak(value); }
-
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
-
-// A reader (this program or an editor) sees the old file or the new one, never a mix: the
-// bytes go to a new file beside the old one, which is renamed over it once they are all
-// on disk.
-bool ReplaceFile(const std::string& path, std::string_view bytes) {
-  struct stat existing {};
-  const bool exists = ::stat(path.c_str(), &existing) == 0;
-  std::string temporary;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temporary = path + "." + std::to_string(::getpid()) + "." + std::to_string(attempt) + ".tmp";
-    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return false;
-  }
-  if (fd < 0) return false;
-  // Keep the permissions the user gave the file. Some file systems cannot change them;
-  // that is no reason to lose the new contents.
-  if (exists) (void)::fchmod(fd, existing.st_mode & 07777);
-  bool done = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  done = ::close(fd) == 0 && done;
-  if (done && ::rename(temporary.c_str(), path.c_str()) == 0) return true;
-  ::unlink(temporary.c_str());
-  return false;
-}
 
 }  // namespace
 
@@ -253,7 +219,8 @@ void IniFile::Insert(std::size_t at, std::string text) {
 
 bool IniFile::Save() const {
   if (source_ == IniSource::kUnreadable || source_ == IniSource::kMemory) return false;
-  return ReplaceFile(path_, Bytes());
+  // A reader (this program or an editor) sees the old file or the new one, never a mix.
+  return base::SaveWholeFile(path_, Bytes()).Saved();
 }
 
 std::string IniFile::Bytes() const {

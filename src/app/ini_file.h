@@ -45,9 +45,9 @@ class IniFile {
   // "]" in a section name, "=" in a key, or blanks at either end of a name or the value.
   bool Set(std::string_view section, std::string_view key, std::string_view value);
 
-  // Replaces the file with the current bytes, all or nothing: they go to a temporary file
-  // beside it which is then renamed over it. False when that could not be done; the file
-  // on disk is then as it was.
+  // Replaces the file with the current bytes, all or nothing (base::SaveWholeFile: a link
+  // stays a link, the mode and owner stay). False when that could not be done; the file on
+  // disk is then as it was.
   bool Save() const;
 
   // The whole file as it would be saved.

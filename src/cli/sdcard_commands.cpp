@@ -11,31 +11,18 @@
 #include "sdcard/sales_table.h"
 
 namespace kvitmark::cli {
-namespace {
-
-void Say(const std::string& file, const files::FileMessage& message, int line) {
-  std::string text = ForTerminal(message.text);
-  for (char& c : text) {
-    if (c == '\n') c = ' ';
-  }
-  std::cerr << file << ": " << ForTerminal(message.caption) << ": " << text;
-  if (line > 0) std::cerr << " (строка " << line << ")";
-  std::cerr << '\n';
-}
-
-}  // namespace
 
 int ExportGoodsForSdCard(const std::string& goodsFile, const std::string& outFile) {
   tables::Workspace workspace;
   PreparePages(workspace);
   const auto loaded = files::LoadTableFile(workspace, tables::PageId::kGoods, goodsFile);
   if (loaded.message) {
-    Say(goodsFile, *loaded.message, loaded.line);
+    SayFileMessage(*loaded.message, goodsFile, loaded.line);
     return 1;
   }
   const auto exported = sdcard::ExportGoodsForSd(workspace, outFile);
   if (exported.message) {
-    Say(outFile, *exported.message, 0);
+    SayFileMessage(*exported.message, outFile, 0);
     return 1;
   }
   return 0;
@@ -45,12 +32,12 @@ int SdCardSales(const std::string& folder, const std::string& outFile) {
   tables::GridTable sales = sdcard::MakeSalesTable();
   const auto loaded = sdcard::LoadSales(sales, folder);
   if (loaded.message) {
-    Say(loaded.file, *loaded.message, loaded.line);
+    SayFileMessage(*loaded.message, loaded.file, loaded.line);
     return 1;
   }
   const auto saved = sdcard::SaveSalesFile(sales, outFile);
   if (saved.message) {
-    Say(outFile, *saved.message, 0);
+    SayFileMessage(*saved.message, outFile, 0);
     return 1;
   }
   return 0;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <iostream>
 
+#include "base/count_forms.h"
 #include "base/cp1251.h"
 #include "cli/connection.h"
 #include "files/table_file_kinds.h"
@@ -31,17 +32,6 @@ class QuietTerminal final : public tables::OperationObserver {
   bool StopRequested() override { return true; }
   void Finished(const tables::OperationSummary&) override {}
 };
-
-void SayFileMessage(const files::FileMessage& message, const std::string& file, int line) {
-  std::cerr << file << ": " << ForTerminal(message.caption) << ": ";
-  std::string text = ForTerminal(message.text);
-  for (char& c : text) {
-    if (c == '\n') c = ' ';
-  }
-  std::cerr << text;
-  if (line > 0) std::cerr << " (строка " << line << ")";
-  std::cerr << '\n';
-}
 
 // The window's interval group with the command's options in it.
 void ApplyInterval(tables::Workspace& workspace, tables::PageId page,
@@ -225,7 +215,9 @@ int ClearTable(const ConnectionOptions& options, const std::string& kind) {
   if (!connection.Open()) return 1;
   const auto result = tables::ClearTable(connection.Session(), connection.Observer(), page);
   if (!result.failed.empty()) {
-    std::cerr << "Не записано записей: " << result.failed.size() << '\n';
+    const auto failed = static_cast<long long>(result.failed.size());
+    std::cerr << base::CountForm(failed, {"Не записана", "Не записаны", "Не записано"}) << ' '
+              << base::WithCount(failed, {"запись", "записи", "записей"}) << '\n';
     return 1;
   }
   return result.result == tables::OperationResult::kDone ? 0 : 1;

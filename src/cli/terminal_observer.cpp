@@ -28,6 +28,15 @@ std::string OneLine(const std::string& cp1251) {
 
 std::string ForTerminal(const std::string& cp1251) { return base::Cp1251ToUtf8(cp1251); }
 
+void SayFileMessage(const files::FileMessage& message, const std::string& file, int line) {
+  // The system's reason names the file itself.
+  if (message.reason.empty()) std::cerr << file << ": ";
+  std::cerr << ForTerminal(message.caption) << ": " << OneLine(message.text);
+  if (line > 0) std::cerr << " (строка " << line << ")";
+  if (!message.reason.empty()) std::cerr << ": " << message.reason;
+  std::cerr << '\n';
+}
+
 void InstallInterruptStop() {
   struct sigaction action {};
   action.sa_handler = OnInterrupt;
@@ -70,7 +79,9 @@ tables::FailureAnswer TerminalObserver::RecordFailed(int record) {
 
 void TerminalObserver::Tell(const tables::Notice& notice) {
   FinishProgress();
-  std::cerr << OneLine(notice.text) << '\n';
+  std::cerr << OneLine(notice.text);
+  if (!notice.reason.empty()) std::cerr << ": " << notice.reason;
+  std::cerr << '\n';
 }
 
 bool TerminalObserver::Confirm(const std::string& question) {

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <string>
 
+#include "files/table_files.h"
 #include "tables/operation_observer.h"
 
 namespace kvitmark::cli {
@@ -48,6 +49,10 @@ class TerminalObserver final : public tables::OperationObserver {
 
 // A text of the program (code page 1251) for the terminal.
 std::string ForTerminal(const std::string& cp1251);
+
+// A table or card file's message on one line of standard error: the file, the box's caption
+// and text, the line a load stopped at (when `line` > 0), and the system's reason.
+void SayFileMessage(const files::FileMessage& message, const std::string& file, int line);
 
 // From now on Ctrl+C asks the operation to stop before its next record, as "Стоп" does.
 void InstallInterruptStop();

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/whole_file.h"
+
 // Writing table files: one record text per line, each field followed by ";", CR LF after
 // every line, the bytes as they stand.
 namespace kvitmark::files {
@@ -19,11 +21,10 @@ bool WriteLines(std::ostream& out, int lineCount,
                 const std::function<std::vector<std::string_view>(int line)>& fieldsOf,
                 const std::function<void()>& lineWritten = {});
 
-enum class SaveOutcome { kSaved, kCannotCreate, kWriteFailed };
+using SaveOutcome = base::SaveOutcome;
 
-// Writes a file whole or not at all: into a temporary file beside it, which replaces the
-// old file only when every byte was written. Where no temporary file can be made beside
-// it, the file is written in place.
+// Writes a file whole or not at all, as base::SaveWholeFile does (links, mode and owner
+// kept); that one also says why a save failed.
 SaveOutcome SaveFile(const std::string& path, const std::function<bool(std::ostream&)>& write);
 
 }  // namespace kvitmark::files

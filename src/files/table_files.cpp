@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "base/cp1251.h"
+#include "base/system_error_text.h"
 #include "files/table_file_kinds.h"
 #include "files/table_file_reader.h"
 #include "files/table_file_writer.h"
@@ -111,17 +112,17 @@ FileReport SaveTableFile(const tables::Workspace& workspace, tables::PageId page
     return grid ? WriteGridPage(out, workspace.Grid(page), records, fields, progress)
                 : WriteParameterPage(out, page, workspace.Parameters(page), fields, progress);
   };
-  switch (SaveFile(path, write)) {
-    case SaveOutcome::kSaved:
-      return {true, std::nullopt};
-    case SaveOutcome::kCannotCreate:
-      return {false,
-              FileMessage{Cp1251("Ошибка открытия файла"), Cp1251("Ошибка работы с файлом")}};
-    case SaveOutcome::kWriteFailed:
-      return {false,
-              FileMessage{Cp1251("Ошибка записи данных в файл"), Cp1251("Ошибка работы с файлом")}};
-  }
-  return {false, std::nullopt};
+  return SaveReport(base::SaveWholeFile(path, write), path);
+}
+
+FileReport SaveReport(const base::SaveResult& result, const std::string& path) {
+  if (result.Saved()) return {true, std::nullopt};
+  FileMessage message{
+      Cp1251(result.outcome == base::SaveOutcome::kCannotCreate ? "Ошибка открытия файла"
+                                                                : "Ошибка записи данных в файл"),
+      Cp1251("Ошибка работы с файлом")};
+  if (result.errorNumber != 0) message.reason = base::SystemErrorText(result.errorNumber, path);
+  return {false, std::move(message)};
 }
 
 void ClearPageGrid(tables::Workspace& workspace, tables::PageId page) {

@@ -4,16 +4,19 @@
 #include <optional>
 #include <string>
 
+#include "base/whole_file.h"
 #include "tables/workspace.h"
 
 // Loading a page from its table file and saving a page into one: what the "Открыть" and
 // "Сохранить" commands do once the user has picked the file.
 namespace kvitmark::files {
 
-// A message box for the user: text and caption, code page 1251.
+// A message box for the user: text and caption, code page 1251. `reason` is the system's
+// (UTF-8, with the path): for the tools whose messages may say more than the box's fixed text.
 struct FileMessage {
   std::string text;
   std::string caption;
+  std::string reason = {};
 };
 
 // What a load or save tells the window to show. `done` is false when nothing could be
@@ -41,6 +44,10 @@ FileReport LoadTableFile(tables::Workspace& workspace, tables::PageId page, cons
 // complete one. Pages without a kind write nothing and leave an existing file alone.
 FileReport SaveTableFile(const tables::Workspace& workspace, tables::PageId page,
                          const std::string& path, const Progress& progress = {});
+
+// What a save tells the user: nothing when the file was saved whole; otherwise "Ошибка
+// открытия файла" or "Ошибка записи данных в файл", with the system's reason for `path`.
+FileReport SaveReport(const base::SaveResult& result, const std::string& path);
 
 // "Очистить таблицу": empties every row of the page's table, the rows the layout hides and
 // the row-number column included. Only the five first pages have it.

@@ -8,8 +8,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
+#include "base/system_error_text.h"
 #include "link/custom_speed.h"
 
 namespace kvitmark::link {
@@ -48,21 +48,21 @@ PosixSerialLine::~PosixSerialLine() { Close(); }
 
 bool PosixSerialLine::Fail(const char* what) {
   errorNumber_ = errno;
-  errorText_ = devicePath_ + ": " + what + ": " + std::strerror(errorNumber_);
+  errorText_ = devicePath_ + ": " + what + ": " + base::SystemErrorWords(errorNumber_);
   return false;
 }
 
 bool PosixSerialLine::Open() {
   if (fd_ >= 0) return true;
   fd_ = open(devicePath_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd_ < 0) return Fail("cannot open");
+  if (fd_ < 0) return Fail("не открывается");
   // TIOCEXCL does not stop root, so the lock is what keeps a second program out.
   if (flock(fd_, LOCK_EX | LOCK_NB) != 0) {
     const int lockError = errno;
     ::close(fd_);
     fd_ = -1;
     errno = lockError == EWOULDBLOCK ? EBUSY : lockError;
-    return Fail("cannot open");
+    return Fail("не открывается");
   }
   (void)ioctl(fd_, TIOCEXCL);
   (void)tcflush(fd_, TCIOFLUSH);
@@ -71,7 +71,7 @@ bool PosixSerialLine::Open() {
 
 bool PosixSerialLine::Configure(const LineSettings& settings) {
   termios tty{};
-  if (tcgetattr(fd_, &tty) != 0) return Fail("cannot read line settings");
+  if (tcgetattr(fd_, &tty) != 0) return Fail("не удалось прочитать настройки линии");
   // A new tty is cooked; 0x11 and 0x13 are data here, so software flow control above
   // all must go.
   cfmakeraw(&tty);
@@ -105,8 +105,9 @@ bool PosixSerialLine::Configure(const LineSettings& settings) {
     cfsetispeed(&tty, standard);
     cfsetospeed(&tty, standard);
   }
-  if (tcsetattr(fd_, TCSANOW, &tty) != 0) return Fail("cannot apply line settings");
-  if (standard == B0 && !SetCustomSpeed(fd_, settings.speed)) return Fail("cannot set speed");
+  if (tcsetattr(fd_, TCSANOW, &tty) != 0) return Fail("не удалось установить настройки линии");
+  if (standard == B0 && !SetCustomSpeed(fd_, settings.speed))
+    return Fail("не удалось установить скорость");
   return true;
 }
 
@@ -135,17 +136,17 @@ bool PosixSerialLine::Write(std::string_view bytes) {
       continue;
     }
     if (written < 0 && errno == EINTR) continue;
-    if (written < 0 && errno != EAGAIN) return Fail("write failed");
+    if (written < 0 && errno != EAGAIN) return Fail("ошибка передачи");
     pollfd waiting{fd_, POLLOUT, 0};
     const int ready = poll(&waiting, 1, RemainingMs(deadline, clock));
     if (ready < 0 && errno == EINTR) continue;
     if (ready <= 0) {
       errno = ETIMEDOUT;
-      return Fail("the line does not take bytes");
+      return Fail("линия не принимает байты");
     }
     if (waiting.revents & (POLLERR | POLLHUP | POLLNVAL)) {
       errno = EIO;
-      return Fail("the line is gone");
+      return Fail("линия оборвалась");
     }
   }
   return true;
@@ -200,7 +201,7 @@ bool PosixSerialLine::Close() {
   (void)ioctl(fd_, TIOCNXCL);
   const int result = ::close(fd_);
   fd_ = -1;
-  if (result != 0) return Fail("close failed");
+  if (result != 0) return Fail("ошибка закрытия");
   return true;
 }
 

@@ -1,9 +1,12 @@
 #include "reports/report_download.h"
 
-#include <cstdio>
+#include <cerrno>
+#include <optional>
 #include <string_view>
 
 #include "base/cp1251.h"
+#include "base/system_error_text.h"
+#include "base/whole_file.h"
 #include "reports/report_line.h"
 #include "tables/operation_support.h"
 #include "tables/retry_policy.h"
@@ -50,37 +53,52 @@ const std::string& PortErrorText() {
   return text;
 }
 
-// A report file: created anew, one line appended per record as it arrives, so that a
-// download that ends early leaves every line read so far on disk.
+// A report file: its lines go to a new file as they arrive, which takes the report file's
+// place when the report ends, also early (with the lines read so far). Until then, and for
+// good when a line cannot be written, an old report of that name stays whole.
 class ReportFile {
  public:
-  ReportFile() = default;
-  ReportFile(const ReportFile&) = delete;
-  ReportFile& operator=(const ReportFile&) = delete;
-  ~ReportFile() {
-    if (file_) std::fclose(file_);
-  }
-
+  // False when the file cannot be made; ErrorNumber() says why.
   bool Create(const std::string& path) {
     // A NUL would make the system open a shorter path than the one the user gave.
-    if (path.size() > kMaxReportPath || path.find('\0') != std::string::npos) return false;
-    file_ = std::fopen(path.c_str(), "wb");
-    return file_ != nullptr;
+    if (path.size() > kMaxReportPath) return Refuse(ENAMETOOLONG);
+    if (path.find('\0') != std::string::npos) return Refuse(EINVAL);
+    writer_.emplace(path);
+    if (writer_->Ready()) return true;
+    errorNumber_ = writer_->Commit().errorNumber;
+    writer_.reset();
+    return false;
   }
 
   bool AppendLine(std::string_view line) {
-    return std::fwrite(line.data(), 1, line.size(), file_) == line.size() &&
-           std::fwrite("\r\n", 1, 2, file_) == 2 && std::fflush(file_) == 0;
+    std::ostream& out = writer_->Out();
+    // Flushed line by line, so that the register's pace, not the program's buffer, decides
+    // how much a crash could lose.
+    out.write(line.data(), static_cast<std::streamsize>(line.size()));
+    out.write("\r\n", 2);
+    if (out.flush()) return true;
+    errorNumber_ = writer_->Abandon().errorNumber;
+    writer_.reset();
+    return false;
   }
 
   bool Close() {
-    const bool closed = std::fclose(file_) == 0;
-    file_ = nullptr;
-    return closed;
+    const base::SaveResult saved = writer_->Commit();
+    writer_.reset();
+    errorNumber_ = saved.errorNumber;
+    return saved.Saved();
   }
 
+  int ErrorNumber() const { return errorNumber_; }
+
  private:
-  std::FILE* file_ = nullptr;
+  bool Refuse(int errorNumber) {
+    errorNumber_ = errorNumber;
+    return false;
+  }
+
+  std::optional<base::WholeFileWriter> writer_;
+  int errorNumber_ = 0;
 };
 
 // Whatever ends a report, the link is not left calling back into a download that is over.
@@ -145,9 +163,10 @@ class Download {
     const char separator = choices.separator[0];
     const ReportChoice& choice = choices.reports[report];
     view_.ShowCurrentFile(choice.fileName);
+    const std::string path = choices.folder + choice.fileName;
     ReportFile file;
-    if (!file.Create(choices.folder + choice.fileName)) {
-      ShowBox(CannotCreateText(), FileErrorTitle());
+    if (!file.Create(path)) {
+      ShowBox(CannotCreateText(), FileErrorTitle(), Reason(file, path));
       return EndReport(DownloadResult::kFileError, true);
     }
     const int recordCount = RecordCount(report, session_.workspace.typeIndex);
@@ -156,6 +175,7 @@ class Download {
     // A port that will not take its ordinary time-out will not read a report either.
     if (!session_.link.SetReadTimeout(kReadTimeoutMs)) {
       ShowBox(PortErrorText(), PortErrorTitle());
+      if (!file.Close()) ShowBox(CannotWriteText(), FileErrorTitle(), Reason(file, path));
       return EndReport(DownloadResult::kPortError, true);
     }
 
@@ -173,27 +193,36 @@ class Download {
           break;
         case RecordOutcome::kSkipped:
           summary_.skipped.push_back(record);
-          return EndReport(DownloadResult::kSkipped, false);
+          return EndWithLines(file, path, DownloadResult::kSkipped);
         case RecordOutcome::kFailed:
         case RecordOutcome::kFinished:
           summary_.failed.push_back(record);
-          return EndReport(DownloadResult::kGivenUp, false);
+          return EndWithLines(file, path, DownloadResult::kGivenUp);
         case RecordOutcome::kStopped:
-          return EndReport(DownloadResult::kStopped, false);
+          return EndWithLines(file, path, DownloadResult::kStopped);
       }
       summary_.done.push_back(record);
       observer_.RecordDone({.record = record, .progress = record});
       view_.SetProgressPosition(record);
       if (!file.AppendLine(ReportLine(session_.recordBuffer, separator))) {
-        ShowBox(CannotWriteText(), FileErrorTitle());
+        ShowBox(CannotWriteText(), FileErrorTitle(), Reason(file, path));
         return EndReport(DownloadResult::kFileError, true);
       }
     }
-    if (!file.Close()) {
-      ShowBox(CannotWriteText(), FileErrorTitle());
-      return EndReport(DownloadResult::kFileError, true);
-    }
-    return EndReport(DownloadResult::kDone, false);
+    return EndWithLines(file, path, DownloadResult::kDone);
+  }
+
+  // Whatever ends a report after its file was made, the file takes the lines read so far.
+  // When that fails, the user hears of it and an old report of that name stays whole.
+  DownloadResult EndWithLines(ReportFile& file, const std::string& path, DownloadResult result) {
+    if (file.Close()) return EndReport(result, false);
+    ShowBox(CannotWriteText(), FileErrorTitle(), Reason(file, path));
+    return EndReport(result == DownloadResult::kDone ? DownloadResult::kFileError : result, true);
+  }
+
+  static std::string Reason(const ReportFile& file, const std::string& path) {
+    return file.ErrorNumber() != 0 ? base::SystemErrorText(file.ErrorNumber(), path)
+                                   : std::string();
   }
 
   // Every report ends here: the long reply wait off and the port back on its ordinary
@@ -206,8 +235,8 @@ class Download {
     return result == DownloadResult::kDone ? DownloadResult::kPortError : result;
   }
 
-  void ShowBox(const std::string& text, const std::string& title) {
-    observer_.Tell(Notice{text, title, BoxButtons::kOkCancel});
+  void ShowBox(const std::string& text, const std::string& title, const std::string& reason = {}) {
+    observer_.Tell(Notice{text, title, BoxButtons::kOkCancel, tables::BoxIcon::kNone, reason});
   }
 
   tables::TableSession& session_;

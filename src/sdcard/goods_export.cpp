@@ -3,8 +3,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/whole_file.h"
 #include "files/table_file_writer.h"
-#include "sdcard/save_messages.h"
+#include "files/table_files.h"
 #include "sdcard/space_substitute.h"
 
 namespace kvitmark::sdcard {
@@ -21,7 +22,7 @@ files::FileReport ExportGoodsForSd(tables::Workspace& workspace, const std::stri
   progress.setPosition(0);
   std::vector<std::string_view> cells(kGoodsFields);
   std::string name;
-  const auto outcome = files::SaveFile(path, [&](std::ostream& out) {
+  const auto saved = base::SaveWholeFile(path, [&](std::ostream& out) {
     return files::WriteLines(
         out, kCardGoodsLines,
         [&](int row) {
@@ -35,7 +36,7 @@ files::FileReport ExportGoodsForSd(tables::Workspace& workspace, const std::stri
         progress.step);
   });
   progress.setPosition(0);
-  if (outcome == files::SaveOutcome::kSaved) {
+  if (saved.Saved()) {
     for (int row = 1; row <= kCardGoodsLines; ++row) {
       const std::string& cell = goods.Cell(kNameColumn, row);
       if (cell.find(' ') != std::string::npos) {
@@ -43,7 +44,7 @@ files::FileReport ExportGoodsForSd(tables::Workspace& workspace, const std::stri
       }
     }
   }
-  return SaveReport(outcome);
+  return files::SaveReport(saved, path);
 }
 
 }  // namespace kvitmark::sdcard

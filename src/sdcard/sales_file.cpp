@@ -3,8 +3,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/whole_file.h"
 #include "files/table_file_writer.h"
-#include "sdcard/save_messages.h"
+#include "files/table_files.h"
 
 namespace kvitmark::sdcard {
 
@@ -12,7 +13,7 @@ files::FileReport SaveSalesFile(const tables::GridTable& sales, const std::strin
                                 const Progress& progress) {
   progress.setPosition(0);
   std::vector<std::string_view> cells(kLastSalesColumn);
-  const auto outcome = files::SaveFile(path, [&](std::ostream& out) {
+  const auto saved = base::SaveWholeFile(path, [&](std::ostream& out) {
     return files::WriteLines(
         out, kSalesRows,
         [&](int row) {
@@ -24,7 +25,7 @@ files::FileReport SaveSalesFile(const tables::GridTable& sales, const std::strin
         progress.step);
   });
   progress.setPosition(0);
-  return SaveReport(outcome);
+  return files::SaveReport(saved, path);
 }
 
 }  // namespace kvitmark::sdcard

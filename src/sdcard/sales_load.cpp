@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "base/count_forms.h"
 #include "base/cp1251.h"
 #include "sdcard/card_lines.h"
 #include "sdcard/line_reader.h"
@@ -15,6 +16,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using base::Cp1251;
+
+// "длиннее 1 символа", "длиннее 5 символов".
+constexpr base::CountForms kCharactersGenitive{"символа", "символов", "символов"};
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -92,7 +96,7 @@ LoadReport Stopped(std::string_view file, const FileEnd& end) {
       report = Report(LoadOutcome::kLineTooLong, file,
                       Cp1251("Строка ") + std::to_string(end.line) + Cp1251(" файла ") +
                           std::string(file) + Cp1251(" длиннее ") +
-                          std::to_string(kLongestCardLine) + Cp1251(" символов"),
+                          Cp1251(base::WithCount(kLongestCardLine, kCharactersGenitive)),
                       Cp1251("Неверный формат файла"));
       break;
     case LineRead::kFault:

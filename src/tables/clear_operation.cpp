@@ -1,4 +1,5 @@
 // "Очистить": a table of the register reset to its factory records.
+#include "base/count_forms.h"
 #include "base/cp1251.h"
 #include "tables/catalogue.h"
 #include "tables/operation_support.h"
@@ -11,8 +12,14 @@ namespace {
 using namespace support;
 
 std::string SkippedRecordsText(size_t skipped) {
-  return base::Cp1251("Операция завершена, но ") + std::to_string(skipped) +
-         base::Cp1251(" записей не удалось записать в ЭККА: они остались прежними.");
+  const auto count = static_cast<long long>(skipped);
+  std::string text = "Операция завершена, но ";
+  text += base::WithCount(count, {"записи", "записей", "записей"});
+  text += " не удалось записать в ЭККА: ";
+  text += base::CountForm(
+      count, {"она осталась прежней", "они остались прежними", "они остались прежними"});
+  text += '.';
+  return base::Cp1251(text);
 }
 
 }  // namespace

@@ -52,6 +52,9 @@ struct Notice {
   std::string title = {};  // empty: a plain message
   BoxButtons buttons = BoxButtons::kOk;
   BoxIcon icon = BoxIcon::kNone;
+  // UTF-8: the system's reason, with the path, where the box's text is fixed and a tool that
+  // may say more (kvitmark-cli) adds it.
+  std::string reason = {};
   bool IsPlainMessage() const { return title.empty(); }
 };
 

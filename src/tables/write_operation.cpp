@@ -2,6 +2,7 @@
 // only what changed.
 #include <vector>
 
+#include "base/count_forms.h"
 #include "base/cp1251.h"
 #include "tables/catalogue.h"
 #include "tables/operation_support.h"
@@ -27,9 +28,13 @@ std::string NotANumberText(const TableDescriptor& page, int row, int column,
 }
 
 std::string ChangesQuestion(const TableDescriptor& page, size_t count) {
-  return base::Cp1251("Таблица \"") + page.caption +
-         base::Cp1251("\": будет записано изменённых записей: ") + std::to_string(count) +
-         base::Cp1251(". Продолжить ?");
+  const auto n = static_cast<long long>(count);
+  std::string question = "\": ";
+  question += base::CountForm(n, {"будет записана", "будут записаны", "будет записано"});
+  question += ' ';
+  question += base::WithCount(n, {"изменённая запись", "изменённые записи", "изменённых записей"});
+  question += ". Продолжить ?";
+  return base::Cp1251("Таблица \"") + page.caption + base::Cp1251(question);
 }
 
 const std::string& NoChangesText() {
@@ -38,9 +43,12 @@ const std::string& NoChangesText() {
 }
 
 std::string TooLongText(const std::string& where, size_t length, size_t limit) {
-  return where + base::Cp1251(": запись длиной ") + std::to_string(length) +
-         base::Cp1251(" символов, а в запрос помещается не более ") + std::to_string(limit) +
-         base::Cp1251(". Таблица в ЭККА не записана.");
+  std::string text = ": запись длиной ";
+  text += base::WithCount(static_cast<long long>(length), {"символ", "символа", "символов"});
+  text += ", а в запрос помещается не более ";
+  text += base::WithCount(static_cast<long long>(limit), {"символа", "символов", "символов"});
+  text += ". Таблица в ЭККА не записана.";
+  return where + base::Cp1251(text);
 }
 
 // Every row of the run encoded before the first is sent, so that a bad cell can never leave

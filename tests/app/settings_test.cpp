@@ -6,6 +6,7 @@
 #include <array>
 #include <filesystem>
 #include <ostream>
+#include <set>
 #include <string>
 
 #include "temp_directory.h"
@@ -86,6 +87,30 @@ TEST_F(SettingsTest, CreatedFile_IsNotWrittenAgainOnTheNextActivation) {
   EXPECT_EQ(Inode(IniPath()), inode);
 }
 
+TEST_F(SettingsTest, RepairedFileBehindASymbolicLink_KeepsTheLinkModeAndSecondName) {
+  // Settings kept with the user's other files: a link to them, and a second (hard) name.
+  std::filesystem::create_directory(dir.File("dotfiles"));
+  WriteBytes(dir.File("dotfiles/kvitmark.ini"),
+             "[Communication]\r\nSpeed=57600\r\nSerialPort=COM2\r\n[TypeECR]\r\nECR=0\r\n" +
+                 kReportsSection);
+  ASSERT_EQ(::chmod(dir.File("dotfiles/kvitmark.ini").c_str(), 0600), 0);
+  std::filesystem::create_hard_link(dir.File("dotfiles/kvitmark.ini"), dir.File("backup.ini"));
+  std::filesystem::create_symlink("dotfiles/kvitmark.ini", IniPath());
+
+  const Settings settings = LoadSettings(dir.Path());
+
+  EXPECT_EQ(settings.speedIndex, 0);
+  EXPECT_TRUE(std::filesystem::is_symlink(IniPath()));
+  EXPECT_EQ(ReadBytes(dir.File("backup.ini")),
+            "[Communication]\r\nSpeed=4800\r\nSerialPort=COM2\r\n[TypeECR]\r\nECR=0\r\n" +
+                kReportsSection);
+  struct stat status {};
+  ASSERT_EQ(::stat(IniPath().c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 07777, 0600u);
+  EXPECT_EQ(status.st_nlink, 2u);
+  EXPECT_EQ(dir.Names(), (std::set<std::string>{"Tabulon.ini", "backup.ini", "dotfiles"}));
+}
+
 TEST_F(SettingsTest, DirectoryGivenWithTrailingSlashes_IsStoredWithout) {
   const Settings settings = LoadSettings(dir.Path() + "//");
   EXPECT_NE(IniBytes().find("\r\nDirectory=" + dir.Path() + "\r\n"), std::string::npos)
@@ -129,8 +154,7 @@ TEST_P(SettingsRewrite, SelectsTheEntryAndRewritesOnlyAValueNotOffered) {
 }
 
 const std::string kGoodType = "[TypeECR]\r\nECR=0\r\n";
-const std::string kStableName =
-    "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10KZP4J-if00-port0";
+const std::string kStableName = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10KZP4J-if00-port0";
 
 std::string Communication(const std::string& speedLine, const std::string& portLine) {
   return "[Communication]\r\n" + speedLine + "\r\n" + portLine + "\r\n";
@@ -162,8 +186,8 @@ INSTANTIATE_TEST_SUITE_P(
         RewriteCase{"Com10", Communication("Speed=9600", "SerialPort=COM10") + kGoodType,
                     Communication("Speed=9600", "SerialPort=COM1") + kGoodType, 0, 1},
         RewriteCase{"DevicePath",
-                    Communication("Speed=9600", "SerialPort=/dev/ttyUSB0") + kGoodType, "", 0, 1,
-                    0, "/dev/ttyUSB0"},
+                    Communication("Speed=9600", "SerialPort=/dev/ttyUSB0") + kGoodType, "", 0, 1, 0,
+                    "/dev/ttyUSB0"},
         RewriteCase{"StableDeviceNameKeptWhole",
                     Communication("Speed=9600", "SerialPort=" + kStableName) + kGoodType, "", 0, 1,
                     0, kStableName},

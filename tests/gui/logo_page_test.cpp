@@ -418,12 +418,28 @@ class LogoPageTest : public QObject {
     QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), QStringList{"source1.bmp"});
   }
 
-  void saveIntoMissingFolder_saysSo() {
+  void saveRefused_saysWhyInRussianWithThePath_data() {
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("missing folder") << "no/such/folder/logo"
+                                    << QString::fromUtf8(
+                                           "Не удалось создать файл «%1.BMP»: нет "
+                                           "такого файла или папки");
+    QTest::newRow("full disk") << "full"
+                               << QString::fromUtf8(
+                                      "Не удалось записать файл «%1.BMP»: "
+                                      "нет места на диске");
+  }
+
+  void saveRefused_saysWhyInRussianWithThePath() {
+    QFETCH(QString, chosen);
+    QFETCH(QString, why);
+    QVERIFY(QFile::link("/dev/full", Path("full.BMP")));
     LoadDepth(1);
-    Save(Path("no/such/folder/logo"));
-    QCOMPARE(dialogs_->shown.size(), 1);
-    QVERIFY(dialogs_->shown[0].startsWith(QString::fromUtf8("box Ошибка: ")));
-    QVERIFY(dialogs_->shown[0].contains(Path("no/such/folder/logo.BMP")));
+    Save(Path(chosen));
+    QCOMPARE(dialogs_->shown,
+             QStringList{QString::fromUtf8("box Ошибка: ") + why.arg(Path(chosen))});
+    QVERIFY(QFileInfo(Path("full.BMP")).isSymLink());
   }
 
   void loadRefused_data() {
@@ -461,6 +477,9 @@ class LogoPageTest : public QObject {
     QCOMPARE(dialogs_->shown.size(), 1);
     QVERIFY(dialogs_->shown[0].startsWith(QString::fromUtf8("box Ошибка: ")));
     QVERIFY(dialogs_->shown[0].contains(path));
+    if (contents.isEmpty()) {
+      QVERIFY(dialogs_->shown[0].endsWith(QString::fromUtf8("»: нет такого файла или папки")));
+    }
     QCOMPARE(page_->Picture(), before);
     QCOMPARE(page_->BitsPerPixel(), 8);
     QCOMPARE(loadedChanges_, 1);

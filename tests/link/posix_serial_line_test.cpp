@@ -219,7 +219,9 @@ TEST_F(PosixSerialLineSettingsTest, Configure_NotATerminal_FailsNamingTheDevice)
   ASSERT_TRUE(line.Open()) << line.ErrorText();
 
   EXPECT_FALSE(line.Configure(AtSpeed(115200)));
-  EXPECT_NE(line.ErrorText().find(nullDevice.Path()), std::string::npos) << line.ErrorText();
+  EXPECT_EQ(line.ErrorText(), nullDevice.Path() +
+                                  ": не удалось прочитать настройки линии: это не "
+                                  "последовательный порт");
 }
 
 // ---- Bytes on the line --------------------------------------------------------------------

@@ -15,6 +15,7 @@
 #include "app/temp_directory.h"
 #include "base/cp1251.h"
 #include "reports/report_catalogue.h"
+#include "sdcard/rlimit_guard.h"
 #include "tables/table_fixture.h"
 
 namespace kvitmark::testing {
@@ -399,6 +400,44 @@ TEST_F(ReportsTest, FileThatCannotBeWritten_SaysSoAndEnds) {
   EXPECT_EQ(Download(), DownloadResult::kFileError);
   EXPECT_EQ(Shown(),
             std::vector<std::string>{"box Ошибка работы с файлом: Ошибка записи данных в файл"});
+  EXPECT_EQ(user.reasons, std::vector<std::string>{"/dev/full: нет места на диске"});
+  ExpectPortBackToNormal();
+}
+
+TEST_F(ReportsTest, ReportBehindLinks_ReplacesTheFileTheyLeadToAndKeepsThem) {
+  // Reports kept in an archive folder under a name of their own, and a second (hard) name.
+  std::filesystem::create_directory(folder.File("archive"));
+  app::WriteBytes(folder.File("archive/otd-monday.dat"), "old\r\n");
+  std::filesystem::create_hard_link(folder.File("archive/otd-monday.dat"),
+                                    folder.File("archive/otd-latest.dat"));
+  std::filesystem::create_symlink("archive/otd-monday.dat", FileOf(kDepartments));
+  Connect();
+  Check({kDepartments});
+  EXPECT_EQ(Download(), DownloadResult::kDone);
+  EXPECT_TRUE(std::filesystem::is_symlink(FileOf(kDepartments)));
+  ExpectLinesOfTheRegister(kDepartments, 20, ';');
+  EXPECT_EQ(app::ReadBytes(folder.File("archive/otd-latest.dat")),
+            app::ReadBytes(FileOf(kDepartments)));
+  EXPECT_EQ(folder.Names(), (std::set<std::string>{"RepOtd.dat", "archive"}));
+}
+
+TEST_F(ReportsTest, DiskFullingUpDuringAReport_LeavesTheOldReportWhole) {
+  app::WriteBytes(FileOf(kGoods), "yesterday\r\n");
+  Connect();
+  Check({kGoods, kTaxes});
+  DownloadResult result;
+  {
+    sdcard::testing::FileSizeLimit limit(64 * 1024);
+    result = Download();
+  }
+  EXPECT_EQ(result, DownloadResult::kFileError);
+  EXPECT_EQ(Shown(),
+            std::vector<std::string>{"box Ошибка работы с файлом: Ошибка записи данных в файл"});
+  ASSERT_EQ(user.reasons.size(), 1u);
+  EXPECT_TRUE(user.reasons[0].starts_with(FileOf(kGoods) + ": ")) << user.reasons[0];
+  EXPECT_EQ(app::ReadBytes(FileOf(kGoods)), "yesterday\r\n");
+  EXPECT_EQ(folder.Names(), std::set<std::string>{"RepArt.dat"}) << "nothing half written";
+  EXPECT_EQ(RequestsOfTable(78), 0);
   ExpectPortBackToNormal();
 }
 

@@ -22,6 +22,7 @@ class RecordingObserver : public tables::OperationObserver {
   // What the user was told and asked, in order: "message: …", "box Tabulon: …" (the
   // overwrite question too), "prompt 12" (the record it was about).
   std::vector<std::string> dialogs;
+  std::vector<std::string> reasons;  // the system's, as notices carried them
   std::vector<tables::OperationStart> starts;
   std::vector<tables::RecordStep> steps;
   std::vector<tables::OperationSummary> summaries;
@@ -53,6 +54,7 @@ class RecordingObserver : public tables::OperationObserver {
     dialogs.push_back(notice.IsPlainMessage() ? "message: " + base::Cp1251ToUtf8(notice.text)
                                               : "box " + base::Cp1251ToUtf8(notice.title) + ": " +
                                                     base::Cp1251ToUtf8(notice.text));
+    if (!notice.reason.empty()) reasons.push_back(notice.reason);
   }
   bool Confirm(const std::string& question) override {
     dialogs.push_back("box Tabulon: " + base::Cp1251ToUtf8(question));

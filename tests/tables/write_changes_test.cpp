@@ -13,11 +13,6 @@ using tables::ReadFromRegister;
 using tables::WriteChangesToRegister;
 using tables::WriteToRegister;
 
-std::string ChangesQuestion(const char* caption, int count) {
-  return std::string("box Tabulon: Таблица \"") + caption +
-         "\": будет записано изменённых записей: " + std::to_string(count) + ". Продолжить ?";
-}
-
 TEST_F(TablesTest, WriteChanges_OneEditedOperator_SendsThatRecordOnly) {
   Connect();
   ReadFromRegister(session, observer, PageId::kOperators);
@@ -27,7 +22,8 @@ TEST_F(TablesTest, WriteChanges_OneEditedOperator_SendsThatRecordOnly) {
   const auto summary = WriteChangesToRegister(session, observer, PageId::kOperators);
   EXPECT_EQ(WritesOnTheLine(), std::vector<std::string>{Cp1251("W3;7;7;Олена;0;")});
   EXPECT_EQ(observer.dialogs,
-            (std::vector<std::string>{ChangesQuestion("Операторы", 1),
+            (std::vector<std::string>{"box Tabulon: Таблица \"Операторы\": будет записана 1 "
+                                      "изменённая запись. Продолжить ?",
                                       "box Tabulon: Операция завершена успешно"}));
   EXPECT_EQ(summary.done, std::vector<int>{7});
 
@@ -167,7 +163,11 @@ TEST_F(TablesTest, WriteChanges_Stopped_TheRecordsNotReachedStayToBeWritten) {
   for (int row : {2, 5, 8}) workspace.Grid(PageId::kDepartments).SetCell(1, row, "x");
   observer.stopQuestions = 0;
   observer.stopAtQuestion = 2;
+  observer.dialogs.clear();
   const auto stopped = WriteChangesToRegister(session, observer, PageId::kDepartments);
+  ASSERT_FALSE(observer.dialogs.empty());
+  EXPECT_EQ(observer.dialogs.front(),
+            "box Tabulon: Таблица \"Отделы\": будут записаны 3 изменённые записи. Продолжить ?");
   EXPECT_EQ(stopped.result, tables::OperationResult::kStopped);
   EXPECT_EQ(stopped.done, std::vector<int>{2});
   EXPECT_EQ(observer.starts.back().progressMaximum, 2) << "the bar counts the changed records";

@@ -17,6 +17,7 @@
 #include "app/ui/search_window.h"
 #include "app/ui/window_observer.h"
 #include "base/cp1251.h"
+#include "base/system_error_text.h"
 #include "base/ui/qt_text.h"
 #include "base/whole_number.h"
 #include "files/table_file_kinds.h"
@@ -69,9 +70,9 @@ void TForm1::RunGuarded(const std::function<void()>& command) {
   try {
     command();
   } catch (const std::exception& error) {
-    dialogs_->MessageBox(this, QString::fromUtf8("Ошибка: ") + QString::fromLocal8Bit(error.what()),
-                         QString::fromUtf8("Ошибка"), tables::BoxButtons::kOk,
-                         tables::BoxIcon::kError);
+    dialogs_->MessageBox(
+        this, QString::fromUtf8("Ошибка: ") + QString::fromUtf8(base::ExceptionText(error)),
+        QString::fromUtf8("Ошибка"), tables::BoxButtons::kOk, tables::BoxIcon::kError);
   } catch (...) {
     dialogs_->MessageBox(this, QString::fromUtf8("Непредвиденная ошибка."),
                          QString::fromUtf8("Ошибка"), tables::BoxButtons::kOk,

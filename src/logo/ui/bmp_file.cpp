@@ -1,13 +1,20 @@
 #include "logo/ui/bmp_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
+#include <string_view>
+
+#include "base/system_error_text.h"
+#include "base/whole_file.h"
 
 namespace kvitmark::logo::ui {
 namespace {
@@ -132,10 +139,13 @@ QImage ForQtWriter(const QImage& image, int depth) {
 }  // namespace
 
 BmpLoad LoadBmp(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    return {std::nullopt,
-            QString::fromUtf8("Не удалось открыть файл «%1»: %2").arg(path, file.errorString())};
+  // Opened here rather than by QFile, whose reasons come in the system's English.
+  const int fd = ::open(path.toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC);
+  QFile file;
+  if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    const int error = fd < 0 ? errno : EIO;
+    return {std::nullopt, QString::fromUtf8("Не удалось открыть файл «%1»: %2")
+                              .arg(path, QString::fromUtf8(base::SystemErrorWords(error)))};
   }
   // Far beyond any logo, and beyond what the image reader would allocate anyway.
   if (file.size() > kLargestFile) {
@@ -167,27 +177,25 @@ int SaveDepth(const QImage& image, int bitsPerPixel) {
 
 QString SaveBmp(const QImage& image, int bitsPerPixel, const QString& path) {
   const int depth = SaveDepth(image, bitsPerPixel);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    return QString::fromUtf8("Не удалось создать файл «%1»: %2").arg(path, file.errorString());
-  }
-  QString why;
+  QByteArray bytes;
   if (depth == 32) {
-    const QByteArray bytes = Bmp32(image);
-    if (file.write(bytes) != bytes.size()) why = file.errorString();
+    bytes = Bmp32(image);
   } else {
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(ForQtWriter(image, depth))) why = writer.errorString();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "bmp");
+    if (!writer.write(ForQtWriter(image, depth))) {
+      return QString::fromUtf8("Не удалось записать файл «%1»: %2").arg(path, writer.errorString());
+    }
   }
-  if (!why.isEmpty()) {
-    file.cancelWriting();
-  } else if (!file.commit()) {
-    why = file.errorString();
-  }
-  if (!why.isEmpty()) {
-    return QString::fromUtf8("Не удалось записать файл «%1»: %2").arg(path, why);
-  }
-  return QString();
+  const base::SaveResult saved =
+      base::SaveWholeFile(path.toLocal8Bit().toStdString(),
+                          std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+  if (saved.Saved()) return QString();
+  const QString why = QString::fromUtf8(base::SystemErrorWords(saved.errorNumber));
+  return saved.outcome == base::SaveOutcome::kCannotCreate
+             ? QString::fromUtf8("Не удалось создать файл «%1»: %2").arg(path, why)
+             : QString::fromUtf8("Не удалось записать файл «%1»: %2").arg(path, why);
 }
 
 QString BmpFileName(const QString& chosen) {

@@ -1,0 +1,50 @@
+// The word after a number agrees with it: the numbers that trip a naive rule (11–14, the
+// twenties, hundreds) and both ends of the range.
+#include "base/count_forms.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+namespace kvitmark::base {
+namespace {
+
+constexpr CountForms kRecords{"запись", "записи", "записей"};
+constexpr CountForms kRecordsGenitive{"записи", "записей", "записей"};
+
+struct CountCase {
+  long long count;
+  const char* nominative;
+  const char* genitive;
+};
+
+class CountFormCases : public ::testing::TestWithParam<CountCase> {};
+
+TEST_P(CountFormCases, AgreesWithTheNumber) {
+  const CountCase& c = GetParam();
+  EXPECT_EQ(WithCount(c.count, kRecords), std::to_string(c.count) + ' ' + c.nominative);
+  EXPECT_EQ(CountForm(c.count, kRecordsGenitive), c.genitive) << c.count;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, CountFormCases,
+    ::testing::Values(CountCase{0, "записей", "записей"}, CountCase{1, "запись", "записи"},
+                      CountCase{2, "записи", "записей"}, CountCase{3, "записи", "записей"},
+                      CountCase{4, "записи", "записей"}, CountCase{5, "записей", "записей"},
+                      CountCase{10, "записей", "записей"}, CountCase{11, "записей", "записей"},
+                      CountCase{12, "записей", "записей"}, CountCase{13, "записей", "записей"},
+                      CountCase{14, "записей", "записей"}, CountCase{15, "записей", "записей"},
+                      CountCase{20, "записей", "записей"}, CountCase{21, "запись", "записи"},
+                      CountCase{22, "записи", "записей"}, CountCase{24, "записи", "записей"},
+                      CountCase{25, "записей", "записей"}, CountCase{100, "записей", "записей"},
+                      CountCase{101, "запись", "записи"}, CountCase{111, "записей", "записей"},
+                      CountCase{112, "записей", "записей"}, CountCase{121, "запись", "записи"},
+                      CountCase{1004, "записи", "записей"}, CountCase{1011, "записей", "записей"},
+                      CountCase{14000, "записей", "записей"}, CountCase{-1, "запись", "записи"},
+                      CountCase{-12, "записей", "записей"}, CountCase{-22, "записи", "записей"},
+                      CountCase{LLONG_MAX, "записей", "записей"},  // …807
+                      CountCase{LLONG_MIN, "записей", "записей"}));
+
+}  // namespace
+}  // namespace kvitmark::base
