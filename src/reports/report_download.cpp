@@ -72,8 +72,7 @@ class ReportFile {
 
   bool AppendLine(std::string_view line) {
     std::ostream& out = writer_->Out();
-    // Flushed line by line, so that the register's pace, not the program's buffer, decides
-    // how much a crash could lose.
+    // Flushed line by line: a full disk shows at the record that no longer fits.
     out.write(line.data(), static_cast<std::streamsize>(line.size()));
     out.write("\r\n", 2);
     if (out.flush()) return true;
