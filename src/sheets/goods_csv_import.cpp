@@ -1,5 +1,6 @@
 #include "sheets/goods_csv_import.h"
 
+#include <cstdio>
 #include <map>
 #include <optional>
 
@@ -30,12 +31,9 @@ std::string_view Trimmed(std::string_view text) {
 }
 
 std::string Hex(char32_t character) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string digits;
-  for (int shift = character > 0xFFFF ? 20 : 12; shift >= 0; shift -= 4) {
-    digits.push_back(kDigits[(character >> shift) & 0xF]);
-  }
-  return "U+" + digits;
+  char text[16];
+  std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(character));
+  return text;
 }
 
 // The first line of the text, up to its line end: where the captions stand.
