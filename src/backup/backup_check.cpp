@@ -119,7 +119,8 @@ class Checker {
         return Fail(Cp1251("manifest.json: логотип в файле \"") + logo->file +
                     Cp1251("\", а должен быть в ") + kLogoFile);
       }
-      if (!IsDigest(logo->sha256)) return Fail(Cp1251("manifest.json: логотип без верной суммы sha256"));
+      if (!IsDigest(logo->sha256))
+        return Fail(Cp1251("manifest.json: логотип без верной суммы sha256"));
     }
     return true;
   }
@@ -149,7 +150,8 @@ class Checker {
 
   bool CheckDigest(const std::string& file, const std::string& digest) {
     const auto actual = FileSha256(Path(file));
-    if (!actual) return Fail(Cp1251("Файла ") + file + Cp1251(" нет в папке копии (или он не читается)."));
+    if (!actual)
+      return Fail(Cp1251("Файла ") + file + Cp1251(" нет в папке копии (или он не читается)."));
     if (*actual != digest) {
       return Fail(Cp1251("Файл ") + file +
                   Cp1251(" изменён или повреждён: его сумма sha256 не та, что в manifest.json."));
@@ -201,8 +203,8 @@ class Checker {
           {page, entry->kind, entry->file, entry->result == ItemResult::kDone, entry->failed});
     }
     if (const auto& logo = checked_->manifest.logo; logo && wanted(kLogoKind)) {
-      checked_->items.push_back({std::nullopt, kLogoKind, logo->file,
-                                 logo->result == ItemResult::kDone, {}});
+      checked_->items.push_back(
+          {std::nullopt, kLogoKind, logo->file, logo->result == ItemResult::kDone, {}});
     }
   }
 

@@ -37,9 +37,9 @@ std::string IsoLocalTime(std::time_t when) {
   const int hours = (offset < 0 ? -offset : offset) / 60;
   const int minutes = (offset < 0 ? -offset : offset) % 60;
   char text[64];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02d:%02d",
-                local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                local.tm_min, local.tm_sec, offset < 0 ? '-' : '+', hours, minutes);
+  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02d:%02d", local.tm_year + 1900,
+                local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
+                offset < 0 ? '-' : '+', hours, minutes);
   return text;
 }
 

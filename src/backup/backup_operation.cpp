@@ -42,7 +42,10 @@ class Backup {
  public:
   Backup(tables::TableSession& session, RunObserver& observer, LogoFiles& logoFiles,
          const std::string& folder)
-      : scratch_(session, workspace_), observer_(observer), items_(observer), logoFiles_(logoFiles),
+      : scratch_(session, workspace_),
+        observer_(observer),
+        items_(observer),
+        logoFiles_(logoFiles),
         folder_(folder) {
     PrepareJuniorPages(workspace_);
   }
@@ -58,8 +61,7 @@ class Backup {
       if (items_.StopBetweenItems()) return false;
       const bool logoItem = index == count - 1;
       if (logoItem) {
-        observer_.ItemStarted(
-            {index, count, LogoCaption(), kLogoFile, logo::kLogoHeight});
+        observer_.ItemStarted({index, count, LogoCaption(), kLogoFile, logo::kLogoHeight});
         if (!BackUpLogo(manifest, error)) return false;
       } else {
         const PageId page = pages[index];
@@ -138,7 +140,8 @@ class Backup {
 bool SaveManifest(const std::string& folder, const Manifest& manifest) {
   const std::string json = ManifestJson(manifest);
   return files::SaveFile(InFolder(folder, kManifestFile), [&](std::ostream& out) {
-           return static_cast<bool>(out.write(json.data(), static_cast<std::streamsize>(json.size())));
+           return static_cast<bool>(
+               out.write(json.data(), static_cast<std::streamsize>(json.size())));
          }) == files::SaveOutcome::kSaved;
 }
 
@@ -189,7 +192,8 @@ BackupResult BackupRegister(tables::TableSession& session, RunObserver& observer
     result.outcome = BackupOutcome::kStopped;
   } else {
     bool allDone = manifest.logo && manifest.logo->result == ItemResult::kDone;
-    for (const ManifestKind& kind : manifest.kinds) allDone = allDone && kind.result == ItemResult::kDone;
+    for (const ManifestKind& kind : manifest.kinds)
+      allDone = allDone && kind.result == ItemResult::kDone;
     result.outcome = allDone ? BackupOutcome::kComplete : BackupOutcome::kIncomplete;
   }
   return result;
@@ -224,7 +228,8 @@ std::string BackupReport(const BackupResult& result) {
   for (const ManifestKind& kind : manifest.kinds) {
     if (kind.result != ItemResult::kFailed) continue;
     const auto page = files::PageOfExtension(kind.kind);
-    failed.push_back(FailedLine(page ? tables::Page(*page).caption : kind.kind, kind.file, kind.failed));
+    failed.push_back(
+        FailedLine(page ? tables::Page(*page).caption : kind.kind, kind.file, kind.failed));
   }
   if (manifest.logo && manifest.logo->result == ItemResult::kFailed) {
     failed.push_back(LogoCaption() + " (" + kLogoFile + Cp1251("): прочитан не полностью"));

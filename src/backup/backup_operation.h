@@ -23,8 +23,8 @@ struct BackupRequest {
 enum class BackupOutcome {
   kComplete,    // every table and the logo read whole
   kIncomplete,  // some could not be read whole; the manifest names them
-  kStopped,     // "Стоп" or "Завершить операцию": the manifest holds what was done
-  kFailed,      // no folder, or a file could not be written: `error` says why
+  kStopped,  // "Стоп" or "Завершить операцию": the manifest holds what was done
+  kFailed,   // no folder, or a file could not be written: `error` says why
 };
 
 struct BackupResult {

@@ -24,8 +24,8 @@ class Reader {
     if (!error.empty()) return nullptr;
     const auto found = object.find(name);
     const bool typeFits = found != object.end() &&
-                          (found->type() == type || (type == json::value_t::number_integer &&
-                                                     found->is_number_unsigned()));
+                          (found->type() == type ||
+                           (type == json::value_t::number_integer && found->is_number_unsigned()));
     if (!typeFits) {
       error = base::Cp1251("manifest.json: нет поля \"") + where + name +
               base::Cp1251("\" или оно не того типа");
@@ -65,10 +65,10 @@ std::string ManifestJson(const Manifest& manifest) {
   ordered_json kinds = ordered_json::array();
   for (const ManifestKind& kind : manifest.kinds) {
     ordered_json entry = {{"kind", kind.kind},
-                  {"file", kind.file},
-                  {"records", kind.records},
-                  {"sha256", kind.sha256},
-                  {"result", ResultText(kind.result)}};
+                          {"file", kind.file},
+                          {"records", kind.records},
+                          {"sha256", kind.sha256},
+                          {"result", ResultText(kind.result)}};
     if (kind.result == ItemResult::kFailed) entry["failed"] = kind.failed;
     kinds.push_back(std::move(entry));
   }

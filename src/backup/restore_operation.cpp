@@ -187,6 +187,15 @@ std::string RestoreQuestion(const CheckedBackup& backup, const std::vector<Resto
                      base::Utf8ToCp1251(manifest.created).value_or(manifest.created) + ":";
   for (const std::string& line : PlanLines(steps)) text += '\n' + line;
   if (!manifest.complete) text += Cp1251("\nКопия неполная: её создание было прервано.");
+  const bool changesOnly = std::any_of(steps.begin(), steps.end(), [](const RestoreStep& step) {
+    return step.changesOnly && !step.leftOut;
+  });
+  if (changesOnly) {
+    text += Cp1251(
+        "\nТаблицы, прочитанные или записанные после подключения, записываются только "
+        "изменёнными записями. Если ЭККА меняли не этой программой, переподключитесь, чтобы "
+        "записать всё.");
+  }
   if (manifest.registerNumber != connectedRegister) {
     text += Cp1251("\nВнимание: копия сделана с ЭККА ") + std::to_string(manifest.registerNumber) +
             Cp1251(", а подключен ЭККА ") + std::to_string(connectedRegister) + ".";
@@ -224,8 +233,9 @@ std::string RestoreReport(const RestoreResult& result) {
     text += '\n' + Named(item) + ": ";
     switch (step.state) {
       case StepState::kWritten:
-        text += logo ? Cp1251("записан")
-                     : Cp1251("записано ") + RecordsText(static_cast<int>(step.step.records.size()));
+        text += logo
+                    ? Cp1251("записан")
+                    : Cp1251("записано ") + RecordsText(static_cast<int>(step.step.records.size()));
         break;
       case StepState::kUnchanged:
         text += Cp1251("без изменений");

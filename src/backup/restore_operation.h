@@ -23,7 +23,8 @@ struct RestoreStep {
   int tableRecords = 0;      // the records a whole write of the table sends
 };
 
-std::vector<RestoreStep> PlanRestore(const CheckedBackup& backup, const tables::RegisterCopy& known);
+std::vector<RestoreStep> PlanRestore(const CheckedBackup& backup,
+                                     const tables::RegisterCopy& known);
 
 // One line per step ("Товары (art.art): 14000 записей"), code page 1251.
 std::vector<std::string> PlanLines(const std::vector<RestoreStep>& steps);

@@ -13,8 +13,12 @@ class ScratchSession {
  public:
   ScratchSession(tables::TableSession& user, tables::Workspace& workspace)
       : user_(user),
-        session_{user.link,           user.clock,       workspace,
-                 user.connectedRegister, user.openedPort, user.openedSpeed,
+        session_{user.link,
+                 user.clock,
+                 workspace,
+                 user.connectedRegister,
+                 user.openedPort,
+                 user.openedSpeed,
                  std::move(user.registerCopy)} {}
   ~ScratchSession() { user_.registerCopy = std::move(session_.registerCopy); }
 

@@ -60,7 +60,8 @@ int Backup(const ConnectionOptions& options, const std::string& folder) {
   if (!connection.Open()) return 1;
   TerminalRun run(connection.Observer());
   logo::ui::BmpLogoFiles logoFiles;
-  const backup::BackupRequest request{folder, std::string(app::kTypeEntries[0]), std::time(nullptr)};
+  const backup::BackupRequest request{folder, std::string(app::kTypeEntries[0]),
+                                      std::time(nullptr)};
   const auto result = backup::BackupRegister(connection.Session(), run, logoFiles, request);
   SayLines(backup::BackupReport(result));
   if (result.outcome == backup::BackupOutcome::kComplete &&

@@ -73,8 +73,7 @@ int ImportGoodsCsv(const std::string& csvFile, const std::string& goodsFile) {
     for (const auto& problem : sheet.problems) {
       std::cerr << csvFile << ": " << ForTerminal(problem.text) << '\n';
     }
-    std::cerr << "Ошибок: " << sheet.problems.size() << ". Файл " << goodsFile
-              << " не записан.\n";
+    std::cerr << "Ошибок: " << sheet.problems.size() << ". Файл " << goodsFile << " не записан.\n";
     return 1;
   }
   tables::Workspace workspace;

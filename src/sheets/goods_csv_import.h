@@ -17,8 +17,8 @@
 namespace kvitmark::sheets {
 
 struct CsvProblem {
-  int line = 0;    // the file's line, from 1
-  int column = 0;  // the CSV column, from 1; 0 when the whole line is meant
+  int line = 0;      // the file's line, from 1
+  int column = 0;    // the CSV column, from 1; 0 when the whole line is meant
   std::string text;  // "строка 5, столбец 3 (Цена): …", code page 1251
 };
 

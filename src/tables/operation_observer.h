@@ -6,10 +6,10 @@
 #include "tables/catalogue.h"
 
 // The long operations (reading, writing and clearing tables, the logo transfers, the
-// report download, backup and restore) tell an observer what happens and ask it what to do; they never touch
-// a window. The desktop window turns the events into its progress bar, record counter,
-// prompt and buttons, the command-line tool into a progress line and exit status, the
-// tests into a recorded list. Texts are code page 1251.
+// report download, backup and restore) tell an observer what happens and ask it what to
+// do; they never touch a window. The desktop window turns the events into its progress
+// bar, record counter, prompt and buttons, the command-line tool into a progress line and
+// exit status, the tests into a recorded list. Texts are code page 1251.
 namespace kvitmark::tables {
 
 enum class OperationKind {

@@ -51,7 +51,8 @@ void Replace(const std::string& copy, const std::string& file, const std::string
   for (auto& kind : manifest->kinds) {
     if (kind.file == file) kind.sha256 = backup::Sha256(bytes);
   }
-  if (manifest->logo && manifest->logo->file == file) manifest->logo->sha256 = backup::Sha256(bytes);
+  if (manifest->logo && manifest->logo->file == file)
+    manifest->logo->sha256 = backup::Sha256(bytes);
   app::WriteBytes(copy + "/manifest.json", backup::ManifestJson(*manifest));
 }
 
@@ -98,9 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {"art"},  // every file is checked, whichever are asked for
                 "Файл logo.bmp изменён или повреждён"},
         BadCase{"FileMissing",
-                [](const std::string& copy, auto&) {
-                  std::filesystem::remove(copy + "/pko.pko");
-                },
+                [](const std::string& copy, auto&) { std::filesystem::remove(copy + "/pko.pko"); },
                 {},
                 "Файла pko.pko нет"},
         BadCase{"NoManifest",
@@ -131,18 +130,16 @@ INSTANTIATE_TEST_SUITE_P(
                 "в файле \"../otd.otd\""},
         BadCase{"KindTwice",
                 [](const std::string& copy, auto&) {
-                  EditManifest(copy, [](auto& manifest) {
-                    manifest.kinds.push_back(manifest.kinds[0]);
-                  });
+                  EditManifest(copy,
+                               [](auto& manifest) { manifest.kinds.push_back(manifest.kinds[0]); });
                 },
                 {},
                 "таблица \"art\" указана дважды"},
-        BadCase{"TableFileThatEndsEarly",
-                [](const std::string& copy, auto&) {
-                  Replace(copy, "otd.otd", "1;\r\n2;\r\n3;\r\n");
-                },
-                {},
-                "Файл otd.otd: Конец файла!"},
+        BadCase{
+            "TableFileThatEndsEarly",
+            [](const std::string& copy, auto&) { Replace(copy, "otd.otd", "1;\r\n2;\r\n3;\r\n"); },
+            {},
+            "Файл otd.otd: Конец файла!"},
         BadCase{"RecordTheRegisterCannotTake",
                 [](const std::string& copy, auto&) {
                   std::string goods = app::ReadBytes(copy + "/art.art");
@@ -158,7 +155,9 @@ INSTANTIATE_TEST_SUITE_P(
                 },
                 {},
                 "рисунок 100 x 100"},
-        BadCase{"UnknownKindAskedFor", [](const std::string&, auto&) {}, {"art", "xyz"},
+        BadCase{"UnknownKindAskedFor",
+                [](const std::string&, auto&) {},
+                {"art", "xyz"},
                 "Нет такого вида таблиц: \"xyz\""},
         BadCase{"KindTheBackupLacks",
                 [](const std::string& copy, auto&) {

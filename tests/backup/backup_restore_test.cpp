@@ -68,9 +68,8 @@ TEST_F(BackupTest, BackupThenRestoreOntoAFactoryFreshRegister_LeavesItsTablesEqu
     if (contents.readOnly) continue;
     for (size_t record = 0; record < contents.records.size(); ++record) {
       // Payment type 1 is never written: the fresh register keeps its own.
-      const std::string expected = table == 9 && record == 0
-                                        ? sim::FactoryTables().at(9).records[0]
-                                        : contents.records[record];
+      const std::string expected = table == 9 && record == 0 ? sim::FactoryTables().at(9).records[0]
+                                                             : contents.records[record];
       ASSERT_EQ(fresh.at(table).records[record], expected)
           << "table " << table << " record " << record + 1;
     }
@@ -121,9 +120,9 @@ TEST_F(BackupTest, ARecordSkippedAtThePrompt_MarksItsTableFailedAndTheBackupGoes
   EXPECT_EQ(taken.manifest.kinds[1].result, backup::ItemResult::kFailed);
   EXPECT_EQ(taken.manifest.kinds[1].failed, std::vector<int>{1});
   EXPECT_EQ(taken.manifest.kinds[2].result, backup::ItemResult::kDone);
-  EXPECT_NE(Cp1251ToUtf8(backup::BackupReport(taken))
-                .find("Операторы (opr.opr): не прочитаны записи 1"),
-            std::string::npos);
+  EXPECT_NE(
+      Cp1251ToUtf8(backup::BackupReport(taken)).find("Операторы (opr.opr): не прочитаны записи 1"),
+      std::string::npos);
 
   // The restore does not write a table it holds only in part.
   auto check = backup::CheckBackup(taken.folder, {"opr", "otd"}, logoFiles);
@@ -232,8 +231,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Sha256, KnownDigests) {
   EXPECT_EQ(backup::Sha256("abc"),
             "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
-  EXPECT_EQ(backup::Sha256(""),
-            "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
+  EXPECT_EQ(backup::Sha256(""), "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
 }
 
 }  // namespace

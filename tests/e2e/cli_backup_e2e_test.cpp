@@ -43,8 +43,8 @@ class CliBackupTest : public ::testing::Test {
   }
 
   CliRun Cli(std::vector<std::string> arguments) {
-    std::vector<std::string> all = {"--device", sim ? sim->DevicePath() : "/nonexistent",
-                                    "--speed", "115200"};
+    std::vector<std::string> all = {"--device", sim ? sim->DevicePath() : "/nonexistent", "--speed",
+                                    "115200"};
     all.insert(all.end(), arguments.begin(), arguments.end());
     ChildProcess cli(KVITMARK_CLI_PATH, all);
     std::string output = cli.AllOutput();
@@ -118,8 +118,7 @@ TEST_F(CliBackupTest, Restore_OneByteChanged_IsRefusedWithNothingSent) {
   Write(backup + "/otd.otd", departments);
   const CliRun run = Cli({"--trace", "restore", backup, "--yes"});
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.errors.find("Файл otd.otd изменён или повреждён"), std::string::npos)
-      << run.errors;
+  EXPECT_NE(run.errors.find("Файл otd.otd изменён или повреждён"), std::string::npos) << run.errors;
   EXPECT_NE(run.errors.find("Ничего не записано в ЭККА."), std::string::npos);
   EXPECT_EQ(run.errors.find("> "), std::string::npos) << "not a byte on the line";
 }
@@ -151,19 +150,17 @@ TEST_F(CliBackupTest, Backup_NeverWritesIntoAnEarlierOne) {
 TEST_F(CliBackupTest, CsvFromExcelOnRussianWindows_BecomesTheGoodsFileTheWindowSaves) {
   // Excel's "CSV (разделители — точка с запятой)": code page 1251, ";", decimal commas, the
   // columns in the user's order.
-  Write(File("goods.csv"),
-        Cp1251("Название;Код;Цена;Количество;Штрих-код\r\n"
-               "\"Сок \"\"Садочок\"\"; 1 л\";12;38,5;1,25;4820000000017\r\n"
-               "Хліб житній;7;12,50;;\r\n"));
+  Write(File("goods.csv"), Cp1251("Название;Код;Цена;Количество;Штрих-код\r\n"
+                                  "\"Сок \"\"Садочок\"\"; 1 л\";12;38,5;1,25;4820000000017\r\n"
+                                  "Хліб житній;7;12,50;;\r\n"));
   // The ";" in the first name is not allowed in a register record.
   CliRun run = Cli({"csv-import", File("goods.csv"), File("goods.art")});
   EXPECT_EQ(run.status, 1);
   EXPECT_FALSE(fs::exists(File("goods.art")));
 
-  Write(File("goods.csv"),
-        Cp1251("Название;Код;Цена;Количество;Штрих-код\r\n"
-               "\"Сок \"\"Садочок\"\", 1 л\";12;38,5;1,25;4820000000017\r\n"
-               "Хліб житній;7;12,50;;\r\n"));
+  Write(File("goods.csv"), Cp1251("Название;Код;Цена;Количество;Штрих-код\r\n"
+                                  "\"Сок \"\"Садочок\"\", 1 л\";12;38,5;1,25;4820000000017\r\n"
+                                  "Хліб житній;7;12,50;;\r\n"));
   run = Cli({"csv-import", File("goods.csv"), File("goods.art")});
   ASSERT_EQ(run.status, 0) << run.errors;
   std::string expected = Cp1251("12;Сок \"Садочок\", 1 л;38.50;1.250;;;;;;4820000000017;\r\n") +
@@ -190,10 +187,9 @@ TEST_F(CliBackupTest, CsvImport_ThreeBadLines_AllReportedAndNothingWritten) {
   Write(File("goods.art"), "the earlier file\r\n");
   const CliRun run = Cli({"csv-import", File("bad.csv"), File("goods.art")});
   EXPECT_EQ(run.status, 1);
-  for (const char* problem :
-       {"строка 3, столбец 3 (Цена): \"дорого\" - не число",
-        "строка 5, столбец 1 (№): \"0\" - не номер записи от 1 до 14000",
-        "строка 6: запись 3 уже задана в строке 4"}) {
+  for (const char* problem : {"строка 3, столбец 3 (Цена): \"дорого\" - не число",
+                              "строка 5, столбец 1 (№): \"0\" - не номер записи от 1 до 14000",
+                              "строка 6: запись 3 уже задана в строке 4"}) {
     EXPECT_NE(run.errors.find(problem), std::string::npos) << problem << '\n' << run.errors;
   }
   EXPECT_NE(run.errors.find("Ошибок: 3."), std::string::npos) << run.errors;

@@ -57,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
                    Cp1251("№;Код;Название;Цена;Количество;Отдел;Группа;Налог;Тип;КНЛ;Штрих-код\r\n"
                           "1;7;Хлеб;12,5;0;1;2;1;0;0;\r\n"
                           "2;8;Молоко 2,5%;1\u00a0234,50;1,5;1;2;1;0;0;4820000000017\r\n"),
-                   {"1|7|Хлеб|12.50|0.000|1|2|1|0|0|", "2|8|Молоко 2,5%|1234.50|1.500|1|2|1|0|0|4820000000017"}},
+                   {"1|7|Хлеб|12.50|0.000|1|2|1|0|0|",
+                    "2|8|Молоко 2,5%|1234.50|1.500|1|2|1|0|0|4820000000017"}},
         ImportCase{"QuotesAndSeparatorsInNames",
                    kBom + "Код;Название;Цена\r\n"
                           "1;\"Сок \"\"Садочок\"\"\";20.00\r\n"
@@ -129,8 +130,8 @@ TEST(GoodsImport, WithoutRecordNumbers_AtMost14000Goods) {
   std::string text = "Название\r\n";
   for (int n = 1; n <= 14001; ++n) text += 'G' + std::to_string(n) + "\r\n";
   const GoodsImport sheet = ReadGoodsCsv(text);
-  EXPECT_EQ(Problems(sheet), std::vector<std::string>{
-                                 "строка 14002: товаров больше, чем записей в ЭККА (14000)"});
+  EXPECT_EQ(Problems(sheet),
+            std::vector<std::string>{"строка 14002: товаров больше, чем записей в ЭККА (14000)"});
 }
 
 // The goods page with a few goods, the rest as a fresh window has it.
@@ -139,8 +140,9 @@ tables::Workspace GoodsPage() {
   backup::PrepareJuniorPages(workspace);
   auto& goods = workspace.Grid(PageId::kGoods);
   goods.SetRow(1, 1, {"7", Cp1251("Хлеб"), "12.50", "0.000", "1", "2", "1", "0", "0", ""});
-  goods.SetRow(5, 1, {"9", Cp1251("Сок \"Сад\"; 1 л"), "35.10", "2.500", "1", "2", "1", "0", "0",
-                      "4820000000017"});
+  goods.SetRow(5, 1,
+               {"9", Cp1251("Сок \"Сад\"; 1 л"), "35.10", "2.500", "1", "2", "1", "0", "0",
+                "4820000000017"});
   goods.SetRow(6, 1, {"0", " ", "0.00", "0.000", "1", "1", "1", "1", "0", "0"});
   goods.SetRow(14000, 1, {"", Cp1251("Последний"), "", "", "", "", "", "", "", ""});
   return workspace;

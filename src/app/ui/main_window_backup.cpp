@@ -36,8 +36,9 @@ void TForm1::AttachBackupCommands() {
   sheets.folder = QString::fromStdString(settingsDirectory_);
   sheets.goodsChanged = [this] { ShowPageData(tables::PageId::kGoods, -1); };
   goodsCsv_ = std::make_unique<sheets::ui::GoodsCsvCommands>(sheets);
-  sheets::ui::OfferOnGoodsPageOnly(pages_, {findChild<QAction*>(QStringLiteral("ActionCsvExport")),
-                                            findChild<QAction*>(QStringLiteral("ActionCsvImport"))});
+  sheets::ui::OfferOnGoodsPageOnly(pages_,
+                                   {findChild<QAction*>(QStringLiteral("ActionCsvExport")),
+                                    findChild<QAction*>(QStringLiteral("ActionCsvImport"))});
 }
 
 void TForm1::BackUpRegister() { backups_->BackUp(); }

@@ -45,8 +45,7 @@ QString BackupCommands::StartFolder() const {
 
 bool BackupCommands::Connected() {
   if (tables::support::IsConnected(*context_.session)) return true;
-  context_.dialogs->ShowMessage(context_.window,
-                                FromCp1251(tables::support::NotConnectedText()));
+  context_.dialogs->ShowMessage(context_.window, FromCp1251(tables::support::NotConnectedText()));
   return false;
 }
 
@@ -80,8 +79,7 @@ void BackupCommands::Restore() {
   if (!Connected()) return;
   const QString title = QString::fromUtf8(kRestoreTitle);
   const QString folder = context_.dialogs->ExistingFolder(
-      context_.window, QString::fromUtf8("Восстановить ЭККА из копии: папка копии"),
-      StartFolder());
+      context_.window, QString::fromUtf8("Восстановить ЭККА из копии: папка копии"), StartFolder());
   if (folder.isEmpty()) return;
   lastFolder_ = folder;
 

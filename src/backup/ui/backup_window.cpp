@@ -1,11 +1,11 @@
 #include "backup/ui/backup_window.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <algorithm>
 
 #include "base/ui/qt_text.h"
 #include "tables/ui/dialogs.h"
@@ -89,14 +89,14 @@ tables::FailureAnswer BackupWindow::RecordFailed(int) {
 
 void BackupWindow::Tell(const tables::Notice& notice) {
   QWidget* owner = isVisible() ? this : parentWidget();
-  context_.dialogs->MessageBox(owner, FromCp1251(notice.text), title_,
-                               tables::BoxButtons::kOk, tables::BoxIcon::kWarning);
+  context_.dialogs->MessageBox(owner, FromCp1251(notice.text), title_, tables::BoxButtons::kOk,
+                               tables::BoxIcon::kWarning);
 }
 
 bool BackupWindow::Confirm(const std::string& question) {
   return context_.dialogs->MessageBox(parentWidget(), FromCp1251(question), title_,
-                                      tables::BoxButtons::kYesNo, tables::BoxIcon::kWarning) ==
-         tables::BoxAnswer::kYes;
+                                      tables::BoxButtons::kYesNo,
+                                      tables::BoxIcon::kWarning) == tables::BoxAnswer::kYes;
 }
 
 bool BackupWindow::StopRequested() {

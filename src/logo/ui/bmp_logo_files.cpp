@@ -23,7 +23,9 @@ class LoadedPicture final : public LogoPicture {
   QImagePicture view_;
 };
 
-QString FileName(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+QString FileName(const std::string& path) {
+  return QFile::decodeName(QByteArray::fromStdString(path));
+}
 
 }  // namespace
 

@@ -33,9 +33,9 @@ std::string FileSystemBytes(const QString& path) { return QFile::encodeName(path
 }  // namespace
 
 void GoodsCsvCommands::Export() {
-  QString path = context_.dialogs->SaveFileName(context_.window, Title(false),
-                                                QString::fromUtf8(kFilter), context_.folder,
-                                                QStringLiteral("csv"));
+  QString path =
+      context_.dialogs->SaveFileName(context_.window, Title(false), QString::fromUtf8(kFilter),
+                                     context_.folder, QStringLiteral("csv"));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
   const GoodsSheet sheet = GoodsCsv(context_.workspace->Grid(PageId::kGoods));
@@ -44,9 +44,9 @@ void GoodsCsvCommands::Export() {
         out.write(sheet.text.data(), static_cast<std::streamsize>(sheet.text.size())));
   });
   if (saved != files::SaveOutcome::kSaved) {
-    context_.dialogs->MessageBox(
-        context_.window, QString::fromUtf8("Не удалось записать файл «%1».").arg(path),
-        Title(false), tables::BoxButtons::kOk, tables::BoxIcon::kError);
+    context_.dialogs->MessageBox(context_.window,
+                                 QString::fromUtf8("Не удалось записать файл «%1».").arg(path),
+                                 Title(false), tables::BoxButtons::kOk, tables::BoxIcon::kError);
     return;
   }
   context_.dialogs->MessageBox(
@@ -105,9 +105,9 @@ void GoodsCsvCommands::Import() {
   }
   PlaceGoods(sheet.rows, goods);
   context_.goodsChanged();
-  context_.dialogs->MessageBox(
-      context_.window, QString::fromUtf8("Загружено товаров: %1.").arg(sheet.rows.size()),
-      Title(true), tables::BoxButtons::kOk, tables::BoxIcon::kInformation);
+  context_.dialogs->MessageBox(context_.window,
+                               QString::fromUtf8("Загружено товаров: %1.").arg(sheet.rows.size()),
+                               Title(true), tables::BoxButtons::kOk, tables::BoxIcon::kInformation);
 }
 
 void OfferOnGoodsPageOnly(QTabWidget* pages, const QList<QAction*>& actions) {
