@@ -220,7 +220,10 @@ std::string BackupReport(const BackupResult& result) {
              Cp1251(". Копия отмечена как неполная.");
       break;
     case BackupOutcome::kFailed:
-      text = Cp1251("Резервная копия не сделана.");
+      // With a folder made, what was read before the fault is there, marked incomplete.
+      text = result.folder.empty()
+                 ? Cp1251("Резервная копия не сделана.")
+                 : Cp1251("Резервная копия прервана, копия отмечена как неполная.");
       if (!result.error.empty()) text += '\n' + result.error;
       break;
   }
