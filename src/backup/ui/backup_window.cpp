@@ -119,4 +119,12 @@ void BackupWindow::closeEvent(QCloseEvent* event) {
   QDialog::closeEvent(event);
 }
 
+void BackupWindow::reject() {
+  if (running_) {
+    stopRequested_ = true;
+    return;
+  }
+  QDialog::reject();
+}
+
 }  // namespace kvitmark::backup::ui

@@ -53,8 +53,9 @@ class BackupWindow : public QDialog, public RunObserver {
   QPushButton* StopButton() const { return stop_; }
 
  protected:
-  // The close box is "Стоп": a run is never cut off inside a record.
+  // The close box and Esc are "Стоп": a run is never cut off inside a record.
   void closeEvent(QCloseEvent* event) override;
+  void reject() override;
 
  private:
   BackupWindowContext context_;
