@@ -20,6 +20,8 @@ using testing::ChildProcess;
 using testing::RunningSim;
 namespace fs = std::filesystem;
 
+constexpr int kWholeRegisterMs = 100000;
+
 struct CliRun {
   int status;
   std::string errors;  // standard error, UTF-8
@@ -47,8 +49,10 @@ class CliBackupTest : public ::testing::Test {
                                     "115200"};
     all.insert(all.end(), arguments.begin(), arguments.end());
     ChildProcess cli(KVITMARK_CLI_PATH, all);
-    std::string output = cli.AllOutput();
-    const int status = cli.Wait();
+    // A whole register takes its time in a sanitizer build, and says nothing on standard
+    // output until it is done.
+    std::string output = cli.AllOutput(kWholeRegisterMs);
+    const int status = cli.Wait(kWholeRegisterMs);
     return {status, cli.ErrorOutput(), std::move(output)};
   }
 
