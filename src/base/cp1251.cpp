@@ -110,6 +110,24 @@ std::optional<std::string> Utf8ToCp1251(std::string_view utf8) {
   return out;
 }
 
+bool IsUtf8(std::string_view text) {
+  size_t pos = 0;
+  while (pos < text.size()) {
+    if (!NextUtf8(text, pos)) return false;
+  }
+  return true;
+}
+
+std::optional<char32_t> FirstOutsideCp1251(std::string_view utf8) {
+  size_t pos = 0;
+  while (pos < utf8.size()) {
+    const auto c = NextUtf8(utf8, pos);
+    if (!c) return std::nullopt;
+    if (!UnicodeToCp1251(*c)) return c;
+  }
+  return std::nullopt;
+}
+
 std::string Cp1251(std::string_view utf8Literal) {
   std::string out;
   size_t pos = 0;

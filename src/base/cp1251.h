@@ -24,6 +24,13 @@ std::string Cp1251ToUtf8(std::string_view cp1251);
 // cannot store.
 std::optional<std::string> Utf8ToCp1251(std::string_view utf8);
 
+// Whether the bytes are well-formed UTF-8 (files that do not say their encoding).
+bool IsUtf8(std::string_view text);
+
+// The first character of well-formed UTF-8 text that the code page cannot store; nothing
+// when there is none.
+std::optional<char32_t> FirstOutsideCp1251(std::string_view utf8);
+
 // For the program's own literals (source files are UTF-8): converts text that is
 // known to be representable; any character that is not becomes '?'.
 std::string Cp1251(std::string_view utf8Literal);

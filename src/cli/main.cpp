@@ -3,7 +3,9 @@
 #include <set>
 #include <string>
 
+#include "cli/backup_commands.h"
 #include "cli/cli_options.h"
+#include "cli/csv_commands.h"
 #include "cli/find_command.h"
 #include "cli/logo_commands.h"
 #include "cli/port_commands.h"
@@ -139,6 +141,34 @@ int main(int argc, char** argv) {
                       "Adm1,Adm2,Adm3,Numoper,Regist (default: all)");
   reports->add_option("--separator", separator, "field separator, one character (default ;)");
 
+  std::string backupFolder;
+  auto* backup =
+      app.add_subcommand("backup", "read every table and the logo into a new backup folder");
+  backup->add_option("FOLDER", folder, "the folder the backup's own folder is made in")
+      ->required()
+      ->check(CLI::ExistingDirectory);
+  auto* restore = app.add_subcommand("restore", "write a backup folder back into the register");
+  restore->add_option("BACKUP", backupFolder, "the backup folder (with manifest.json)")
+      ->required()
+      ->check(CLI::ExistingDirectory);
+  restore->add_option("--only", only, "the tables to write, by kind, and logo: art,opr,logo");
+  bool restoreDryRun = false;
+  restore->add_flag("--dry-run", restoreDryRun,
+                    "open nothing; check the backup and print what would be written");
+  restore->add_flag("--yes", connection.assumeYes, "do not ask before writing");
+
+  std::string csvFile;
+  auto* csvExport = app.add_subcommand("csv-export", "goods table file -> CSV for a spreadsheet");
+  csvExport->add_option("ART", goodsFile, "a goods table file (.art)")
+      ->required()
+      ->check(CLI::ExistingFile);
+  csvExport->add_option("CSV", csvFile, "the CSV file to write")->required();
+  auto* csvImport = app.add_subcommand("csv-import", "CSV from a spreadsheet -> goods table file");
+  csvImport->add_option("CSV", csvFile, "the CSV file (UTF-8 or Windows-1251; ; , or tab)")
+      ->required()
+      ->check(CLI::ExistingFile);
+  csvImport->add_option("ART", goodsFile, "the goods table file to write")->required();
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
@@ -161,5 +191,9 @@ int main(int argc, char** argv) {
   if (*logoWrite) return WriteLogo(connection, bmp);
   if (*sdExport) return ExportGoodsForSdCard(goodsFile, outFile);
   if (*sdSales) return SdCardSales(cardFolder, outFile);
+  if (*backup) return Backup(connection, folder);
+  if (*restore) return Restore(connection, backupFolder, only, restoreDryRun);
+  if (*csvExport) return ExportGoodsCsv(goodsFile, csvFile);
+  if (*csvImport) return ImportGoodsCsv(csvFile, goodsFile);
   return 2;
 }

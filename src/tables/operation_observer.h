@@ -6,10 +6,10 @@
 #include "tables/catalogue.h"
 
 // The long operations (reading, writing and clearing tables, the logo transfers, the
-// report download) tell an observer what happens and ask it what to do; they never touch
-// a window. The desktop window turns the events into its progress bar, record counter,
-// prompt and buttons, the command-line tool into a progress line and exit status, the
-// tests into a recorded list. Texts are code page 1251.
+// report download, backup and restore) tell an observer what happens and ask it what to
+// do; they never touch a window. The desktop window turns the events into its progress
+// bar, record counter, prompt and buttons, the command-line tool into a progress line and
+// exit status, the tests into a recorded list. Texts are code page 1251.
 namespace kvitmark::tables {
 
 enum class OperationKind {
@@ -20,6 +20,8 @@ enum class OperationKind {
   kWriteLogo,
   kDownloadReports,
   kFindRegister,
+  kBackup,   // every table and the logo, read into a backup folder
+  kRestore,  // a backup folder written back into the register
 };
 
 // The run's records are about to be exchanged (the checks before it have passed).

@@ -106,14 +106,15 @@ class ChildProcess {
     return Wait();
   }
 
-  // Waits for it to end by itself; one that does not end in time is killed.
-  int Wait() {
+  // Waits for it to end by itself; one that does not end in time is killed. A command that
+  // works for long (a whole register, in a sanitizer build) is given a longer limit.
+  int Wait(int limitMs = kStartStopLimitMs) {
     if (pid_ <= 0) return -1;
     // <sys/pidfd.h> of this glibc lacks C linkage, hence the bare system call.
     const int pidFd = static_cast<int>(syscall(SYS_pidfd_open, pid_, 0));
     if (pidFd >= 0) {
       pollfd ended{pidFd, POLLIN, 0};
-      if (poll(&ended, 1, kStartStopLimitMs) <= 0) kill(pid_, SIGKILL);
+      if (poll(&ended, 1, limitMs) <= 0) kill(pid_, SIGKILL);
       close(pidFd);
     }
     int status = 0;
@@ -127,10 +128,10 @@ class ChildProcess {
 
   // What it wrote to its standard error (complete once it has ended).
   std::string ErrorOutput() const { return spawnError_ + errorOutput_; }
-  // Everything it wrote to its standard output, up to its end.
-  std::string AllOutput() {
+  // Everything it wrote to its standard output, up to its end (or a silence of `limitMs`).
+  std::string AllOutput(int limitMs = kStartStopLimitMs) {
     std::string text;
-    while (ReadSome(out_, kStartStopLimitMs, text)) {
+    while (ReadSome(out_, limitMs, text)) {
     }
     return text;
   }

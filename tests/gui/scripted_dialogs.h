@@ -72,6 +72,10 @@ class ScriptedDialogs final : public tables::ui::Dialogs {
     fileDialogs.append({title, filter, folder, defaultSuffix});
     return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
   }
+  QString ExistingFolder(QWidget*, const QString& title, const QString& folder) override {
+    fileDialogs.append({title, QString(), folder, QString()});
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+  }
 };
 
 }  // namespace kvitmark::testing

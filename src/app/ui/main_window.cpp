@@ -22,12 +22,14 @@
 #include "app/ui/port_selector.h"
 #include "app/ui/search_window.h"
 #include "app/ui/window_observer.h"
+#include "backup/ui/backup_commands.h"
 #include "base/ui/layout_scale.h"
 #include "base/ui/qt_text.h"
 #include "link/port_map.h"
 #include "logo/ui/logo_page.h"
 #include "reports/ui/reports_page.h"
 #include "sdcard/ui/sales_window.h"
+#include "sheets/ui/goods_csv_commands.h"
 #include "tables/catalogue.h"
 #include "tables/ui/dialogs.h"
 #include "tables/ui/exchange_error_prompt.h"
@@ -160,6 +162,12 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
           &TForm1::FindRegister);
   command("ActionWriteChanges", "Записать изменения в ЭККА",
           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), &TForm1::WriteChangedRecords);
+  command("ActionBackup", "Резервная копия ЭККА...", QKeySequence(), &TForm1::BackUpRegister);
+  command("ActionRestore", "Восстановить ЭККА из копии...", QKeySequence(),
+          &TForm1::RestoreRegister);
+  command("ActionCsvExport", "Экспорт товаров в CSV...", QKeySequence(), &TForm1::ExportGoodsCsv);
+  command("ActionCsvImport", "Импорт товаров из CSV...", QKeySequence(), &TForm1::ImportGoodsCsv);
+  AttachBackupCommands();
   // The same menu from the keyboard, with the keys other desktop programs use for it.
   for (const QKeySequence& keys : {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
     auto* shortcut = new QShortcut(keys, this);

@@ -40,6 +40,12 @@ class ReportsPage;
 namespace kvitmark::sdcard::ui {
 class TForm4;
 }
+namespace kvitmark::backup::ui {
+class BackupCommands;
+}
+namespace kvitmark::sheets::ui {
+class GoodsCsvCommands;
+}
 
 namespace kvitmark::app::ui {
 
@@ -100,6 +106,11 @@ class TForm1 : public QWidget {
   void OpenFromCurrentFolder();  // Ctrl+Shift+O
   void FindRegister();           // Ctrl+F
   void ShowCommandMenu();        // Shift+F10, the menu key
+  void BackUpRegister();         // "Резервная копия ЭККА..."
+  void RestoreRegister();        // "Восстановить ЭККА из копии..."
+  void ExportGoodsCsv();         // on the goods page
+  void ImportGoodsCsv();         // on the goods page
+  backup::ui::BackupCommands& Backups() { return *backups_; }
 
   // Run each time the window becomes the program's active window again.
   void ActivationPass();
@@ -234,6 +245,10 @@ class TForm1 : public QWidget {
   std::unique_ptr<tables::ui::TForm3> prompt_;
   std::unique_ptr<sdcard::ui::TForm4> salesWindow_;
   std::unique_ptr<SearchWindow> searchWindow_;
+  std::unique_ptr<backup::ui::BackupCommands> backups_;
+  std::unique_ptr<sheets::ui::GoodsCsvCommands> goodsCsv_;
+  // Makes backups_ and goodsCsv_ (main_window_backup.cpp).
+  void AttachBackupCommands();
 };
 
 }  // namespace kvitmark::app::ui

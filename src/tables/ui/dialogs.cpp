@@ -79,4 +79,8 @@ QString QtDialogs::SaveFileName(QWidget* parent, const QString& title, const QSt
   return dialog.selectedFiles().first();
 }
 
+QString QtDialogs::ExistingFolder(QWidget* parent, const QString& title, const QString& folder) {
+  return QFileDialog::getExistingDirectory(parent, title, folder);
+}
+
 }  // namespace kvitmark::tables::ui

@@ -29,6 +29,8 @@ class Dialogs {
                                const QString& folder, const QString& proposed) = 0;
   virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& filter,
                                const QString& folder, const QString& defaultSuffix) = 0;
+  // An existing folder the user picked, starting in `folder`; empty when cancelled.
+  virtual QString ExistingFolder(QWidget* parent, const QString& title, const QString& folder) = 0;
 };
 
 // The real thing: Qt message boxes and the modal windows themselves.
@@ -43,6 +45,7 @@ class QtDialogs final : public Dialogs {
                        const QString& folder, const QString& proposed) override;
   QString SaveFileName(QWidget* parent, const QString& title, const QString& filter,
                        const QString& folder, const QString& defaultSuffix) override;
+  QString ExistingFolder(QWidget* parent, const QString& title, const QString& folder) override;
 };
 
 }  // namespace kvitmark::tables::ui

@@ -1,0 +1,224 @@
+#include "backup/backup_check.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <set>
+
+#include "backup/backup_contents.h"
+#include "backup/scratch_session.h"
+#include "backup/sha256.h"
+#include "base/cp1251.h"
+#include "files/table_file_kinds.h"
+#include "files/table_files.h"
+#include "logo/logo_picture.h"
+#include "tables/operations.h"
+
+namespace kvitmark::backup {
+namespace {
+
+using base::Cp1251;
+using tables::PageId;
+
+// Far beyond any manifest this program writes (a goods table that failed whole lists
+// 14000 numbers).
+constexpr std::streamsize kLargestManifest = 16 * 1024 * 1024;
+
+// Keeps what the write planning would have told the user.
+class TakeNotice final : public tables::OperationObserver {
+ public:
+  std::string told;
+  void Started(const tables::OperationStart&) override {}
+  void RecordDone(const tables::RecordStep&) override {}
+  tables::FailureAnswer RecordFailed(int) override { return tables::FailureAnswer::kFinish; }
+  void Tell(const tables::Notice& notice) override { told = notice.text; }
+  bool Confirm(const std::string&) override { return false; }
+  bool StopRequested() override { return true; }
+  void Finished(const tables::OperationSummary&) override {}
+};
+
+bool IsDigest(const std::string& text) {
+  return text.size() == 64 && std::all_of(text.begin(), text.end(), [](char c) {
+           return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+         });
+}
+
+std::optional<std::string> ReadSmallFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string text;
+  text.resize(static_cast<size_t>(kLargestManifest) + 1);
+  in.read(text.data(), kLargestManifest + 1);
+  if (in.bad() || in.gcount() > kLargestManifest) return std::nullopt;
+  text.resize(static_cast<size_t>(in.gcount()));
+  return text;
+}
+
+std::string OneLine(std::string text) {
+  std::replace(text.begin(), text.end(), '\n', ' ');
+  return text;
+}
+
+class Checker {
+ public:
+  Checker(const std::string& folder, LogoFiles& logoFiles)
+      : folder_(folder), logoFiles_(logoFiles), checked_(std::make_unique<CheckedBackup>()) {
+    PrepareJuniorPages(checked_->tables);
+  }
+
+  BackupCheck Check(const std::vector<std::string>& only) {
+    if (!ReadManifest() || !CheckEntries() || !CheckWanted(only) || !CheckFiles()) {
+      return {nullptr, error_};
+    }
+    ListItems(only);
+    if (checked_->items.empty()) return {nullptr, Cp1251("В копии нет ни одной таблицы.")};
+    return {std::move(checked_), {}};
+  }
+
+ private:
+  bool Fail(std::string text) {
+    error_ = std::move(text);
+    return false;
+  }
+
+  std::string Path(const std::string& file) const { return folder_ + '/' + file; }
+
+  bool ReadManifest() {
+    const auto text = ReadSmallFile(Path(kManifestFile));
+    if (!text) {
+      return Fail(Cp1251("В папке нет файла ") + kManifestFile +
+                  Cp1251(" (или он не читается): это не резервная копия ЭККА."));
+    }
+    ManifestRead read = ParseManifest(*text);
+    if (!read.manifest) return Fail(read.error);
+    checked_->manifest = std::move(*read.manifest);
+    return true;
+  }
+
+  // The manifest names only kinds there are, each once, under its own file name (so that
+  // nothing outside the folder is ever read), with the kind's records and a digest.
+  bool CheckEntries() {
+    std::set<PageId> seen;
+    for (const ManifestKind& kind : checked_->manifest.kinds) {
+      const auto page = files::PageOfExtension(kind.kind);
+      const std::string where = Cp1251("manifest.json: таблица \"") + kind.kind + "\" ";
+      if (!page) return Fail(where + Cp1251("- такого вида таблиц нет"));
+      if (!seen.insert(*page).second) return Fail(where + Cp1251("указана дважды"));
+      if (kind.file != KindFile(*page)) {
+        return Fail(where + Cp1251("в файле \"") + kind.file + Cp1251("\", а должна быть в ") +
+                    KindFile(*page));
+      }
+      if (kind.records != FileRecords(*page)) {
+        return Fail(where + Cp1251("из ") + std::to_string(kind.records) +
+                    Cp1251(" записей, а в таблице их ") + std::to_string(FileRecords(*page)));
+      }
+      if (!IsDigest(kind.sha256)) return Fail(where + Cp1251("без верной суммы sha256"));
+    }
+    if (const auto& logo = checked_->manifest.logo) {
+      if (logo->file != kLogoFile) {
+        return Fail(Cp1251("manifest.json: логотип в файле \"") + logo->file +
+                    Cp1251("\", а должен быть в ") + kLogoFile);
+      }
+      if (!IsDigest(logo->sha256))
+        return Fail(Cp1251("manifest.json: логотип без верной суммы sha256"));
+    }
+    return true;
+  }
+
+  const ManifestKind* Entry(PageId page) const {
+    for (const ManifestKind& kind : checked_->manifest.kinds) {
+      if (kind.kind == KindName(page)) return &kind;
+    }
+    return nullptr;
+  }
+
+  bool CheckWanted(const std::vector<std::string>& only) {
+    for (const std::string& name : only) {
+      if (name == kLogoKind) {
+        if (!checked_->manifest.logo) return Fail(Cp1251("В копии нет логотипа."));
+        continue;
+      }
+      const auto page = files::PageOfExtension(name);
+      if (!page) return Fail(Cp1251("Нет такого вида таблиц: \"") + name + "\"");
+      if (!Entry(*page)) {
+        return Fail(Cp1251("В копии нет таблицы \"") + tables::Page(*page).caption + "\" (" +
+                    KindFile(*page) + ").");
+      }
+    }
+    return true;
+  }
+
+  bool CheckDigest(const std::string& file, const std::string& digest) {
+    const auto actual = FileSha256(Path(file));
+    if (!actual)
+      return Fail(Cp1251("Файла ") + file + Cp1251(" нет в папке копии (или он не читается)."));
+    if (*actual != digest) {
+      return Fail(Cp1251("Файл ") + file +
+                  Cp1251(" изменён или повреждён: его сумма sha256 не та, что в manifest.json."));
+    }
+    return true;
+  }
+
+  bool CheckFiles() {
+    for (const ManifestKind& kind : checked_->manifest.kinds) {
+      if (!CheckDigest(kind.file, kind.sha256)) return false;
+      const PageId page = *files::PageOfExtension(kind.kind);
+      const auto loaded = files::LoadTableFile(checked_->tables, page, Path(kind.file));
+      if (loaded.message) {
+        std::string text = Cp1251("Файл ") + kind.file + ": " + OneLine(loaded.message->text);
+        if (loaded.line > 0) text += Cp1251(" (строка ") + std::to_string(loaded.line) + ")";
+        return Fail(text);
+      }
+      // Every record as it would be sent: a field the register cannot take is found now.
+      TakeNotice notice;
+      if (!tables::PlanWrite(checked_->tables, {}, page, tables::WriteScope::kAll, notice)) {
+        return Fail(Cp1251("Файл ") + kind.file + ": " + OneLine(notice.told));
+      }
+    }
+    if (const auto& logo = checked_->manifest.logo) {
+      if (!CheckDigest(logo->file, logo->sha256)) return false;
+      std::string why;
+      checked_->logo = logoFiles_.Load(Path(logo->file), why);
+      if (!checked_->logo) {
+        return Fail(Cp1251("Файл ") + logo->file + ": " + base::Utf8ToCp1251(why).value_or(why));
+      }
+      if (checked_->logo->Width() != logo::kLogoWidth ||
+          checked_->logo->Height() != logo::kLogoHeight) {
+        return Fail(Cp1251("Файл ") + logo->file + Cp1251(": рисунок ") +
+                    std::to_string(checked_->logo->Width()) + " x " +
+                    std::to_string(checked_->logo->Height()) + Cp1251(", а логотип 192 x 200."));
+      }
+    }
+    return true;
+  }
+
+  void ListItems(const std::vector<std::string>& only) {
+    const auto wanted = [&](const std::string& name) {
+      return only.empty() || std::find(only.begin(), only.end(), name) != only.end();
+    };
+    for (PageId page : BackupPages()) {
+      const ManifestKind* entry = Entry(page);
+      if (!entry || !wanted(entry->kind)) continue;
+      checked_->items.push_back(
+          {page, entry->kind, entry->file, entry->result == ItemResult::kDone, entry->failed});
+    }
+    if (const auto& logo = checked_->manifest.logo; logo && wanted(kLogoKind)) {
+      checked_->items.push_back(
+          {std::nullopt, kLogoKind, logo->file, logo->result == ItemResult::kDone, {}});
+    }
+  }
+
+  std::string folder_;
+  LogoFiles& logoFiles_;
+  std::unique_ptr<CheckedBackup> checked_;
+  std::string error_;
+};
+
+}  // namespace
+
+BackupCheck CheckBackup(const std::string& folder, const std::vector<std::string>& only,
+                        LogoFiles& logoFiles) {
+  return Checker(folder, logoFiles).Check(only);
+}
+
+}  // namespace kvitmark::backup

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tables/catalogue.h"
+
+// What a backup folder holds: one table file per table file kind, named after its kind
+// ("art.art"), the logo and the manifest.
+namespace kvitmark::backup {
+
+inline constexpr const char* kManifestFile = "manifest.json";
+inline constexpr const char* kLogoFile = "logo.bmp";
+inline constexpr const char* kLogoKind = "logo";  // the logo's name where kinds are listed
+inline constexpr const char* kProgramName = "Kvitmark";
+// "1.0.0": the version a backup's manifest names.
+const char* ProgramVersion();
+
+// The pages whose tables a backup holds, in the window's order.
+const std::vector<tables::PageId>& BackupPages();
+
+// "art.art" for the goods page.
+std::string KindFile(tables::PageId page);
+
+// "art" for the goods page.
+std::string KindName(tables::PageId page);
+
+// The records of the page's table file, as "Сохранить" writes it with the Junior picked.
+int FileRecords(tables::PageId page);
+
+// The caption the run shows for the logo (code page 1251).
+const std::string& LogoCaption();
+
+// "7, 9–12, 20": record numbers in order, runs joined (code page 1251).
+std::string RecordList(std::vector<int> records);
+
+// "1 запись", "3 записи", "14000 записей" (code page 1251).
+std::string RecordsText(int count);
+
+}  // namespace kvitmark::backup

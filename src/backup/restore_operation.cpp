@@ -1,0 +1,259 @@
+#include "backup/restore_operation.h"
+
+#include <algorithm>
+
+#include "backup/backup_contents.h"
+#include "backup/item_observer.h"
+#include "backup/scratch_session.h"
+#include "base/cp1251.h"
+#include "logo/logo_picture.h"
+#include "logo/logo_transfer.h"
+#include "tables/operation_support.h"
+
+namespace kvitmark::backup {
+namespace {
+
+using base::Cp1251;
+using tables::PageId;
+
+// Keeps the planning quiet: the backup was checked, so it has nothing to tell.
+class Unheard final : public tables::OperationObserver {
+ public:
+  void Started(const tables::OperationStart&) override {}
+  void RecordDone(const tables::RecordStep&) override {}
+  tables::FailureAnswer RecordFailed(int) override { return tables::FailureAnswer::kFinish; }
+  void Tell(const tables::Notice&) override {}
+  bool Confirm(const std::string&) override { return false; }
+  bool StopRequested() override { return true; }
+  void Finished(const tables::OperationSummary&) override {}
+};
+
+std::vector<int> PlannedRecords(const CheckedBackup& backup, const tables::RegisterCopy& known,
+                                PageId page, tables::WriteScope scope) {
+  Unheard unheard;
+  const auto planned = tables::PlanWrite(backup.tables, known, page, scope, unheard);
+  std::vector<int> records;
+  if (planned) {
+    for (const auto& record : *planned) records.push_back(record.record);
+  }
+  return records;
+}
+
+std::string Caption(const BackupItem& item) {
+  return item.page ? tables::Page(*item.page).caption : LogoCaption();
+}
+
+std::string Named(const BackupItem& item) { return Caption(item) + " (" + item.file + ")"; }
+
+std::string RowsText(int count) {
+  const int lastTwo = count % 100;
+  const int last = count % 10;
+  const char* word = "строк";
+  if (lastTwo < 11 || lastTwo > 14) {
+    if (last == 1) word = "строка";
+    if (last >= 2 && last <= 4) word = "строки";
+  }
+  return std::to_string(count) + ' ' + Cp1251(word);
+}
+
+std::vector<int> Missing(const std::vector<int>& planned, const std::vector<int>& done) {
+  std::vector<int> sorted = done;
+  std::sort(sorted.begin(), sorted.end());
+  std::vector<int> missing;
+  for (int record : planned) {
+    if (!std::binary_search(sorted.begin(), sorted.end(), record)) missing.push_back(record);
+  }
+  return missing;
+}
+
+class Restore {
+ public:
+  Restore(tables::TableSession& session, RunObserver& observer, CheckedBackup& backup)
+      : scratch_(session, backup.tables), observer_(observer), items_(observer), backup_(backup) {}
+
+  void Run(std::vector<StepResult>& results, bool& stopped) {
+    int total = 0;
+    for (const StepResult& result : results) total += static_cast<int>(result.step.records.size());
+    observer_.Started({tables::OperationKind::kRestore, PageId::kGoods, total - 1, 0});
+    const int count = static_cast<int>(results.size());
+    for (int index = 0; index < count && !stopped; ++index) {
+      StepResult& result = results[index];
+      const RestoreStep& step = result.step;
+      if (step.leftOut) {
+        result.state = StepState::kLeftOut;
+        continue;
+      }
+      if (step.changesOnly && step.records.empty()) {
+        result.state = StepState::kUnchanged;
+        continue;
+      }
+      if (items_.StopBetweenItems()) {
+        stopped = true;
+        break;
+      }
+      observer_.ItemStarted({index, count, Caption(step.item), step.item.file,
+                             static_cast<int>(step.records.size())});
+      std::vector<int> done;
+      if (step.item.page) {
+        done = WriteTable(step);
+      } else {
+        const auto transfer = logo::WriteLogo(scratch_.Session(), items_, *backup_.logo);
+        for (int row = 1; row <= transfer.rows; ++row) done.push_back(row);
+      }
+      items_.TakeTold();
+      result.notWritten = Missing(step.records, done);
+      result.state = result.notWritten.empty() ? StepState::kWritten : StepState::kPartly;
+      if (items_.RunEnded()) stopped = true;
+    }
+    tables::OperationSummary summary;
+    summary.result = stopped ? tables::OperationResult::kStopped : tables::OperationResult::kDone;
+    observer_.Finished(summary);
+  }
+
+ private:
+  std::vector<int> WriteTable(const RestoreStep& step) {
+    tables::TableSession& session = scratch_.Session();
+    const auto summary = step.changesOnly
+                             ? tables::WriteChangesToRegister(session, items_, *step.item.page)
+                             : tables::WriteToRegister(session, items_, *step.item.page);
+    return summary.done;
+  }
+
+  ScratchSession scratch_;
+  RunObserver& observer_;
+  ItemObserver items_;
+  CheckedBackup& backup_;
+};
+
+}  // namespace
+
+std::vector<RestoreStep> PlanRestore(const CheckedBackup& backup,
+                                     const tables::RegisterCopy& known) {
+  std::vector<RestoreStep> steps;
+  for (const BackupItem& item : backup.items) {
+    RestoreStep step;
+    step.item = item;
+    step.leftOut = !item.whole;
+    if (item.page) {
+      const PageId page = *item.page;
+      const auto all = PlannedRecords(backup, known, page, tables::WriteScope::kAll);
+      step.tableRecords = static_cast<int>(all.size());
+      // Where the connection has read or written the table, what it holds is known.
+      step.changesOnly = known.KnowsAny(page);
+      step.records = step.changesOnly
+                         ? PlannedRecords(backup, known, page, tables::WriteScope::kChanged)
+                         : all;
+    } else {
+      const int rows = std::min(backup.logo->Height(), logo::kLogoHeight);
+      for (int row = 1; row <= rows; ++row) step.records.push_back(row);
+      step.tableRecords = rows;
+    }
+    if (step.leftOut) step.records.clear();
+    steps.push_back(std::move(step));
+  }
+  return steps;
+}
+
+std::vector<std::string> PlanLines(const std::vector<RestoreStep>& steps) {
+  std::vector<std::string> lines;
+  for (const RestoreStep& step : steps) {
+    std::string line = Named(step.item) + ": ";
+    const int count = static_cast<int>(step.records.size());
+    if (step.leftOut) {
+      line += step.item.page ? Cp1251("не будет записана - в копии неполная")
+                             : Cp1251("не будет записан - в копии неполный");
+    } else if (!step.item.page) {
+      line += RowsText(count);
+    } else if (step.changesOnly) {
+      line += count == 0 ? Cp1251("без изменений")
+                         : Cp1251("изменённых записей ") + std::to_string(count) + Cp1251(" из ") +
+                               std::to_string(step.tableRecords);
+    } else {
+      line += RecordsText(count);
+      const int first = tables::Page(*step.item.page).writeFirstRow;
+      if (first > 1) line += Cp1251(" (запись 1 не записывается)");
+    }
+    lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
+std::string RestoreQuestion(const CheckedBackup& backup, const std::vector<RestoreStep>& steps,
+                            int connectedRegister) {
+  const Manifest& manifest = backup.manifest;
+  std::string text = Cp1251("В ЭККА ") + std::to_string(connectedRegister) +
+                     Cp1251(" будет записано из резервной копии ЭККА ") +
+                     std::to_string(manifest.registerNumber) + Cp1251(" от ") +
+                     base::Utf8ToCp1251(manifest.created).value_or(manifest.created) + ":";
+  for (const std::string& line : PlanLines(steps)) text += '\n' + line;
+  if (!manifest.complete) text += Cp1251("\nКопия неполная: её создание было прервано.");
+  const bool changesOnly = std::any_of(steps.begin(), steps.end(), [](const RestoreStep& step) {
+    return step.changesOnly && !step.leftOut;
+  });
+  if (changesOnly) {
+    text += Cp1251(
+        "\nТаблицы, прочитанные или записанные после подключения, записываются только "
+        "изменёнными записями. Если ЭККА меняли не этой программой, переподключитесь, чтобы "
+        "записать всё.");
+  }
+  if (manifest.registerNumber != connectedRegister) {
+    text += Cp1251("\nВнимание: копия сделана с ЭККА ") + std::to_string(manifest.registerNumber) +
+            Cp1251(", а подключен ЭККА ") + std::to_string(connectedRegister) + ".";
+  }
+  text += Cp1251("\nПродолжить ?");
+  return text;
+}
+
+RestoreResult RestoreRegister(tables::TableSession& session, RunObserver& observer,
+                              CheckedBackup& backup) {
+  RestoreResult result;
+  if (!tables::support::IsConnected(session)) {
+    result.error = tables::support::NotConnectedText();
+    return result;
+  }
+  const auto steps = PlanRestore(backup, session.registerCopy);
+  if (!observer.Confirm(RestoreQuestion(backup, steps, session.connectedRegister))) return result;
+  result.confirmed = true;
+  for (const RestoreStep& step : steps) {
+    StepResult planned;
+    planned.step = step;
+    result.steps.push_back(std::move(planned));
+  }
+  Restore(session, observer, backup).Run(result.steps, result.stopped);
+  return result;
+}
+
+std::string RestoreReport(const RestoreResult& result) {
+  if (!result.error.empty()) return result.error;
+  std::string text = result.stopped ? Cp1251("Восстановление ЭККА прервано.")
+                                    : Cp1251("Восстановление ЭККА завершено.");
+  for (const StepResult& step : result.steps) {
+    const BackupItem& item = step.step.item;
+    const bool logo = !item.page;
+    text += '\n' + Named(item) + ": ";
+    switch (step.state) {
+      case StepState::kWritten:
+        text += logo
+                    ? Cp1251("записан")
+                    : Cp1251("записано ") + RecordsText(static_cast<int>(step.step.records.size()));
+        break;
+      case StepState::kUnchanged:
+        text += Cp1251("без изменений");
+        break;
+      case StepState::kPartly:
+        text += (logo ? Cp1251("не записаны строки ") : Cp1251("не записаны записи ")) +
+                RecordList(step.notWritten);
+        break;
+      case StepState::kNotReached:
+        text += logo ? Cp1251("не записан") : Cp1251("не записана");
+        break;
+      case StepState::kLeftOut:
+        text += logo ? Cp1251("не записан - в копии неполный")
+                     : Cp1251("не записана - в копии неполная");
+        break;
+    }
+  }
+  return text;
+}
+
+}  // namespace kvitmark::backup

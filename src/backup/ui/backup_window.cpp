@@ -1,0 +1,130 @@
+#include "backup/ui/backup_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <algorithm>
+
+#include "base/ui/qt_text.h"
+#include "tables/ui/dialogs.h"
+
+namespace kvitmark::backup::ui {
+namespace {
+
+using base::ui::FromCp1251;
+
+QLabel* Caption(const char* text, QWidget* parent, int y) {
+  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  label->setGeometry(12, y, 396, 17);
+  return label;
+}
+
+QProgressBar* Bar(const char* name, QWidget* parent, int y) {
+  auto* bar = new QProgressBar(parent);
+  bar->setObjectName(QString::fromLatin1(name));
+  bar->setGeometry(12, y, 396, 16);
+  bar->setTextVisible(false);
+  bar->setRange(0, 1);
+  return bar;
+}
+
+}  // namespace
+
+BackupWindow::BackupWindow(const BackupWindowContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
+  setObjectName(QStringLiteral("BackupWindow"));
+  setFixedSize(420, 160);
+  item_ = new QLabel(this);
+  item_->setObjectName(QStringLiteral("BackupItem"));
+  item_->setGeometry(12, 12, 396, 17);
+  itemProgress_ = Bar("BackupItemProgress", this, 34);
+  Caption("Всего:", this, 62);
+  runProgress_ = Bar("BackupRunProgress", this, 84);
+  stop_ = new QPushButton(QString::fromUtf8("Стоп"), this);
+  stop_->setObjectName(QStringLiteral("BackupStop"));
+  stop_->setGeometry(172, 120, 75, 25);
+  connect(stop_, &QPushButton::clicked, this, [this] { stopRequested_ = true; });
+}
+
+void BackupWindow::SetRunTitle(const QString& title) {
+  title_ = title;
+  setWindowTitle(title);
+}
+
+void BackupWindow::Started(const tables::OperationStart& start) {
+  running_ = true;
+  stopRequested_ = false;
+  item_->clear();
+  runProgress_->setRange(0, start.progressMaximum > 0 ? start.progressMaximum + 1 : 1);
+  runProgress_->setValue(0);
+  itemProgress_->setValue(0);
+  show();
+}
+
+void BackupWindow::ItemStarted(const RunItem& item) {
+  itemDone_ = 0;
+  item_->setText(QString::fromUtf8("%1 (%2) — %3 из %4")
+                     .arg(FromCp1251(item.caption), QString::fromStdString(item.file))
+                     .arg(item.index + 1)
+                     .arg(item.count));
+  itemProgress_->setRange(0, item.records > 0 ? item.records : 1);
+  itemProgress_->setValue(0);
+  // The logo rows move without a look at "Стоп": the window is painted as they go.
+  repaint();
+}
+
+void BackupWindow::RecordDone(const tables::RecordStep& step) {
+  itemProgress_->setValue(std::min(++itemDone_, itemProgress_->maximum()));
+  runProgress_->setValue(std::min(step.progress, runProgress_->maximum()));
+  if (itemDone_ % 10 == 0) runProgress_->repaint();
+}
+
+tables::FailureAnswer BackupWindow::RecordFailed(int) {
+  const auto answer = context_.dialogs->ExchangeErrorPrompt(*context_.prompt);
+  if (context_.afterPrompt) context_.afterPrompt();
+  return answer;
+}
+
+void BackupWindow::Tell(const tables::Notice& notice) {
+  QWidget* owner = isVisible() ? this : parentWidget();
+  context_.dialogs->MessageBox(owner, FromCp1251(notice.text), title_, tables::BoxButtons::kOk,
+                               tables::BoxIcon::kWarning);
+}
+
+bool BackupWindow::Confirm(const std::string& question) {
+  return context_.dialogs->MessageBox(parentWidget(), FromCp1251(question), title_,
+                                      tables::BoxButtons::kYesNo,
+                                      tables::BoxIcon::kWarning) == tables::BoxAnswer::kYes;
+}
+
+bool BackupWindow::StopRequested() {
+  QApplication::processEvents();
+  if (context_.windowStop && context_.windowStop()) stopRequested_ = true;
+  return stopRequested_;
+}
+
+void BackupWindow::Finished(const tables::OperationSummary&) {
+  running_ = false;
+  hide();
+}
+
+void BackupWindow::closeEvent(QCloseEvent* event) {
+  if (running_) {
+    stopRequested_ = true;
+    event->ignore();
+    return;
+  }
+  QDialog::closeEvent(event);
+}
+
+void BackupWindow::reject() {
+  if (running_) {
+    stopRequested_ = true;
+    return;
+  }
+  QDialog::reject();
+}
+
+}  // namespace kvitmark::backup::ui

@@ -1,0 +1,111 @@
+#include "cli/backup_commands.h"
+
+#include <ctime>
+#include <iostream>
+#include <sstream>
+
+#include "app/settings.h"
+#include "backup/backup_operation.h"
+#include "backup/restore_operation.h"
+#include "cli/connection.h"
+#include "logo/ui/bmp_logo_files.h"
+
+namespace kvitmark::cli {
+namespace {
+
+// The run on the terminal: a line as each table begins, the progress bar over the whole
+// run, the prompt and the question as the other commands have them.
+class TerminalRun final : public backup::RunObserver {
+ public:
+  explicit TerminalRun(TerminalObserver& terminal) : terminal_(terminal) {}
+
+  void ItemStarted(const backup::RunItem& item) override {
+    terminal_.FinishProgress();
+    std::cerr << '[' << item.index + 1 << '/' << item.count << "] " << ForTerminal(item.caption)
+              << " (" << item.file << ")\n";
+  }
+  void Started(const tables::OperationStart& start) override { terminal_.Started(start); }
+  void RecordDone(const tables::RecordStep& step) override { terminal_.RecordDone(step); }
+  tables::FailureAnswer RecordFailed(int record) override { return terminal_.RecordFailed(record); }
+  void Tell(const tables::Notice& notice) override { terminal_.Tell(notice); }
+  // The question's lines are the plan; the terminal asks its last one.
+  bool Confirm(const std::string& question) override {
+    const size_t last = question.rfind('\n');
+    if (last == std::string::npos) return terminal_.Confirm(question);
+    std::cerr << ForTerminal(question.substr(0, last)) << '\n';
+    return terminal_.Confirm(question.substr(last + 1));
+  }
+  bool StopRequested() override { return terminal_.StopRequested(); }
+  void Finished(const tables::OperationSummary& summary) override { terminal_.Finished(summary); }
+
+ private:
+  TerminalObserver& terminal_;
+};
+
+void SayLines(const std::string& cp1251) { std::cerr << ForTerminal(cp1251) << '\n'; }
+
+std::vector<std::string> KindList(const std::string& only) {
+  std::vector<std::string> kinds;
+  std::istringstream list(only);
+  for (std::string kind; std::getline(list, kind, ',');) {
+    if (!kind.empty()) kinds.push_back(kind);
+  }
+  return kinds;
+}
+
+}  // namespace
+
+int Backup(const ConnectionOptions& options, const std::string& folder) {
+  Connection connection(options);
+  if (!connection.Open()) return 1;
+  TerminalRun run(connection.Observer());
+  logo::ui::BmpLogoFiles logoFiles;
+  const backup::BackupRequest request{folder, std::string(app::kTypeEntries[0]),
+                                      std::time(nullptr)};
+  const auto result = backup::BackupRegister(connection.Session(), run, logoFiles, request);
+  SayLines(backup::BackupReport(result));
+  if (result.outcome == backup::BackupOutcome::kComplete &&
+      connection.Observer().PromptedRecords().empty()) {
+    std::cout << result.folder << '\n';
+    return 0;
+  }
+  if (!result.folder.empty()) std::cerr << "Папка копии: " << result.folder << '\n';
+  return 1;
+}
+
+int Restore(const ConnectionOptions& options, const std::string& backupFolder,
+            const std::string& only, bool dryRun) {
+  logo::ui::BmpLogoFiles logoFiles;
+  // Everything is checked before the port is even opened.
+  auto check = backup::CheckBackup(backupFolder, KindList(only), logoFiles);
+  if (!check.backup) {
+    std::cerr << backupFolder << ": " << ForTerminal(check.error) << '\n'
+              << "Ничего не записано в ЭККА.\n";
+    return 1;
+  }
+  if (dryRun) {
+    const auto steps = backup::PlanRestore(*check.backup, {});
+    size_t records = 0;
+    for (const auto& step : steps) records += step.records.size();
+    for (const std::string& line : backup::PlanLines(steps)) std::cout << ForTerminal(line) << '\n';
+    std::cout << records << " records would be written\n";
+    return 0;
+  }
+  Connection connection(options);
+  if (!connection.Open()) return 1;
+  TerminalRun run(connection.Observer());
+  const auto result = backup::RestoreRegister(connection.Session(), run, *check.backup);
+  if (!result.confirmed) {
+    if (!result.error.empty()) SayLines(result.error);
+    return 1;
+  }
+  SayLines(backup::RestoreReport(result));
+  bool whole = !result.stopped && connection.Observer().PromptedRecords().empty();
+  for (const auto& step : result.steps) {
+    whole = whole && (step.state == backup::StepState::kWritten ||
+                      step.state == backup::StepState::kUnchanged);
+  }
+  return whole ? 0 : 1;
+}
+
+}  // namespace kvitmark::cli

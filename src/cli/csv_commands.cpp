@@ -1,0 +1,91 @@
+#include "cli/csv_commands.h"
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+#include "backup/scratch_session.h"
+#include "cli/terminal_observer.h"
+#include "files/table_file_writer.h"
+#include "files/table_files.h"
+#include "sheets/goods_csv_export.h"
+#include "sheets/goods_csv_import.h"
+
+namespace kvitmark::cli {
+namespace {
+
+using tables::PageId;
+
+// Far beyond a sheet of 14000 goods.
+constexpr std::streamsize kLargestSheet = 64 * 1024 * 1024;
+
+void SayFileMessage(const std::string& file, const files::FileReport& report) {
+  std::string text = ForTerminal(report.message->text);
+  for (char& c : text) {
+    if (c == '\n') c = ' ';
+  }
+  std::cerr << file << ": " << ForTerminal(report.message->caption) << ": " << text;
+  if (report.line > 0) std::cerr << " (строка " << report.line << ")";
+  std::cerr << '\n';
+}
+
+}  // namespace
+
+int ExportGoodsCsv(const std::string& goodsFile, const std::string& csvFile) {
+  tables::Workspace workspace;
+  backup::PrepareJuniorPages(workspace);
+  const auto loaded = files::LoadTableFile(workspace, PageId::kGoods, goodsFile);
+  if (loaded.message) {
+    SayFileMessage(goodsFile, loaded);
+    return 1;
+  }
+  const auto sheet = sheets::GoodsCsv(workspace.Grid(PageId::kGoods));
+  const auto saved = files::SaveFile(csvFile, [&](std::ostream& out) {
+    return static_cast<bool>(
+        out.write(sheet.text.data(), static_cast<std::streamsize>(sheet.text.size())));
+  });
+  if (saved != files::SaveOutcome::kSaved) {
+    std::cerr << csvFile << ": не удалось записать файл\n";
+    return 1;
+  }
+  std::cerr << "Товаров: " << sheet.goods << '\n';
+  return 0;
+}
+
+int ImportGoodsCsv(const std::string& csvFile, const std::string& goodsFile) {
+  std::ifstream in(csvFile, std::ios::binary);
+  std::string bytes;
+  if (in) {
+    bytes.resize(static_cast<size_t>(kLargestSheet) + 1);
+    in.read(bytes.data(), kLargestSheet + 1);
+    bytes.resize(static_cast<size_t>(in.gcount()));
+  }
+  if (!in && !in.eof()) {
+    std::cerr << csvFile << ": не удалось прочитать файл\n";
+    return 1;
+  }
+  if (static_cast<std::streamsize>(bytes.size()) > kLargestSheet) {
+    std::cerr << csvFile << ": файл слишком велик для списка товаров\n";
+    return 1;
+  }
+  const auto sheet = sheets::ReadGoodsCsv(bytes);
+  if (!sheet.ok()) {
+    for (const auto& problem : sheet.problems) {
+      std::cerr << csvFile << ": " << ForTerminal(problem.text) << '\n';
+    }
+    std::cerr << "Ошибок: " << sheet.problems.size() << ". Файл " << goodsFile << " не записан.\n";
+    return 1;
+  }
+  tables::Workspace workspace;
+  backup::PrepareJuniorPages(workspace);
+  sheets::PlaceGoods(sheet.rows, workspace.Grid(PageId::kGoods));
+  const auto saved = files::SaveTableFile(workspace, PageId::kGoods, goodsFile);
+  if (saved.message) {
+    SayFileMessage(goodsFile, saved);
+    return 1;
+  }
+  std::cerr << "Товаров: " << sheet.rows.size() << '\n';
+  return 0;
+}
+
+}  // namespace kvitmark::cli
