@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "base/ui/layout_scale.h"
 #include "base/ui/qt_text.h"
 #include "tables/ui/dialogs.h"
 
@@ -46,6 +47,7 @@ BackupWindow::BackupWindow(const BackupWindowContext& context, QWidget* parent)
   stop_->setObjectName(QStringLiteral("BackupStop"));
   stop_->setGeometry(172, 120, 75, 25);
   connect(stop_, &QPushButton::clicked, this, [this] { stopRequested_ = true; });
+  base::ui::FitTexts(*this);
 }
 
 void BackupWindow::SetRunTitle(const QString& title) {
