@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "base/cp1251.h"
 #include "base/whole_number.h"
+#include "cli/command_report.h"
 #include "link/port_failure.h"
 #include "link/port_map.h"
 
@@ -24,7 +25,7 @@ PortChoice ChoosePort(const ConnectionOptions& options) {
   }
   const auto portEntry = app::PortEntry(portName);
   if (!portEntry) {
-    std::cerr << base::Cp1251ToUtf8(base::Cp1251("Неверный порт: ")) << portName << '\n';
+    Say(base::Cp1251ToUtf8(base::Cp1251("Неверный порт: ")) + portName);
     return choice;
   }
   choice.port = *portEntry + 1;
@@ -66,6 +67,7 @@ std::optional<link::ConnectOutcome> Connection::Start(bool askRegister) {
   port_ = choice.port;
   const link::PortMap& ports = choice.ports;
   speed_ = LineSpeed(options_);
+  Report().SetDevice(link::DevicePathForPort(port_, ports));
 
   auto factory = link::PosixLineFactory(ports);
   if (options_.trace) factory = link::TracedLineFactory(std::move(factory), trace_);
@@ -91,7 +93,7 @@ std::optional<link::ConnectOutcome> Connection::Start(bool askRegister) {
     } else {
       reason = link::PortFailureText(result, link::DevicePathForPort(port_, ports));
     }
-    std::cerr << base::Cp1251ToUtf8(base::Cp1251("Ошибка подключения: ")) << reason << '\n';
+    Say(base::Cp1251ToUtf8(base::Cp1251("Ошибка подключения: ")) + reason);
     return std::nullopt;
   }
   return result.outcome;

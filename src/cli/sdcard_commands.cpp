@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "cli/command_report.h"
 #include "cli/connection.h"
 #include "cli/terminal_observer.h"
 #include "files/table_files.h"
@@ -13,14 +14,14 @@
 namespace kvitmark::cli {
 namespace {
 
-void Say(const std::string& file, const files::FileMessage& message, int line) {
+void SayFileMessage(const std::string& file, const files::FileMessage& message, int line) {
   std::string text = ForTerminal(message.text);
   for (char& c : text) {
     if (c == '\n') c = ' ';
   }
-  std::cerr << file << ": " << ForTerminal(message.caption) << ": " << text;
-  if (line > 0) std::cerr << " (строка " << line << ")";
-  std::cerr << '\n';
+  std::string said = file + ": " + ForTerminal(message.caption) + ": " + text;
+  if (line > 0) said += " (строка " + std::to_string(line) + ")";
+  Say(said);
 }
 
 }  // namespace
@@ -30,12 +31,12 @@ int ExportGoodsForSdCard(const std::string& goodsFile, const std::string& outFil
   PreparePages(workspace);
   const auto loaded = files::LoadTableFile(workspace, tables::PageId::kGoods, goodsFile);
   if (loaded.message) {
-    Say(goodsFile, *loaded.message, loaded.line);
+    SayFileMessage(goodsFile, *loaded.message, loaded.line);
     return 1;
   }
   const auto exported = sdcard::ExportGoodsForSd(workspace, outFile);
   if (exported.message) {
-    Say(outFile, *exported.message, 0);
+    SayFileMessage(outFile, *exported.message, 0);
     return 1;
   }
   return 0;
@@ -45,12 +46,12 @@ int SdCardSales(const std::string& folder, const std::string& outFile) {
   tables::GridTable sales = sdcard::MakeSalesTable();
   const auto loaded = sdcard::LoadSales(sales, folder);
   if (loaded.message) {
-    Say(loaded.file, *loaded.message, loaded.line);
+    SayFileMessage(loaded.file, *loaded.message, loaded.line);
     return 1;
   }
   const auto saved = sdcard::SaveSalesFile(sales, outFile);
   if (saved.message) {
-    Say(outFile, *saved.message, 0);
+    SayFileMessage(outFile, *saved.message, 0);
     return 1;
   }
   return 0;

@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "base/cp1251.h"
+#include "cli/command_report.h"
 
 namespace kvitmark::cli {
 namespace {
@@ -28,6 +29,8 @@ std::string OneLine(const std::string& cp1251) {
 
 std::string ForTerminal(const std::string& cp1251) { return base::Cp1251ToUtf8(cp1251); }
 
+bool Interrupted() { return interrupted != 0; }
+
 void InstallInterruptStop() {
   struct sigaction action {};
   action.sa_handler = OnInterrupt;
@@ -42,6 +45,7 @@ TerminalObserver::TerminalObserver(OnError onError, bool assumeYes)
       started_(std::chrono::steady_clock::now()) {}
 
 void TerminalObserver::Started(const tables::OperationStart& start) {
+  Report().Started(start);
   SetProgressMaximum(start.progressMaximum);
   position_ = start.progressPosition;
 }
@@ -61,26 +65,24 @@ tables::FailureAnswer TerminalObserver::RecordFailed(int record) {
   if (!promptedRecords_.empty()) promptedRecords_ += ", ";
   promptedRecords_ += std::to_string(record);
   const bool skip = onError_ == OnError::kSkip;
-  std::cerr << base::Cp1251ToUtf8(base::Cp1251("Ошибка записи/чтения таблицы ЭККА: запись ") +
-                                  std::to_string(record) +
-                                  base::Cp1251(skip ? " пропущена" : ", операция завершена"))
-            << '\n';
+  Say(base::Cp1251ToUtf8(base::Cp1251("Ошибка записи/чтения таблицы ЭККА: запись ") +
+                         std::to_string(record) +
+                         base::Cp1251(skip ? " пропущена" : ", операция завершена")));
   return skip ? tables::FailureAnswer::kSkip : tables::FailureAnswer::kFinish;
 }
 
 void TerminalObserver::Tell(const tables::Notice& notice) {
   FinishProgress();
-  std::cerr << OneLine(notice.text) << '\n';
+  Say(OneLine(notice.text));
 }
 
 bool TerminalObserver::Confirm(const std::string& question) {
   FinishProgress();
   if (assumeYes_) return true;
   if (isatty(STDIN_FILENO) != 1) {
-    std::cerr << OneLine(question) << '\n'
-              << base::Cp1251ToUtf8(
-                     base::Cp1251("Нужно подтверждение: запустите с --yes (ввод не с терминала)."))
-              << '\n';
+    std::cerr << OneLine(question) << '\n';
+    Say(base::Cp1251ToUtf8(
+        base::Cp1251("Нужно подтверждение: запустите с --yes (ввод не с терминала).")));
     return false;
   }
   std::cerr << OneLine(question) << " [y/N] " << std::flush;
@@ -91,7 +93,10 @@ bool TerminalObserver::Confirm(const std::string& question) {
 
 bool TerminalObserver::StopRequested() { return interrupted != 0; }
 
-void TerminalObserver::Finished(const tables::OperationSummary&) { FinishProgress(); }
+void TerminalObserver::Finished(const tables::OperationSummary& summary) {
+  FinishProgress();
+  Report().Finished(summary);
+}
 
 void TerminalObserver::DrawProgress() {
   if (!terminal_ || maximum_ <= 0 || position_ <= 0) return;

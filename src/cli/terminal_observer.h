@@ -51,5 +51,7 @@ std::string ForTerminal(const std::string& cp1251);
 
 // From now on Ctrl+C asks the operation to stop before its next record, as "Стоп" does.
 void InstallInterruptStop();
+// Whether Ctrl+C was pressed.
+bool Interrupted();
 
 }  // namespace kvitmark::cli
