@@ -5,7 +5,10 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # Debian packages the build and the tests need.
 REQUIRED_PACKAGES=(cmake ninja-build g++ pkgconf libgtest-dev libgmock-dev qt6-base-dev libcli11-dev
-  libudev-dev fonts-dejavu-core fonts-liberation libcsv-dev nlohmann-json3-dev libssl-dev)
+  libudev-dev fonts-dejavu-core fonts-liberation libcsv-dev nlohmann-json3-dev libssl-dev
+  libgensio-dev)
+# What the tests and benches add: the server shops put their registers behind.
+TEST_PACKAGES=(ser2net)
 # What the fuzz targets add: clang and its libFuzzer runtime.
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 

@@ -60,6 +60,7 @@ int main(int argc, char** argv) {
   simRegister.Faults() = options.faults;
   simRegister.AnswerOnlyAt(options.answerSpeed);
   PtyServer server(simRegister);
+  server.PaceLikeALine(options.pace);
   const bool opened = options.tty.empty() ? server.OpenPseudoTerminal(error)
                                           : server.OpenDevice(options.tty, options.speed, error);
   if (!opened) {

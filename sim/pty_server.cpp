@@ -7,10 +7,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <deque>
 
-#include "base/clock.h"
 #include "sim/line_speed.h"
 
 namespace kvitmark::sim {
@@ -28,10 +28,21 @@ bool MakeRaw(int fd) {
   return tcsetattr(fd, TCSANOW, &tty) == 0;
 }
 
+using SteadyClock = std::chrono::steady_clock;
+
+// A byte on its way, and when it is due: sent to the program then, or taken in from it.
 struct Scheduled {
   char byte;
-  base::Milliseconds due;
+  SteadyClock::time_point due;
+  int lineSpeed;  // the speed the line ran at when it came in
 };
+
+// One byte's time on a line at `speed` bit/s: start bit, eight data bits, two stop bits.
+std::chrono::nanoseconds ByteTime(int speed) {
+  constexpr long long kBitsPerByte = 11;
+  return speed > 0 ? std::chrono::nanoseconds(kBitsPerByte * 1'000'000'000LL / speed)
+                   : std::chrono::nanoseconds(0);
+}
 
 }  // namespace
 
@@ -107,26 +118,35 @@ bool PtyServer::OpenDevice(const std::string& path, int speed, std::string& erro
 }
 
 void PtyServer::Run(const volatile std::sig_atomic_t& stop) {
-  base::RealClock clock;
-  std::deque<Scheduled> scheduled;
-  base::Milliseconds lastDue{0};
+  std::deque<Scheduled> outgoing;  // to the program
+  std::deque<Scheduled> incoming;  // from the program, not taken in yet (paced only)
+  SteadyClock::time_point lastOut{};
+  SteadyClock::time_point lastIn{};
   auto collect = [&] {
-    const auto now = clock.Now();
+    const auto now = SteadyClock::now();
+    const auto byteTime = paced_ ? ByteTime(LineSpeed(fd_)) : std::chrono::nanoseconds(0);
     for (const SimByte& sent : register_.TakeOutput()) {
-      lastDue = std::max(now, lastDue) + base::Milliseconds(sent.delayMs);
-      scheduled.push_back({sent.byte, lastDue});
+      lastOut = std::max(now, lastOut) + std::chrono::milliseconds(sent.delayMs) + byteTime;
+      outgoing.push_back({sent.byte, lastOut, 0});
     }
   };
   register_.PortOpened();
   collect();
   std::string ready;
   while (!stop) {
-    // Send what is due, in one write where possible.
-    const auto now = clock.Now();
+    // Take in what is due, then send what is due, in one write where possible.
+    auto now = SteadyClock::now();
+    bool tookIn = false;
+    while (!incoming.empty() && incoming.front().due <= now) {
+      register_.ReceiveAt(incoming.front().byte, incoming.front().lineSpeed);
+      incoming.pop_front();
+      tookIn = true;
+    }
+    if (tookIn) collect();
     ready.clear();
-    while (!scheduled.empty() && scheduled.front().due <= now) {
-      ready.push_back(scheduled.front().byte);
-      scheduled.pop_front();
+    while (!outgoing.empty() && outgoing.front().due <= now) {
+      ready.push_back(outgoing.front().byte);
+      outgoing.pop_front();
     }
     size_t sent = 0;
     while (sent < ready.size()) {
@@ -141,15 +161,18 @@ void PtyServer::Run(const volatile std::sig_atomic_t& stop) {
         if (stop) return;
       }
     }
-    if (register_.HungUp() && scheduled.empty()) return;
+    if (register_.HungUp() && outgoing.empty()) return;
 
-    int waitMs = 200;  // wakes now and then to see the stop flag
-    if (!scheduled.empty()) {
-      waitMs = static_cast<int>(
-          std::clamp<long>((scheduled.front().due - clock.Now()).count(), 0, waitMs));
-    }
+    // Wakes now and then to see the stop flag, and when the next byte is due.
+    auto wake = SteadyClock::now() + std::chrono::milliseconds(200);
+    if (!outgoing.empty()) wake = std::min(wake, outgoing.front().due);
+    if (!incoming.empty()) wake = std::min(wake, incoming.front().due);
+    const auto wait = std::max(wake - SteadyClock::now(), SteadyClock::duration(0));
+    const auto waitSeconds = std::chrono::duration_cast<std::chrono::seconds>(wait);
+    const timespec timeout{static_cast<time_t>(waitSeconds.count()),
+                           static_cast<long>(std::chrono::nanoseconds(wait - waitSeconds).count())};
     pollfd in{fd_, POLLIN, 0};
-    const int readyCount = poll(&in, 1, waitMs);
+    const int readyCount = ppoll(&in, 1, &timeout, nullptr);
     if (readyCount < 0) {
       if (errno == EINTR) continue;
       return;
@@ -161,8 +184,18 @@ void PtyServer::Run(const volatile std::sig_atomic_t& stop) {
     // Read once the bytes are in: the program sets its speed before it writes and keeps it
     // while it waits for the answer.
     const int lineSpeed = LineSpeed(fd_);
-    for (ssize_t i = 0; i < got; ++i) register_.ReceiveAt(buffer[i], lineSpeed);
-    collect();
+    if (!paced_) {
+      for (ssize_t i = 0; i < got; ++i) register_.ReceiveAt(buffer[i], lineSpeed);
+      collect();
+      continue;
+    }
+    // On a real line the bytes arrive one byte time after another, however fast they were
+    // written.
+    now = SteadyClock::now();
+    for (ssize_t i = 0; i < got; ++i) {
+      lastIn = std::max(now, lastIn) + ByteTime(lineSpeed);
+      incoming.push_back({buffer[i], lastIn, lineSpeed});
+    }
   }
 }
 

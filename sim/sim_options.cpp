@@ -17,6 +17,8 @@ const char* const kSimUsage =
     "  --link PATH         make PATH a symbolic link to the device served\n"
     "  --table T=FILE      load table T from FILE, one record text per line\n"
     "  --save              write the --table files back on exit\n"
+    "  --pace              send and take each byte in the time it takes on a real line at\n"
+    "                      the speed the program set (11 bits a byte)\n"
     "  --fault NAME[=N]    misbehave; N (default 1) counts replies:\n"
     "                      silent, refuse=N, corrupt-check=N, nak=N, half-reply=N,\n"
     "                      trickle-under=N, trickle-over=N, garbage-before-lf=N,\n"
@@ -92,6 +94,8 @@ SimOptions ParseSimOptions(const std::vector<std::string>& arguments, std::strin
       options.help = true;
     } else if (option == "--save") {
       options.save = true;
+    } else if (option == "--pace") {
+      options.pace = true;
     } else if (option == "--register") {
       if (!value(text)) break;
       if (!ParseNumber(text, options.registerNumber) || options.registerNumber < 1 ||

@@ -16,6 +16,7 @@ struct SimOptions {
   std::string link;     // a symlink to the device served, for a stable name
   std::vector<std::pair<int, std::string>> tableFiles;  // table number, file
   bool save = false;
+  bool pace = false;  // bytes travel at the speed of a real line
   SimFaults faults;
   bool help = false;
 };

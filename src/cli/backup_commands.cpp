@@ -7,6 +7,7 @@
 #include "app/settings.h"
 #include "backup/backup_operation.h"
 #include "backup/restore_operation.h"
+#include "cli/command_report.h"
 #include "cli/connection.h"
 #include "logo/ui/bmp_logo_files.h"
 
@@ -66,10 +67,10 @@ int Backup(const ConnectionOptions& options, const std::string& folder) {
   SayLines(backup::BackupReport(result));
   if (result.outcome == backup::BackupOutcome::kComplete &&
       connection.Observer().PromptedRecords().empty()) {
-    std::cout << result.folder << '\n';
+    ResultStream() << result.folder << '\n';
     return 0;
   }
-  if (!result.folder.empty()) std::cerr << "Папка копии: " << result.folder << '\n';
+  if (!result.folder.empty()) Say("Папка копии: " + result.folder);
   return 1;
 }
 
@@ -79,16 +80,17 @@ int Restore(const ConnectionOptions& options, const std::string& backupFolder,
   // Everything is checked before the port is even opened.
   auto check = backup::CheckBackup(backupFolder, KindList(only), logoFiles);
   if (!check.backup) {
-    std::cerr << backupFolder << ": " << ForTerminal(check.error) << '\n'
-              << "Ничего не записано в ЭККА.\n";
+    Say(backupFolder + ": " + ForTerminal(check.error) + "\nНичего не записано в ЭККА.");
     return 1;
   }
   if (dryRun) {
     const auto steps = backup::PlanRestore(*check.backup, {});
     size_t records = 0;
     for (const auto& step : steps) records += step.records.size();
-    for (const std::string& line : backup::PlanLines(steps)) std::cout << ForTerminal(line) << '\n';
-    std::cout << records << " records would be written\n";
+    for (const std::string& line : backup::PlanLines(steps)) {
+      ResultStream() << ForTerminal(line) << '\n';
+    }
+    ResultStream() << records << " records would be written\n";
     return 0;
   }
   Connection connection(options);

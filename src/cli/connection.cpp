@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "base/cp1251.h"
 #include "base/whole_number.h"
+#include "cli/command_report.h"
 #include "link/port_failure.h"
 #include "link/port_map.h"
 
@@ -23,7 +24,7 @@ std::optional<PortSetup> ChoosePort(const ConnectionOptions& options) {
     // COM1 to COM9, or a further name the settings file maps.
     const auto number = app::ComNumber(options.port);
     if (!number || (*number > link::kLinkPorts && settings.ports.count(*number) == 0)) {
-      std::cerr << base::Cp1251ToUtf8(base::Cp1251("Неверный порт: ")) << options.port << '\n';
+      Say(base::Cp1251ToUtf8(base::Cp1251("Неверный порт: ")) + options.port);
       return std::nullopt;
     }
     setup.port = link::MappedPort(*number, settings.ports);
@@ -67,6 +68,7 @@ std::optional<link::ConnectOutcome> Connection::Start(bool askRegister) {
   port_ = choice->port.number;
   devices_ = choice->devices;
   speed_ = LineSpeed(options_);
+  Report().SetDevice(devices_.PathFor(port_));
 
   auto factory = link::LineFactoryFor(devices_);
   if (options_.trace) factory = link::TracedLineFactory(std::move(factory), trace_);
@@ -92,7 +94,7 @@ std::optional<link::ConnectOutcome> Connection::Start(bool askRegister) {
     } else {
       reason = link::PortFailureText(result, devices_.PathFor(port_));
     }
-    std::cerr << base::Cp1251ToUtf8(base::Cp1251("Ошибка подключения: ")) << reason << '\n';
+    Say(base::Cp1251ToUtf8(base::Cp1251("Ошибка подключения: ")) + reason);
     return std::nullopt;
   }
   return result.outcome;

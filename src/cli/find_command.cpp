@@ -8,6 +8,7 @@
 
 #include "app/settings.h"
 #include "base/whole_number.h"
+#include "cli/command_report.h"
 #include "cli/connection.h"
 #include "link/port_list.h"
 #include "link/priority.h"
@@ -45,7 +46,7 @@ int FindRegister(const ConnectionOptions& options, const std::string& speedList,
   auto registers = registerList.empty() ? std::optional(std::vector<int>{1, 2, 3, 4, 5})
                                         : NumberList(registerList);
   if (!speeds || speeds->empty() || !registers || registers->empty()) {
-    std::cerr << "--speeds and --registers take numbers separated by commas, such as 9600,19200\n";
+    Say("--speeds and --registers take numbers separated by commas, such as 9600,19200");
     return 2;
   }
   auto choice = ChoosePort(options);
@@ -73,13 +74,17 @@ int FindRegister(const ConnectionOptions& options, const std::string& speedList,
   if (result.found) link.ClosePort(result.found->port.number);
   if (options.trace) std::cerr << link::FormatTrace(trace);
   if (!result.found) {
-    std::cerr << (result.stopped ? "search stopped" : "no register found") << " (" << ports.size()
-              << " ports, " << speeds->size() << " speeds, " << registers->size()
-              << " numbers tried)\n";
+    Say(std::string(result.stopped ? "search stopped" : "no register found") + " (" +
+        std::to_string(ports.size()) + " ports, " + std::to_string(speeds->size()) + " speeds, " +
+        std::to_string(registers->size()) + " numbers tried)");
     return 1;
   }
-  std::cout << devices.PathFor(result.found->port.number) << ' '
-            << result.found->speed << ' ' << result.found->registerNumber << '\n';
+  const std::string device = devices.PathFor(result.found->port.number);
+  Report().SetDevice(device);
+  Report().SetRegister(result.found->registerNumber);
+  Report().Set("speed", result.found->speed);
+  ResultStream() << device << ' ' << result.found->speed << ' ' << result.found->registerNumber
+                 << '\n';
   return 0;
 }
 

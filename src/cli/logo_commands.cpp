@@ -3,6 +3,7 @@
 #include <QImage>
 #include <iostream>
 
+#include "cli/command_report.h"
 #include "cli/connection.h"
 #include "logo/logo_picture.h"
 #include "logo/logo_transfer.h"
@@ -24,7 +25,7 @@ int ReadLogo(const ConnectionOptions& options, const std::string& file) {
   if (!result.succeeded) return 1;
   const QString error = logo::ui::SaveBmp(image, 1, QString::fromLocal8Bit(file.c_str()));
   if (!error.isEmpty()) {
-    std::cerr << error.toStdString() << '\n';
+    Say(error.toStdString());
     return 1;
   }
   return 0;
@@ -33,7 +34,7 @@ int ReadLogo(const ConnectionOptions& options, const std::string& file) {
 int WriteLogo(const ConnectionOptions& options, const std::string& file) {
   auto loaded = logo::ui::LoadBmp(QString::fromLocal8Bit(file.c_str()));
   if (!loaded.picture) {
-    std::cerr << loaded.error.toStdString() << '\n';
+    Say(loaded.error.toStdString());
     return 1;
   }
   Connection connection(options);

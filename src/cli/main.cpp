@@ -1,11 +1,13 @@
 // kvitmark-cli: the register operations from a shell, for batch work.
 #include <CLI/CLI.hpp>
+#include <cstring>
 #include <set>
 #include <string>
 
 #include "cli/backup_commands.h"
 #include "cli/cli_options.h"
 #include "cli/csv_commands.h"
+#include "cli/command_report.h"
 #include "cli/find_command.h"
 #include "cli/logo_commands.h"
 #include "cli/port_commands.h"
@@ -45,6 +47,24 @@ void AddInterval(CLI::App* command, IntervalOptions& interval) {
       ->check(CLI::Range(1, 14000));
 }
 
+// The subcommand named on the command line, for a result object of a command line that could
+// not be understood.
+std::string NamedCommand(const CLI::App& app, int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    for (const CLI::App* command : app.get_subcommands({})) {
+      if (command->get_name() == argv[i]) return argv[i];
+    }
+  }
+  return "";
+}
+
+bool AskedForJson(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--json") == 0) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -52,12 +72,17 @@ int main(int argc, char** argv) {
       "kvitmark-cli: programs a Datecs MP-50 Junior register (ЭККА) from a shell.\n"
       "Exit status: 0 done, 1 the register or a file failed, 2 bad usage."};
   app.require_subcommand(1);
+  // The options of the connection are taken after the command too, as users type them
+  // (kvitmark-cli read opr ops.opr --json); the commands inherit this.
+  app.fallthrough();
   ConnectionOptions connection;
   std::string onError = "stop";
   app.add_option("--port", connection.port,
                  "COM1 … COM9; the device is the one [Ports] in Tabulon.ini names, else "
                  "/dev/ttyS<n-1> (default: SerialPort from Tabulon.ini, else COM1)");
-  app.add_option("--device", connection.device, "a serial device path, instead of --port");
+  app.add_option("--device", connection.device,
+                 "a serial device path, or a register behind the network (rfc2217://HOST:PORT, "
+                 "tcp://HOST:PORT), instead of --port");
   app.add_option("--speed", connection.speed, "bit/s (default: Speed from Tabulon.ini, else 4800)");
   app.add_option("--register", connection.registerNumber, "register number, 1 to 99 (default 1)")
       ->check(CLI::Range(1, 99));
@@ -65,6 +90,10 @@ int main(int argc, char** argv) {
   app.add_option("--on-error", onError,
                  "a record that fails ten times: stop ends the command, skip goes on")
       ->check(CLI::IsMember({"stop", "skip"}));
+  bool json = false;
+  app.add_flag("--json", json,
+               "at the end, print one JSON object on standard output saying how the command "
+               "ended (what it printed there otherwise goes to standard error)");
 
   std::string kind;
   std::string file;
@@ -172,28 +201,43 @@ int main(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
-    const int status = app.exit(error);
-    return status == 0 ? 0 : 2;
+    const int status = app.exit(error) == 0 ? 0 : 2;
+    // A script that asked for the object gets one, also for a command line it got wrong.
+    if (status != 0 && AskedForJson(argc, argv)) {
+      Report().Start(NamedCommand(app, argc, argv), true);
+      Report().Said(error.what());
+      PrintReport(status, false);
+    }
+    return status;
   }
   connection.onError = onError == "skip" ? OnError::kSkip : OnError::kStop;
+  const CLI::App* command = app.get_subcommands().front();
+  Report().Start(command->get_name(), json);
   // Ctrl+C ends an operation between records, with the register's exchange closed, instead
   // of leaving the register in the middle of one.
   InstallInterruptStop();
 
-  if (*ports) return ListPorts();
-  if (*presence) return Presence(connection);
-  if (*find) return FindRegister(connection, speedList, registerList);
-  if (*read) return ReadTable(connection, kind, file, interval);
-  if (*write) return WriteTable(connection, kind, file, interval, writeOptions);
-  if (*clear) return ClearTable(connection, kind);
-  if (*reports) return DownloadReports(connection, folder, only, separator);
-  if (*logoRead) return ReadLogo(connection, bmp);
-  if (*logoWrite) return WriteLogo(connection, bmp);
-  if (*sdExport) return ExportGoodsForSdCard(goodsFile, outFile);
-  if (*sdSales) return SdCardSales(cardFolder, outFile);
-  if (*backup) return Backup(connection, folder);
-  if (*restore) return Restore(connection, backupFolder, only, restoreDryRun);
-  if (*csvExport) return ExportGoodsCsv(goodsFile, csvFile);
-  if (*csvImport) return ImportGoodsCsv(csvFile, goodsFile);
-  return 2;
+  const bool asksRegister = !(*ports || *sdExport || *sdSales || *csvExport || *csvImport);
+  if (asksRegister && !*find) {
+    Report().SetRegister(connection.registerNumber);
+    if (!connection.device.empty()) Report().SetDevice(connection.device);
+  }
+  int status = 2;
+  if (*ports) status = ListPorts();
+  if (*presence) status = Presence(connection);
+  if (*find) status = FindRegister(connection, speedList, registerList);
+  if (*read) status = ReadTable(connection, kind, file, interval);
+  if (*write) status = WriteTable(connection, kind, file, interval, writeOptions);
+  if (*clear) status = ClearTable(connection, kind);
+  if (*reports) status = DownloadReports(connection, folder, only, separator);
+  if (*logoRead) status = ReadLogo(connection, bmp);
+  if (*logoWrite) status = WriteLogo(connection, bmp);
+  if (*sdExport) status = ExportGoodsForSdCard(goodsFile, outFile);
+  if (*sdSales) status = SdCardSales(cardFolder, outFile);
+  if (*backup) status = Backup(connection, folder);
+  if (*restore) status = Restore(connection, backupFolder, only, restoreDryRun);
+  if (*csvExport) status = ExportGoodsCsv(goodsFile, csvFile);
+  if (*csvImport) status = ImportGoodsCsv(csvFile, goodsFile);
+  if (json) PrintReport(status, Interrupted());
+  return status;
 }

@@ -5,6 +5,7 @@
 
 #include "app/ini_file.h"
 #include "base/cp1251.h"
+#include "cli/command_report.h"
 #include "cli/connection.h"
 #include "reports/report_catalogue.h"
 #include "reports/report_download.h"
@@ -24,7 +25,10 @@ class CommandLineReports final : public reports::ReportView {
     observer_.FinishProgress();
     std::cerr << fileName << '\n';
   }
-  void SetProgressRange(int maximum) override { observer_.SetProgressMaximum(maximum - 1); }
+  void SetProgressRange(int maximum) override {
+    observer_.SetProgressMaximum(maximum - 1);
+    Report().AddToRun(maximum);
+  }
   // The observer hears of every record read.
   void SetProgressPosition(int) override {}
 
@@ -51,7 +55,7 @@ int DownloadReports(const ConnectionOptions& options, const std::string& folder,
     bool known = false;
     for (const auto& report : catalogue) known |= app::EqualIgnoringCase(report.settingsKey, key);
     if (!known) {
-      std::cerr << "Нет такого отчета: " << key << '\n';
+      Say("Нет такого отчета: " + key);
       return 2;
     }
   }
@@ -66,7 +70,7 @@ int DownloadReports(const ConnectionOptions& options, const std::string& folder,
   CommandLineReports view(choices, connection.Observer());
   const auto result = reports::DownloadReports(connection.Session(), connection.Observer(), view);
   if (!connection.Observer().PromptedRecords().empty()) {
-    std::cerr << "Не удалось прочитать записи: " << connection.Observer().PromptedRecords() << '\n';
+    Say("Не удалось прочитать записи: " + connection.Observer().PromptedRecords());
   }
   return result == reports::DownloadResult::kDone ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "cli/command_report.h"
 #include "cli/connection.h"
 #include "cli/terminal_observer.h"
 #include "files/table_files.h"

@@ -6,6 +6,7 @@
 
 #include "base/count_forms.h"
 #include "base/cp1251.h"
+#include "cli/command_report.h"
 #include "cli/connection.h"
 #include "files/table_file_kinds.h"
 #include "files/table_files.h"
@@ -17,8 +18,6 @@ namespace kvitmark::cli {
 namespace {
 
 using base::Cp1251;
-
-void Say(const char* utf8) { std::cerr << utf8 << '\n'; }
 
 // An observer for planning alone: it keeps what it was told instead of printing it.
 class QuietTerminal final : public tables::OperationObserver {
@@ -46,7 +45,7 @@ void ApplyInterval(tables::Workspace& workspace, tables::PageId page,
 // 0 when the operation went through every record; otherwise names what did not.
 int Status(const tables::OperationSummary& summary, const TerminalObserver& observer) {
   if (!observer.PromptedRecords().empty()) {
-    std::cerr << "Не удалось обменяться записями: " << observer.PromptedRecords() << '\n';
+    Say("Не удалось обменяться записями: " + observer.PromptedRecords());
     return 1;
   }
   return summary.result == tables::OperationResult::kDone ? 0 : 1;
@@ -63,8 +62,7 @@ bool KnownFrom(const std::string& path, tables::PageId page, tables::RegisterCop
     for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     const auto other = files::PageOfExtension(extension);
     if (other && *other != page) {
-      std::cerr << path << ": файл другого вида, чем " << files::KindForPage(page)->extension
-                << '\n';
+      Say(path + ": файл другого вида, чем " + files::KindForPage(page)->extension);
       return false;
     }
   }
@@ -73,7 +71,7 @@ bool KnownFrom(const std::string& path, tables::PageId page, tables::RegisterCop
   const auto report = files::LoadTableFile(base, page, path);
   if (report.message && !report.endedEarly) {
     SayFileMessage(*report.message, path, report.line);
-    std::cerr << path << ": не подходит как то, что хранит ЭККА\n";
+    Say(path + ": не подходит как то, что хранит ЭККА");
     return false;
   }
   // A file that ended early holds its records up to the line before the one that is missing.
@@ -81,7 +79,7 @@ bool KnownFrom(const std::string& path, tables::PageId page, tables::RegisterCop
   QuietTerminal quiet;
   auto held = tables::PlanWrite(base, known, page, tables::WriteScope::kAll, quiet);
   if (!held) {
-    std::cerr << path << ": " << ForTerminal(quiet.told) << '\n';
+    Say(path + ": " + ForTerminal(quiet.told));
     return false;
   }
   for (auto& record : *held) {
@@ -117,14 +115,20 @@ constexpr double kBitsPerByte = 11;
 void TellPlan(const std::vector<tables::PlannedRecord>& planned, tables::PageId page, int speed) {
   double bytes = 0;
   const std::string table = std::to_string(tables::Page(page).tableNumber);
+  nlohmann::ordered_json numbers = nlohmann::ordered_json::array();
   for (const auto& record : planned) {
-    std::cout << "record " << record.record << '\n';
+    ResultStream() << "record " << record.record << '\n';
+    numbers.push_back(record.record);
     const std::string request = "W" + table + ";" + std::to_string(record.record) + ";";
     bytes += kBytesBesidesRequest + static_cast<double>(request.size() + record.text.size());
   }
   const double seconds = speed > 0 ? bytes * kBitsPerByte / speed : 0;
-  std::cout << planned.size() << " records would be written (about " << std::llround(seconds)
-            << " s at " << speed << " bit/s)\n";
+  const std::string told = std::to_string(planned.size()) + " records would be written (about " +
+                           std::to_string(std::llround(seconds)) + " s at " +
+                           std::to_string(speed) + " bit/s)";
+  ResultStream() << told << '\n';
+  Report().Said(told);
+  Report().Set("records", {{"total", planned.size()}, {"written", 0}, {"planned", numbers}});
 }
 
 // The command line offers only the kinds there are.
@@ -140,7 +144,7 @@ int Presence(const ConnectionOptions& options) {
     Say("Касса не обнаружена");
     return 1;
   }
-  std::cerr << "ЭККА " << options.registerNumber << " отвечает\n";
+  Say("ЭККА " + std::to_string(options.registerNumber) + " отвечает");
   return 0;
 }
 
@@ -204,8 +208,10 @@ int WriteTable(const ConnectionOptions& options, const std::string& kind, const 
   const auto result = tables::WriteChangesToRegister(session, connection.Observer(), page);
   const int records = RecordsOfKind(page);
   const size_t changed = PlannedCount(loaded, known, page);
-  std::cerr << "wrote " << result.done.size() << " of " << records << " records ("
-            << records - static_cast<int>(changed) << " unchanged skipped)\n";
+  const int unchanged = records - static_cast<int>(changed);
+  Report().SetUnchanged(unchanged);
+  Say("wrote " + std::to_string(result.done.size()) + " of " + std::to_string(records) +
+      " records (" + std::to_string(unchanged) + " unchanged skipped)");
   return Status(result, connection.Observer());
 }
 
@@ -216,8 +222,8 @@ int ClearTable(const ConnectionOptions& options, const std::string& kind) {
   const auto result = tables::ClearTable(connection.Session(), connection.Observer(), page);
   if (!result.failed.empty()) {
     const auto failed = static_cast<long long>(result.failed.size());
-    std::cerr << base::CountForm(failed, {"Не записана", "Не записаны", "Не записано"}) << ' '
-              << base::WithCount(failed, {"запись", "записи", "записей"}) << '\n';
+    Say(std::string(base::CountForm(failed, {"Не записана", "Не записаны", "Не записано"})) + ' ' +
+        base::WithCount(failed, {"запись", "записи", "записей"}));
     return 1;
   }
   return result.result == tables::OperationResult::kDone ? 0 : 1;

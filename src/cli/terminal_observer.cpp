@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "base/cp1251.h"
+#include "cli/command_report.h"
 
 namespace kvitmark::cli {
 namespace {
@@ -30,12 +31,14 @@ std::string ForTerminal(const std::string& cp1251) { return base::Cp1251ToUtf8(c
 
 void SayFileMessage(const files::FileMessage& message, const std::string& file, int line) {
   // The system's reason names the file itself.
-  if (message.reason.empty()) std::cerr << file << ": ";
-  std::cerr << ForTerminal(message.caption) << ": " << OneLine(message.text);
-  if (line > 0) std::cerr << " (строка " << line << ")";
-  if (!message.reason.empty()) std::cerr << ": " << message.reason;
-  std::cerr << '\n';
+  std::string said = message.reason.empty() ? file + ": " : std::string();
+  said += ForTerminal(message.caption) + ": " + OneLine(message.text);
+  if (line > 0) said += " (строка " + std::to_string(line) + ")";
+  if (!message.reason.empty()) said += ": " + message.reason;
+  Say(said);
 }
+
+bool Interrupted() { return interrupted != 0; }
 
 void InstallInterruptStop() {
   struct sigaction action {};
@@ -51,6 +54,7 @@ TerminalObserver::TerminalObserver(OnError onError, bool assumeYes)
       started_(std::chrono::steady_clock::now()) {}
 
 void TerminalObserver::Started(const tables::OperationStart& start) {
+  Report().Started(start);
   SetProgressMaximum(start.progressMaximum);
   position_ = start.progressPosition;
 }
@@ -70,28 +74,24 @@ tables::FailureAnswer TerminalObserver::RecordFailed(int record) {
   if (!promptedRecords_.empty()) promptedRecords_ += ", ";
   promptedRecords_ += std::to_string(record);
   const bool skip = onError_ == OnError::kSkip;
-  std::cerr << base::Cp1251ToUtf8(base::Cp1251("Ошибка записи/чтения таблицы ЭККА: запись ") +
-                                  std::to_string(record) +
-                                  base::Cp1251(skip ? " пропущена" : ", операция завершена"))
-            << '\n';
+  Say(base::Cp1251ToUtf8(base::Cp1251("Ошибка записи/чтения таблицы ЭККА: запись ") +
+                         std::to_string(record) +
+                         base::Cp1251(skip ? " пропущена" : ", операция завершена")));
   return skip ? tables::FailureAnswer::kSkip : tables::FailureAnswer::kFinish;
 }
 
 void TerminalObserver::Tell(const tables::Notice& notice) {
   FinishProgress();
-  std::cerr << OneLine(notice.text);
-  if (!notice.reason.empty()) std::cerr << ": " << notice.reason;
-  std::cerr << '\n';
+  Say(notice.reason.empty() ? OneLine(notice.text) : OneLine(notice.text) + ": " + notice.reason);
 }
 
 bool TerminalObserver::Confirm(const std::string& question) {
   FinishProgress();
   if (assumeYes_) return true;
   if (isatty(STDIN_FILENO) != 1) {
-    std::cerr << OneLine(question) << '\n'
-              << base::Cp1251ToUtf8(
-                     base::Cp1251("Нужно подтверждение: запустите с --yes (ввод не с терминала)."))
-              << '\n';
+    std::cerr << OneLine(question) << '\n';
+    Say(base::Cp1251ToUtf8(
+        base::Cp1251("Нужно подтверждение: запустите с --yes (ввод не с терминала).")));
     return false;
   }
   std::cerr << OneLine(question) << " [y/N] " << std::flush;
@@ -102,7 +102,10 @@ bool TerminalObserver::Confirm(const std::string& question) {
 
 bool TerminalObserver::StopRequested() { return interrupted != 0; }
 
-void TerminalObserver::Finished(const tables::OperationSummary&) { FinishProgress(); }
+void TerminalObserver::Finished(const tables::OperationSummary& summary) {
+  FinishProgress();
+  Report().Finished(summary);
+}
 
 void TerminalObserver::DrawProgress() {
   if (!terminal_ || maximum_ <= 0 || position_ <= 0) return;

@@ -56,5 +56,7 @@ void SayFileMessage(const files::FileMessage& message, const std::string& file, 
 
 // From now on Ctrl+C asks the operation to stop before its next record, as "Стоп" does.
 void InstallInterruptStop();
+// Whether Ctrl+C was pressed.
+bool Interrupted();
 
 }  // namespace kvitmark::cli

@@ -8,7 +8,11 @@ namespace kvitmark::link {
 namespace {
 
 ConnectOutcome DeviceFailure(int openResult, int errorNumber) {
-  if (openResult == kCannotConfigure) return ConnectOutcome::kNotSerial;
+  // A connection that dropped while the line was set up is no connection, not a device
+  // that refused its settings.
+  if (openResult == kCannotConfigure && errorNumber != ECONNRESET) {
+    return ConnectOutcome::kNotSerial;
+  }
   switch (errorNumber) {
     case ENOENT:
     case ENODEV:
@@ -19,6 +23,16 @@ ConnectOutcome DeviceFailure(int openResult, int errorNumber) {
     case EACCES:
     case EPERM:
       return ConnectOutcome::kNoPermission;
+    // A port on the network (a device path never fails so).
+    case ECONNREFUSED:
+    case ETIMEDOUT:
+    case EHOSTUNREACH:
+    case ENETUNREACH:
+    case EHOSTDOWN:
+    case ECONNRESET:
+    case EADDRNOTAVAIL:
+    case EDESTADDRREQ:
+      return ConnectOutcome::kNoConnection;
     default:
       return ConnectOutcome::kCannotOpen;
   }
@@ -44,6 +58,7 @@ ConnectResult OpenRegisterPort(RegisterLink& link, int port, int speed) {
   } else {
     result.outcome = DeviceFailure(opened, link.LastErrorNumber());
     result.errorText = link.LastErrorText();
+    result.errorNumber = link.LastErrorNumber();
   }
   return result;
 }

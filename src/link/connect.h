@@ -20,6 +20,7 @@ enum class ConnectOutcome {
   kPortBusy,          // another program (or another open) holds the device
   kNoPermission,      // the user may not open the device
   kNotSerial,         // the device refused the line settings
+  kNoConnection,      // a port on the network: no connection (refused, unreachable, no answer)
   kCannotOpen,        // the device could not be opened for another reason
 };
 
@@ -27,6 +28,7 @@ struct ConnectResult {
   ConnectOutcome outcome = ConnectOutcome::kCannotOpen;
   int handle = -1;        // the open port's, while it is open
   std::string errorText;  // the system's words when the device did not open
+  int errorNumber = 0;    // the system's error number behind them, 0 when it gave none
 };
 
 // True for the outcomes that leave the port open.

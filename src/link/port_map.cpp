@@ -1,6 +1,6 @@
 #include "link/port_map.h"
 
-#include "link/posix_serial_line.h"
+#include "link/line_for_device.h"
 
 namespace kvitmark::link {
 
@@ -12,7 +12,7 @@ std::string DevicePathForPort(int port, const PortMap& ports) {
 
 LineFactory PosixLineFactory(PortMap ports) {
   return [ports = std::move(ports)](int port) -> std::unique_ptr<SerialLine> {
-    return std::make_unique<PosixSerialLine>(DevicePathForPort(port, ports));
+    return LineForDevice(DevicePathForPort(port, ports));
   };
 }
 
@@ -32,7 +32,7 @@ std::string PortDevices::PathFor(int port) const {
 
 LineFactory LineFactoryFor(const PortDevices& devices) {
   return [&devices](int port) -> std::unique_ptr<SerialLine> {
-    return std::make_unique<PosixSerialLine>(devices.PathFor(port));
+    return LineForDevice(devices.PathFor(port));
   };
 }
 

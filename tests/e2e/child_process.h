@@ -34,11 +34,12 @@ inline bool ReadSome(int fd, int waitMs, std::string& into) {
 inline constexpr int kStartStopLimitMs = 10000;
 
 // A program of ours as a child process, its standard output and error on pipes of ours and
-// its standard input from `input` (a file; /dev/null unless given).
+// its standard input from `input` (a file; /dev/null unless given), started in `folder` (the
+// test's own unless given).
 class ChildProcess {
  public:
   ChildProcess(const char* program, const std::vector<std::string>& options,
-               const std::string& input = "/dev/null") {
+               const std::string& input = "/dev/null", const std::string& folder = "") {
     if (program == nullptr || *program == 0) {
       spawnError_ = "the program to test was not named";
       return;
@@ -62,6 +63,7 @@ class ChildProcess {
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, err[1], STDERR_FILENO);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, input.c_str(), O_RDONLY, 0);
+    if (!folder.empty()) posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
     const int spawned = posix_spawn(&pid_, program, &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(out[1]);

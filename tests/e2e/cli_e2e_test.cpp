@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -239,6 +240,24 @@ TEST_F(CliTest, Presence_OnlyAtTheSpeedTheRegisterAnswersAt) {
     EXPECT_EQ(run.errors.find("Касса не обнаружена") != std::string::npos, status == 1);
     sim->Stop();
   }
+}
+
+TEST_F(CliTest, PacedSimulator_ARunLastsAsLongAsTheLineNeeds) {
+  // Reading the operators crosses about 2660 bytes of 11 bits: 3 s at 9600 bit/s, a fifth of
+  // a second at 115200, and next to nothing unpaced.
+  const auto seconds = [&](const char* speed) {
+    cliSpeed = speed;
+    const auto start = std::chrono::steady_clock::now();
+    const auto run = Run({"read", "opr", File("ops.opr")});
+    EXPECT_EQ(run.status, 0) << run.errors;
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  };
+  StartSim({"--pace"});
+  EXPECT_GT(seconds("9600"), 2.5);
+  EXPECT_LT(seconds("115200"), 1.5);
+  sim->Stop();
+  StartSim();
+  EXPECT_LT(seconds("9600"), 1.5) << "unpaced, as fast as the terminal carries";
 }
 
 TEST_F(CliTest, WriteThenRead_TheRegisterHoldsTheFile) {

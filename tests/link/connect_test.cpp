@@ -148,6 +148,9 @@ INSTANTIATE_TEST_SUITE_P(SystemErrors, ConnectErrorTest,
                                            ErrorCase{ENXIO, ConnectOutcome::kPortMissing},
                                            ErrorCase{EACCES, ConnectOutcome::kNoPermission},
                                            ErrorCase{EPERM, ConnectOutcome::kNoPermission},
+                                           ErrorCase{ECONNREFUSED, ConnectOutcome::kNoConnection},
+                                           ErrorCase{ETIMEDOUT, ConnectOutcome::kNoConnection},
+                                           ErrorCase{EADDRNOTAVAIL, ConnectOutcome::kNoConnection},
                                            ErrorCase{EIO, ConnectOutcome::kCannotOpen}));
 
 struct RegisterCase {

@@ -19,6 +19,8 @@ struct FailureCase {
   ConnectOutcome outcome;
   const char* errorText;
   const char* expected;
+  const char* device = nullptr;  // a network port's URL; the local device when none
+  int errorNumber = 0;
 };
 
 class PortFailureTextTest : public ::testing::TestWithParam<FailureCase> {};
@@ -43,6 +45,44 @@ INSTANTIATE_TEST_SUITE_P(
                     "dialout: sudo usermod -aG dialout $USER, затем войдите в систему заново."},
         FailureCase{"NotSerial", ConnectOutcome::kNotSerial, "Inappropriate ioctl for device",
                     "Inappropriate ioctl for device"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class NetworkFailureTextTest : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(NetworkFailureTextTest, NamesTheHostAndPortAndWhy) {
+  link::ConnectResult result;
+  result.outcome = GetParam().outcome;
+  result.errorText = GetParam().errorText;
+  result.errorNumber = GetParam().errorNumber;
+  EXPECT_EQ(link::PortFailureText(result, GetParam().device), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, NetworkFailureTextTest,
+    ::testing::Values(
+        FailureCase{"Refused", ConnectOutcome::kNoConnection, "",
+                    "Нет соединения с 192.168.1.20:4001: соединение отклонено",
+                    "rfc2217://192.168.1.20:4001", ECONNREFUSED},
+        FailureCase{"NoAnswer", ConnectOutcome::kNoConnection, "",
+                    "Нет соединения с 10.0.0.7:4001: нет ответа", "tcp://10.0.0.7:4001", ETIMEDOUT},
+        FailureCase{"Unreachable", ConnectOutcome::kNoConnection, "",
+                    "Нет соединения с [fe80::1]:23: узел недоступен", "rfc2217://[fe80::1]:23",
+                    EHOSTUNREACH},
+        FailureCase{"DroppedAtOnce", ConnectOutcome::kNoConnection, "",
+                    "Нет соединения с 10.0.0.7:4001: соединение разорвано (порт может быть "
+                    "занят другим подключением)",
+                    "rfc2217://10.0.0.7:4001", ECONNRESET},
+        FailureCase{"UnknownName", ConnectOutcome::kNoConnection, "",
+                    "Нет соединения с shop7.local:4001: имя узла не найдено",
+                    "rfc2217://shop7.local:4001", EADDRNOTAVAIL},
+        FailureCase{"NotAnAddress", ConnectOutcome::kNoConnection, "",
+                    "Неверный сетевой адрес rfc2217://shop7: нужен rfc2217://ХОСТ:ПОРТ или "
+                    "tcp://ХОСТ:ПОРТ.",
+                    "rfc2217://shop7", EDESTADDRREQ},
+        FailureCase{"NoComPortOption", ConnectOutcome::kNotSerial, "cannot set speed",
+                    "10.0.0.7:4001 не принимает настройки линии по RFC 2217 (cannot set speed). "
+                    "Если это порт без RFC 2217, укажите tcp://10.0.0.7:4001.",
+                    "rfc2217://10.0.0.7:4001", EOPNOTSUPP}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PortFailureText, BusyDevice_NamesTheProgramAndProcessHoldingIt) {

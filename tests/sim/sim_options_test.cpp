@@ -18,10 +18,10 @@ namespace {
 TEST(SimOptions, ReadsEveryOption) {
   std::string error;
   const auto options = ParseSimOptions(
-      {"--register",   "12",        "--tty",    "/dev/ttyUSB0", "--speed", "9600",
-       "--link",       "/tmp/com1", "--table",  "10=otd.txt",   "--table", "0=art.txt",
-       "--save",       "--fault",   "refuse=3", "--fault",      "silent",  "--fault",
-       "trickle-over", "--fault",   "stale=xyz"},
+      {"--register",   "12",        "--tty",     "/dev/ttyUSB0", "--speed", "9600",
+       "--link",       "/tmp/com1", "--table",   "10=otd.txt",   "--table", "0=art.txt",
+       "--save",       "--fault",   "refuse=3",  "--fault",      "silent",  "--fault",
+       "trickle-over", "--fault",   "stale=xyz", "--pace"},
       error);
   ASSERT_EQ(error, "");
   EXPECT_EQ(options.registerNumber, 12);
@@ -31,6 +31,7 @@ TEST(SimOptions, ReadsEveryOption) {
   ASSERT_EQ(options.tableFiles.size(), 2u);
   EXPECT_EQ(options.tableFiles[0], (std::pair<int, std::string>{10, "otd.txt"}));
   EXPECT_TRUE(options.save);
+  EXPECT_TRUE(options.pace);
   EXPECT_EQ(options.faults.refuse, 3);
   EXPECT_TRUE(options.faults.silent);
   EXPECT_EQ(options.faults.trickleOver, 1);
