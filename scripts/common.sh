@@ -4,7 +4,8 @@
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # Debian packages the build and the tests need.
-REQUIRED_PACKAGES=(cmake ninja-build g++ pkgconf libgtest-dev libgmock-dev qt6-base-dev libcli11-dev
+REQUIRED_PACKAGES=(cmake ninja-build g++ pkgconf libgtest-dev libgmock-dev qt6-base-dev qt6-tools-dev
+  qt6-tools-dev-tools qt6-l10n-tools libcli11-dev
   libudev-dev fonts-dejavu-core fonts-liberation libcsv-dev nlohmann-json3-dev libssl-dev
   libgensio-dev)
 # What the tests and benches add: the server shops put their registers behind.

@@ -20,6 +20,10 @@ constexpr std::string_view kDirectoryKey = "Directory";
 // network port the user adds in the window goes there under a name from COM10 on.
 constexpr std::string_view kPortsSection = "Ports";
 constexpr int kLastComPort = 255;
+// Not in a new file either: the language the window and kvitmark-cli speak, "uk" or "ru",
+// when the user wants another than the locale's. Only read; the program never writes it.
+constexpr std::string_view kInterfaceSection = "Interface";
+constexpr std::string_view kLanguageKey = "Language";
 
 // A port stored by its device's name rather than as COMn.
 constexpr std::string_view kDevicePrefix = "/dev/";
@@ -119,6 +123,9 @@ Reading Read(const IniFile& file, const std::string& current) {
     std::string device = file.Get(kPortsSection, ComName(number), "", kLongValue);
     if (!device.empty()) settings.ports[number] = std::move(device);
   }
+  settings.language =
+      base::LanguageFromCode(file.Get(kInterfaceSection, kLanguageKey, "", kShortValue));
+
   // COM10 and on exist only where the file maps them.
   const auto named = ComNumber(settings.storedPort);
   if (!reading.portOffered && named && settings.ports.count(*named) > 0) {

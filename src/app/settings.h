@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/language.h"
 #include "link/port_map.h"
 
 // The settings file "Tabulon.ini": the port, speed and register type the connection
@@ -57,6 +58,8 @@ struct Settings {
   // (the first entries when it holds none): kvitmark-cli takes them as they stand.
   std::string storedPort;
   std::string storedSpeed;
+  // [Interface] Language=uk or ru: the language the user chose over the locale's, if any.
+  std::optional<base::Language> language;
 };
 
 // The index into kPortEntries of a port name ("com3" → 2), or nothing.

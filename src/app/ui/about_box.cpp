@@ -1,4 +1,7 @@
+#include <QEvent>
+
 #include "app/ui/about_box.h"
+#include "base/ui/captions.h"
 
 #include <QFont>
 #include <QLabel>
@@ -6,12 +9,13 @@
 #include <QShowEvent>
 
 #include "base/ui/layout_scale.h"
+#include "base/ui/translation.h"
 
 namespace kvitmark::app::ui {
 
 TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TForm2"));
-  setWindowTitle(QStringLiteral("О программе"));
+  base::ui::SetCaption(*this, KV_TEXT("TForm2", "О программе"));
   setFixedSize(343, 163);
 
   auto* name = new QLabel(QStringLiteral("Kvitmark"), this);
@@ -23,13 +27,12 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   name->setAlignment(Qt::AlignCenter);
   name->setGeometry(8, 12, 327, 28);
 
-  auto* purpose = new QLabel(
-      QStringLiteral("Программирование ЭККА\nDatecs MP-50 Junior / Datecs MP-50 UP"), this);
+  auto* purpose = base::ui::Captioned(new QLabel(this), KV_TEXT("TForm2", "Программирование ЭККА\nDatecs MP-50 Junior / Datecs MP-50 UP"));
   purpose->setObjectName(QStringLiteral("Label2"));
   purpose->setAlignment(Qt::AlignCenter);
   purpose->setGeometry(8, 52, 327, 48);
 
-  auto* close = new QPushButton(QStringLiteral("Закрыть"), this);
+  auto* close = base::ui::Captioned(new QPushButton(this), KV_TEXT("TForm2", "Закрыть"));
   close->setObjectName(QStringLiteral("Button1"));
   close->setGeometry(256, 128, 75, 25);
   close->setDefault(true);
@@ -45,6 +48,16 @@ void TForm2::showEvent(QShowEvent* event) {
     move(frame.topLeft());
   }
   QDialog::showEvent(event);
+}
+
+void TForm2::RetranslateTexts() {
+  base::ui::RetranslateCaptions(*this);
+  base::ui::FitTexts(*this);
+}
+
+void TForm2::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) RetranslateTexts();
 }
 
 }  // namespace kvitmark::app::ui

@@ -9,9 +9,13 @@ class TForm2 : public QDialog {
   Q_OBJECT
 
  public:
+  // Sets every caption again in the language now chosen (QEvent::LanguageChange).
+  void RetranslateTexts();
+
   explicit TForm2(QWidget* parent = nullptr);
 
  protected:
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 };
 

@@ -2,6 +2,7 @@
 #include "app/ui/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -23,8 +24,10 @@
 #include "app/ui/search_window.h"
 #include "app/ui/window_observer.h"
 #include "backup/ui/backup_commands.h"
+#include "base/ui/captions.h"
 #include "base/ui/layout_scale.h"
 #include "base/ui/qt_text.h"
+#include "base/ui/translation.h"
 #include "link/port_map.h"
 #include "logo/ui/logo_page.h"
 #include "reports/ui/reports_page.h"
@@ -36,6 +39,7 @@
 #include "tables/ui/parameter_page_widget.h"
 #include "tables/ui/record_text_validator.h"
 #include "tables/ui/string_grid.h"
+#include "base/ui/translation.h"
 
 namespace kvitmark::app::ui {
 namespace {
@@ -49,14 +53,16 @@ constexpr int kSmallestHeight = 380;
 constexpr int kPageWidth = 745;
 constexpr int kPageHeight = 272;
 
-QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+QPushButton* Button(QWidget* parent, const char* name, base::ui::SourceText caption) {
+  auto* button = new QPushButton(parent);
+  base::ui::SetCaption(*button, caption);
   button->setObjectName(QString::fromLatin1(name));
   return button;
 }
 
-QLabel* Label(QWidget* parent, const char* caption, int x, int y) {
-  auto* label = new QLabel(QString::fromUtf8(caption), parent);
+QLabel* Label(QWidget* parent, base::ui::SourceText caption, int x, int y) {
+  auto* label = new QLabel(parent);
+  base::ui::SetCaption(*label, caption);
   label->move(x, y);
   label->adjustSize();
   return label;
@@ -141,9 +147,10 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   // The commands no button of the window stands for: a right click on the window, or
   // their shortcuts.
   setContextMenuPolicy(Qt::ActionsContextMenu);
-  auto command = [this](const char* name, const char* caption, const QKeySequence& keys,
+  auto command = [this](const char* name, base::ui::SourceText caption, const QKeySequence& keys,
                         void (TForm1::*run)()) {
-    auto* action = new QAction(QString::fromUtf8(caption), this);
+    auto* action = new QAction(this);
+    base::ui::SetCaption(*action, caption);
     action->setObjectName(QString::fromLatin1(name));
     action->setShortcut(keys);
     action->setShortcutContext(Qt::WindowShortcut);
@@ -152,27 +159,51 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
     });
     addAction(action);
   };
-  command("ActionSdSales", "База продаж SD-карты...", QKeySequence(Qt::CTRL | Qt::Key_D),
+  command("ActionSdSales", KV_TEXT("TForm1", "База продаж SD-карты..."), QKeySequence(Qt::CTRL | Qt::Key_D),
           &TForm1::ShowSdCardSales);
-  command("ActionSdExport", "Экспорт товаров на SD-карту...", QKeySequence(Qt::CTRL | Qt::Key_E),
+  command("ActionSdExport", KV_TEXT("TForm1", "Экспорт товаров на SD-карту..."), QKeySequence(Qt::CTRL | Qt::Key_E),
           &TForm1::ExportGoodsForSdCard);
-  command("ActionOpenFolder", "Открывать файлы из текущей папки",
+  command("ActionOpenFolder", KV_TEXT("TForm1", "Открывать файлы из текущей папки"),
           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), &TForm1::OpenFromCurrentFolder);
-  command("ActionFindRegister", "Найти ЭККА...", QKeySequence(Qt::CTRL | Qt::Key_F),
+  command("ActionFindRegister", KV_TEXT("TForm1", "Найти ЭККА..."), QKeySequence(Qt::CTRL | Qt::Key_F),
           &TForm1::FindRegister);
-  command("ActionWriteChanges", "Записать изменения в ЭККА",
+  command("ActionWriteChanges", KV_TEXT("TForm1", "Записать изменения в ЭККА"),
           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), &TForm1::WriteChangedRecords);
-  command("ActionBackup", "Резервная копия ЭККА...", QKeySequence(), &TForm1::BackUpRegister);
-  command("ActionRestore", "Восстановить ЭККА из копии...", QKeySequence(),
+  command("ActionBackup", KV_TEXT("TForm1", "Резервная копия ЭККА..."), QKeySequence(), &TForm1::BackUpRegister);
+  command("ActionRestore", KV_TEXT("TForm1", "Восстановить ЭККА из копии..."), QKeySequence(),
           &TForm1::RestoreRegister);
-  command("ActionCsvExport", "Экспорт товаров в CSV...", QKeySequence(), &TForm1::ExportGoodsCsv);
-  command("ActionCsvImport", "Импорт товаров из CSV...", QKeySequence(), &TForm1::ImportGoodsCsv);
+  command("ActionCsvExport", KV_TEXT("TForm1", "Экспорт товаров в CSV..."), QKeySequence(), &TForm1::ExportGoodsCsv);
+  command("ActionCsvImport", KV_TEXT("TForm1", "Импорт товаров из CSV..."), QKeySequence(), &TForm1::ImportGoodsCsv);
   AttachBackupCommands();
+  AddLanguageMenu();
   // The same menu from the keyboard, with the keys other desktop programs use for it.
   for (const QKeySequence& keys : {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
     auto* shortcut = new QShortcut(keys, this);
     connect(shortcut, &QShortcut::activated, this, &TForm1::ShowCommandMenu);
   }
+}
+
+void TForm1::AddLanguageMenu() {
+  // Named in both languages, so that a user who cannot read the one shown finds it.
+  auto* menuAction = new QAction(QString::fromUtf8("Мова / Язык"), this);
+  menuAction->setObjectName(QStringLiteral("ActionLanguage"));
+  auto* menu = new QMenu(this);
+  menu->setObjectName(QStringLiteral("LanguageMenu"));
+  languageActions_ = new QActionGroup(this);
+  // Each language by its own name.
+  for (const auto& [code, name] : {std::pair{"uk", "Українська"}, std::pair{"ru", "Русский"}}) {
+    auto* choice = menu->addAction(QString::fromUtf8(name));
+    choice->setObjectName(QStringLiteral("ActionLanguage_") + QLatin1String(code));
+    choice->setData(QString::fromLatin1(code));
+    choice->setCheckable(true);
+    choice->setChecked(base::LanguageFromCode(code) == base::ui::CurrentLanguage());
+    languageActions_->addAction(choice);
+    connect(choice, &QAction::triggered, this, [this, code] {
+      if (!operationRunning_) base::ui::UseLanguage(*base::LanguageFromCode(code));
+    });
+  }
+  menuAction->setMenu(menu);
+  addAction(menuAction);
 }
 
 void TForm1::ShowCommandMenu() {
@@ -225,7 +256,7 @@ void TForm1::BuildPages() {
         }
         break;
     }
-    pages_->addTab(content, FromCp1251(page.caption));
+    pages_->addTab(content, base::ui::FromCore(page.caption));
   }
   connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
     if (!selectingPageQuietly_) OnPageChanged(tables::PageAt(index));
@@ -235,20 +266,22 @@ void TForm1::BuildPages() {
 }
 
 void TForm1::BuildIntervalGroup() {
-  intervalGroup_ = new QGroupBox(QString::fromUtf8("Интервал кодирования"), this);
+  intervalGroup_ = new QGroupBox(this);
+  base::ui::SetCaption(*intervalGroup_, KV_TEXT("TForm1", "Интервал кодирования"));
   intervalGroup_->setObjectName(QStringLiteral("GroupBox2"));
-  useInterval_ = new QCheckBox(QString::fromUtf8("Использовать"), intervalGroup_);
+  useInterval_ = new QCheckBox(intervalGroup_);
+  base::ui::SetCaption(*useInterval_, KV_TEXT("TForm1", "Использовать"));
   useInterval_->setObjectName(QStringLiteral("CheckBox1"));
   useInterval_->setGeometry(8, 20, 100, 17);
-  Label(intervalGroup_, "Начало", 120, 21);
+  Label(intervalGroup_, KV_TEXT("TForm1", "Начало"), 120, 21);
   intervalStart_ = new QLineEdit(QStringLiteral("1"), intervalGroup_);
   intervalStart_->setObjectName(QStringLiteral("Edit2"));
   intervalStart_->setGeometry(170, 18, 60, 21);
-  Label(intervalGroup_, "Конец", 250, 21);
+  Label(intervalGroup_, KV_TEXT("TForm1", "Конец"), 250, 21);
   intervalEnd_ = new QLineEdit(QStringLiteral("14000"), intervalGroup_);
   intervalEnd_->setObjectName(QStringLiteral("Edit3"));
   intervalEnd_->setGeometry(295, 18, 60, 21);
-  Label(intervalGroup_, "Номер первой записи в ЭККА:", 380, 21);
+  Label(intervalGroup_, KV_TEXT("TForm1", "Номер первой записи в ЭККА:"), 380, 21);
   firstRecord_ = new QLineEdit(intervalGroup_);
   firstRecord_->setObjectName(QStringLiteral("Edit4"));
   firstRecord_->setGeometry(565, 18, 80, 21);
@@ -265,25 +298,27 @@ void TForm1::BuildIntervalGroup() {
 
 void TForm1::BuildConnectionGroup(
     const std::function<std::vector<link::SerialPort>()>& listPorts) {
-  connectionGroup_ = new QGroupBox(QString::fromUtf8("Подключить Datecs MP-50 Junior"), this);
+  connectionGroup_ = new QGroupBox(this);
+  base::ui::SetCaption(*connectionGroup_, KV_TEXT("TForm1", "Подключить Datecs MP-50 Junior"));
   connectionGroup_->setObjectName(QStringLiteral("GroupBox1"));
-  auto* portLabel = new QLabel(QString::fromUtf8("Последовательный\nпорт:"), connectionGroup_);
+  auto* portLabel = new QLabel(connectionGroup_);
+  base::ui::SetCaption(*portLabel, KV_TEXT("TForm1", "Последовательный\nпорт:"));
   portLabel->setGeometry(8, 16, 104, 30);
   portSelector_ = new PortSelector(listPorts, connectionGroup_);
   portSelector_->setObjectName(QStringLiteral("ComboBox1"));
   portSelector_->setGeometry(112, 20, 153, 22);
-  Label(connectionGroup_, "Скорость:", 8, 54);
+  Label(connectionGroup_, KV_TEXT("TForm1", "Скорость:"), 8, 54);
   speedSelector_ = new QComboBox(connectionGroup_);
   speedSelector_->setObjectName(QStringLiteral("ComboBox2"));
   speedSelector_->setEditable(true);
   for (const auto entry : kSpeedEntries) speedSelector_->addItem(QString::fromLatin1(entry));
   speedSelector_->setGeometry(112, 50, 153, 22);
-  Label(connectionGroup_, "Номер ЭККА:", 8, 82);
+  Label(connectionGroup_, KV_TEXT("TForm1", "Номер ЭККА:"), 8, 82);
   numberSelector_ = new QComboBox(connectionGroup_);
   numberSelector_->setObjectName(QStringLiteral("ComboBox3"));
   for (int number = 1; number <= 5; ++number) numberSelector_->addItem(QString::number(number));
   numberSelector_->setGeometry(112, 78, 153, 22);
-  Label(connectionGroup_, "Тип ЭККА:", 8, 110);
+  Label(connectionGroup_, KV_TEXT("TForm1", "Тип ЭККА:"), 8, 110);
   typeSelector_ = new QComboBox(connectionGroup_);
   typeSelector_->setObjectName(QStringLiteral("ComboBox4"));
   for (const auto entry : kTypeEntries) typeSelector_->addItem(QString::fromLatin1(entry));
@@ -298,8 +333,9 @@ void TForm1::BuildConnectionGroup(
   status_ = new QLabel(connectionGroup_);
   status_->setObjectName(QStringLiteral("Label3"));
   status_->setGeometry(8, 136, 190, 17);
-  SetStatus(QString::fromUtf8("Не подключена"), QColor(255, 0, 0));
-  connectButton_ = Button(connectionGroup_, "Button5", "Подключить");
+  connectButton_ = new QPushButton(connectionGroup_);
+  connectButton_->setObjectName(QStringLiteral("Button5"));
+  ShowConnectionState();
   connectButton_->setGeometry(200, 132, 75, 25);
   connect(connectButton_, &QPushButton::clicked, this,
           [this] { RunGuarded([this] { ConnectOrDisconnect(); }); });
@@ -315,17 +351,17 @@ void TForm1::BuildButtons() {
   recordCounter_->setObjectName(QStringLiteral("Edit1"));
   recordCounter_->setReadOnly(true);
 
-  stopButton_ = Button(this, "Button6", "Стоп");
-  writeButton_ = Button(this, "Button4", "Записать в ЭККА");
-  clearButton_ = Button(this, "Button8", "Очистить");
-  openButton_ = Button(this, "Button3", "Открыть");
-  readButton_ = Button(this, "Button9", "Прочитать из ЭККА");
-  clearGridButton_ = Button(this, "Button16", "Очистить таблицу");
-  saveButton_ = Button(this, "Button2", "Сохранить");
-  aboutButton_ = Button(this, "Button10", "О программе");
-  closeButton_ = Button(this, "Button1", "Закрыть");
-  writeButton_->setToolTip(
-      QString::fromUtf8("Записать в ЭККА всю таблицу страницы.\nТолько изменённые записи (они "
+  stopButton_ = Button(this, "Button6", KV_TEXT("TForm1", "Стоп"));
+  writeButton_ = Button(this, "Button4", KV_TEXT("TForm1", "Записать в ЭККА"));
+  clearButton_ = Button(this, "Button8", KV_TEXT("TForm1", "Очистить"));
+  openButton_ = Button(this, "Button3", KV_TEXT("TForm1", "Открыть"));
+  readButton_ = Button(this, "Button9", KV_TEXT("TForm1", "Прочитать из ЭККА"));
+  clearGridButton_ = Button(this, "Button16", KV_TEXT("TForm1", "Очистить таблицу"));
+  saveButton_ = Button(this, "Button2", KV_TEXT("TForm1", "Сохранить"));
+  aboutButton_ = Button(this, "Button10", KV_TEXT("TForm1", "О программе"));
+  closeButton_ = Button(this, "Button1", KV_TEXT("TForm1", "Закрыть"));
+  base::ui::SetToolTip(
+      *writeButton_, KV_TEXT("TForm1", "Записать в ЭККА всю таблицу страницы.\nТолько изменённые записи (они "
                         "выделены цветом): «Записать изменения в ЭККА», Ctrl+Shift+W или "
                         "контекстное меню окна."));
 
@@ -441,6 +477,31 @@ void TForm1::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
+}
+
+void TForm1::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) RetranslateTexts();
+}
+
+void TForm1::RetranslateTexts() {
+  base::ui::RetranslateCaptions(*this);
+  ShowConnectionState();
+  ShowCaptions();
+  for (tables::PageId id : tables::AllPages()) {
+    pages_->setTabText(tables::PageIndex(id), base::ui::FromCore(tables::Page(id).caption));
+    ShowPageData(id, -1);
+  }
+  // A longer translation makes the window larger rather than cut its texts.
+  const double grown = base::ui::FitTexts(*this);
+  if (grown > 1) {
+    scale_ *= grown;
+    ApplyColumnWeights();
+  }
+  for (QAction* action : languageActions_->actions()) {
+    action->setChecked(base::LanguageFromCode(action->data().toString().toStdString()) ==
+                       base::ui::CurrentLanguage());
+  }
 }
 
 void TForm1::SetStatus(const QString& text, const QColor& color) {

@@ -16,6 +16,7 @@
 #include "tables/operations.h"
 #include "tables/workspace.h"
 
+class QActionGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -112,6 +113,9 @@ class TForm1 : public QWidget {
   void ImportGoodsCsv();         // on the goods page
   backup::ui::BackupCommands& Backups() { return *backups_; }
 
+  // Sets every text of the window again in the language now chosen (QEvent::LanguageChange).
+  void RetranslateTexts();
+
   // Run each time the window becomes the program's active window again.
   void ActivationPass();
 
@@ -136,6 +140,7 @@ class TForm1 : public QWidget {
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   friend class WindowObserver;
@@ -157,6 +162,12 @@ class TForm1 : public QWidget {
   void ShowInterval();
   void SetStatus(const QString& text, const QColor& color);
   void ShowSettings();
+  // The status line and the connect button as the connection stands.
+  void ShowConnectionState();
+  // The window's title and the connection group's, as the register type's layout names them.
+  void ShowCaptions();
+  // "Мова / Язык" in the context menu.
+  void AddLanguageMenu();
   // Runs one of the long operations: nothing but "Стоп" and the prompt acts meanwhile.
   void RunOperation(const std::function<void(tables::OperationObserver&)>& operation);
   void RunGuarded(const std::function<void()>& command);
@@ -209,6 +220,7 @@ class TForm1 : public QWidget {
   QString lastOpened_;
 
   QTabWidget* pages_ = nullptr;
+  QActionGroup* languageActions_ = nullptr;
   std::array<tables::ui::StringGrid*, tables::kPageCount> grids_{};
   std::array<tables::ui::ParameterPageWidget*, tables::kPageCount> parameterPages_{};
   logo::ui::LogoPage* logoPage_ = nullptr;

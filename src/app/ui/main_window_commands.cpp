@@ -36,6 +36,7 @@
 #include "tables/ui/dialogs.h"
 #include "tables/ui/parameter_page_widget.h"
 #include "tables/ui/string_grid.h"
+#include "base/ui/translation.h"
 
 namespace kvitmark::app::ui {
 namespace {
@@ -51,9 +52,9 @@ QString PortFailure(const link::ConnectResult& result, int port, int speed,
                     const link::PortDevices& devices) {
   switch (result.outcome) {
     case link::ConnectOutcome::kPortOutOfRange:
-      return QString::fromUtf8("Порт COM%1 не существует: выберите COM1 … COM9.").arg(port);
+      return base::ui::Translate("TForm1", "Порт COM%1 не существует: выберите COM1 … COM9.").arg(port);
     case link::ConnectOutcome::kBadSpeed:
-      return QString::fromUtf8("Скорость %1 бит/с не поддерживается.").arg(speed);
+      return base::ui::Translate("TForm1", "Скорость %1 бит/с не поддерживается.").arg(speed);
     default:
       return QString::fromUtf8(link::PortFailureText(result, devices.PathFor(port)));
   }
@@ -71,11 +72,11 @@ void TForm1::RunGuarded(const std::function<void()>& command) {
     command();
   } catch (const std::exception& error) {
     dialogs_->MessageBox(
-        this, QString::fromUtf8("Ошибка: ") + QString::fromUtf8(base::ExceptionText(error)),
-        QString::fromUtf8("Ошибка"), tables::BoxButtons::kOk, tables::BoxIcon::kError);
+        this, base::ui::Translate("TForm1", "Ошибка: ") + QString::fromUtf8(base::ExceptionText(error)),
+        base::ui::Translate("TForm1", "Ошибка"), tables::BoxButtons::kOk, tables::BoxIcon::kError);
   } catch (...) {
-    dialogs_->MessageBox(this, QString::fromUtf8("Непредвиденная ошибка."),
-                         QString::fromUtf8("Ошибка"), tables::BoxButtons::kOk,
+    dialogs_->MessageBox(this, base::ui::Translate("TForm1", "Непредвиденная ошибка."),
+                         base::ui::Translate("TForm1", "Ошибка"), tables::BoxButtons::kOk,
                          tables::BoxIcon::kError);
   }
 }
@@ -151,10 +152,9 @@ void TForm1::ConnectOrDisconnect() {
     for (QComboBox* selector : {static_cast<QComboBox*>(portSelector_), speedSelector_, numberSelector_, typeSelector_}) {
       selector->setEnabled(true);
     }
-    SetStatus(QString::fromUtf8("Не подключена"), kRed);
     session_->connectedRegister = -1;
-    connectButton_->setText(QString::fromUtf8("Подключить"));
     isConnected_ = false;
+    ShowConnectionState();
     ApplyCommandStates();
     repaint();
     return;
@@ -164,9 +164,9 @@ void TForm1::ConnectOrDisconnect() {
   if (!speed) {
     dialogs_->MessageBox(
         this,
-        QString::fromUtf8("«%1» — не число. Укажите скорость в бит/с, например 9600.")
+        base::ui::Translate("TForm1", "«%1» — не число. Укажите скорость в бит/с, например 9600.")
             .arg(speedSelector_->currentText()),
-        QString::fromUtf8("Ошибка подключения"), tables::BoxButtons::kOk,
+        base::ui::Translate("TForm1", "Ошибка подключения"), tables::BoxButtons::kOk,
         tables::BoxIcon::kInformation);
     return;
   }
@@ -178,22 +178,22 @@ void TForm1::ConnectOrDisconnect() {
       link::Connect(*link_, port, *speed, registerNumber, [&](const link::ConnectResult&) {
         session_->openedPort = port;
         session_->openedSpeed = *speed;
-        SetStatus(QString::fromUtf8("Порт подключен"), kPurple);
+        SetStatus(base::ui::Translate("TForm1", "Порт подключен"), kPurple);
         status_->repaint();
       });
   if (connected.outcome == link::ConnectOutcome::kNoRegister) {
     isConnected_ = false;
     ApplyCommandStates();
-    SetStatus(QString::fromUtf8("Не подключена"), kRed);
-    dialogs_->MessageBox(this, QString::fromUtf8("Касса не обнаружена"),
-                         QString::fromUtf8("Предупреждение"), tables::BoxButtons::kOk,
+    SetStatus(base::ui::Translate("TForm1", "Не подключена"), kRed);
+    dialogs_->MessageBox(this, base::ui::Translate("TForm1", "Касса не обнаружена"),
+                         base::ui::Translate("TForm1", "Предупреждение"), tables::BoxButtons::kOk,
                          tables::BoxIcon::kError);
     session_->connectedRegister = -1;
     return;
   }
   if (connected.outcome != link::ConnectOutcome::kRegisterAnswered) {
     dialogs_->MessageBox(this, PortFailure(connected, port, *speed, devices_),
-                         QString::fromUtf8("Ошибка подключения"), tables::BoxButtons::kOk,
+                         base::ui::Translate("TForm1", "Ошибка подключения"), tables::BoxButtons::kOk,
                          tables::BoxIcon::kInformation);
     isConnected_ = false;
     return;
@@ -203,21 +203,20 @@ void TForm1::ConnectOrDisconnect() {
 }
 
 void TForm1::ShowConnected(int registerNumber) {
-  SetStatus(typeSelector_->currentText() + QString::fromUtf8(" подключена"), kGreen);
   session_->connectedRegister = registerNumber;
   for (QComboBox* selector : {static_cast<QComboBox*>(portSelector_), speedSelector_, numberSelector_, typeSelector_}) {
     selector->setEnabled(false);
   }
   isConnected_ = true;
+  ShowConnectionState();
   // The table commands follow the page shown now.
   ApplyPageRules(ShownPage());
-  connectButton_->setText(QString::fromUtf8("Отключить"));
 }
 
 void TForm1::FindRegister() {
-  const QString title = QString::fromUtf8("Найти ЭККА");
+  const QString title = base::ui::Translate("TForm1", "Найти ЭККА");
   if (isConnected_) {
-    dialogs_->MessageBox(this, QString::fromUtf8("ЭККА уже подключен."), title,
+    dialogs_->MessageBox(this, base::ui::Translate("TForm1", "ЭККА уже подключен."), title,
                          tables::BoxButtons::kOk, tables::BoxIcon::kInformation);
     return;
   }
@@ -242,7 +241,7 @@ void TForm1::FindRegister() {
   });
   if (!result.found) {
     if (!result.stopped) {
-      dialogs_->MessageBox(this, QString::fromUtf8("ЭККА не найден."), title,
+      dialogs_->MessageBox(this, base::ui::Translate("TForm1", "ЭККА не найден."), title,
                            tables::BoxButtons::kOk, tables::BoxIcon::kInformation);
     }
     return;
@@ -413,7 +412,7 @@ void TForm1::ActivationPass() {
   selectingPageQuietly_ = true;
   pages_->setCurrentIndex(0);
   selectingPageQuietly_ = false;
-  setWindowTitle(QString::fromUtf8("Программирование Datecs MP-50 Junior"));
+  ShowCaptions();
   numberSelector_->setCurrentIndex(0);
   typeSelector_->setCurrentIndex(0);
   tables::PrepareGrids(workspace_);
@@ -424,12 +423,30 @@ void TForm1::ActivationPass() {
   // no caption names another parameter than its field holds.
   workspace_.typeIndex = typeSelector_->currentIndex();
   tables::ApplyTypeLayout(workspace_, workspace_.typeIndex);
-  if (!workspace_.windowCaption.empty()) setWindowTitle(FromCp1251(workspace_.windowCaption));
-  if (!workspace_.connectionGroupCaption.empty()) {
-    connectionGroup_->setTitle(FromCp1251(workspace_.connectionGroupCaption));
-  }
+  ShowCaptions();
   ShowInterval();
   for (tables::PageId page : tables::AllPages()) ShowPageData(page, -1);
+}
+
+void TForm1::ShowConnectionState() {
+  if (isConnected_) {
+    SetStatus(base::ui::Translate("TForm1", "%1 подключена").arg(typeSelector_->currentText()),
+              kGreen);
+    connectButton_->setText(base::ui::Translate("TForm1", "Отключить"));
+  } else {
+    SetStatus(base::ui::Translate("TForm1", "Не подключена"), kRed);
+    connectButton_->setText(base::ui::Translate("TForm1", "Подключить"));
+  }
+}
+
+void TForm1::ShowCaptions() {
+  // The register type's layout may name the window and the connection group otherwise.
+  setWindowTitle(workspace_.windowCaption.empty()
+                     ? base::ui::Translate("TForm1", "Программирование Datecs MP-50 Junior")
+                     : base::ui::FromCore(workspace_.windowCaption));
+  if (!workspace_.connectionGroupCaption.empty()) {
+    connectionGroup_->setTitle(base::ui::FromCore(workspace_.connectionGroupCaption));
+  }
 }
 
 void TForm1::ShowSettings() {

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 
 #include "app/settings.h"
+#include "base/ui/translation.h"
 
 namespace kvitmark::app::ui {
 namespace {
@@ -77,7 +78,7 @@ void PortSelector::ListDevices() {
     if (!port.description.empty()) text += QString::fromUtf8(" — ") + FromUtf8(port.description);
     addItem(text);
   }
-  if (!absent_.empty()) addItem(FromUtf8(absent_) + QString::fromUtf8(" (не подключено)"));
+  if (!absent_.empty()) addItem(FromUtf8(absent_) + base::ui::Translate("PortSelector", " (не подключено)"));
 }
 
 }  // namespace kvitmark::app::ui

@@ -1,4 +1,7 @@
+#include <QEvent>
+
 #include "app/ui/search_window.h"
+#include "base/ui/captions.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -6,12 +9,13 @@
 #include <QPushButton>
 
 #include "base/ui/layout_scale.h"
+#include "base/ui/translation.h"
 
 namespace kvitmark::app::ui {
 
 SearchWindow::SearchWindow(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("SearchWindow"));
-  setWindowTitle(QString::fromUtf8("Найти ЭККА"));
+  base::ui::SetCaption(*this, KV_TEXT("SearchWindow", "Найти ЭККА"));
   setFixedSize(320, 110);
   trying_ = new QLabel(this);
   trying_->setObjectName(QStringLiteral("SearchTrying"));
@@ -20,7 +24,7 @@ SearchWindow::SearchWindow(QWidget* parent) : QDialog(parent) {
   progress_->setObjectName(QStringLiteral("SearchProgress"));
   progress_->setGeometry(12, 40, 296, 16);
   progress_->setTextVisible(false);
-  stop_ = new QPushButton(QString::fromUtf8("Стоп"), this);
+  stop_ = base::ui::Captioned(new QPushButton(this), KV_TEXT("SearchWindow", "Стоп"));
   stop_->setObjectName(QStringLiteral("SearchStop"));
   stop_->setGeometry(122, 72, 75, 25);
   connect(stop_, &QPushButton::clicked, this, [this] { stopRequested_ = true; });
@@ -28,7 +32,7 @@ SearchWindow::SearchWindow(QWidget* parent) : QDialog(parent) {
 }
 
 void SearchWindow::ShowTry(const tables::SearchTry& next) {
-  trying_->setText(QString::fromUtf8("%1, %2 бит/с, ЭККА %3")
+  trying_->setText(base::ui::Translate("SearchWindow", "%1, %2 бит/с, ЭККА %3")
                        .arg(QString::fromStdString(next.port.name))
                        .arg(next.speed)
                        .arg(next.registerNumber));
@@ -51,5 +55,15 @@ bool SearchWindow::StopRequested() {
 }
 
 void SearchWindow::Finished(const tables::OperationSummary&) { hide(); }
+
+void SearchWindow::RetranslateTexts() {
+  base::ui::RetranslateCaptions(*this);
+  base::ui::FitTexts(*this);
+}
+
+void SearchWindow::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) RetranslateTexts();
+}
 
 }  // namespace kvitmark::app::ui

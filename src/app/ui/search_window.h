@@ -17,6 +17,9 @@ class SearchWindow : public QDialog, public tables::OperationObserver {
   Q_OBJECT
 
  public:
+  // Sets every caption again in the language now chosen (QEvent::LanguageChange).
+  void RetranslateTexts();
+
   explicit SearchWindow(QWidget* parent = nullptr);
 
   // Shows the try about to be made.
@@ -32,6 +35,9 @@ class SearchWindow : public QDialog, public tables::OperationObserver {
 
   QLabel* Trying() const { return trying_; }
   QPushButton* StopButton() const { return stop_; }
+
+ protected:
+  void changeEvent(QEvent* event) override;
 
  private:
   QLabel* trying_;

@@ -13,6 +13,7 @@
 #include "tables/operation_support.h"
 #include "tables/operations.h"
 #include "tables/ui/dialogs.h"
+#include "base/ui/translation.h"
 
 namespace kvitmark::backup::ui {
 namespace {
@@ -53,7 +54,7 @@ void BackupCommands::BackUp() {
   if (!Connected()) return;
   const QString title = QString::fromUtf8(kBackupTitle);
   const QString parent = context_.dialogs->ExistingFolder(
-      context_.window, QString::fromUtf8("Резервная копия ЭККА: в какую папку"), StartFolder());
+      context_.window, base::ui::Translate("BackupWindow", "Резервная копия ЭККА: в какую папку"), StartFolder());
   if (parent.isEmpty()) return;
   lastFolder_ = parent;
 
@@ -68,7 +69,7 @@ void BackupCommands::BackUp() {
 
   QString text = FromCp1251(BackupReport(result));
   if (!result.folder.empty()) {
-    text += QString::fromUtf8("\n\nПапка копии:\n") + FromFileSystem(result.folder);
+    text += base::ui::Translate("BackupWindow", "\n\nПапка копии:\n") + FromFileSystem(result.folder);
   }
   const bool whole = result.outcome == BackupOutcome::kComplete;
   context_.dialogs->MessageBox(context_.window, text, title, tables::BoxButtons::kOk,
@@ -79,7 +80,7 @@ void BackupCommands::Restore() {
   if (!Connected()) return;
   const QString title = QString::fromUtf8(kRestoreTitle);
   const QString folder = context_.dialogs->ExistingFolder(
-      context_.window, QString::fromUtf8("Восстановить ЭККА из копии: папка копии"), StartFolder());
+      context_.window, base::ui::Translate("BackupWindow", "Восстановить ЭККА из копии: папка копии"), StartFolder());
   if (folder.isEmpty()) return;
   lastFolder_ = folder;
 
@@ -89,7 +90,7 @@ void BackupCommands::Restore() {
   if (!check.backup) {
     context_.dialogs->MessageBox(
         context_.window,
-        FromCp1251(check.error) + QString::fromUtf8("\n\nНичего не записано в ЭККА."), title,
+        FromCp1251(check.error) + base::ui::Translate("BackupWindow", "\n\nНичего не записано в ЭККА."), title,
         tables::BoxButtons::kOk, tables::BoxIcon::kError);
     return;
   }

@@ -1,4 +1,7 @@
+#include <QEvent>
+
 #include "backup/ui/backup_window.h"
+#include "base/ui/captions.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,14 +13,15 @@
 #include "base/ui/layout_scale.h"
 #include "base/ui/qt_text.h"
 #include "tables/ui/dialogs.h"
+#include "base/ui/translation.h"
 
 namespace kvitmark::backup::ui {
 namespace {
 
 using base::ui::FromCp1251;
 
-QLabel* Caption(const char* text, QWidget* parent, int y) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
+QLabel* Caption(base::ui::SourceText text, QWidget* parent, int y) {
+  auto* label = base::ui::Captioned(new QLabel(parent), text);
   label->setGeometry(12, y, 396, 17);
   return label;
 }
@@ -41,9 +45,9 @@ BackupWindow::BackupWindow(const BackupWindowContext& context, QWidget* parent)
   item_->setObjectName(QStringLiteral("BackupItem"));
   item_->setGeometry(12, 12, 396, 17);
   itemProgress_ = Bar("BackupItemProgress", this, 34);
-  Caption("Всего:", this, 62);
+  Caption(KV_TEXT("BackupWindow", "Всего:"), this, 62);
   runProgress_ = Bar("BackupRunProgress", this, 84);
-  stop_ = new QPushButton(QString::fromUtf8("Стоп"), this);
+  stop_ = base::ui::Captioned(new QPushButton(this), KV_TEXT("BackupWindow", "Стоп"));
   stop_->setObjectName(QStringLiteral("BackupStop"));
   stop_->setGeometry(172, 120, 75, 25);
   connect(stop_, &QPushButton::clicked, this, [this] { stopRequested_ = true; });
@@ -67,7 +71,7 @@ void BackupWindow::Started(const tables::OperationStart& start) {
 
 void BackupWindow::ItemStarted(const RunItem& item) {
   itemDone_ = 0;
-  item_->setText(QString::fromUtf8("%1 (%2) — %3 из %4")
+  item_->setText(base::ui::Translate("BackupWindow", "%1 (%2) — %3 из %4")
                      .arg(FromCp1251(item.caption), QString::fromStdString(item.file))
                      .arg(item.index + 1)
                      .arg(item.count));
@@ -127,6 +131,16 @@ void BackupWindow::reject() {
     return;
   }
   QDialog::reject();
+}
+
+void BackupWindow::RetranslateTexts() {
+  base::ui::RetranslateCaptions(*this);
+  base::ui::FitTexts(*this);
+}
+
+void BackupWindow::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) RetranslateTexts();
 }
 
 }  // namespace kvitmark::backup::ui

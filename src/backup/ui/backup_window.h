@@ -33,6 +33,9 @@ class BackupWindow : public QDialog, public RunObserver {
   Q_OBJECT
 
  public:
+  // Sets every caption again in the language now chosen (QEvent::LanguageChange).
+  void RetranslateTexts();
+
   BackupWindow(const BackupWindowContext& context, QWidget* parent);
 
   // The title of the run about to start ("Резервная копия ЭККА").
@@ -53,6 +56,7 @@ class BackupWindow : public QDialog, public RunObserver {
   QPushButton* StopButton() const { return stop_; }
 
  protected:
+  void changeEvent(QEvent* event) override;
   // The close box and Esc are "Стоп": a run is never cut off inside a record.
   void closeEvent(QCloseEvent* event) override;
   void reject() override;

@@ -15,6 +15,7 @@
 
 #include "base/system_error_text.h"
 #include "base/whole_file.h"
+#include "base/ui/translation.h"
 
 namespace kvitmark::logo::ui {
 namespace {
@@ -80,7 +81,7 @@ bool PixelsComplete(const Header& header, qint64 fileSize) {
 }
 
 QString NotABmp(const QString& path) {
-  return QString::fromUtf8("Файл «%1» не является BMP-рисунком или повреждён.").arg(path);
+  return base::ui::Translate("LogoFiles", "Файл «%1» не является BMP-рисунком или повреждён.").arg(path);
 }
 
 // Qt's writer has no 32-bit form; this is the plain one every reader knows: BGRA rows from
@@ -144,12 +145,12 @@ BmpLoad LoadBmp(const QString& path) {
   QFile file;
   if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
     const int error = fd < 0 ? errno : EIO;
-    return {std::nullopt, QString::fromUtf8("Не удалось открыть файл «%1»: %2")
+    return {std::nullopt, base::ui::Translate("LogoFiles", "Не удалось открыть файл «%1»: %2")
                               .arg(path, QString::fromUtf8(base::SystemErrorWords(error)))};
   }
   // Far beyond any logo, and beyond what the image reader would allocate anyway.
   if (file.size() > kLargestFile) {
-    return {std::nullopt, QString::fromUtf8("Файл «%1» слишком велик для логотипа.").arg(path)};
+    return {std::nullopt, base::ui::Translate("LogoFiles", "Файл «%1» слишком велик для логотипа.").arg(path)};
   }
   const QByteArray bytes = file.readAll();
   const auto header = ReadHeader(bytes);
@@ -185,7 +186,7 @@ QString SaveBmp(const QImage& image, int bitsPerPixel, const QString& path) {
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "bmp");
     if (!writer.write(ForQtWriter(image, depth))) {
-      return QString::fromUtf8("Не удалось записать файл «%1»: %2").arg(path, writer.errorString());
+      return base::ui::Translate("LogoFiles", "Не удалось записать файл «%1»: %2").arg(path, writer.errorString());
     }
   }
   const base::SaveResult saved =
@@ -194,8 +195,8 @@ QString SaveBmp(const QImage& image, int bitsPerPixel, const QString& path) {
   if (saved.Saved()) return QString();
   const QString why = QString::fromUtf8(base::SystemErrorWords(saved.errorNumber));
   return saved.outcome == base::SaveOutcome::kCannotCreate
-             ? QString::fromUtf8("Не удалось создать файл «%1»: %2").arg(path, why)
-             : QString::fromUtf8("Не удалось записать файл «%1»: %2").arg(path, why);
+             ? base::ui::Translate("LogoFiles", "Не удалось создать файл «%1»: %2").arg(path, why)
+             : base::ui::Translate("LogoFiles", "Не удалось записать файл «%1»: %2").arg(path, why);
 }
 
 QString BmpFileName(const QString& chosen) {

@@ -1,4 +1,5 @@
 #include "logo/ui/logo_page.h"
+#include "base/ui/captions.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -13,12 +14,13 @@
 #include "logo/ui/qimage_picture.h"
 #include "tables/operations.h"
 #include "tables/ui/dialogs.h"
+#include "base/ui/translation.h"
 
 namespace kvitmark::logo::ui {
 namespace {
 
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption, int x, int y) {
-  auto* button = new QPushButton(caption, parent);
+QPushButton* Button(QWidget* parent, const char* name, base::ui::SourceText caption, int x, int y) {
+  auto* button = base::ui::Captioned(new QPushButton(parent), caption);
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(x, y, 169, 25);
   return button;
@@ -51,13 +53,13 @@ LogoPage::LogoPage(QWidget* parent) : QWidget(parent) {
   image_->setGeometry(9, 6, 192, 200);
   image_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  stretch_ = new QCheckBox(QString::fromUtf8("растянуть/сжать"), this);
+  stretch_ = base::ui::Captioned(new QCheckBox(this), KV_TEXT("LogoPage", "растянуть/сжать"));
   stretch_->setObjectName(QStringLiteral("CheckBox2"));
   stretch_->setGeometry(272, 16, 281, 17);
-  load_ = Button(this, "Button7", QString::fromUtf8("Загрузить логотип из файла"), 264, 56);
-  save_ = Button(this, "Button11", QString::fromUtf8("Сохранить логотип в файл"), 488, 56);
-  write_ = Button(this, "Button13", QString::fromUtf8("Записать логотип в ЭККА"), 264, 96);
-  read_ = Button(this, "Button12", QString::fromUtf8("Прочитать логотип из ЭККА"), 488, 96);
+  load_ = Button(this, "Button7", KV_TEXT("LogoPage", "Загрузить логотип из файла"), 264, 56);
+  save_ = Button(this, "Button11", KV_TEXT("LogoPage", "Сохранить логотип в файл"), 488, 56);
+  write_ = Button(this, "Button13", KV_TEXT("LogoPage", "Записать логотип в ЭККА"), 264, 96);
+  read_ = Button(this, "Button12", KV_TEXT("LogoPage", "Прочитать логотип из ЭККА"), 488, 96);
   save_->setEnabled(false);
   write_->setEnabled(false);
 
@@ -73,7 +75,7 @@ void LogoPage::Attach(const LogoPageContext& context) { context_ = context; }
 void LogoPage::LoadFromFile() {
   if (!context_.dialogs) return;
   const QString path = context_.dialogs->OpenFileName(
-      context_.dialogParent, QString::fromUtf8("Загрузка логотипа из BMP-файла"), BmpFilter(),
+      context_.dialogParent, base::ui::Translate("LogoPage", "Загрузка логотипа из BMP-файла"), BmpFilter(),
       Folder(), QString());
   if (path.isEmpty()) return;
   BmpLoad load = LoadBmp(path);
@@ -91,7 +93,7 @@ void LogoPage::SaveToFile() {
   if (!context_.dialogs || picture_.isNull()) return;
   // The name rule below adds the extension, so the dialog adds none of its own.
   const QString chosen = context_.dialogs->SaveFileName(
-      context_.dialogParent, QString::fromUtf8("Сохранение логотипа в BMP-файл"), BmpFilter(),
+      context_.dialogParent, base::ui::Translate("LogoPage", "Сохранение логотипа в BMP-файл"), BmpFilter(),
       Folder(), QString());
   if (chosen.isEmpty()) return;
   const QString error = SaveBmp(picture_, bitsPerPixel_, BmpFileName(chosen));
@@ -132,7 +134,7 @@ void LogoPage::MarkLoaded() {
 }
 
 void LogoPage::ShowError(const QString& text) {
-  context_.dialogs->MessageBox(context_.dialogParent, text, QString::fromUtf8("Ошибка"),
+  context_.dialogs->MessageBox(context_.dialogParent, text, base::ui::Translate("LogoPage", "Ошибка"),
                                tables::BoxButtons::kOk, tables::BoxIcon::kError);
 }
 

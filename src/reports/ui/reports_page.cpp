@@ -1,4 +1,5 @@
 #include "reports/ui/reports_page.h"
+#include "base/ui/captions.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -13,6 +14,7 @@
 
 #include "base/ui/qt_text.h"
 #include "tables/ui/dialogs.h"
+#include "base/ui/translation.h"
 
 namespace kvitmark::reports::ui {
 namespace {
@@ -31,9 +33,9 @@ class SeparatorValidator final : public QValidator {
   }
 };
 
-QPushButton* Button(QWidget* parent, const char* name, const char* caption, int x, int y,
+QPushButton* Button(QWidget* parent, const char* name, base::ui::SourceText caption, int x, int y,
                     int width) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+  auto* button = base::ui::Captioned(new QPushButton(parent), caption);
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(x, y, width, 25);
   return button;
@@ -74,7 +76,7 @@ ReportsPage::ReportsPage(QWidget* parent) : QWidget(parent) {
     const ReportDescriptor& descriptor = catalogue[report];
     const bool left = report < kLeftColumnReports;
     const int row = left ? report : report - kLeftColumnReports;
-    auto* check = new QCheckBox(base::ui::FromCp1251(descriptor.caption), this);
+    auto* check = new QCheckBox(base::ui::FromCore(descriptor.caption), this);
     check->setObjectName(Latin1(descriptor.checkBox));
     check->setGeometry(left ? 8 : 312, 8 + 24 * row, left ? 190 : 174, 17);
     auto* fileName = new QLineEdit(this);
@@ -85,14 +87,14 @@ ReportsPage::ReportsPage(QWidget* parent) : QWidget(parent) {
   }
   // Created in the order Tab takes them: the columns of reports, the buttons beside them,
   // then the rows below.
-  checkAll_ = Button(this, "Button17", "Установить все", 616, 80, 105);
-  clearAll_ = Button(this, "Button18", "Очистить все", 616, 112, 105);
+  checkAll_ = Button(this, "Button17", KV_TEXT("ReportsPage", "Установить все"), 616, 80, 105);
+  clearAll_ = Button(this, "Button18", KV_TEXT("ReportsPage", "Очистить все"), 616, 112, 105);
   separator_ = new QLineEdit(QStringLiteral(";"), this);
   separator_->setObjectName(QStringLiteral("Edit41"));
   separator_->setGeometry(560, 144, 25, 21);
   separator_->setMaxLength(1);
   separator_->setValidator(new SeparatorValidator(separator_));
-  auto* separatorLabel = new QLabel(QString::fromUtf8("разделитель между полями"), this);
+  auto* separatorLabel = base::ui::Captioned(new QLabel(this), KV_TEXT("ReportsPage", "разделитель между полями"));
   separatorLabel->setGeometry(592, 147, 150, 17);
   currentFile_ = new QLabel(this);
   currentFile_->setObjectName(QStringLiteral("Label44"));
@@ -105,7 +107,7 @@ ReportsPage::ReportsPage(QWidget* parent) : QWidget(parent) {
   folder_ = new DirectoryEdit(this);
   folder_->setObjectName(QStringLiteral("DirectoryEdit1"));
   folder_->setGeometry(0, 200, 569, 21);
-  download_ = Button(this, "Button19", "Чтение отчетов", 576, 196, 161);
+  download_ = Button(this, "Button19", KV_TEXT("ReportsPage", "Чтение отчетов"), 576, 196, 161);
   connect(checkAll_, &QPushButton::clicked, this, [this] {
     for (auto* check : checks_) check->setChecked(true);
   });
@@ -126,7 +128,7 @@ void ReportsPage::ReadReports() {
     if (context_.dialogs) {
       context_.dialogs->MessageBox(
           context_.dialogParent,
-          QString::fromUtf8("Разделитель между полями нельзя записать в кодировке 1251."),
+          base::ui::Translate("ReportsPage", "Разделитель между полями нельзя записать в кодировке 1251."),
           QString::fromUtf8("Tabulon"), tables::BoxButtons::kOk, tables::BoxIcon::kWarning);
     }
     return;

@@ -11,6 +11,7 @@
 #include "sdcard/goods_export.h"
 #include "tables/ui/dialogs.h"
 #include "tables/workspace.h"
+#include "base/ui/translation.h"
 
 namespace kvitmark::sdcard::ui {
 
@@ -20,7 +21,7 @@ bool ExportGoodsForSdCard(QWidget* parent, tables::ui::Dialogs& dialogs,
   const QString start = folder.isEmpty() ? QDir::currentPath() : folder;
   // A file name after the folder is what the dialog proposes.
   QString path = dialogs.SaveFileName(
-      parent, QString::fromUtf8("Сохранить файл артикулов на SD-диск"),
+      parent, base::ui::Translate("TForm4", "Сохранить файл артикулов на SD-диск"),
       files::ui::QtFilter(base::Cp1251("Файлы артикулов(*.art)|*.ART|Все файлы (*.*)|*.*")),
       QDir(start).filePath(QStringLiteral("goodbase.art")), QStringLiteral("art"));
   if (path.isEmpty()) return false;

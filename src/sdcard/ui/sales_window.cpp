@@ -1,4 +1,7 @@
+#include <QEvent>
+
 #include "sdcard/ui/sales_window.h"
+#include "base/ui/captions.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,6 +23,7 @@
 #include "sdcard/sales_load.h"
 #include "tables/ui/dialogs.h"
 #include "tables/ui/string_grid.h"
+#include "base/ui/translation.h"
 
 namespace kvitmark::sdcard::ui {
 namespace {
@@ -41,8 +45,8 @@ constexpr int kColumnWeightTotal = 899;
 
 const char* const kSalesFilter = "Файлы артикулов(*.art)|*.ART|Все файлы (*.*)|*.*";
 
-QPushButton* Button(QWidget* parent, const char* name, const char* caption, int x, int width) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+QPushButton* Button(QWidget* parent, const char* name, base::ui::SourceText caption, int x, int width) {
+  auto* button = base::ui::Captioned(new QPushButton(parent), caption);
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(x, 640, width, 25);
   // Enter in the folder field or a cell editor must not start a load or a save.
@@ -61,7 +65,7 @@ TForm4::TForm4(tables::ui::Dialogs& dialogs, QString startFolder, QWidget* paren
       startFolder_(std::move(startFolder)),
       sales_(MakeSalesTable()) {
   setObjectName(QStringLiteral("TForm4"));
-  setWindowTitle(QString::fromUtf8("База продаж SD-карты"));
+  base::ui::SetCaption(*this, KV_TEXT("TForm4", "База продаж SD-карты"));
   setSizeGripEnabled(true);
 
   grid_ = new tables::ui::StringGrid(sales_, this);
@@ -75,7 +79,7 @@ TForm4::TForm4(tables::ui::Dialogs& dialogs, QString startFolder, QWidget* paren
   progress_->setValue(0);
   progress_->setTextVisible(false);
 
-  folderLabel_ = new QLabel(QString::fromUtf8("Выбрать местонахождение файлов:"), this);
+  folderLabel_ = base::ui::Captioned(new QLabel(this), KV_TEXT("TForm4", "Выбрать местонахождение файлов:"));
   folderLabel_->setObjectName(QStringLiteral("Label1"));
   folderLabel_->move(88, 647);
   folderLabel_->adjustSize();
@@ -84,9 +88,9 @@ TForm4::TForm4(tables::ui::Dialogs& dialogs, QString startFolder, QWidget* paren
   folder_->setObjectName(QStringLiteral("DirectoryEdit1"));
   folder_->setGeometry(280, 642, 177, 21);
 
-  load_ = Button(this, "Button1", "Загрузить продажи с SD карты", 464, 177);
-  save_ = Button(this, "Button3", "Сохранить продажи в файл", 648, 177);
-  close_ = Button(this, "Button2", "Закрыть", 832, 75);
+  load_ = Button(this, "Button1", KV_TEXT("TForm4", "Загрузить продажи с SD карты"), 464, 177);
+  save_ = Button(this, "Button3", KV_TEXT("TForm4", "Сохранить продажи в файл"), 648, 177);
+  close_ = Button(this, "Button2", KV_TEXT("TForm4", "Закрыть"), 832, 75);
   connect(load_, &QPushButton::clicked, this, &TForm4::LoadSales);
   connect(save_, &QPushButton::clicked, this, &TForm4::SaveSales);
   connect(close_, &QPushButton::clicked, this, &QDialog::close);
@@ -137,7 +141,7 @@ void TForm4::LoadSales() {
 }
 
 void TForm4::SaveSales() {
-  QString path = dialogs_.SaveFileName(this, QString::fromUtf8("Сохранить файл артикулов"),
+  QString path = dialogs_.SaveFileName(this, base::ui::Translate("TForm4", "Сохранить файл артикулов"),
                                        files::ui::QtFilter(base::Cp1251(kSalesFilter)),
                                        StartFolder(), QStringLiteral("art"));
   if (path.isEmpty()) return;
@@ -187,6 +191,16 @@ void TForm4::SetGridWidth(int width) {
   widths.reserve(kColumnWeights.size());
   for (const int weight : kColumnWeights) widths.push_back(width * weight / kColumnWeightTotal);
   grid_->SetColumnWidths(widths);
+}
+
+void TForm4::RetranslateTexts() {
+  base::ui::RetranslateCaptions(*this);
+  scale_ *= base::ui::FitTexts(*this);
+}
+
+void TForm4::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) RetranslateTexts();
 }
 
 }  // namespace kvitmark::sdcard::ui

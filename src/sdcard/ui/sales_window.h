@@ -29,6 +29,9 @@ class TForm4 : public QDialog {
   Q_OBJECT
 
  public:
+  // Sets every caption again in the language now chosen (QEvent::LanguageChange).
+  void RetranslateTexts();
+
   // `startFolder` is where the folder field and the save dialog start at each opening;
   // empty, the process's current directory. Messages and the save dialog go through
   // `dialogs`, which must outlive the window.
@@ -53,6 +56,7 @@ class TForm4 : public QDialog {
   QPushButton* CloseButton() const { return close_; }             // Button2
 
  protected:
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 

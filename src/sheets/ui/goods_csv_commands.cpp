@@ -12,6 +12,7 @@
 #include "tables/catalogue.h"
 #include "tables/ui/dialogs.h"
 #include "tables/workspace.h"
+#include "base/ui/translation.h"
 
 namespace kvitmark::sheets::ui {
 namespace {
@@ -45,13 +46,13 @@ void GoodsCsvCommands::Export() {
   });
   if (saved != files::SaveOutcome::kSaved) {
     context_.dialogs->MessageBox(context_.window,
-                                 QString::fromUtf8("Не удалось записать файл «%1».").arg(path),
+                                 base::ui::Translate("GoodsCsv", "Не удалось записать файл «%1».").arg(path),
                                  Title(false), tables::BoxButtons::kOk, tables::BoxIcon::kError);
     return;
   }
   context_.dialogs->MessageBox(
       context_.window,
-      QString::fromUtf8("В файл «%1» выгружено товаров: %2.").arg(path).arg(sheet.goods),
+      base::ui::Translate("GoodsCsv", "В файл «%1» выгружено товаров: %2.").arg(path).arg(sheet.goods),
       Title(false), tables::BoxButtons::kOk, tables::BoxIcon::kInformation);
 }
 
@@ -66,11 +67,11 @@ void GoodsCsvCommands::Import() {
   };
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    fail(QString::fromUtf8("Не удалось открыть файл «%1»: %2").arg(path, file.errorString()));
+    fail(base::ui::Translate("GoodsCsv", "Не удалось открыть файл «%1»: %2").arg(path, file.errorString()));
     return;
   }
   if (file.size() > kLargestSheet) {
-    fail(QString::fromUtf8("Файл «%1» слишком велик для списка товаров.").arg(path));
+    fail(base::ui::Translate("GoodsCsv", "Файл «%1» слишком велик для списка товаров.").arg(path));
     return;
   }
   const QByteArray bytes = file.readAll();
@@ -78,12 +79,12 @@ void GoodsCsvCommands::Import() {
   if (!sheet.ok()) {
     const int count = static_cast<int>(sheet.problems.size());
     QString text =
-        QString::fromUtf8("В файле «%1» ошибок: %2. Товары не загружены.\n").arg(path).arg(count);
+        base::ui::Translate("GoodsCsv", "В файле «%1» ошибок: %2. Товары не загружены.\n").arg(path).arg(count);
     for (int i = 0; i < count && i < kProblemsShown; ++i) {
       text += '\n' + base::ui::FromCp1251(sheet.problems[i].text);
     }
     if (count > kProblemsShown) {
-      text += QString::fromUtf8("\n… и ещё %1").arg(count - kProblemsShown);
+      text += base::ui::Translate("GoodsCsv", "\n… и ещё %1").arg(count - kProblemsShown);
     }
     fail(text);
     return;
@@ -96,7 +97,7 @@ void GoodsCsvCommands::Import() {
   if (pageHoldsGoods &&
       context_.dialogs->MessageBox(
           context_.window,
-          QString::fromUtf8("Товары на странице будут заменены товарами из файла (%1). "
+          base::ui::Translate("GoodsCsv", "Товары на странице будут заменены товарами из файла (%1). "
                             "Продолжить ?")
               .arg(sheet.rows.size()),
           Title(true), tables::BoxButtons::kYesNo,
@@ -106,7 +107,7 @@ void GoodsCsvCommands::Import() {
   PlaceGoods(sheet.rows, goods);
   context_.goodsChanged();
   context_.dialogs->MessageBox(context_.window,
-                               QString::fromUtf8("Загружено товаров: %1.").arg(sheet.rows.size()),
+                               base::ui::Translate("GoodsCsv", "Загружено товаров: %1.").arg(sheet.rows.size()),
                                Title(true), tables::BoxButtons::kOk, tables::BoxIcon::kInformation);
 }
 

@@ -1,4 +1,7 @@
+#include <QEvent>
+
 #include "tables/ui/exchange_error_prompt.h"
+#include "base/ui/captions.h"
 
 #include <QFont>
 #include <QLabel>
@@ -7,13 +10,14 @@
 #include <QShowEvent>
 
 #include "base/ui/layout_scale.h"
+#include "base/ui/translation.h"
 
 namespace kvitmark::tables::ui {
 namespace {
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+QPushButton* MakeButton(QWidget* parent, const char* name, base::ui::SourceText caption,
                         const QRect& geometry) {
-  auto* button = new QPushButton(caption, parent);
+  auto* button = base::ui::Captioned(new QPushButton(parent), caption);
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(geometry);
   return button;
@@ -23,11 +27,11 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 TForm3::TForm3(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TForm3"));
-  setWindowTitle(QStringLiteral("Ошибка чтения/записи"));
+  base::ui::SetCaption(*this, KV_TEXT("TForm3", "Ошибка чтения/записи"));
   resize(398, 110);  // an ordinary sizeable frame
 
   auto* label =
-      new QLabel(QStringLiteral("Ошибка записи/чтения таблицы ЭККА - запись пропущена"), this);
+      base::ui::Captioned(new QLabel(this), KV_TEXT("TForm3", "Ошибка записи/чтения таблицы ЭККА - запись пропущена"));
   label->setObjectName(QStringLiteral("Label1"));
   QFont font = label->font();
   font.setItalic(true);
@@ -36,10 +40,10 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
   label->setGeometry(1, 16, 386, label->sizeHint().height());
 
   // Created in tab order: skip, finish, retry.
-  QPushButton* skip = MakeButton(this, "Button1", QStringLiteral("Пропустить"), {80, 48, 75, 25});
+  QPushButton* skip = MakeButton(this, "Button1", KV_TEXT("TForm3", "Пропустить"), {80, 48, 75, 25});
   QPushButton* finish =
-      MakeButton(this, "Button2", QStringLiteral("Завершить операцию"), {248, 48, 139, 25});
-  QPushButton* retry = MakeButton(this, "Button3", QStringLiteral("Повторить"), {160, 48, 75, 25});
+      MakeButton(this, "Button2", KV_TEXT("TForm3", "Завершить операцию"), {248, 48, 139, 25});
+  QPushButton* retry = MakeButton(this, "Button3", KV_TEXT("TForm3", "Повторить"), {160, 48, 75, 25});
   setTabOrder(skip, finish);
   setTabOrder(finish, retry);
 
@@ -79,6 +83,16 @@ FailureAnswer TForm3::Ask() {
 void TForm3::Answer(FailureAnswer answer) {
   answer_ = answer;
   accept();
+}
+
+void TForm3::RetranslateTexts() {
+  base::ui::RetranslateCaptions(*this);
+  base::ui::FitTexts(*this);
+}
+
+void TForm3::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) RetranslateTexts();
 }
 
 }  // namespace kvitmark::tables::ui

@@ -16,6 +16,9 @@ class TForm3 : public QDialog {
   Q_OBJECT
 
  public:
+  // Sets every caption again in the language now chosen (QEvent::LanguageChange).
+  void RetranslateTexts();
+
   explicit TForm3(QWidget* parent = nullptr);
 
   // Shows the prompt modally and returns the answer (kClosed for the close box).
@@ -23,6 +26,7 @@ class TForm3 : public QDialog {
   FailureAnswer LastAnswer() const { return answer_; }
 
  protected:
+  void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "base/ui/qt_text.h"
+#include "base/ui/translation.h"
 #include "tables/ui/change_mark.h"
 #include "tables/ui/record_text_validator.h"
 
@@ -67,13 +68,13 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
   if (role != Qt::DisplayRole || section < 0) return {};
   if (orientation == Qt::Horizontal) {
     if (section >= columnCount()) return {};
-    return base::ui::FromCp1251(table_.Cell(section + 1, 0));
+    return base::ui::FromCore(table_.Cell(section + 1, 0));
   }
   if (section >= shownRows_) return {};
-  return base::ui::FromCp1251(table_.Cell(0, section + 1));
+  return base::ui::FromCore(table_.Cell(0, section + 1));
 }
 
-QString GridModel::CornerText() const { return base::ui::FromCp1251(table_.Cell(0, 0)); }
+QString GridModel::CornerText() const { return base::ui::FromCore(table_.Cell(0, 0)); }
 
 void GridModel::GridRowChanged(int gridRow) {
   // A changed row count cannot be announced row by row.

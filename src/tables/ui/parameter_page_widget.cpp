@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "base/ui/qt_text.h"
+#include "base/ui/translation.h"
 #include "tables/catalogue.h"
 #include "tables/ui/change_mark.h"
 #include "tables/ui/record_text_validator.h"
@@ -44,7 +45,7 @@ ParameterPageWidget::ParameterPageWidget(PageId page, ParameterPage& data, QWidg
     if (inRecord) {
       edit->setObjectName(QString::fromStdString(descriptor.fields[field].control));
       caption->setObjectName("Caption" + edit->objectName());
-      edit->setToolTip(FromCp1251(descriptor.fields[field].hint));
+      edit->setToolTip(base::ui::FromCore(descriptor.fields[field].hint));
     } else {
       // The service page's extra edit, kept in table files but not in the record.
       edit->setObjectName(QStringLiteral("Edit37"));
@@ -64,7 +65,7 @@ void ParameterPageWidget::Refresh() {
   for (size_t field = 0; field < edits_.size(); ++field) {
     const QString text = FromCp1251(data_.fields[field]);
     if (edits_[field]->text() != text) edits_[field]->setText(text);
-    captions_[field]->setText(FromCp1251(data_.captions[field]));
+    captions_[field]->setText(base::ui::FromCore(data_.captions[field]));
     edits_[field]->setVisible(data_.visible[field]);
     captions_[field]->setVisible(data_.visible[field]);
   }

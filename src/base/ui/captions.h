@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+class QObject;
+class QWidget;
+
+// A control's caption is set from its Russian source text, which the control keeps, so that a
+// change of language can set every caption of a window again.
+namespace kvitmark::base::ui {
+
+struct SourceText {
+  const char* context;
+  const char* source;  // Russian, UTF-8
+};
+
+// Marks a window text for lupdate (as QT_TRANSLATE_NOOP does) and keeps its context.
+#define KV_TEXT(context, text) ::kvitmark::base::ui::SourceText{context, text}
+
+QString Text(SourceText text);
+
+// The text of a button, label or action, the title of a group box, or the title of a window.
+void SetCaption(QObject& control, SourceText text);
+void SetToolTip(QWidget& control, SourceText text);
+
+// Sets again, in the current language, every caption and tool tip SetCaption and SetToolTip
+// gave `root` and the objects in it.
+void RetranslateCaptions(QObject& root);
+
+}  // namespace kvitmark::base::ui
+
+namespace kvitmark::base::ui {
+
+// `control` with its caption set: `Captioned(new QLabel(parent), KV_TEXT(…))`.
+template <class Control>
+Control* Captioned(Control* control, SourceText text) {
+  SetCaption(*control, text);
+  return control;
+}
+
+}  // namespace kvitmark::base::ui

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <string_view>
+
+#include "base/language.h"
+
+// The program's texts in the language the user reads. Russian is the source language: its
+// texts are the program's own literals and need no catalogue; Ukrainian comes from the
+// catalogue compiled from translations/kvitmark_uk.ts into the program.
+namespace kvitmark::base::ui {
+
+// Makes `language` the one Translate answers in. In a running application the catalogue is
+// installed there too, and every window gets a QEvent::LanguageChange to set its texts again.
+// False when the Ukrainian catalogue could not be loaded (the program then stays Russian).
+bool UseLanguage(Language language);
+
+Language CurrentLanguage();
+
+// `source` (the Russian text, UTF-8) of `context` in the current language; the source itself
+// where the catalogue has no translation. lupdate collects the calls.
+QString Translate(const char* context, const char* source);
+
+// A text the core made (Russian, code page 1251) in the current language: a fixed text is
+// looked up in the core's contexts, a text with numbers or names in its pattern's.
+QString FromCore(std::string_view cp1251);
+
+}  // namespace kvitmark::base::ui
