@@ -1,5 +1,7 @@
 #include "tables/catalogue.h"
 
+#include "base/translatable.h"
+
 #include <initializer_list>
 #include <stdexcept>
 
@@ -69,7 +71,7 @@ const char* const kInternalGoodsHint =
     "от 0 до 10000 (используется только если в поле 8 таблицы стоит 1)";
 
 std::vector<std::string> CommissionHeaders() {
-  std::vector<std::string> headers = Texts({"Номер", "Код", "Код товара"});
+  std::vector<std::string> headers = Texts({KV_TR("tables", "Номер"), KV_TR("tables", "Код"), KV_TR("tables", "Код товара")});
   for (int n = 1; n <= 10; ++n) {
     const std::string number = std::to_string(n);
     for (const char* prefix : {"Нач.сум.", "Тип.ком.", "Знач."}) {
@@ -86,7 +88,7 @@ std::vector<int> CommissionWeights() {
 }
 
 std::vector<std::string> AttributeHeaders() {
-  std::vector<std::string> headers = Texts({"Номер"});
+  std::vector<std::string> headers = Texts({KV_TR("tables", "Номер")});
   for (int n = 1; n <= 20; ++n) headers.push_back(Cp1251("Назв") + std::to_string(n));
   return headers;
 }
@@ -95,14 +97,14 @@ std::vector<TableDescriptor> BuildCatalogue() {
   std::vector<TableDescriptor> pages;
   pages.push_back({
       .id = PageId::kGoods,
-      .caption = Cp1251("Товары"),
+      .caption = Cp1251(KV_TR("tables", "Товары")),
       .shape = PageShape::kGrid,
       .control = "StringGrid1",
       .tableNumber = 0,
       .recordCount = kJuniorGoodsRecords,
       .kinds = {N, T, N, N, N, N, N, N, N, N, N},
-      .headers = Texts({"Ряд", "Код", "Название", "Цена", "Количество", "Отдел", "Группа", "Налог",
-                        "Тип", "КНЛ", "Штрих-код"}),
+      .headers = Texts({KV_TR("tables", "Ряд"), KV_TR("tables", "Код"), KV_TR("tables", "Название"), KV_TR("tables", "Цена"), KV_TR("tables", "Количество"), KV_TR("tables", "Отдел"), KV_TR("tables", "Группа"), KV_TR("tables", "Налог"),
+                        KV_TR("tables", "Тип"), KV_TR("tables", "КНЛ"), KV_TR("tables", "Штрих-код")}),
       .encodings = {AsIs(),
                     First(32),
                     {Encoding::kPrice},
@@ -125,13 +127,13 @@ std::vector<TableDescriptor> BuildCatalogue() {
   });
   pages.push_back({
       .id = PageId::kOperators,
-      .caption = Cp1251("Операторы"),
+      .caption = Cp1251(KV_TR("tables", "Операторы")),
       .shape = PageShape::kGrid,
       .control = "StringGrid2",
       .tableNumber = 3,
       .recordCount = 20,
       .kinds = {T, T, N},
-      .headers = Texts({"Номер", "Пароль", "Имя", "Разрешение"}),
+      .headers = Texts({KV_TR("tables", "Номер"), KV_TR("tables", "Пароль"), KV_TR("tables", "Имя"), KV_TR("tables", "Разрешение")}),
       .encodings = {First(8), First(20), First(1)},
       .intervalOnRead = true,
       .intervalOnWrite = true,
@@ -143,14 +145,14 @@ std::vector<TableDescriptor> BuildCatalogue() {
   });
   pages.push_back({
       .id = PageId::kPaymentTypes,
-      .caption = Cp1251("Типы оплат"),
+      .caption = Cp1251(KV_TR("tables", "Типы оплат")),
       .shape = PageShape::kGrid,
       .control = "StringGrid3",
       .tableNumber = 9,
       .recordCount = 5,
       .kinds = {N, N, N, N, N},
-      .headers = Texts({"Номер", "Разрешение (0-1)", "Разреш. для возвр. (0-1)",
-                        "Название (10 симв.)", "Сдача (0-1)", "Запрос (0-1)"}),
+      .headers = Texts({KV_TR("tables", "Номер"), KV_TR("tables", "Разрешение (0-1)"), KV_TR("tables", "Разреш. для возвр. (0-1)"),
+                        KV_TR("tables", "Название (10 симв.)"), KV_TR("tables", "Сдача (0-1)"), KV_TR("tables", "Запрос (0-1)")}),
       .encodings = {Flag(), Flag(), First(20), Flag(), Flag()},
       // The cash payment, record 1, is never written or cleared.
       .writeFirstRow = 2,
@@ -163,13 +165,13 @@ std::vector<TableDescriptor> BuildCatalogue() {
   });
   pages.push_back({
       .id = PageId::kDepartments,
-      .caption = Cp1251("Отделы"),
+      .caption = Cp1251(KV_TR("tables", "Отделы")),
       .shape = PageShape::kGrid,
       .control = "StringGrid4",
       .tableNumber = 10,
       .recordCount = 20,
       .kinds = {T},
-      .headers = Texts({"Номер", "Название отдела (22 символа)"}),
+      .headers = Texts({KV_TR("tables", "Номер"), KV_TR("tables", "Название отдела (22 символа)")}),
       .encodings = {First(22)},
       .intervalOnRead = true,
       .intervalOnWrite = true,
@@ -181,13 +183,13 @@ std::vector<TableDescriptor> BuildCatalogue() {
   });
   pages.push_back({
       .id = PageId::kHeaderText,
-      .caption = Cp1251("Загол. и рекл. текст"),
+      .caption = Cp1251(KV_TR("tables", "Загол. и рекл. текст")),
       .shape = PageShape::kGrid,
       .control = "StringGrid5",
       .tableNumber = 6,
       .recordCount = 12,
       .kinds = {T},
-      .headers = Texts({"#", "Заголовок/рекламный текст (38 символов)"}),
+      .headers = Texts({"#", KV_TR("tables", "Заголовок/рекламный текст (38 символов)")}),
       .encodings = {First(38)},
       .intervalOnWrite = true,
       .rowLabels = NumberedLabels({"Заголовок ", "Рекламный текст ", "Сервисный текст "}),
@@ -203,7 +205,7 @@ std::vector<TableDescriptor> BuildCatalogue() {
   });
   pages.push_back({
       .id = PageId::kCashParameters,
-      .caption = Cp1251("Параметры кассы"),
+      .caption = Cp1251(KV_TR("tables", "Параметры кассы")),
       .shape = PageShape::kParameter,
       .tableNumber = 2,
       .recordCount = 1,
@@ -251,7 +253,7 @@ std::vector<TableDescriptor> BuildCatalogue() {
   });
   pages.push_back({
       .id = PageId::kReceiptParameters,
-      .caption = Cp1251("Параметры чека"),
+      .caption = Cp1251(KV_TR("tables", "Параметры чека")),
       .shape = PageShape::kParameter,
       .tableNumber = 5,
       .recordCount = 1,
@@ -276,7 +278,7 @@ std::vector<TableDescriptor> BuildCatalogue() {
   });
   pages.push_back({
       .id = PageId::kServiceParameters,
-      .caption = Cp1251("Служебная"),
+      .caption = Cp1251(KV_TR("tables", "Служебная")),
       .shape = PageShape::kParameter,
       .tableNumber = 8,
       .recordCount = 1,
@@ -315,16 +317,16 @@ std::vector<TableDescriptor> BuildCatalogue() {
                "Открыть файл служебной информации", "Сохранить файл параметров чека"},
       .skipEndsExchange = true,
   });
-  pages.push_back({.id = PageId::kLogo, .caption = Cp1251("Логотип")});
+  pages.push_back({.id = PageId::kLogo, .caption = Cp1251(KV_TR("tables", "Логотип"))});
   pages.push_back({
       .id = PageId::kRefundNames,
-      .caption = Cp1251("Названия возвратов"),
+      .caption = Cp1251(KV_TR("tables", "Названия возвратов")),
       .shape = PageShape::kGrid,
       .control = "StringGrid6",
       .tableNumber = 12,
       .recordCount = 10,
       .kinds = {T, N},
-      .headers = Texts({"Номер", "Название", "Использование"}),
+      .headers = Texts({KV_TR("tables", "Номер"), KV_TR("tables", "Название"), KV_TR("tables", "Использование")}),
       .encodings = {First(32), First(1)},
       .intervalOnRead = true,
       .columnWeights = {60, 200, 70},
@@ -334,7 +336,7 @@ std::vector<TableDescriptor> BuildCatalogue() {
   });
   pages.push_back({
       .id = PageId::kPostalParameters,
-      .caption = Cp1251("Почтовые параметры"),
+      .caption = Cp1251(KV_TR("tables", "Почтовые параметры")),
       .shape = PageShape::kParameter,
       .tableNumber = 97,
       .recordCount = 1,
@@ -361,15 +363,15 @@ std::vector<TableDescriptor> BuildCatalogue() {
   });
   pages.push_back({
       .id = PageId::kPayments,
-      .caption = Cp1251("Программ. платежей"),
+      .caption = Cp1251(KV_TR("tables", "Программ. платежей")),
       .shape = PageShape::kGrid,
       .control = "StringGrid7",
       .tableNumber = 98,
       .recordCount = 3000,
       .kinds = {N, N, T, N, N, N, N, T},
       .headers =
-          Texts({"Номер", "Код", "Расчетный счет", "Название", "Назначение", "Комиссия",
-                 "Ввод расч. счет плательшика", "Разр. вводить доп.данные плат.", "Информация"}),
+          Texts({KV_TR("tables", "Номер"), KV_TR("tables", "Код"), KV_TR("tables", "Расчетный счет"), KV_TR("tables", "Название"), KV_TR("tables", "Назначение"), KV_TR("tables", "Комиссия"),
+                 KV_TR("tables", "Ввод расч. счет плательшика"), KV_TR("tables", "Разр. вводить доп.данные плат."), KV_TR("tables", "Информация")}),
       .encodings = {Text(), First(20), First(16), Number(), Number(), Flag(), Flag(), First(50)},
       .intervalOnRead = true,
       .intervalOnWrite = true,
@@ -381,13 +383,13 @@ std::vector<TableDescriptor> BuildCatalogue() {
   });
   pages.push_back({
       .id = PageId::kPurposes,
-      .caption = Cp1251("Программ. назначения"),
+      .caption = Cp1251(KV_TR("tables", "Программ. назначения")),
       .shape = PageShape::kGrid,
       .control = "StringGrid8",
       .tableNumber = 99,
       .recordCount = 1000,
       .kinds = {N, N, T},
-      .headers = Texts({"Номер", "Код", "Код товара", "Название"}),
+      .headers = Texts({KV_TR("tables", "Номер"), KV_TR("tables", "Код"), KV_TR("tables", "Код товара"), KV_TR("tables", "Название")}),
       .encodings = {Number(), Number(), First(50)},
       .intervalOnRead = true,
       .intervalOnWrite = true,
@@ -399,7 +401,7 @@ std::vector<TableDescriptor> BuildCatalogue() {
   });
   pages.push_back({
       .id = PageId::kCommissions,
-      .caption = Cp1251("Программ. комиссий"),
+      .caption = Cp1251(KV_TR("tables", "Программ. комиссий")),
       .shape = PageShape::kGrid,
       .control = "StringGrid9",
       .tableNumber = 100,
@@ -417,7 +419,7 @@ std::vector<TableDescriptor> BuildCatalogue() {
   });
   pages.push_back({
       .id = PageId::kAttributes1,
-      .caption = Cp1251("Программ. особ. признаков 1"),
+      .caption = Cp1251(KV_TR("tables", "Программ. особ. признаков 1")),
       .shape = PageShape::kGrid,
       .control = "StringGrid10",
       .tableNumber = 101,
@@ -434,7 +436,7 @@ std::vector<TableDescriptor> BuildCatalogue() {
   });
   pages.push_back({
       .id = PageId::kAttributes2,
-      .caption = Cp1251("Программ. особ. признаков 2"),
+      .caption = Cp1251(KV_TR("tables", "Программ. особ. признаков 2")),
       .shape = PageShape::kGrid,
       .control = "StringGrid11",
       .tableNumber = 102,
@@ -451,13 +453,13 @@ std::vector<TableDescriptor> BuildCatalogue() {
   });
   pages.push_back({
       .id = PageId::kMessageCodes,
-      .caption = Cp1251("Коды сообщений"),
+      .caption = Cp1251(KV_TR("tables", "Коды сообщений")),
       .shape = PageShape::kGrid,
       .control = "StringGrid12",
       .tableNumber = 103,
       .recordCount = 9,
       .kinds = {T},
-      .headers = Texts({"Номер", "Код товара"}),
+      .headers = Texts({KV_TR("tables", "Номер"), KV_TR("tables", "Код товара")}),
       .encodings = {Number()},
       .intervalOnRead = true,
       .intervalOnWrite = true,
@@ -467,13 +469,13 @@ std::vector<TableDescriptor> BuildCatalogue() {
   });
   pages.push_back({
       .id = PageId::kExtraServices,
-      .caption = Cp1251("Дополн. услуги"),
+      .caption = Cp1251(KV_TR("tables", "Дополн. услуги")),
       .shape = PageShape::kGrid,
       .control = "StringGrid13",
       .tableNumber = 104,
       .recordCount = 99,
       .kinds = {N},
-      .headers = Texts({"Номер", "Код товара"}),
+      .headers = Texts({KV_TR("tables", "Номер"), KV_TR("tables", "Код товара")}),
       .encodings = {Number()},
       .intervalOnRead = true,
       .intervalOnWrite = true,
@@ -485,13 +487,13 @@ std::vector<TableDescriptor> BuildCatalogue() {
   });
   pages.push_back({
       .id = PageId::kCurrencyNames,
-      .caption = Cp1251("Названия валют"),
+      .caption = Cp1251(KV_TR("tables", "Названия валют")),
       .shape = PageShape::kGrid,
       .control = "StringGrid14",
       .tableNumber = 105,
       .recordCount = 20,
       .kinds = {T},
-      .headers = Texts({"Номер", "Название"}),
+      .headers = Texts({KV_TR("tables", "Номер"), KV_TR("tables", "Название")}),
       .encodings = {AsIs()},
       .intervalOnRead = true,
       .intervalOnWrite = true,
@@ -502,7 +504,7 @@ std::vector<TableDescriptor> BuildCatalogue() {
   });
   pages.push_back({
       .id = PageId::kMandatoryInput,
-      .caption = Cp1251("Обяз. ввод"),
+      .caption = Cp1251(KV_TR("tables", "Обяз. ввод")),
       .shape = PageShape::kParameter,
       .tableNumber = 106,
       .recordCount = 1,
@@ -525,7 +527,7 @@ std::vector<TableDescriptor> BuildCatalogue() {
   });
   pages.push_back({
       .id = PageId::kNumerators,
-      .caption = Cp1251("Программ. нумераторов"),
+      .caption = Cp1251(KV_TR("tables", "Программ. нумераторов")),
       .shape = PageShape::kParameter,
       .tableNumber = 107,
       .recordCount = 1,
@@ -547,13 +549,13 @@ std::vector<TableDescriptor> BuildCatalogue() {
   // The social-help types are names, like the currency names, and go out as typed.
   pages.push_back({
       .id = PageId::kSocialHelp,
-      .caption = Cp1251("Программ. типа соц. помощи"),
+      .caption = Cp1251(KV_TR("tables", "Программ. типа соц. помощи")),
       .shape = PageShape::kGrid,
       .control = "StringGrid15",
       .tableNumber = 108,
       .recordCount = 99,
       .kinds = {T},
-      .headers = Texts({"Номер", "Название"}),
+      .headers = Texts({KV_TR("tables", "Номер"), KV_TR("tables", "Название")}),
       .encodings = {AsIs()},
       .intervalOnRead = true,
       .intervalOnWrite = true,
@@ -563,7 +565,7 @@ std::vector<TableDescriptor> BuildCatalogue() {
                "Открыть файл программирования типа социальной помощи",
                "Сохранить файл программирования типа социальной помощи"},
   });
-  pages.push_back({.id = PageId::kReports, .caption = Cp1251("Отчеты")});
+  pages.push_back({.id = PageId::kReports, .caption = Cp1251(KV_TR("tables", "Отчеты"))});
   return pages;
 }
 

@@ -13,6 +13,7 @@
 #include "tables/operation_support.h"
 #include "tables/operations.h"
 #include "tables/ui/dialogs.h"
+#include "base/translatable.h"
 #include "base/ui/translation.h"
 
 namespace kvitmark::backup::ui {
@@ -20,8 +21,8 @@ namespace {
 
 using base::ui::FromCp1251;
 
-const char* const kBackupTitle = "Резервная копия ЭККА";
-const char* const kRestoreTitle = "Восстановление ЭККА";
+const char* const kBackupTitle = KV_TR("BackupWindow", "Резервная копия ЭККА");
+const char* const kRestoreTitle = KV_TR("BackupWindow", "Восстановление ЭККА");
 
 // Folder names are the file system's bytes, never code page 1251 text.
 std::string FileSystemBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
@@ -52,7 +53,7 @@ bool BackupCommands::Connected() {
 
 void BackupCommands::BackUp() {
   if (!Connected()) return;
-  const QString title = QString::fromUtf8(kBackupTitle);
+  const QString title = base::ui::Translate("BackupWindow", kBackupTitle);
   const QString parent = context_.dialogs->ExistingFolder(
       context_.window, base::ui::Translate("BackupWindow", "Резервная копия ЭККА: в какую папку"), StartFolder());
   if (parent.isEmpty()) return;
@@ -78,7 +79,7 @@ void BackupCommands::BackUp() {
 
 void BackupCommands::Restore() {
   if (!Connected()) return;
-  const QString title = QString::fromUtf8(kRestoreTitle);
+  const QString title = base::ui::Translate("BackupWindow", kRestoreTitle);
   const QString folder = context_.dialogs->ExistingFolder(
       context_.window, base::ui::Translate("BackupWindow", "Восстановить ЭККА из копии: папка копии"), StartFolder());
   if (folder.isEmpty()) return;

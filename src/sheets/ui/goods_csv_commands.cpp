@@ -12,6 +12,7 @@
 #include "tables/catalogue.h"
 #include "tables/ui/dialogs.h"
 #include "tables/workspace.h"
+#include "base/translatable.h"
 #include "base/ui/translation.h"
 
 namespace kvitmark::sheets::ui {
@@ -19,14 +20,15 @@ namespace {
 
 using tables::PageId;
 
-const char* const kFilter = "Файлы CSV (*.csv);;Все файлы (*)";
+const char* const kFilter = KV_TR("GoodsCsv", "Файлы CSV (*.csv);;Все файлы (*)");
 // Far beyond a sheet of 14000 goods.
 constexpr qint64 kLargestSheet = 64 * 1024 * 1024;
 // A message box shows this many problems; the rest are counted.
 constexpr int kProblemsShown = 25;
 
 QString Title(bool importing) {
-  return QString::fromUtf8(importing ? "Импорт товаров из CSV" : "Экспорт товаров в CSV");
+  return importing ? base::ui::Translate("GoodsCsv", "Импорт товаров из CSV")
+                   : base::ui::Translate("GoodsCsv", "Экспорт товаров в CSV");
 }
 
 std::string FileSystemBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
@@ -35,7 +37,7 @@ std::string FileSystemBytes(const QString& path) { return QFile::encodeName(path
 
 void GoodsCsvCommands::Export() {
   QString path =
-      context_.dialogs->SaveFileName(context_.window, Title(false), QString::fromUtf8(kFilter),
+      context_.dialogs->SaveFileName(context_.window, Title(false), base::ui::Translate("GoodsCsv", kFilter),
                                      context_.folder, QStringLiteral("csv"));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
@@ -58,7 +60,7 @@ void GoodsCsvCommands::Export() {
 
 void GoodsCsvCommands::Import() {
   const QString path = context_.dialogs->OpenFileName(
-      context_.window, Title(true), QString::fromUtf8(kFilter), context_.folder, lastFile_);
+      context_.window, Title(true), base::ui::Translate("GoodsCsv", kFilter), context_.folder, lastFile_);
   if (path.isEmpty()) return;
   lastFile_ = path;
   auto fail = [&](const QString& text) {
