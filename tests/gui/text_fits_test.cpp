@@ -1,6 +1,7 @@
 // Every text the program shows is whole, in the fonts a Debian desktop has, at the scale
 // factor the process runs with (the test runs once per factor).
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -19,6 +20,7 @@
 #include "app/ui/program_font.h"
 #include "app/ui/search_window.h"
 #include "base/clock.h"
+#include "base/ui/translation.h"
 #include "scripted_dialogs.h"
 #include "sdcard/ui/sales_window.h"
 #include "sim/memory_line.h"
@@ -26,6 +28,8 @@
 #include "tables/ui/exchange_error_prompt.h"
 
 using namespace kvitmark;
+
+Q_DECLARE_METATYPE(kvitmark::base::Language)
 
 namespace {
 
@@ -90,12 +94,21 @@ class TextFitsTest : public QObject {
  private slots:
   void everyWindowShowsItsTextsWhole_data() {
     QTest::addColumn<QString>("family");
-    QTest::newRow("DejaVu Sans") << QStringLiteral("DejaVu Sans");
-    QTest::newRow("Liberation Sans") << QStringLiteral("Liberation Sans");
+    QTest::addColumn<base::Language>("language");
+    // Ukrainian texts are often longer than the Russian ones the windows were drawn for.
+    for (const auto& [name, language] : {std::pair{"ru", base::Language::kRussian},
+                                         std::pair{"uk", base::Language::kUkrainian}}) {
+      for (const char* family : {"DejaVu Sans", "Liberation Sans"}) {
+        QTest::newRow((std::string(family) + ", " + name).c_str())
+            << QString::fromLatin1(family) << language;
+      }
+    }
   }
 
   void everyWindowShowsItsTextsWhole() {
     QFETCH(QString, family);
+    QFETCH(base::Language, language);
+    QVERIFY(base::ui::UseLanguage(language));
     QVERIFY2(QFontDatabase::families().contains(family),
              qPrintable(family + " is not installed (scripts/common.sh installs it)"));
     QApplication::setFont(QFont(family));
@@ -137,6 +150,44 @@ class TextFitsTest : public QObject {
       other->hide();
       QVERIFY2(otherCut.isEmpty(), qPrintable(other->objectName() + ": " + otherCut.join("; ")));
     }
+  }
+
+  // The menu's choice applies to a window already open: its texts change and still fit.
+  void aSwitchedLanguageFitsTheOpenWindow() {
+    QVERIFY(base::ui::UseLanguage(base::Language::kRussian));
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans")));
+    app::ui::UseProgramFont();
+    base::VirtualClock clock;
+    link::UnchangedPriority priority;
+    testing::ScriptedDialogs dialogs;
+    QTemporaryDir folder;
+    app::ui::Environment environment;
+    environment.listPorts = [] { return std::vector<link::SerialPort>{}; };
+    environment.clock = &clock;
+    environment.priority = &priority;
+    environment.dialogs = &dialogs;
+    environment.settingsDirectory = folder.path().toStdString();
+    app::ui::TForm1 window(environment);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* read = window.findChild<QPushButton*>(QStringLiteral("Button9"));
+    QCOMPARE(read->text(), QString::fromUtf8("Прочитать из ЭККА"));
+
+    auto* ukrainian = window.findChild<QAction*>(QStringLiteral("ActionLanguage_uk"));
+    QVERIFY(ukrainian);
+    ukrainian->trigger();
+    QApplication::processEvents();
+    QCOMPARE(read->text(), QString::fromUtf8("Прочитати з ЕККА"));
+    QCOMPARE(window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->tabText(0),
+             QString::fromUtf8("Товари"));
+    QVERIFY(ukrainian->isChecked());
+    const QStringList cut = CutTexts(window);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join("; ")));
+
+    window.findChild<QAction*>(QStringLiteral("ActionLanguage_ru"))->trigger();
+    QApplication::processEvents();
+    QCOMPARE(read->text(), QString::fromUtf8("Прочитать из ЭККА"));
+    QCOMPARE(window.windowTitle(), QString::fromUtf8("Программирование Datecs MP-50 Junior"));
   }
 };
 
