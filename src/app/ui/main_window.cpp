@@ -169,7 +169,8 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   command("ActionCsvImport", "Импорт товаров из CSV...", QKeySequence(), &TForm1::ImportGoodsCsv);
   AttachBackupCommands();
   // The same menu from the keyboard, with the keys other desktop programs use for it.
-  for (const QKeySequence& keys : {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+  for (const QKeySequence& keys :
+       {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
     auto* shortcut = new QShortcut(keys, this);
     connect(shortcut, &QShortcut::activated, this, &TForm1::ShowCommandMenu);
   }
@@ -179,8 +180,8 @@ void TForm1::ShowCommandMenu() {
   if (operationRunning_) return;
   // Where the keyboard is: beside the control that has the focus.
   const QWidget* focus = focusWidget();
-  const QPoint place = focus ? focus->mapToGlobal(QPoint(0, focus->height()))
-                             : mapToGlobal(rect().center());
+  const QPoint place =
+      focus ? focus->mapToGlobal(QPoint(0, focus->height())) : mapToGlobal(rect().center());
   QMenu::exec(actions(), place, nullptr, this);
 }
 
@@ -263,14 +264,15 @@ void TForm1::BuildIntervalGroup() {
           [&interval](const QString& text) { interval.firstRecord = base::ui::ToCp1251(text); });
 }
 
-void TForm1::BuildConnectionGroup(
-    const std::function<std::vector<link::SerialPort>()>& listPorts) {
+void TForm1::BuildConnectionGroup(const std::function<std::vector<link::SerialPort>()>& listPorts) {
   connectionGroup_ = new QGroupBox(QString::fromUtf8("Подключить Datecs MP-50 Junior"), this);
   connectionGroup_->setObjectName(QStringLiteral("GroupBox1"));
   auto* portLabel = new QLabel(QString::fromUtf8("Последовательный\nпорт:"), connectionGroup_);
   portLabel->setGeometry(8, 16, 104, 30);
   portSelector_ = new PortSelector(listPorts, connectionGroup_);
   portSelector_->setObjectName(QStringLiteral("ComboBox1"));
+  connect(portSelector_, &PortSelector::NetworkPortWanted, this,
+          [this] { RunGuarded([this] { AddNetworkPort(); }); });
   portSelector_->setGeometry(112, 20, 153, 22);
   Label(connectionGroup_, "Скорость:", 8, 54);
   speedSelector_ = new QComboBox(connectionGroup_);
