@@ -1,8 +1,8 @@
 #include "tables/ui/exchange_error_prompt.h"
 
 #include <QFont>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 
