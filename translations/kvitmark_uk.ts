@@ -165,6 +165,10 @@
         <source> (не подключено)</source>
         <translation> (не підключено)</translation>
     </message>
+    <message>
+        <source>Сетевой порт...</source>
+        <translation>Мережевий порт...</translation>
+    </message>
 </context>
 <context>
     <name>ReportsPage</name>

@@ -48,8 +48,8 @@ inline constexpr std::array<ReportFileKey, 12> kReportFileKeys = {{
 struct Settings {
   int portIndex = 0;       // into kPortEntries: port number - 1
   std::string portDevice;  // the device the port is stored as ("/dev/serial/by-id/…"), if it is
-  int speedIndex = 0;  // into kSpeedEntries
-  int typeIndex = 0;   // into kTypeEntries
+  int speedIndex = 0;      // into kSpeedEntries
+  int typeIndex = 0;       // into kTypeEntries
   std::array<std::string, kReportFileKeys.size()> reportFiles;  // as kReportFileKeys
   std::string eklFile;       // kept in the file; no report uses it
   std::string reportFolder;  // always ends with "/"

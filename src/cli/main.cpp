@@ -6,8 +6,8 @@
 
 #include "cli/backup_commands.h"
 #include "cli/cli_options.h"
-#include "cli/csv_commands.h"
 #include "cli/command_report.h"
+#include "cli/csv_commands.h"
 #include "cli/find_command.h"
 #include "cli/logo_commands.h"
 #include "cli/port_commands.h"

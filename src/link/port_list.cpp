@@ -4,9 +4,9 @@
 #include <array>
 #include <charconv>
 #include <filesystem>
-#include <system_error>
 #include <optional>
 #include <string_view>
+#include <system_error>
 #include <tuple>
 
 namespace kvitmark::link {

@@ -75,8 +75,7 @@ std::vector<SearchTry> SearchOrder(const std::vector<link::PortChoice>& ports,
 }
 
 SearchResult FindRegister(link::RegisterLink& link, link::PortDevices& devices,
-                          OperationObserver& observer,
-                          const std::vector<SearchTry>& order,
+                          OperationObserver& observer, const std::vector<SearchTry>& order,
                           const std::function<void(const SearchTry&)>& trying) {
   // A search is about no page; the first stands for none.
   observer.Started(

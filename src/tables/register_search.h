@@ -50,8 +50,7 @@ struct SearchResult {
 // that will not open is passed over with all its tries. `devices` is what the link's lines
 // open; each try's port is picked there before it opens.
 SearchResult FindRegister(link::RegisterLink& link, link::PortDevices& devices,
-                          OperationObserver& observer,
-                          const std::vector<SearchTry>& order,
+                          OperationObserver& observer, const std::vector<SearchTry>& order,
                           const std::function<void(const SearchTry&)>& trying = nullptr);
 
 }  // namespace kvitmark::tables

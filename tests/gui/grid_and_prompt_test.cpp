@@ -17,9 +17,9 @@
 
 #include "app/ui/about_box.h"
 #include "base/cp1251.h"
+#include "base/ui/layout_scale.h"
 #include "tables/grid_table.h"
 #include "tables/operation_observer.h"
-#include "base/ui/layout_scale.h"
 #include "tables/ui/exchange_error_prompt.h"
 #include "tables/ui/grid_model.h"
 #include "tables/ui/record_text_validator.h"

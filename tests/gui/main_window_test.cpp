@@ -19,8 +19,8 @@
 
 #include "app/ui/program_font.h"
 #include "base/clock.h"
-#include "base/ui/layout_scale.h"
 #include "base/cp1251.h"
+#include "base/ui/layout_scale.h"
 #include "logo/ui/logo_page.h"
 #include "scripted_dialogs.h"
 #include "sim/memory_line.h"
@@ -529,8 +529,9 @@ class MainWindowTest : public QObject {
         // Reading order: along a row, down a column, or on to the next row or column; never
         // back up and to the left.
         QVERIFY2(!(place.y() < last.y() - 5 && place.x() < last.x() - 5),
-                 qPrintable(QStringLiteral("page %1: %2 after %3").arg(page).arg(
-                     next->objectName(), lastName)));
+                 qPrintable(QStringLiteral("page %1: %2 after %3")
+                                .arg(page)
+                                .arg(next->objectName(), lastName)));
         last = place;
         lastName = next->objectName();
       }

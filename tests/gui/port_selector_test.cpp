@@ -93,7 +93,7 @@ class PortSelectorTest : public QObject {
 
   void detectedDevices_followTheComPortsAndAreListedAnewWhenTheListOpens() {
     OpenWindow();
-    QCOMPARE(Ports()->count(), 10);
+    QCOMPARE(Ports()->count(), 11);
     QCOMPARE(Ports()->itemText(8), QString("COM9"));
     QCOMPARE(Ports()->itemText(9), QString::fromUtf8("/dev/ttyUSB0 — FTDI FT232R USB UART"));
 
@@ -101,7 +101,7 @@ class PortSelectorTest : public QObject {
     plugged_.insert(plugged_.begin(), {"/dev/ttyACM0", "", "USB-устройство (ACM)"});
     Ports()->showPopup();
     Ports()->hidePopup();
-    QCOMPARE(Ports()->count(), 11);
+    QCOMPARE(Ports()->count(), 12);
     QCOMPARE(Ports()->itemText(9), QString::fromUtf8("/dev/ttyACM0 — USB-устройство (ACM)"));
     // The choice follows its device, not its place in the list.
     QCOMPARE(Ports()->currentText(), QString::fromUtf8("/dev/ttyUSB0 — FTDI FT232R USB UART"));
@@ -109,9 +109,9 @@ class PortSelectorTest : public QObject {
     plugged_.clear();
     Ports()->showPopup();
     Ports()->hidePopup();
-    QCOMPARE(Ports()->currentText(),
-             QString::fromUtf8(
-                 "/dev/serial/by-id/usb-FTDI_FT232R_A10KZP4J-if00-port0 (не подключено)"));
+    QCOMPARE(
+        Ports()->currentText(),
+        QString::fromUtf8("/dev/serial/by-id/usb-FTDI_FT232R_A10KZP4J-if00-port0 (не подключено)"));
   }
 
   void storedDevice_foundByItsStableNameOrShownAsNotPluggedIn() {
@@ -131,6 +131,34 @@ class PortSelectorTest : public QObject {
     QCOMPARE(window_->ConnectedRegister(), -1);
     QVERIFY(dialogs_->shown.last().startsWith(QString::fromUtf8("box Ошибка подключения: ")));
     QVERIFY(dialogs_->shown.last().contains(QString::fromUtf8(gone)));
+  }
+
+  void networkPorts_listedFromTheSettingsAddedByAddressAndConnectedThrough() {
+    WriteSettings("SerialPort=COM1\r\n[Ports]\r\nCOM10=rfc2217://127.0.0.1:4001");
+    OpenWindow();
+    const int last = Ports()->count() - 1;
+    QCOMPARE(Ports()->itemText(last), QString::fromUtf8("Сетевой порт..."));
+    QCOMPARE(Ports()->itemText(last - 1), QString::fromUtf8("COM10 — rfc2217://127.0.0.1:4001"));
+
+    // A malformed address is refused and stored nowhere; a good one gets the next free name.
+    dialogs_->textAnswers << "127.0.0.1:4002"
+                          << "tcp://127.0.0.1:1";
+    emit Ports()->activated(last);
+    QVERIFY(dialogs_->shown.last().startsWith(QString::fromUtf8("box Сетевой порт: Неверный")));
+    QCOMPARE(Ports()->currentText(), QString("COM1"));
+    emit Ports()->activated(Ports()->count() - 1);
+    QCOMPARE(Ports()->currentText(), QString::fromUtf8("COM11 — tcp://127.0.0.1:1"));
+    QFile settings(folder_->filePath("Tabulon.ini"));
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    QVERIFY(settings.readAll().contains(
+        "[Ports]\r\nCOM10=rfc2217://127.0.0.1:4001\r\nCOM11=tcp://127.0.0.1:1\r\n"));
+
+    // Nobody listens on port 1: the connect says so in its words.
+    QTest::mouseClick(Find<QPushButton>("Button5"), Qt::LeftButton);
+    QCOMPARE(window_->ConnectedRegister(), -1);
+    QVERIFY2(dialogs_->shown.last().contains(
+                 QString::fromUtf8("Нет соединения с 127.0.0.1:1: соединение отклонено")),
+             qPrintable(dialogs_->shown.last()));
   }
 
   void connectAndSearch_throughADevicePickedByName() {

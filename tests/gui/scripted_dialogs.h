@@ -76,6 +76,13 @@ class ScriptedDialogs final : public tables::ui::Dialogs {
     fileDialogs.append({title, QString(), folder, QString()});
     return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
   }
+
+  // Typed lines (empty: cancelled).
+  QStringList textAnswers;
+  QString AskText(QWidget*, const QString& title, const QString& label, const QString&) override {
+    shown << "ask " + title + ": " + label;
+    return textAnswers.isEmpty() ? QString() : textAnswers.takeFirst();
+  }
 };
 
 }  // namespace kvitmark::testing

@@ -25,13 +25,13 @@ std::vector<PortChoice> ComPorts(const std::vector<int>& numbers) {
 }
 
 TEST(SearchOrder, TriesTheChoicesFirstThenEveryOtherSpeedAndNumberOnEachPort) {
-  const auto order = tables::SearchOrder(ComPorts({3, 1, 2}),
-                                         tables::ChosenFirst({4800, 9600, 19200}, 9600),
-                                         tables::ChosenFirst({1, 2, 3, 4, 5}, 2));
+  const auto order =
+      tables::SearchOrder(ComPorts({3, 1, 2}), tables::ChosenFirst({4800, 9600, 19200}, 9600),
+                          tables::ChosenFirst({1, 2, 3, 4, 5}, 2));
   ASSERT_EQ(order.size(), 3u * 3u * 5u);
-  const std::vector<SearchTry> start = {
-      {ComPort(3), 9600, 2}, {ComPort(3), 9600, 1}, {ComPort(3), 9600, 3},
-      {ComPort(3), 9600, 4}, {ComPort(3), 9600, 5}, {ComPort(3), 4800, 2}};
+  const std::vector<SearchTry> start = {{ComPort(3), 9600, 2}, {ComPort(3), 9600, 1},
+                                        {ComPort(3), 9600, 3}, {ComPort(3), 9600, 4},
+                                        {ComPort(3), 9600, 5}, {ComPort(3), 4800, 2}};
   EXPECT_EQ(std::vector<SearchTry>(order.begin(), order.begin() + 6), start);
   EXPECT_EQ(order[15], (SearchTry{ComPort(1), 9600, 2}))
       << "the other ports after every speed of the first";
@@ -168,20 +168,20 @@ TEST_P(SearchEnds, WhereItsCaseSays) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SearchEnds,
-    ::testing::Values(
-        SearchCase{"NumberThreeOnTheFirstPort", ComPorts({2, 1}), 0, SearchTry{ComPort(2), 4800, 3},
-                   3},
-        SearchCase{"AfterAPortWithNobody", ComPorts({1, 2}), 0, SearchTry{ComPort(2), 4800, 3}, 13},
-        SearchCase{"APortThatWillNotOpenIsPassedOver", ComPorts({3, 2}), 0,
-                   SearchTry{ComPort(2), 4800, 3}, 13},
-        SearchCase{"OnADeviceOpenedInComOnesPlace",
-                   {ComPort(1), NamedDevice("/dev/ttyUSB0")},
-                   0,
-                   SearchTry{NamedDevice("/dev/ttyUSB0"), 4800, 3},
-                   13,
-                   "/dev/ttyUSB0"},
-        SearchCase{"NobodyAnywhere", ComPorts({1, 3}), 0, std::nullopt, 20},
-        SearchCase{"StopBeforeTheThirdTry", ComPorts({2}), 3, std::nullopt, 2}),
+    ::testing::Values(SearchCase{"NumberThreeOnTheFirstPort", ComPorts({2, 1}), 0,
+                                 SearchTry{ComPort(2), 4800, 3}, 3},
+                      SearchCase{"AfterAPortWithNobody", ComPorts({1, 2}), 0,
+                                 SearchTry{ComPort(2), 4800, 3}, 13},
+                      SearchCase{"APortThatWillNotOpenIsPassedOver", ComPorts({3, 2}), 0,
+                                 SearchTry{ComPort(2), 4800, 3}, 13},
+                      SearchCase{"OnADeviceOpenedInComOnesPlace",
+                                 {ComPort(1), NamedDevice("/dev/ttyUSB0")},
+                                 0,
+                                 SearchTry{NamedDevice("/dev/ttyUSB0"), 4800, 3},
+                                 13,
+                                 "/dev/ttyUSB0"},
+                      SearchCase{"NobodyAnywhere", ComPorts({1, 3}), 0, std::nullopt, 20},
+                      SearchCase{"StopBeforeTheThirdTry", ComPorts({2}), 3, std::nullopt, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

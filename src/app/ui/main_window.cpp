@@ -177,7 +177,8 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   AttachBackupCommands();
   AddLanguageMenu();
   // The same menu from the keyboard, with the keys other desktop programs use for it.
-  for (const QKeySequence& keys : {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+  for (const QKeySequence& keys :
+       {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
     auto* shortcut = new QShortcut(keys, this);
     connect(shortcut, &QShortcut::activated, this, &TForm1::ShowCommandMenu);
   }
@@ -210,8 +211,8 @@ void TForm1::ShowCommandMenu() {
   if (operationRunning_) return;
   // Where the keyboard is: beside the control that has the focus.
   const QWidget* focus = focusWidget();
-  const QPoint place = focus ? focus->mapToGlobal(QPoint(0, focus->height()))
-                             : mapToGlobal(rect().center());
+  const QPoint place =
+      focus ? focus->mapToGlobal(QPoint(0, focus->height())) : mapToGlobal(rect().center());
   QMenu::exec(actions(), place, nullptr, this);
 }
 
@@ -306,6 +307,8 @@ void TForm1::BuildConnectionGroup(
   portLabel->setGeometry(8, 16, 104, 30);
   portSelector_ = new PortSelector(listPorts, connectionGroup_);
   portSelector_->setObjectName(QStringLiteral("ComboBox1"));
+  connect(portSelector_, &PortSelector::NetworkPortWanted, this,
+          [this] { RunGuarded([this] { AddNetworkPort(); }); });
   portSelector_->setGeometry(112, 20, 153, 22);
   Label(connectionGroup_, KV_TEXT("TForm1", "Скорость:"), 8, 54);
   speedSelector_ = new QComboBox(connectionGroup_);

@@ -107,6 +107,7 @@ class TForm1 : public QWidget {
   void OpenFromCurrentFolder();  // Ctrl+Shift+O
   void FindRegister();           // Ctrl+F
   void ShowCommandMenu();        // Shift+F10, the menu key
+  void AddNetworkPort();         // "Сетевой порт..." in the port selector
   void BackUpRegister();         // "Резервная копия ЭККА..."
   void RestoreRegister();        // "Восстановить ЭККА из копии..."
   void ExportGoodsCsv();         // on the goods page

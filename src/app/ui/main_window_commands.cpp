@@ -24,6 +24,7 @@
 #include "files/table_files.h"
 #include "files/ui/dialog_filter.h"
 #include "link/connect.h"
+#include "link/network_address.h"
 #include "link/port_failure.h"
 #include "link/port_map.h"
 #include "logo/ui/logo_page.h"
@@ -149,7 +150,8 @@ void TForm1::ConnectOrDisconnect() {
   ForgetRegisterCopy();
 
   if (isConnected_) {
-    for (QComboBox* selector : {static_cast<QComboBox*>(portSelector_), speedSelector_, numberSelector_, typeSelector_}) {
+    for (QComboBox* selector :
+         {static_cast<QComboBox*>(portSelector_), speedSelector_, numberSelector_, typeSelector_}) {
       selector->setEnabled(true);
     }
     session_->connectedRegister = -1;
@@ -204,7 +206,8 @@ void TForm1::ConnectOrDisconnect() {
 
 void TForm1::ShowConnected(int registerNumber) {
   session_->connectedRegister = registerNumber;
-  for (QComboBox* selector : {static_cast<QComboBox*>(portSelector_), speedSelector_, numberSelector_, typeSelector_}) {
+  for (QComboBox* selector :
+       {static_cast<QComboBox*>(portSelector_), speedSelector_, numberSelector_, typeSelector_}) {
     selector->setEnabled(false);
   }
   isConnected_ = true;
@@ -258,6 +261,32 @@ void TForm1::FindRegister() {
   session_->openedPort = found.port.number;
   session_->openedSpeed = found.speed;
   ShowConnected(found.registerNumber);
+}
+
+void TForm1::AddNetworkPort() {
+  const QString title = QString::fromUtf8("Сетевой порт");
+  const QString url = dialogs_->AskText(
+      this, title, QString::fromUtf8("Адрес ЭККА в сети: rfc2217://узел:порт или tcp://узел:порт"),
+      QStringLiteral("rfc2217://"));
+  if (url.isEmpty()) return;
+  const auto warn = [&](const QString& text) {
+    dialogs_->MessageBox(this, text, title, tables::BoxButtons::kOk, tables::BoxIcon::kWarning);
+  };
+  if (!link::ParseNetworkAddress(url.toStdString())) {
+    warn(QString::fromUtf8("Неверный сетевой адрес: %1\nНапример: rfc2217://192.168.1.20:4001")
+             .arg(url));
+    return;
+  }
+  const auto name = app::AddNetworkPort(settingsDirectory_, url.toStdString());
+  if (!name) {
+    warn(QString::fromUtf8("Не удалось записать порт в %1.")
+             .arg(QString::fromLatin1(kSettingsFileName.data(), kSettingsFileName.size())));
+    return;
+  }
+  const Settings settings = ReadSettings(settingsDirectory_);
+  devices_.map = settings.ports;
+  portSelector_->SetMappedPorts(settings.ports);
+  portSelector_->Select(link::MappedPort(*ComNumber(*name), settings.ports));
 }
 
 void TForm1::ScrollGridsToTop() {
@@ -451,13 +480,10 @@ void TForm1::ShowCaptions() {
 
 void TForm1::ShowSettings() {
   const Settings settings = LoadSettings(settingsDirectory_);
+  portSelector_->SetMappedPorts(settings.ports);
   // Listing the ports touches the on-board ones; not while one of them is in use.
   if (!isConnected_) portSelector_->Refresh();
-  if (settings.portDevice.empty()) {
-    portSelector_->setCurrentIndex(settings.portIndex);
-  } else {
-    portSelector_->SelectDevice(settings.portDevice);
-  }
+  portSelector_->Select(StoredPort(settings));
   speedSelector_->setCurrentIndex(settings.speedIndex);
   typeSelector_->setCurrentIndex(settings.typeIndex);
   for (int report = 0; report < reports::ui::kReportCount; ++report) {

@@ -1,6 +1,7 @@
 #include "app/ui/port_selector.h"
 
 #include <QAbstractItemView>
+#include <algorithm>
 
 #include "app/settings.h"
 #include "base/ui/translation.h"
@@ -18,17 +19,30 @@ QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data()
 PortSelector::PortSelector(PortLister lister, QWidget* parent)
     : QComboBox(parent), lister_(std::move(lister)) {
   for (const auto entry : kPortEntries) addItem(QString::fromLatin1(entry));
+  List();
+  connect(this, &QComboBox::currentIndexChanged, this, [this](int entry) {
+    if (entry >= 0 && entry != NetworkEntry()) lastChoice_ = Choice();
+  });
+  connect(this, &QComboBox::activated, this, [this](int entry) {
+    if (entry != NetworkEntry()) return;
+    Select(lastChoice_);
+    emit NetworkPortWanted();
+  });
 }
 
 void PortSelector::Refresh() {
   const link::PortChoice chosen = Choice();
   detected_ = lister_ ? lister_() : std::vector<link::SerialPort>{};
-  if (chosen.device.empty()) {
-    ListDevices();
-    setCurrentIndex(chosen.number - 1);
-  } else {
-    SelectDevice(chosen.device);
+  Select(chosen);
+}
+
+void PortSelector::SetMappedPorts(const link::PortMap& map) {
+  const link::PortChoice chosen = Choice();
+  mapped_.clear();
+  for (const auto& [number, device] : map) {
+    if (number > link::kLinkPorts) mapped_[number] = device;
   }
+  Select(chosen);
 }
 
 void PortSelector::SelectDevice(const std::string& path) {
@@ -36,30 +50,39 @@ void PortSelector::SelectDevice(const std::string& path) {
   for (const link::SerialPort& port : detected_) {
     if (link::IsPort(port, path)) absent_.clear();
   }
-  ListDevices();
+  List();
   for (size_t port = 0; port < detected_.size(); ++port) {
     if (link::IsPort(detected_[port], path)) {
       setCurrentIndex(kComEntries + static_cast<int>(port));
       return;
     }
   }
-  setCurrentIndex(count() - 1);  // the device not plugged in
+  // The device not plugged in, listed after the detected ones.
+  setCurrentIndex(kComEntries + static_cast<int>(detected_.size()));
 }
 
 void PortSelector::Select(const link::PortChoice& port) {
   if (port.device.empty()) {
+    List();
     setCurrentIndex(port.number - 1);
-  } else {
-    SelectDevice(port.device);
+    return;
   }
+  const auto mapped = ComNumber(port.name);
+  if (mapped && mapped_.count(*mapped) > 0) {
+    List();
+    const auto found =
+        std::find(entries_.begin(), entries_.end(), link::MappedPort(*mapped, mapped_));
+    setCurrentIndex(kComEntries + static_cast<int>(found - entries_.begin()));
+    return;
+  }
+  SelectDevice(port.device);
 }
 
 link::PortChoice PortSelector::Choice() const {
   const int entry = currentIndex();
   if (entry < kComEntries) return link::ComPort(std::max(entry, 0) + 1);
-  const auto detected = static_cast<size_t>(entry - kComEntries);
-  if (detected < detected_.size()) return link::DetectedPort(detected_[detected]);
-  return link::NamedDevice(absent_);
+  const auto extra = static_cast<size_t>(entry - kComEntries);
+  return extra < entries_.size() ? entries_[extra] : lastChoice_;
 }
 
 void PortSelector::showPopup() {
@@ -69,16 +92,29 @@ void PortSelector::showPopup() {
   QComboBox::showPopup();
 }
 
-void PortSelector::ListDevices() {
+void PortSelector::List() {
   // Changing the entries must not look like the user's pick to anyone listening.
   const QSignalBlocker quiet(this);
   while (count() > kComEntries) removeItem(count() - 1);
+  entries_.clear();
+  const auto add = [this](const QString& text, link::PortChoice port) {
+    addItem(text);
+    entries_.push_back(std::move(port));
+  };
   for (const link::SerialPort& port : detected_) {
     QString text = FromUtf8(port.devicePath);
     if (!port.description.empty()) text += QString::fromUtf8(" — ") + FromUtf8(port.description);
-    addItem(text);
+    add(text, link::DetectedPort(port));
   }
-  if (!absent_.empty()) addItem(FromUtf8(absent_) + base::ui::Translate("PortSelector", " (не подключено)"));
+  if (!absent_.empty()) {
+    add(FromUtf8(absent_) + base::ui::Translate("PortSelector", " (не подключено)"),
+        link::NamedDevice(absent_));
+  }
+  for (const auto& [number, device] : mapped_) {
+    add(FromUtf8(ComName(number)) + QString::fromUtf8(" — ") + FromUtf8(device),
+        link::MappedPort(number, mapped_));
+  }
+  addItem(base::ui::Translate("PortSelector", "Сетевой порт..."));
 }
 
 }  // namespace kvitmark::app::ui

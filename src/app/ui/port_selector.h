@@ -12,8 +12,10 @@ namespace kvitmark::app::ui {
 
 // The connection group's port selector: "COM1" … "COM9", then the serial devices the system
 // detects ("/dev/ttyUSB0 — FTDI FT232R USB UART"), listed anew each time the list opens so
-// that an adapter plugged in later shows without a restart. A device that was chosen but is
-// not plugged in stays, marked "(не подключено)", rather than the choice being lost.
+// that an adapter plugged in later shows without a restart; then every further COM name the
+// settings file maps ("COM10 — rfc2217://10.0.0.7:4001"), and last "Сетевой порт...", which
+// asks for a network port to add. A device that was chosen but is not plugged in stays,
+// marked "(не подключено)", rather than the choice being lost.
 class PortSelector : public QComboBox {
   Q_OBJECT
 
@@ -24,26 +26,37 @@ class PortSelector : public QComboBox {
 
   // Lists the devices anew; the choice stays on its port wherever that is listed now.
   void Refresh();
+  // The further COM names the settings file maps (COM1 … COM9 among them are ignored).
+  void SetMappedPorts(const link::PortMap& map);
   // Selects the device `path` names (its device name or its stable name); one that is not
   // plugged in is listed as such.
   void SelectDevice(const std::string& path);
-  // Selects a COM port or a device, as a search found it.
+  // Selects a COM port, a mapped name or a device, as the settings or a search give it.
   void Select(const link::PortChoice& port);
   // The port the entry shown stands for.
   link::PortChoice Choice() const;
   // The devices listed, in their order.
   const std::vector<link::SerialPort>& Detected() const { return detected_; }
 
+ signals:
+  // "Сетевой порт..." was picked; the choice stays where it was.
+  void NetworkPortWanted();
+
  protected:
   void showPopup() override;
 
  private:
-  void ListDevices();
+  void List();
+  int NetworkEntry() const { return count() - 1; }
 
   PortLister lister_;
   std::vector<link::SerialPort> detected_;
+  link::PortMap mapped_;
+  // What the entries after COM9 stand for, "Сетевой порт..." excepted.
+  std::vector<link::PortChoice> entries_;
   // A device chosen but not plugged in, by the name it was chosen by.
   std::string absent_;
+  link::PortChoice lastChoice_ = link::ComPort(1);
 };
 
 }  // namespace kvitmark::app::ui

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include "tables/ui/exchange_error_prompt.h"
@@ -81,6 +83,11 @@ QString QtDialogs::SaveFileName(QWidget* parent, const QString& title, const QSt
 
 QString QtDialogs::ExistingFolder(QWidget* parent, const QString& title, const QString& folder) {
   return QFileDialog::getExistingDirectory(parent, title, folder);
+}
+
+QString QtDialogs::AskText(QWidget* parent, const QString& title, const QString& label,
+                           const QString& proposed) {
+  return QInputDialog::getText(parent, title, label, QLineEdit::Normal, proposed).trimmed();
 }
 
 }  // namespace kvitmark::tables::ui

@@ -31,6 +31,9 @@ class Dialogs {
                                const QString& folder, const QString& defaultSuffix) = 0;
   // An existing folder the user picked, starting in `folder`; empty when cancelled.
   virtual QString ExistingFolder(QWidget* parent, const QString& title, const QString& folder) = 0;
+  // A line of text the user types; empty when cancelled.
+  virtual QString AskText(QWidget* parent, const QString& title, const QString& label,
+                          const QString& proposed) = 0;
 };
 
 // The real thing: Qt message boxes and the modal windows themselves.
@@ -46,6 +49,8 @@ class QtDialogs final : public Dialogs {
   QString SaveFileName(QWidget* parent, const QString& title, const QString& filter,
                        const QString& folder, const QString& defaultSuffix) override;
   QString ExistingFolder(QWidget* parent, const QString& title, const QString& folder) override;
+  QString AskText(QWidget* parent, const QString& title, const QString& label,
+                  const QString& proposed) override;
 };
 
 }  // namespace kvitmark::tables::ui

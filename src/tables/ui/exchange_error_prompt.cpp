@@ -4,8 +4,8 @@
 #include "base/ui/captions.h"
 
 #include <QFont>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 
