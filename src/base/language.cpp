@@ -32,9 +32,8 @@ Language LanguageOfLocale(const char* lcAll, const char* lcMessages, const char*
     if (value == nullptr || *value == '\0') continue;
     const std::string_view locale(value);
     // "uk", "uk_UA", "uk_UA.UTF-8", "uk_UA@…": the language part alone decides.
-    const bool ukrainian =
-        locale.substr(0, 2) == "uk" && (locale.size() == 2 || locale[2] == '_' ||
-                                        locale[2] == '.' || locale[2] == '@');
+    const bool ukrainian = locale.substr(0, 2) == "uk" && (locale.size() == 2 || locale[2] == '_' ||
+                                                           locale[2] == '.' || locale[2] == '@');
     return ukrainian ? Language::kUkrainian : Language::kRussian;
   }
   return Language::kRussian;

@@ -10,8 +10,7 @@
 namespace kvitmark::base {
 
 // The contexts the core's texts are collected under, in the order a text is looked up in.
-inline constexpr const char* kCoreContexts[] = {"tables", "link",   "files",  "logo",
-                                                "reports", "sdcard", "sheets", "backup",
-                                                "app",     "base"};
+inline constexpr const char* kCoreContexts[] = {"tables", "link",   "files",  "logo", "reports",
+                                                "sdcard", "sheets", "backup", "app",  "base"};
 
 }  // namespace kvitmark::base

@@ -1,11 +1,10 @@
 #include "tables/catalogue.h"
 
-#include "base/translatable.h"
-
 #include <initializer_list>
 #include <stdexcept>
 
 #include "base/cp1251.h"
+#include "base/translatable.h"
 #include "tables/default_records.h"
 
 namespace kvitmark::tables {
@@ -71,7 +70,8 @@ const char* const kInternalGoodsHint =
     "от 0 до 10000 (используется только если в поле 8 таблицы стоит 1)";
 
 std::vector<std::string> CommissionHeaders() {
-  std::vector<std::string> headers = Texts({KV_TR("tables", "Номер"), KV_TR("tables", "Код"), KV_TR("tables", "Код товара")});
+  std::vector<std::string> headers =
+      Texts({KV_TR("tables", "Номер"), KV_TR("tables", "Код"), KV_TR("tables", "Код товара")});
   for (int n = 1; n <= 10; ++n) {
     const std::string number = std::to_string(n);
     for (const char* prefix : {"Нач.сум.", "Тип.ком.", "Знач."}) {
@@ -103,8 +103,11 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .tableNumber = 0,
       .recordCount = kJuniorGoodsRecords,
       .kinds = {N, T, N, N, N, N, N, N, N, N, N},
-      .headers = Texts({KV_TR("tables", "Ряд"), KV_TR("tables", "Код"), KV_TR("tables", "Название"), KV_TR("tables", "Цена"), KV_TR("tables", "Количество"), KV_TR("tables", "Отдел"), KV_TR("tables", "Группа"), KV_TR("tables", "Налог"),
-                        KV_TR("tables", "Тип"), KV_TR("tables", "КНЛ"), KV_TR("tables", "Штрих-код")}),
+      .headers =
+          Texts({KV_TR("tables", "Ряд"), KV_TR("tables", "Код"), KV_TR("tables", "Название"),
+                 KV_TR("tables", "Цена"), KV_TR("tables", "Количество"), KV_TR("tables", "Отдел"),
+                 KV_TR("tables", "Группа"), KV_TR("tables", "Налог"), KV_TR("tables", "Тип"),
+                 KV_TR("tables", "КНЛ"), KV_TR("tables", "Штрих-код")}),
       .encodings = {AsIs(),
                     First(32),
                     {Encoding::kPrice},
@@ -133,7 +136,8 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .tableNumber = 3,
       .recordCount = 20,
       .kinds = {T, T, N},
-      .headers = Texts({KV_TR("tables", "Номер"), KV_TR("tables", "Пароль"), KV_TR("tables", "Имя"), KV_TR("tables", "Разрешение")}),
+      .headers = Texts({KV_TR("tables", "Номер"), KV_TR("tables", "Пароль"), KV_TR("tables", "Имя"),
+                        KV_TR("tables", "Разрешение")}),
       .encodings = {First(8), First(20), First(1)},
       .intervalOnRead = true,
       .intervalOnWrite = true,
@@ -151,8 +155,10 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .tableNumber = 9,
       .recordCount = 5,
       .kinds = {N, N, N, N, N},
-      .headers = Texts({KV_TR("tables", "Номер"), KV_TR("tables", "Разрешение (0-1)"), KV_TR("tables", "Разреш. для возвр. (0-1)"),
-                        KV_TR("tables", "Название (10 симв.)"), KV_TR("tables", "Сдача (0-1)"), KV_TR("tables", "Запрос (0-1)")}),
+      .headers = Texts({KV_TR("tables", "Номер"), KV_TR("tables", "Разрешение (0-1)"),
+                        KV_TR("tables", "Разреш. для возвр. (0-1)"),
+                        KV_TR("tables", "Название (10 симв.)"), KV_TR("tables", "Сдача (0-1)"),
+                        KV_TR("tables", "Запрос (0-1)")}),
       .encodings = {Flag(), Flag(), First(20), Flag(), Flag()},
       // The cash payment, record 1, is never written or cleared.
       .writeFirstRow = 2,
@@ -326,7 +332,8 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .tableNumber = 12,
       .recordCount = 10,
       .kinds = {T, N},
-      .headers = Texts({KV_TR("tables", "Номер"), KV_TR("tables", "Название"), KV_TR("tables", "Использование")}),
+      .headers = Texts({KV_TR("tables", "Номер"), KV_TR("tables", "Название"),
+                        KV_TR("tables", "Использование")}),
       .encodings = {First(32), First(1)},
       .intervalOnRead = true,
       .columnWeights = {60, 200, 70},
@@ -369,9 +376,11 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .tableNumber = 98,
       .recordCount = 3000,
       .kinds = {N, N, T, N, N, N, N, T},
-      .headers =
-          Texts({KV_TR("tables", "Номер"), KV_TR("tables", "Код"), KV_TR("tables", "Расчетный счет"), KV_TR("tables", "Название"), KV_TR("tables", "Назначение"), KV_TR("tables", "Комиссия"),
-                 KV_TR("tables", "Ввод расч. счет плательшика"), KV_TR("tables", "Разр. вводить доп.данные плат."), KV_TR("tables", "Информация")}),
+      .headers = Texts(
+          {KV_TR("tables", "Номер"), KV_TR("tables", "Код"), KV_TR("tables", "Расчетный счет"),
+           KV_TR("tables", "Название"), KV_TR("tables", "Назначение"), KV_TR("tables", "Комиссия"),
+           KV_TR("tables", "Ввод расч. счет плательшика"),
+           KV_TR("tables", "Разр. вводить доп.данные плат."), KV_TR("tables", "Информация")}),
       .encodings = {Text(), First(20), First(16), Number(), Number(), Flag(), Flag(), First(50)},
       .intervalOnRead = true,
       .intervalOnWrite = true,
@@ -389,7 +398,8 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .tableNumber = 99,
       .recordCount = 1000,
       .kinds = {N, N, T},
-      .headers = Texts({KV_TR("tables", "Номер"), KV_TR("tables", "Код"), KV_TR("tables", "Код товара"), KV_TR("tables", "Название")}),
+      .headers = Texts({KV_TR("tables", "Номер"), KV_TR("tables", "Код"),
+                        KV_TR("tables", "Код товара"), KV_TR("tables", "Название")}),
       .encodings = {Number(), Number(), First(50)},
       .intervalOnRead = true,
       .intervalOnWrite = true,

@@ -96,8 +96,8 @@ class TextFitsTest : public QObject {
     QTest::addColumn<QString>("family");
     QTest::addColumn<base::Language>("language");
     // Ukrainian texts are often longer than the Russian ones the windows were drawn for.
-    for (const auto& [name, language] : {std::pair{"ru", base::Language::kRussian},
-                                         std::pair{"uk", base::Language::kUkrainian}}) {
+    for (const auto& [name, language] :
+         {std::pair{"ru", base::Language::kRussian}, std::pair{"uk", base::Language::kUkrainian}}) {
       for (const char* family : {"DejaVu Sans", "Liberation Sans"}) {
         QTest::newRow((std::string(family) + ", " + name).c_str())
             << QString::fromLatin1(family) << language;

@@ -1,12 +1,13 @@
 // The Ukrainian catalogue is complete, says what its source says, and is the one the program
 // carries; Russian stays the source text, byte for byte.
+#include "base/ui/translation.h"
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QtTest>
 
 #include "base/cp1251.h"
-#include "base/ui/translation.h"
 
 using namespace kvitmark;
 

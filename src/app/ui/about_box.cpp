@@ -1,13 +1,12 @@
-#include <QEvent>
-
 #include "app/ui/about_box.h"
-#include "base/ui/captions.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "base/ui/captions.h"
 #include "base/ui/layout_scale.h"
 #include "base/ui/translation.h"
 
@@ -27,7 +26,9 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   name->setAlignment(Qt::AlignCenter);
   name->setGeometry(8, 12, 327, 28);
 
-  auto* purpose = base::ui::Captioned(new QLabel(this), KV_TEXT("TForm2", "Программирование ЭККА\nDatecs MP-50 Junior / Datecs MP-50 UP"));
+  auto* purpose = base::ui::Captioned(
+      new QLabel(this),
+      KV_TEXT("TForm2", "Программирование ЭККА\nDatecs MP-50 Junior / Datecs MP-50 UP"));
   purpose->setObjectName(QStringLiteral("Label2"));
   purpose->setAlignment(Qt::AlignCenter);
   purpose->setGeometry(8, 52, 327, 48);

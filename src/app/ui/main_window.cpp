@@ -39,7 +39,6 @@
 #include "tables/ui/parameter_page_widget.h"
 #include "tables/ui/record_text_validator.h"
 #include "tables/ui/string_grid.h"
-#include "base/ui/translation.h"
 
 namespace kvitmark::app::ui {
 namespace {
@@ -159,21 +158,24 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
     });
     addAction(action);
   };
-  command("ActionSdSales", KV_TEXT("TForm1", "База продаж SD-карты..."), QKeySequence(Qt::CTRL | Qt::Key_D),
-          &TForm1::ShowSdCardSales);
-  command("ActionSdExport", KV_TEXT("TForm1", "Экспорт товаров на SD-карту..."), QKeySequence(Qt::CTRL | Qt::Key_E),
-          &TForm1::ExportGoodsForSdCard);
+  command("ActionSdSales", KV_TEXT("TForm1", "База продаж SD-карты..."),
+          QKeySequence(Qt::CTRL | Qt::Key_D), &TForm1::ShowSdCardSales);
+  command("ActionSdExport", KV_TEXT("TForm1", "Экспорт товаров на SD-карту..."),
+          QKeySequence(Qt::CTRL | Qt::Key_E), &TForm1::ExportGoodsForSdCard);
   command("ActionOpenFolder", KV_TEXT("TForm1", "Открывать файлы из текущей папки"),
           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), &TForm1::OpenFromCurrentFolder);
-  command("ActionFindRegister", KV_TEXT("TForm1", "Найти ЭККА..."), QKeySequence(Qt::CTRL | Qt::Key_F),
-          &TForm1::FindRegister);
+  command("ActionFindRegister", KV_TEXT("TForm1", "Найти ЭККА..."),
+          QKeySequence(Qt::CTRL | Qt::Key_F), &TForm1::FindRegister);
   command("ActionWriteChanges", KV_TEXT("TForm1", "Записать изменения в ЭККА"),
           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), &TForm1::WriteChangedRecords);
-  command("ActionBackup", KV_TEXT("TForm1", "Резервная копия ЭККА..."), QKeySequence(), &TForm1::BackUpRegister);
+  command("ActionBackup", KV_TEXT("TForm1", "Резервная копия ЭККА..."), QKeySequence(),
+          &TForm1::BackUpRegister);
   command("ActionRestore", KV_TEXT("TForm1", "Восстановить ЭККА из копии..."), QKeySequence(),
           &TForm1::RestoreRegister);
-  command("ActionCsvExport", KV_TEXT("TForm1", "Экспорт товаров в CSV..."), QKeySequence(), &TForm1::ExportGoodsCsv);
-  command("ActionCsvImport", KV_TEXT("TForm1", "Импорт товаров из CSV..."), QKeySequence(), &TForm1::ImportGoodsCsv);
+  command("ActionCsvExport", KV_TEXT("TForm1", "Экспорт товаров в CSV..."), QKeySequence(),
+          &TForm1::ExportGoodsCsv);
+  command("ActionCsvImport", KV_TEXT("TForm1", "Импорт товаров из CSV..."), QKeySequence(),
+          &TForm1::ImportGoodsCsv);
   AttachBackupCommands();
   AddLanguageMenu();
   // The same menu from the keyboard, with the keys other desktop programs use for it.
@@ -297,8 +299,7 @@ void TForm1::BuildIntervalGroup() {
           [&interval](const QString& text) { interval.firstRecord = base::ui::ToCp1251(text); });
 }
 
-void TForm1::BuildConnectionGroup(
-    const std::function<std::vector<link::SerialPort>()>& listPorts) {
+void TForm1::BuildConnectionGroup(const std::function<std::vector<link::SerialPort>()>& listPorts) {
   connectionGroup_ = new QGroupBox(this);
   base::ui::SetCaption(*connectionGroup_, KV_TEXT("TForm1", "Подключить Datecs MP-50 Junior"));
   connectionGroup_->setObjectName(QStringLiteral("GroupBox1"));
@@ -364,9 +365,10 @@ void TForm1::BuildButtons() {
   aboutButton_ = Button(this, "Button10", KV_TEXT("TForm1", "О программе"));
   closeButton_ = Button(this, "Button1", KV_TEXT("TForm1", "Закрыть"));
   base::ui::SetToolTip(
-      *writeButton_, KV_TEXT("TForm1", "Записать в ЭККА всю таблицу страницы.\nТолько изменённые записи (они "
-                        "выделены цветом): «Записать изменения в ЭККА», Ctrl+Shift+W или "
-                        "контекстное меню окна."));
+      *writeButton_, KV_TEXT("TForm1",
+                             "Записать в ЭККА всю таблицу страницы.\nТолько изменённые записи (они "
+                             "выделены цветом): «Записать изменения в ЭККА», Ctrl+Shift+W или "
+                             "контекстное меню окна."));
 
   auto guarded = [this](void (TForm1::*command)()) {
     return [this, command] { RunGuarded([this, command] { (this->*command)(); }); };

@@ -19,6 +19,7 @@
 #include "base/cp1251.h"
 #include "base/system_error_text.h"
 #include "base/ui/qt_text.h"
+#include "base/ui/translation.h"
 #include "base/whole_number.h"
 #include "files/table_file_kinds.h"
 #include "files/table_files.h"
@@ -37,7 +38,6 @@
 #include "tables/ui/dialogs.h"
 #include "tables/ui/parameter_page_widget.h"
 #include "tables/ui/string_grid.h"
-#include "base/ui/translation.h"
 
 namespace kvitmark::app::ui {
 namespace {
@@ -53,7 +53,8 @@ QString PortFailure(const link::ConnectResult& result, int port, int speed,
                     const link::PortDevices& devices) {
   switch (result.outcome) {
     case link::ConnectOutcome::kPortOutOfRange:
-      return base::ui::Translate("TForm1", "Порт COM%1 не существует: выберите COM1 … COM9.").arg(port);
+      return base::ui::Translate("TForm1", "Порт COM%1 не существует: выберите COM1 … COM9.")
+          .arg(port);
     case link::ConnectOutcome::kBadSpeed:
       return base::ui::Translate("TForm1", "Скорость %1 бит/с не поддерживается.").arg(speed);
     default:
@@ -73,7 +74,8 @@ void TForm1::RunGuarded(const std::function<void()>& command) {
     command();
   } catch (const std::exception& error) {
     dialogs_->MessageBox(
-        this, base::ui::Translate("TForm1", "Ошибка: ") + QString::fromUtf8(base::ExceptionText(error)),
+        this,
+        base::ui::Translate("TForm1", "Ошибка: ") + QString::fromUtf8(base::ExceptionText(error)),
         base::ui::Translate("TForm1", "Ошибка"), tables::BoxButtons::kOk, tables::BoxIcon::kError);
   } catch (...) {
     dialogs_->MessageBox(this, base::ui::Translate("TForm1", "Непредвиденная ошибка."),
@@ -195,8 +197,8 @@ void TForm1::ConnectOrDisconnect() {
   }
   if (connected.outcome != link::ConnectOutcome::kRegisterAnswered) {
     dialogs_->MessageBox(this, PortFailure(connected, port, *speed, devices_),
-                         base::ui::Translate("TForm1", "Ошибка подключения"), tables::BoxButtons::kOk,
-                         tables::BoxIcon::kInformation);
+                         base::ui::Translate("TForm1", "Ошибка подключения"),
+                         tables::BoxButtons::kOk, tables::BoxIcon::kInformation);
     isConnected_ = false;
     return;
   }

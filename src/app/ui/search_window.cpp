@@ -1,13 +1,12 @@
-#include <QEvent>
-
 #include "app/ui/search_window.h"
-#include "base/ui/captions.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "base/ui/captions.h"
 #include "base/ui/layout_scale.h"
 #include "base/ui/translation.h"
 

@@ -8,13 +8,13 @@
 #include "backup/backup_operation.h"
 #include "backup/restore_operation.h"
 #include "backup/ui/backup_window.h"
+#include "base/translatable.h"
 #include "base/ui/qt_text.h"
+#include "base/ui/translation.h"
 #include "logo/ui/bmp_logo_files.h"
 #include "tables/operation_support.h"
 #include "tables/operations.h"
 #include "tables/ui/dialogs.h"
-#include "base/translatable.h"
-#include "base/ui/translation.h"
 
 namespace kvitmark::backup::ui {
 namespace {
@@ -55,7 +55,8 @@ void BackupCommands::BackUp() {
   if (!Connected()) return;
   const QString title = base::ui::Translate("BackupWindow", kBackupTitle);
   const QString parent = context_.dialogs->ExistingFolder(
-      context_.window, base::ui::Translate("BackupWindow", "Резервная копия ЭККА: в какую папку"), StartFolder());
+      context_.window, base::ui::Translate("BackupWindow", "Резервная копия ЭККА: в какую папку"),
+      StartFolder());
   if (parent.isEmpty()) return;
   lastFolder_ = parent;
 
@@ -70,7 +71,8 @@ void BackupCommands::BackUp() {
 
   QString text = FromCp1251(BackupReport(result));
   if (!result.folder.empty()) {
-    text += base::ui::Translate("BackupWindow", "\n\nПапка копии:\n") + FromFileSystem(result.folder);
+    text +=
+        base::ui::Translate("BackupWindow", "\n\nПапка копии:\n") + FromFileSystem(result.folder);
   }
   const bool whole = result.outcome == BackupOutcome::kComplete;
   context_.dialogs->MessageBox(context_.window, text, title, tables::BoxButtons::kOk,
@@ -81,7 +83,9 @@ void BackupCommands::Restore() {
   if (!Connected()) return;
   const QString title = base::ui::Translate("BackupWindow", kRestoreTitle);
   const QString folder = context_.dialogs->ExistingFolder(
-      context_.window, base::ui::Translate("BackupWindow", "Восстановить ЭККА из копии: папка копии"), StartFolder());
+      context_.window,
+      base::ui::Translate("BackupWindow", "Восстановить ЭККА из копии: папка копии"),
+      StartFolder());
   if (folder.isEmpty()) return;
   lastFolder_ = folder;
 
@@ -91,8 +95,9 @@ void BackupCommands::Restore() {
   if (!check.backup) {
     context_.dialogs->MessageBox(
         context_.window,
-        FromCp1251(check.error) + base::ui::Translate("BackupWindow", "\n\nНичего не записано в ЭККА."), title,
-        tables::BoxButtons::kOk, tables::BoxIcon::kError);
+        FromCp1251(check.error) +
+            base::ui::Translate("BackupWindow", "\n\nНичего не записано в ЭККА."),
+        title, tables::BoxButtons::kOk, tables::BoxIcon::kError);
     return;
   }
   RestoreResult result;

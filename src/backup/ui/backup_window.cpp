@@ -1,19 +1,18 @@
-#include <QEvent>
-
 #include "backup/ui/backup_window.h"
-#include "base/ui/captions.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <algorithm>
 
+#include "base/ui/captions.h"
 #include "base/ui/layout_scale.h"
 #include "base/ui/qt_text.h"
-#include "tables/ui/dialogs.h"
 #include "base/ui/translation.h"
+#include "tables/ui/dialogs.h"
 
 namespace kvitmark::backup::ui {
 namespace {

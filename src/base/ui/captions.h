@@ -15,7 +15,8 @@ struct SourceText {
 };
 
 // Marks a window text for lupdate (as QT_TRANSLATE_NOOP does) and keeps its context.
-#define KV_TEXT(context, text) ::kvitmark::base::ui::SourceText{context, text}
+#define KV_TEXT(context, text) \
+  ::kvitmark::base::ui::SourceText { context, text }
 
 QString Text(SourceText text);
 

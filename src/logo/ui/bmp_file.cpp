@@ -14,8 +14,8 @@
 #include <string_view>
 
 #include "base/system_error_text.h"
-#include "base/whole_file.h"
 #include "base/ui/translation.h"
+#include "base/whole_file.h"
 
 namespace kvitmark::logo::ui {
 namespace {
@@ -81,7 +81,8 @@ bool PixelsComplete(const Header& header, qint64 fileSize) {
 }
 
 QString NotABmp(const QString& path) {
-  return base::ui::Translate("LogoFiles", "Файл «%1» не является BMP-рисунком или повреждён.").arg(path);
+  return base::ui::Translate("LogoFiles", "Файл «%1» не является BMP-рисунком или повреждён.")
+      .arg(path);
 }
 
 // Qt's writer has no 32-bit form; this is the plain one every reader knows: BGRA rows from
@@ -150,7 +151,8 @@ BmpLoad LoadBmp(const QString& path) {
   }
   // Far beyond any logo, and beyond what the image reader would allocate anyway.
   if (file.size() > kLargestFile) {
-    return {std::nullopt, base::ui::Translate("LogoFiles", "Файл «%1» слишком велик для логотипа.").arg(path)};
+    return {std::nullopt,
+            base::ui::Translate("LogoFiles", "Файл «%1» слишком велик для логотипа.").arg(path)};
   }
   const QByteArray bytes = file.readAll();
   const auto header = ReadHeader(bytes);
@@ -186,7 +188,8 @@ QString SaveBmp(const QImage& image, int bitsPerPixel, const QString& path) {
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "bmp");
     if (!writer.write(ForQtWriter(image, depth))) {
-      return base::ui::Translate("LogoFiles", "Не удалось записать файл «%1»: %2").arg(path, writer.errorString());
+      return base::ui::Translate("LogoFiles", "Не удалось записать файл «%1»: %2")
+          .arg(path, writer.errorString());
     }
   }
   const base::SaveResult saved =

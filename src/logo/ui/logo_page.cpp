@@ -1,5 +1,4 @@
 #include "logo/ui/logo_page.h"
-#include "base/ui/captions.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -8,13 +7,14 @@
 #include <QPushButton>
 
 #include "base/cp1251.h"
+#include "base/ui/captions.h"
+#include "base/ui/translation.h"
 #include "files/ui/dialog_filter.h"
 #include "logo/logo_transfer.h"
 #include "logo/ui/bmp_file.h"
 #include "logo/ui/qimage_picture.h"
 #include "tables/operations.h"
 #include "tables/ui/dialogs.h"
-#include "base/ui/translation.h"
 
 namespace kvitmark::logo::ui {
 namespace {
@@ -75,8 +75,8 @@ void LogoPage::Attach(const LogoPageContext& context) { context_ = context; }
 void LogoPage::LoadFromFile() {
   if (!context_.dialogs) return;
   const QString path = context_.dialogs->OpenFileName(
-      context_.dialogParent, base::ui::Translate("LogoPage", "Загрузка логотипа из BMP-файла"), BmpFilter(),
-      Folder(), QString());
+      context_.dialogParent, base::ui::Translate("LogoPage", "Загрузка логотипа из BMP-файла"),
+      BmpFilter(), Folder(), QString());
   if (path.isEmpty()) return;
   BmpLoad load = LoadBmp(path);
   if (!load.picture) {
@@ -93,8 +93,8 @@ void LogoPage::SaveToFile() {
   if (!context_.dialogs || picture_.isNull()) return;
   // The name rule below adds the extension, so the dialog adds none of its own.
   const QString chosen = context_.dialogs->SaveFileName(
-      context_.dialogParent, base::ui::Translate("LogoPage", "Сохранение логотипа в BMP-файл"), BmpFilter(),
-      Folder(), QString());
+      context_.dialogParent, base::ui::Translate("LogoPage", "Сохранение логотипа в BMP-файл"),
+      BmpFilter(), Folder(), QString());
   if (chosen.isEmpty()) return;
   const QString error = SaveBmp(picture_, bitsPerPixel_, BmpFileName(chosen));
   if (!error.isEmpty()) ShowError(error);
@@ -134,8 +134,9 @@ void LogoPage::MarkLoaded() {
 }
 
 void LogoPage::ShowError(const QString& text) {
-  context_.dialogs->MessageBox(context_.dialogParent, text, base::ui::Translate("LogoPage", "Ошибка"),
-                               tables::BoxButtons::kOk, tables::BoxIcon::kError);
+  context_.dialogs->MessageBox(context_.dialogParent, text,
+                               base::ui::Translate("LogoPage", "Ошибка"), tables::BoxButtons::kOk,
+                               tables::BoxIcon::kError);
 }
 
 QString LogoPage::Folder() const { return QString::fromStdString(context_.folder); }

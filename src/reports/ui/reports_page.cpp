@@ -1,5 +1,4 @@
 #include "reports/ui/reports_page.h"
-#include "base/ui/captions.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -12,9 +11,10 @@
 #include <QToolButton>
 #include <QValidator>
 
+#include "base/ui/captions.h"
 #include "base/ui/qt_text.h"
-#include "tables/ui/dialogs.h"
 #include "base/ui/translation.h"
+#include "tables/ui/dialogs.h"
 
 namespace kvitmark::reports::ui {
 namespace {
@@ -94,7 +94,8 @@ ReportsPage::ReportsPage(QWidget* parent) : QWidget(parent) {
   separator_->setGeometry(560, 144, 25, 21);
   separator_->setMaxLength(1);
   separator_->setValidator(new SeparatorValidator(separator_));
-  auto* separatorLabel = base::ui::Captioned(new QLabel(this), KV_TEXT("ReportsPage", "разделитель между полями"));
+  auto* separatorLabel =
+      base::ui::Captioned(new QLabel(this), KV_TEXT("ReportsPage", "разделитель между полями"));
   separatorLabel->setGeometry(592, 147, 150, 17);
   currentFile_ = new QLabel(this);
   currentFile_->setObjectName(QStringLiteral("Label44"));
@@ -128,7 +129,8 @@ void ReportsPage::ReadReports() {
     if (context_.dialogs) {
       context_.dialogs->MessageBox(
           context_.dialogParent,
-          base::ui::Translate("ReportsPage", "Разделитель между полями нельзя записать в кодировке 1251."),
+          base::ui::Translate("ReportsPage",
+                              "Разделитель между полями нельзя записать в кодировке 1251."),
           QString::fromUtf8("Tabulon"), tables::BoxButtons::kOk, tables::BoxIcon::kWarning);
     }
     return;

@@ -7,11 +7,11 @@
 
 #include "base/cp1251.h"
 #include "base/ui/qt_text.h"
+#include "base/ui/translation.h"
 #include "files/ui/dialog_filter.h"
 #include "sdcard/goods_export.h"
 #include "tables/ui/dialogs.h"
 #include "tables/workspace.h"
-#include "base/ui/translation.h"
 
 namespace kvitmark::sdcard::ui {
 

@@ -1,9 +1,7 @@
-#include <QEvent>
-
 #include "sdcard/ui/sales_window.h"
-#include "base/ui/captions.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -15,15 +13,16 @@
 #include <vector>
 
 #include "base/cp1251.h"
+#include "base/ui/captions.h"
 #include "base/ui/layout_scale.h"
 #include "base/ui/qt_text.h"
+#include "base/ui/translation.h"
 #include "files/ui/dialog_filter.h"
 #include "reports/ui/reports_page.h"
 #include "sdcard/sales_file.h"
 #include "sdcard/sales_load.h"
 #include "tables/ui/dialogs.h"
 #include "tables/ui/string_grid.h"
-#include "base/ui/translation.h"
 
 namespace kvitmark::sdcard::ui {
 namespace {
@@ -45,7 +44,8 @@ constexpr int kColumnWeightTotal = 899;
 
 const char* const kSalesFilter = "Файлы артикулов(*.art)|*.ART|Все файлы (*.*)|*.*";
 
-QPushButton* Button(QWidget* parent, const char* name, base::ui::SourceText caption, int x, int width) {
+QPushButton* Button(QWidget* parent, const char* name, base::ui::SourceText caption, int x,
+                    int width) {
   auto* button = base::ui::Captioned(new QPushButton(parent), caption);
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(x, 640, width, 25);
@@ -79,7 +79,8 @@ TForm4::TForm4(tables::ui::Dialogs& dialogs, QString startFolder, QWidget* paren
   progress_->setValue(0);
   progress_->setTextVisible(false);
 
-  folderLabel_ = base::ui::Captioned(new QLabel(this), KV_TEXT("TForm4", "Выбрать местонахождение файлов:"));
+  folderLabel_ =
+      base::ui::Captioned(new QLabel(this), KV_TEXT("TForm4", "Выбрать местонахождение файлов:"));
   folderLabel_->setObjectName(QStringLiteral("Label1"));
   folderLabel_->move(88, 647);
   folderLabel_->adjustSize();
@@ -141,9 +142,9 @@ void TForm4::LoadSales() {
 }
 
 void TForm4::SaveSales() {
-  QString path = dialogs_.SaveFileName(this, base::ui::Translate("TForm4", "Сохранить файл артикулов"),
-                                       files::ui::QtFilter(base::Cp1251(kSalesFilter)),
-                                       StartFolder(), QStringLiteral("art"));
+  QString path = dialogs_.SaveFileName(
+      this, base::ui::Translate("TForm4", "Сохранить файл артикулов"),
+      files::ui::QtFilter(base::Cp1251(kSalesFilter)), StartFolder(), QStringLiteral("art"));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".art");
   repaint();

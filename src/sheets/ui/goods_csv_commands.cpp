@@ -5,15 +5,15 @@
 #include <QFileInfo>
 #include <QTabWidget>
 
+#include "base/translatable.h"
 #include "base/ui/qt_text.h"
+#include "base/ui/translation.h"
 #include "files/table_file_writer.h"
 #include "sheets/goods_csv_export.h"
 #include "sheets/goods_csv_import.h"
 #include "tables/catalogue.h"
 #include "tables/ui/dialogs.h"
 #include "tables/workspace.h"
-#include "base/translatable.h"
-#include "base/ui/translation.h"
 
 namespace kvitmark::sheets::ui {
 namespace {
@@ -36,9 +36,9 @@ std::string FileSystemBytes(const QString& path) { return QFile::encodeName(path
 }  // namespace
 
 void GoodsCsvCommands::Export() {
-  QString path =
-      context_.dialogs->SaveFileName(context_.window, Title(false), base::ui::Translate("GoodsCsv", kFilter),
-                                     context_.folder, QStringLiteral("csv"));
+  QString path = context_.dialogs->SaveFileName(context_.window, Title(false),
+                                                base::ui::Translate("GoodsCsv", kFilter),
+                                                context_.folder, QStringLiteral("csv"));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
   const GoodsSheet sheet = GoodsCsv(context_.workspace->Grid(PageId::kGoods));
@@ -47,20 +47,24 @@ void GoodsCsvCommands::Export() {
         out.write(sheet.text.data(), static_cast<std::streamsize>(sheet.text.size())));
   });
   if (saved != files::SaveOutcome::kSaved) {
-    context_.dialogs->MessageBox(context_.window,
-                                 base::ui::Translate("GoodsCsv", "Не удалось записать файл «%1».").arg(path),
-                                 Title(false), tables::BoxButtons::kOk, tables::BoxIcon::kError);
+    context_.dialogs->MessageBox(
+        context_.window,
+        base::ui::Translate("GoodsCsv", "Не удалось записать файл «%1».").arg(path), Title(false),
+        tables::BoxButtons::kOk, tables::BoxIcon::kError);
     return;
   }
-  context_.dialogs->MessageBox(
-      context_.window,
-      base::ui::Translate("GoodsCsv", "В файл «%1» выгружено товаров: %2.").arg(path).arg(sheet.goods),
-      Title(false), tables::BoxButtons::kOk, tables::BoxIcon::kInformation);
+  context_.dialogs->MessageBox(context_.window,
+                               base::ui::Translate("GoodsCsv", "В файл «%1» выгружено товаров: %2.")
+                                   .arg(path)
+                                   .arg(sheet.goods),
+                               Title(false), tables::BoxButtons::kOk,
+                               tables::BoxIcon::kInformation);
 }
 
 void GoodsCsvCommands::Import() {
-  const QString path = context_.dialogs->OpenFileName(
-      context_.window, Title(true), base::ui::Translate("GoodsCsv", kFilter), context_.folder, lastFile_);
+  const QString path = context_.dialogs->OpenFileName(context_.window, Title(true),
+                                                      base::ui::Translate("GoodsCsv", kFilter),
+                                                      context_.folder, lastFile_);
   if (path.isEmpty()) return;
   lastFile_ = path;
   auto fail = [&](const QString& text) {
@@ -69,7 +73,8 @@ void GoodsCsvCommands::Import() {
   };
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    fail(base::ui::Translate("GoodsCsv", "Не удалось открыть файл «%1»: %2").arg(path, file.errorString()));
+    fail(base::ui::Translate("GoodsCsv", "Не удалось открыть файл «%1»: %2")
+             .arg(path, file.errorString()));
     return;
   }
   if (file.size() > kLargestSheet) {
@@ -81,7 +86,9 @@ void GoodsCsvCommands::Import() {
   if (!sheet.ok()) {
     const int count = static_cast<int>(sheet.problems.size());
     QString text =
-        base::ui::Translate("GoodsCsv", "В файле «%1» ошибок: %2. Товары не загружены.\n").arg(path).arg(count);
+        base::ui::Translate("GoodsCsv", "В файле «%1» ошибок: %2. Товары не загружены.\n")
+            .arg(path)
+            .arg(count);
     for (int i = 0; i < count && i < kProblemsShown; ++i) {
       text += '\n' + base::ui::FromCp1251(sheet.problems[i].text);
     }
@@ -99,8 +106,9 @@ void GoodsCsvCommands::Import() {
   if (pageHoldsGoods &&
       context_.dialogs->MessageBox(
           context_.window,
-          base::ui::Translate("GoodsCsv", "Товары на странице будут заменены товарами из файла (%1). "
-                            "Продолжить ?")
+          base::ui::Translate("GoodsCsv",
+                              "Товары на странице будут заменены товарами из файла (%1). "
+                              "Продолжить ?")
               .arg(sheet.rows.size()),
           Title(true), tables::BoxButtons::kYesNo,
           tables::BoxIcon::kWarning) != tables::BoxAnswer::kYes) {
@@ -108,9 +116,10 @@ void GoodsCsvCommands::Import() {
   }
   PlaceGoods(sheet.rows, goods);
   context_.goodsChanged();
-  context_.dialogs->MessageBox(context_.window,
-                               base::ui::Translate("GoodsCsv", "Загружено товаров: %1.").arg(sheet.rows.size()),
-                               Title(true), tables::BoxButtons::kOk, tables::BoxIcon::kInformation);
+  context_.dialogs->MessageBox(
+      context_.window,
+      base::ui::Translate("GoodsCsv", "Загружено товаров: %1.").arg(sheet.rows.size()), Title(true),
+      tables::BoxButtons::kOk, tables::BoxIcon::kInformation);
 }
 
 void OfferOnGoodsPageOnly(QTabWidget* pages, const QList<QAction*>& actions) {

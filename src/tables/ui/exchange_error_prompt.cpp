@@ -1,14 +1,13 @@
-#include <QEvent>
-
 #include "tables/ui/exchange_error_prompt.h"
-#include "base/ui/captions.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "base/ui/captions.h"
 #include "base/ui/layout_scale.h"
 #include "base/ui/translation.h"
 
@@ -30,8 +29,8 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
   base::ui::SetCaption(*this, KV_TEXT("TForm3", "Ошибка чтения/записи"));
   resize(398, 110);  // an ordinary sizeable frame
 
-  auto* label =
-      base::ui::Captioned(new QLabel(this), KV_TEXT("TForm3", "Ошибка записи/чтения таблицы ЭККА - запись пропущена"));
+  auto* label = base::ui::Captioned(
+      new QLabel(this), KV_TEXT("TForm3", "Ошибка записи/чтения таблицы ЭККА - запись пропущена"));
   label->setObjectName(QStringLiteral("Label1"));
   QFont font = label->font();
   font.setItalic(true);
@@ -40,10 +39,12 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
   label->setGeometry(1, 16, 386, label->sizeHint().height());
 
   // Created in tab order: skip, finish, retry.
-  QPushButton* skip = MakeButton(this, "Button1", KV_TEXT("TForm3", "Пропустить"), {80, 48, 75, 25});
+  QPushButton* skip =
+      MakeButton(this, "Button1", KV_TEXT("TForm3", "Пропустить"), {80, 48, 75, 25});
   QPushButton* finish =
       MakeButton(this, "Button2", KV_TEXT("TForm3", "Завершить операцию"), {248, 48, 139, 25});
-  QPushButton* retry = MakeButton(this, "Button3", KV_TEXT("TForm3", "Повторить"), {160, 48, 75, 25});
+  QPushButton* retry =
+      MakeButton(this, "Button3", KV_TEXT("TForm3", "Повторить"), {160, 48, 75, 25});
   setTabOrder(skip, finish);
   setTabOrder(finish, retry);
 
