@@ -13,6 +13,7 @@
 #include "files/table_files.h"
 #include "logo/logo_picture.h"
 #include "tables/operations.h"
+#include "tables/planning_observer.h"
 
 namespace kvitmark::backup {
 namespace {
@@ -23,19 +24,6 @@ using tables::PageId;
 // Far beyond any manifest this program writes (a goods table that failed whole lists
 // 14000 numbers).
 constexpr std::streamsize kLargestManifest = 16 * 1024 * 1024;
-
-// Keeps what the write planning would have told the user.
-class TakeNotice final : public tables::OperationObserver {
- public:
-  std::string told;
-  void Started(const tables::OperationStart&) override {}
-  void RecordDone(const tables::RecordStep&) override {}
-  tables::FailureAnswer RecordFailed(int) override { return tables::FailureAnswer::kFinish; }
-  void Tell(const tables::Notice& notice) override { told = notice.text; }
-  bool Confirm(const std::string&) override { return false; }
-  bool StopRequested() override { return true; }
-  void Finished(const tables::OperationSummary&) override {}
-};
 
 bool IsDigest(const std::string& text) {
   return text.size() == 64 && std::all_of(text.begin(), text.end(), [](char c) {
@@ -170,7 +158,7 @@ class Checker {
         return Fail(text);
       }
       // Every record as it would be sent: a field the register cannot take is found now.
-      TakeNotice notice;
+      tables::PlanningObserver notice;
       if (!tables::PlanWrite(checked_->tables, {}, page, tables::WriteScope::kAll, notice)) {
         return Fail(Cp1251("Файл ") + kind.file + ": " + OneLine(notice.told));
       }

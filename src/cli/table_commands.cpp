@@ -13,24 +13,12 @@
 #include "tables/catalogue.h"
 #include "tables/default_records.h"
 #include "tables/operations.h"
+#include "tables/planning_observer.h"
 
 namespace kvitmark::cli {
 namespace {
 
 using base::Cp1251;
-
-// An observer for planning alone: it keeps what it was told instead of printing it.
-class QuietTerminal final : public tables::OperationObserver {
- public:
-  std::string told;
-  void Started(const tables::OperationStart&) override {}
-  void RecordDone(const tables::RecordStep&) override {}
-  tables::FailureAnswer RecordFailed(int) override { return tables::FailureAnswer::kFinish; }
-  void Tell(const tables::Notice& notice) override { told = notice.text; }
-  bool Confirm(const std::string&) override { return false; }
-  bool StopRequested() override { return true; }
-  void Finished(const tables::OperationSummary&) override {}
-};
 
 // The window's interval group with the command's options in it.
 void ApplyInterval(tables::Workspace& workspace, tables::PageId page,
@@ -76,7 +64,7 @@ bool KnownFrom(const std::string& path, tables::PageId page, tables::RegisterCop
   }
   // A file that ended early holds its records up to the line before the one that is missing.
   const int lastRecord = report.endedEarly ? report.line - 1 : tables::Page(page).recordCount;
-  QuietTerminal quiet;
+  tables::PlanningObserver quiet;
   auto held = tables::PlanWrite(base, known, page, tables::WriteScope::kAll, quiet);
   if (!held) {
     Say(path + ": " + ForTerminal(quiet.told));
@@ -98,7 +86,7 @@ int RecordsOfKind(tables::PageId page) {
 
 size_t PlannedCount(const tables::Workspace& workspace, const tables::RegisterCopy& known,
                     tables::PageId page) {
-  QuietTerminal quiet;
+  tables::PlanningObserver quiet;
   const auto planned =
       tables::PlanWrite(workspace, known, page, tables::WriteScope::kChanged, quiet);
   return planned ? planned->size() : 0;
