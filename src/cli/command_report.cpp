@@ -34,6 +34,7 @@ void CommandReport::Start(std::string command, bool json) {
 
 void CommandReport::Started(const tables::OperationStart& start) {
   kind_ = start.kind;
+  ++runs_;
   // The progress range counts as the operations draw it: a read or write runs over positions
   // 0 to its maximum, one record each; a clear and a logo transfer go from their starting
   // position to their maximum, one record a step.
@@ -67,7 +68,7 @@ nlohmann::ordered_json CommandReport::Result(int status, bool interrupted) const
   if (device_) result["device"] = *device_;
   if (register_) result["register"] = *register_;
   result["result"] = status == 0 ? "done" : interrupted ? "stopped" : "failed";
-  if (summary_ && kind_) {
+  if (summary_ && kind_ && runs_ == 1) {
     nlohmann::ordered_json records = {{"total", total_},
                                       {DoneKey(*kind_), summary_->done.size()},
                                       {"skipped", summary_->skipped},

@@ -44,6 +44,8 @@ class CommandReport {
   std::string message_;
   nlohmann::ordered_json extra_ = nlohmann::ordered_json::object();
   std::optional<tables::OperationKind> kind_;
+  // A backup or a restore runs one operation a table: no one count stands for them all.
+  int runs_ = 0;
   int total_ = 0;
   std::optional<tables::OperationSummary> summary_;
   std::optional<int> unchanged_;

@@ -132,6 +132,18 @@ INSTANTIATE_TEST_SUITE_P(
                  0},
         JsonCase{
             "SdSales", {"sd-sales", "{DIR}/card", "{DIR}/sales.txt", "--json"}, 0, "done", "", 0},
+        JsonCase{"CsvExport",
+                 {"csv-export", "{DIR}/goods.art", "{DIR}/goods.csv", "--json"},
+                 0,
+                 "done",
+                 "",
+                 0},
+        JsonCase{"RestoreOfNoBackup",
+                 {"restore", "{DIR}/none", "--dry-run", "--json"},
+                 2,
+                 "failed",
+                 "",
+                 0},
         JsonCase{"NoDevice", {"presence", "--device", "{DIR}/none", "--json"}, 1, "failed", "", 0},
         JsonCase{"BadUsage", {"read", "xyz", "f", "--json"}, 2, "failed", "", 0}),
     [](const auto& info) { return std::string(info.param.name); });
