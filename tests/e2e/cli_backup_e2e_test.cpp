@@ -9,61 +9,26 @@
 #include <vector>
 
 #include "base/cp1251.h"
-#include "child_process.h"
+#include "cli_fixture.h"
 #include "sim/sim_tables.h"
 
 namespace kvitmark {
 namespace {
 
 using base::Cp1251;
-using testing::ChildProcess;
-using testing::RunningSim;
+using testing::CliRun;
 namespace fs = std::filesystem;
 
 constexpr int kWholeRegisterMs = 100000;
 
-struct CliRun {
-  int status;
-  std::string errors;  // standard error, UTF-8
-  std::string output;  // standard output
-};
-
-class CliBackupTest : public ::testing::Test {
+class CliBackupTest : public testing::CliFixture {
  protected:
-  void SetUp() override {
-    folder = fs::path(::testing::TempDir()) /
-             ("cli_backup_" + std::to_string(getpid()) + "_" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  void TearDown() override { fs::remove_all(folder); }
-
-  void StartSim(std::vector<std::string> options = {}) {
-    sim = std::make_unique<RunningSim>(options);
-    ASSERT_TRUE(sim->Started()) << sim->ErrorOutput();
+  // A whole register takes its time in a sanitizer build, and says nothing on standard output
+  // until it is done.
+  CliRun Cli(const std::vector<std::string>& arguments) {
+    return RunOnSim(arguments, "/dev/null", kWholeRegisterMs);
   }
 
-  CliRun Cli(std::vector<std::string> arguments) {
-    std::vector<std::string> all = {"--device", sim ? sim->DevicePath() : "/nonexistent", "--speed",
-                                    "115200"};
-    all.insert(all.end(), arguments.begin(), arguments.end());
-    ChildProcess cli(KVITMARK_CLI_PATH, all);
-    // A whole register takes its time in a sanitizer build, and says nothing on standard
-    // output until it is done.
-    std::string output = cli.AllOutput(kWholeRegisterMs);
-    const int status = cli.Wait(kWholeRegisterMs);
-    return {status, cli.ErrorOutput(), std::move(output)};
-  }
-
-  std::string File(const std::string& name) const { return (folder / name).string(); }
-  static std::string Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-  static void Write(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-  }
   static std::string Lines(const std::vector<std::string>& records) {
     std::string text;
     for (const auto& record : records) text += record + "\r\n";
@@ -80,8 +45,6 @@ class CliBackupTest : public ::testing::Test {
     return path;
   }
 
-  fs::path folder;
-  std::unique_ptr<RunningSim> sim;
   const sim::SimTables factory = sim::FactoryTables();
 };
 

@@ -12,57 +12,22 @@
 #include <vector>
 
 #include "base/cp1251.h"
-#include "child_process.h"
+#include "cli_fixture.h"
 #include "sim/sim_tables.h"
 
 namespace kvitmark {
 namespace {
 
 using base::Cp1251;
-using testing::ChildProcess;
-using testing::RunningSim;
+using testing::CliRun;
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int status;
-  std::string errors;  // standard error, UTF-8
-  std::string output;  // standard output
-};
-
-class CliTest : public ::testing::Test {
+class CliTest : public testing::CliFixture {
  protected:
-  void SetUp() override {
-    folder = fs::path(::testing::TempDir()) /
-             ("cli_" + std::to_string(getpid()) + "_" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  void TearDown() override { fs::remove_all(folder); }
-
-  void StartSim(std::vector<std::string> options = {}) {
-    sim = std::make_unique<RunningSim>(options);
-    ASSERT_TRUE(sim->Started()) << sim->ErrorOutput();
+  CliRun Run(const std::vector<std::string>& arguments, const std::string& input = "/dev/null") {
+    return RunOnSim(arguments, input);
   }
 
-  CliRun Run(std::vector<std::string> arguments, const std::string& input = "/dev/null") {
-    std::vector<std::string> all = {"--device", sim ? sim->DevicePath() : "/nonexistent", "--speed",
-                                    cliSpeed};
-    all.insert(all.end(), arguments.begin(), arguments.end());
-    ChildProcess cli(KVITMARK_CLI_PATH, all, input);
-    std::string output = cli.AllOutput();
-    const int status = cli.Wait();
-    return {status, cli.ErrorOutput(), std::move(output)};
-  }
-
-  std::string File(const char* name) { return (folder / name).string(); }
-  static std::string Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-  static void Write(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-  }
   // What the register's table looks like as a table file.
   static std::string AsTableFile(const std::vector<std::string>& records,
                                  const std::string& extraField = "") {
@@ -71,9 +36,6 @@ class CliTest : public ::testing::Test {
     return text;
   }
 
-  fs::path folder;
-  std::string cliSpeed = "115200";
-  std::unique_ptr<RunningSim> sim;
   const sim::SimTables factory = sim::FactoryTables();
 };
 

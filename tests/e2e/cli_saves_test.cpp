@@ -11,47 +11,19 @@
 #include <string>
 #include <vector>
 
-#include "child_process.h"
+#include "cli_fixture.h"
 #include "sim/sim_tables.h"
 
 namespace kvitmark {
 namespace {
 
-using testing::ChildProcess;
+using testing::CliRun;
 using testing::RunningSim;
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int status;
-  std::string errors;  // standard error, UTF-8
-};
-
-class CliSaves : public ::testing::Test {
+class CliSaves : public testing::CliFixture {
  protected:
-  void SetUp() override {
-    folder = fs::path(::testing::TempDir()) /
-             ("cli_saves_" + std::to_string(getpid()) + "_" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  void TearDown() override { fs::remove_all(folder); }
-
-  CliRun Run(std::vector<std::string> arguments) {
-    ChildProcess cli(KVITMARK_CLI_PATH, arguments);
-    cli.AllOutput();
-    const int status = cli.Wait();
-    return {status, cli.ErrorOutput()};
-  }
-
-  std::string File(const std::string& name) const { return (folder / name).string(); }
-  static std::string Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-  static void Write(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-  }
+  static CliRun Run(const std::vector<std::string>& arguments) { return RunCli(arguments); }
 
   // A goods table file: 14000 empty records but the first.
   void WriteGoods(const std::string& path) {
@@ -68,8 +40,6 @@ class CliSaves : public ::testing::Test {
     std::sort(names.begin(), names.end());
     return names;
   }
-
-  fs::path folder;
 };
 
 TEST_F(CliSaves, ReadIntoALinkedFile_WritesTheFileTheLinkLeadsToAndKeepsLinkNamesAndMode) {
