@@ -21,6 +21,7 @@
 #include "base/clock.h"
 #include "base/cp1251.h"
 #include "base/ui/layout_scale.h"
+#include "base/ui/translation.h"
 #include "logo/ui/logo_page.h"
 #include "scripted_dialogs.h"
 #include "sim/memory_line.h"
@@ -414,6 +415,28 @@ class MainWindowTest : public QObject {
     QFile saved(folder_->filePath("cashiers.opr"));
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readLine(), QByteArray(";\xb2\xe2\xe0\xed;;\r\n"));
+  }
+
+  void tableFilesReadAndSaved_areTheSameBytesInEitherLanguage() {
+    Connect();
+    QByteArray saved[2];
+    const base::Language languages[2] = {base::Language::kRussian, base::Language::kUkrainian};
+    for (int run = 0; run < 2; ++run) {
+      QVERIFY(base::ui::UseLanguage(languages[run]));
+      for (int page : {1, 3, 5}) {
+        ShowPage(page);
+        Click("Button9");
+        const QString path = folder_->filePath(QStringLiteral("table%1_%2").arg(page).arg(run));
+        dialogs_->fileAnswers << path;
+        Click("Button2");
+        QFile file(path + "." + dialogs_->fileDialogs.last().proposedOrSuffix);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        saved[run] += file.readAll();
+      }
+    }
+    QVERIFY(base::ui::UseLanguage(base::Language::kRussian));
+    QVERIFY(!saved[0].isEmpty());
+    QCOMPARE(saved[1], saved[0]);
   }
 
   void saveTableFile_cannotCreate_saysSoWithOkAndCancel() {
