@@ -23,8 +23,6 @@
 #include "base/ui/translation.h"
 #include "scripted_dialogs.h"
 #include "sdcard/ui/sales_window.h"
-#include "sim/memory_line.h"
-#include "sim/sim_register.h"
 #include "tables/ui/exchange_error_prompt.h"
 
 using namespace kvitmark;
@@ -86,6 +84,25 @@ QStringList CutTexts(const QWidget& window) {
   return cut;
 }
 
+// What a window that is only looked at works with: no register, no serial ports, answers
+// from a script and a settings folder of its own.
+struct Surroundings {
+  base::VirtualClock clock;
+  link::UnchangedPriority priority;
+  testing::ScriptedDialogs dialogs;
+  QTemporaryDir folder;
+
+  app::ui::Environment Environment() {
+    app::ui::Environment environment;
+    environment.listPorts = [] { return std::vector<link::SerialPort>{}; };
+    environment.clock = &clock;
+    environment.priority = &priority;
+    environment.dialogs = &dialogs;
+    environment.settingsDirectory = folder.path().toStdString();
+    return environment;
+  }
+};
+
 }  // namespace
 
 class TextFitsTest : public QObject {
@@ -114,20 +131,8 @@ class TextFitsTest : public QObject {
     QApplication::setFont(QFont(family));
     app::ui::UseProgramFont();
 
-    base::VirtualClock clock;
-    sim::SimRegister simRegister(1, sim::FactoryTables());
-    sim::MemoryWire wire(simRegister, clock);
-    link::UnchangedPriority priority;
-    testing::ScriptedDialogs dialogs;
-    QTemporaryDir folder;
-    app::ui::Environment environment;
-    environment.lineFactory = wire.Factory();
-    environment.listPorts = [] { return std::vector<link::SerialPort>{}; };
-    environment.clock = &clock;
-    environment.priority = &priority;
-    environment.dialogs = &dialogs;
-    environment.settingsDirectory = folder.path().toStdString();
-    app::ui::TForm1 window(environment);
+    Surroundings surroundings;
+    app::ui::TForm1 window(surroundings.Environment());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(QFontInfo(window.font()).family(), family);
@@ -157,17 +162,8 @@ class TextFitsTest : public QObject {
     QVERIFY(base::ui::UseLanguage(base::Language::kRussian));
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans")));
     app::ui::UseProgramFont();
-    base::VirtualClock clock;
-    link::UnchangedPriority priority;
-    testing::ScriptedDialogs dialogs;
-    QTemporaryDir folder;
-    app::ui::Environment environment;
-    environment.listPorts = [] { return std::vector<link::SerialPort>{}; };
-    environment.clock = &clock;
-    environment.priority = &priority;
-    environment.dialogs = &dialogs;
-    environment.settingsDirectory = folder.path().toStdString();
-    app::ui::TForm1 window(environment);
+    Surroundings surroundings;
+    app::ui::TForm1 window(surroundings.Environment());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto* read = window.findChild<QPushButton*>(QStringLiteral("Button9"));
