@@ -688,5 +688,65 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
         <source>Отчеты</source>
         <translation>Звіти</translation>
     </message>
+    <message>
+        <source>Операция завершена, но %1 записи не удалось записать в ЭККА: она осталась прежней.</source>
+        <translation>Операцію завершено, але %1 запис не вдалося записати в ЕККА: він залишився колишнім.</translation>
+    </message>
+    <message>
+        <source>Операция завершена, но %1 записей не удалось записать в ЭККА: они остались прежними.</source>
+        <translation>Операцію завершено, але %1 записів не вдалося записати в ЕККА: вони залишилися колишніми.</translation>
+    </message>
+    <message>
+        <source>Операция завершена успешно!</source>
+        <translation>Операцію завершено успішно!</translation>
+    </message>
+    <message>
+        <source>Строка %1, столбец "%2": "%3" - не число. Таблица в ЭККА не записана.</source>
+        <translation>Рядок %1, стовпець "%2": "%3" - не число. Таблицю в ЕККА не записано.</translation>
+    </message>
+    <message>
+        <source>Таблица "%2": будет записана %1 изменённая запись. Продолжить ?</source>
+        <translation>Таблиця "%2": буде записано %1 змінений запис. Продовжити?</translation>
+    </message>
+    <message>
+        <source>Таблица "%2": будут записаны %1 изменённые записи. Продолжить ?</source>
+        <translation>Таблиця "%2": буде записано %1 змінені записи. Продовжити?</translation>
+    </message>
+    <message>
+        <source>Таблица "%2": будет записано %1 изменённых записей. Продолжить ?</source>
+        <translation>Таблиця "%2": буде записано %1 змінених записів. Продовжити?</translation>
+    </message>
+    <message>
+        <source>Изменений для записи нет.</source>
+        <translation>Змін для запису немає.</translation>
+    </message>
+    <message>
+        <source>Строка %1</source>
+        <translation>Рядок %1</translation>
+    </message>
+    <message>
+        <source>%1 символ</source>
+        <translation>%1 символ</translation>
+    </message>
+    <message>
+        <source>%1 символа</source>
+        <translation>%1 символи</translation>
+    </message>
+    <message>
+        <source>%1 символов</source>
+        <translation>%1 символів</translation>
+    </message>
+    <message>
+        <source>не более %1 символа</source>
+        <translation>не більше %1 символу</translation>
+    </message>
+    <message>
+        <source>не более %1 символов</source>
+        <translation>не більше %1 символів</translation>
+    </message>
+    <message>
+        <source>%1: запись длиной %2, а в запрос помещается %3. Таблица в ЭККА не записана.</source>
+        <translation>%1: запис довжиною %2, а в запит уміщується %3. Таблицю в ЕККА не записано.</translation>
+    </message>
 </context>
 </TS>

@@ -2,14 +2,26 @@
 
 namespace kvitmark::base {
 
-std::string_view CountForm(long long count, const CountForms& forms) {
+CountCategory CountCategoryOf(long long count) {
   // The magnitude's last two digits decide; taken so that the smallest long long is no
   // overflow.
   const long long lastTwo = count < 0 ? -(count % 100) : count % 100;
   const long long last = lastTwo % 10;
-  if (lastTwo >= 11 && lastTwo <= 14) return forms.many;
-  if (last == 1) return forms.one;
-  if (last >= 2 && last <= 4) return forms.few;
+  if (lastTwo >= 11 && lastTwo <= 14) return CountCategory::kMany;
+  if (last == 1) return CountCategory::kOne;
+  if (last >= 2 && last <= 4) return CountCategory::kFew;
+  return CountCategory::kMany;
+}
+
+std::string_view CountForm(long long count, const CountForms& forms) {
+  switch (CountCategoryOf(count)) {
+    case CountCategory::kOne:
+      return forms.one;
+    case CountCategory::kFew:
+      return forms.few;
+    case CountCategory::kMany:
+      return forms.many;
+  }
   return forms.many;
 }
 

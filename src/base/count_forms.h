@@ -15,6 +15,15 @@ struct CountForms {
   std::string_view many;  // 0, 5–20, 25–30 … and every number ending in 11–14
 };
 
+enum class CountCategory {
+  kOne,   // 1, 21, 101 …
+  kFew,   // 2–4, 22–24 …
+  kMany,  // 0, 5–20, 25–30 … and every number ending in 11–14
+};
+
+// The category a count's word takes; a negative count agrees as its magnitude does.
+CountCategory CountCategoryOf(long long count);
+
 // The form that agrees with `count`; a negative count agrees as its magnitude does.
 std::string_view CountForm(long long count, const CountForms& forms);
 

@@ -1,6 +1,6 @@
 // "Очистить": a table of the register reset to its factory records.
-#include "base/count_forms.h"
 #include "base/cp1251.h"
+#include "base/text_pattern.h"
 #include "tables/catalogue.h"
 #include "tables/operation_support.h"
 #include "tables/operations.h"
@@ -12,14 +12,17 @@ namespace {
 using namespace support;
 
 std::string SkippedRecordsText(size_t skipped) {
-  const auto count = static_cast<long long>(skipped);
-  std::string text = "Операция завершена, но ";
-  text += base::WithCount(count, {"записи", "записей", "записей"});
-  text += " не удалось записать в ЭККА: ";
-  text += base::CountForm(
-      count, {"она осталась прежней", "они остались прежними", "они остались прежними"});
-  text += '.';
-  return base::Cp1251(text);
+  return base::FormatCount(
+      static_cast<long long>(skipped),
+      {KV_PATTERN("tables",
+                  "Операция завершена, но %1 записи не удалось записать в ЭККА: она "
+                  "осталась прежней."),
+       KV_PATTERN("tables",
+                  "Операция завершена, но %1 записей не удалось записать в ЭККА: они "
+                  "остались прежними."),
+       KV_PATTERN("tables",
+                  "Операция завершена, но %1 записей не удалось записать в ЭККА: они "
+                  "остались прежними.")});
 }
 
 }  // namespace

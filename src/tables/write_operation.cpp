@@ -2,8 +2,9 @@
 // only what changed.
 #include <vector>
 
-#include "base/count_forms.h"
 #include "base/cp1251.h"
+#include "base/text_pattern.h"
+#include "base/translatable.h"
 #include "tables/catalogue.h"
 #include "tables/operation_support.h"
 #include "tables/operations.h"
@@ -16,39 +17,51 @@ namespace {
 using namespace support;
 
 const std::string& ParameterDoneText() {
-  static const std::string text = base::Cp1251("Операция завершена успешно!");
+  static const std::string text = base::Cp1251(KV_TR("tables", "Операция завершена успешно!"));
   return text;
 }
 
 std::string NotANumberText(const TableDescriptor& page, int row, int column,
                            const std::string& cell) {
-  return base::Cp1251("Строка ") + std::to_string(row) + base::Cp1251(", столбец \"") +
-         page.headers[column] + "\": \"" + cell +
-         base::Cp1251("\" - не число. Таблица в ЭККА не записана.");
+  return base::Format(KV_PATTERN("tables",
+                                 "Строка %1, столбец \"%2\": \"%3\" - не число. "
+                                 "Таблица в ЭККА не записана."),
+                      {std::to_string(row), page.headers[column], cell});
 }
 
 std::string ChangesQuestion(const TableDescriptor& page, size_t count) {
-  const auto n = static_cast<long long>(count);
-  std::string question = "\": ";
-  question += base::CountForm(n, {"будет записана", "будут записаны", "будет записано"});
-  question += ' ';
-  question += base::WithCount(n, {"изменённая запись", "изменённые записи", "изменённых записей"});
-  question += ". Продолжить ?";
-  return base::Cp1251("Таблица \"") + page.caption + base::Cp1251(question);
+  return base::FormatCount(
+      static_cast<long long>(count),
+      {KV_PATTERN("tables", "Таблица \"%2\": будет записана %1 изменённая запись. Продолжить ?"),
+       KV_PATTERN("tables", "Таблица \"%2\": будут записаны %1 изменённые записи. Продолжить ?"),
+       KV_PATTERN("tables", "Таблица \"%2\": будет записано %1 изменённых записей. Продолжить ?")},
+      {page.caption});
 }
 
 const std::string& NoChangesText() {
-  static const std::string text = base::Cp1251("Изменений для записи нет.");
+  static const std::string text = base::Cp1251(KV_TR("tables", "Изменений для записи нет."));
   return text;
 }
 
+std::string RowName(int row) {
+  return base::Format(KV_PATTERN("tables", "Строка %1"), {std::to_string(row)});
+}
+
+// The length and the limit agree with their words each: they are patterns of their own, put
+// into the sentence's.
 std::string TooLongText(const std::string& where, size_t length, size_t limit) {
-  std::string text = ": запись длиной ";
-  text += base::WithCount(static_cast<long long>(length), {"символ", "символа", "символов"});
-  text += ", а в запрос помещается не более ";
-  text += base::WithCount(static_cast<long long>(limit), {"символа", "символов", "символов"});
-  text += ". Таблица в ЭККА не записана.";
-  return where + base::Cp1251(text);
+  const std::string lengthText =
+      base::FormatCount(static_cast<long long>(length),
+                        {KV_PATTERN("tables", "%1 символ"), KV_PATTERN("tables", "%1 символа"),
+                         KV_PATTERN("tables", "%1 символов")});
+  const std::string limitText = base::FormatCount(
+      static_cast<long long>(limit),
+      {KV_PATTERN("tables", "не более %1 символа"), KV_PATTERN("tables", "не более %1 символов"),
+       KV_PATTERN("tables", "не более %1 символов")});
+  return base::Format(KV_PATTERN("tables",
+                                 "%1: запись длиной %2, а в запрос помещается %3. "
+                                 "Таблица в ЭККА не записана."),
+                      {where, lengthText, limitText});
 }
 
 // Every row of the run encoded before the first is sent, so that a bad cell can never leave
@@ -69,8 +82,7 @@ std::optional<std::vector<PlannedRecord>> EncodeRun(const Workspace& workspace, 
     }
     const size_t limit = MaxRecordTextLength(descriptor.tableNumber, record);
     if (encoded.text.size() > limit) {
-      observer.Tell(Message(
-          TooLongText(base::Cp1251("Строка ") + std::to_string(row), encoded.text.size(), limit)));
+      observer.Tell(Message(TooLongText(RowName(row), encoded.text.size(), limit)));
       return std::nullopt;
     }
     planned.push_back({row, record, std::move(encoded.text)});

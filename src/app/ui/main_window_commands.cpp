@@ -344,7 +344,7 @@ void TForm1::ClearPageGrid() {
 
 void TForm1::ShowFileMessage(const std::string& text, const std::string& caption) {
   const bool saving = caption == base::Cp1251("Ошибка работы с файлом");
-  dialogs_->MessageBox(this, FromCp1251(text), FromCp1251(caption),
+  dialogs_->MessageBox(this, base::ui::FromCore(text), base::ui::FromCore(caption),
                        saving ? tables::BoxButtons::kOkCancel : tables::BoxButtons::kOk,
                        tables::BoxIcon::kNone);
 }
@@ -365,7 +365,7 @@ void TForm1::LoadTableFile() {
   QString filter;
   if (kind) {
     filter = files::ui::QtFilter(kind->filter);
-    openTitle_ = FromCp1251(kind->openTitle);
+    openTitle_ = base::ui::FromCore(kind->openTitle);
   }
   const QString path = dialogs_->OpenFileName(
       this, openTitle_, filter, QString::fromStdString(settingsDirectory_), lastOpened_);
@@ -388,7 +388,7 @@ void TForm1::SaveTableFile() {
   QString filter;
   if (kind) {
     filter = files::ui::QtFilter(kind->filter);
-    saveTitle_ = FromCp1251(kind->saveTitle);
+    saveTitle_ = base::ui::FromCore(kind->saveTitle);
     saveSuffix_ = QString::fromLatin1(kind->extension);
   }
   QString path = dialogs_->SaveFileName(this, saveTitle_, filter,

@@ -8,6 +8,7 @@
 #include "app/ui/main_window.h"
 #include "base/cp1251.h"
 #include "base/ui/qt_text.h"
+#include "base/ui/translation.h"
 #include "tables/catalogue.h"
 #include "tables/operation_support.h"
 #include "tables/ui/dialogs.h"
@@ -96,16 +97,16 @@ tables::FailureAnswer WindowObserver::RecordFailed(int) {
 
 void WindowObserver::Tell(const tables::Notice& notice) {
   if (notice.IsPlainMessage()) {
-    window_.DialogService().ShowMessage(&window_, FromCp1251(notice.text));
+    window_.DialogService().ShowMessage(&window_, base::ui::FromCore(notice.text));
   } else {
-    window_.DialogService().MessageBox(&window_, FromCp1251(notice.text), FromCp1251(notice.title),
+    window_.DialogService().MessageBox(&window_, base::ui::FromCore(notice.text), base::ui::FromCore(notice.title),
                                        notice.buttons, notice.icon);
   }
 }
 
 bool WindowObserver::Confirm(const std::string& question) {
   return window_.DialogService().MessageBox(
-             &window_, FromCp1251(question), FromCp1251(tables::support::TitleText()),
+             &window_, base::ui::FromCore(question), base::ui::FromCore(tables::support::TitleText()),
              tables::BoxButtons::kYesNo, tables::BoxIcon::kWarning) == tables::BoxAnswer::kYes;
 }
 

@@ -1,9 +1,12 @@
 #include "base/ui/translation.h"
 
 #include <QCoreApplication>
+#include <QHash>
+#include <QRegularExpression>
 #include <QTranslator>
 #include <memory>
 
+#include "base/text_pattern.h"
 #include "base/translatable.h"
 #include "base/ui/qt_text.h"
 
@@ -13,6 +16,8 @@ namespace {
 struct Catalogue {
   Language language = Language::kRussian;
   std::unique_ptr<QTranslator> translator;
+  // The core's texts already translated: a grid asks for its headers at every repaint.
+  QHash<QString, QString> fromCore;
 };
 
 Catalogue& Current() {
@@ -41,6 +46,7 @@ bool UseLanguage(Language language) {
   std::unique_ptr<QTranslator> previous = std::move(catalogue.translator);
   catalogue.translator = std::move(next);
   catalogue.language = language;
+  catalogue.fromCore.clear();
   if (QCoreApplication::instance()) {
     // Each of the two announces the change to every window.
     if (previous) QCoreApplication::removeTranslator(previous.get());
@@ -56,15 +62,95 @@ QString Translate(const char* context, const char* source) {
   return translated.isEmpty() ? QString::fromUtf8(source) : translated;
 }
 
-QString FromCore(std::string_view cp1251) {
-  const QString russian = FromCp1251(cp1251);
-  if (!Current().translator || russian.isEmpty()) return russian;
+namespace {
+
+QString FixedText(const QString& russian) {
   const QByteArray source = russian.toUtf8();
   for (const char* context : kCoreContexts) {
     const QString translated = Lookup(context, source);
     if (!translated.isEmpty()) return translated;
   }
+  return {};
+}
+
+// The pattern as an expression that matches every text made from it and captures the pieces.
+QRegularExpression PatternExpression(const QString& pattern) {
+  static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
+  QString expression = QStringLiteral("^");
+  qsizetype literalStart = 0;
+  for (const QRegularExpressionMatch& match : placeholder.globalMatch(pattern)) {
+    expression +=
+        QRegularExpression::escape(pattern.mid(literalStart, match.capturedStart() - literalStart));
+    expression += QStringLiteral("(.*?)");
+    literalStart = match.capturedEnd();
+  }
+  expression += QRegularExpression::escape(pattern.mid(literalStart)) + QStringLiteral("$");
+  return QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption);
+}
+
+QString TranslateText(const QString& russian);
+
+// A text made from a pattern, in the pattern's translation with its pieces put back (each
+// translated in its turn: a piece may be a page's name or another message). Where several
+// patterns match, the one with the most fixed text is the one the text was made from.
+QString PatternText(const QString& russian) {
+  QString best;
+  qsizetype bestFixedLength = 0;  // a pattern with no fixed text would match anything
+  for (const TextPattern& pattern : PatternsInUse()) {
+    const QString source = QString::fromUtf8(pattern.source);
+    const QRegularExpressionMatch match = PatternExpression(source).match(russian);
+    if (!match.hasMatch()) continue;
+    qsizetype pieceLength = 0;
+    for (int piece = 1; piece <= match.lastCapturedIndex(); ++piece)
+      pieceLength += match.capturedLength(piece);
+    const qsizetype fixedLength = russian.size() - pieceLength;
+    if (fixedLength <= bestFixedLength) continue;
+    const QString translated = Lookup(pattern.context, QByteArray(pattern.source));
+    if (translated.isEmpty()) continue;
+    bestFixedLength = fixedLength;
+    // Placeholders are filled in one pass, so that a piece holding "%2" stays as it is.
+    static const QRegularExpression placeholder(QStringLiteral("%([1-9])"));
+    best.clear();
+    qsizetype literalStart = 0;
+    for (const QRegularExpressionMatch& slot : placeholder.globalMatch(translated)) {
+      best += translated.mid(literalStart, slot.capturedStart() - literalStart);
+      const int piece = slot.captured(1).toInt();
+      best += piece <= match.lastCapturedIndex() ? TranslateText(match.captured(piece))
+                                                 : slot.captured();
+      literalStart = slot.capturedEnd();
+    }
+    best += translated.mid(literalStart);
+  }
+  return best;
+}
+
+QString TranslateText(const QString& russian) {
+  if (russian.isEmpty()) return russian;
+  QString translated = FixedText(russian);
+  if (translated.isEmpty()) translated = PatternText(russian);
+  if (!translated.isEmpty()) return translated;
+  // A message of several lines may join texts the core made one by one.
+  if (russian.contains(QLatin1Char('\n'))) {
+    QStringList lines = russian.split(QLatin1Char('\n'));
+    for (QString& line : lines) line = TranslateText(line);
+    return lines.join(QLatin1Char('\n'));
+  }
   return russian;
+}
+
+}  // namespace
+
+QString FromCore(std::string_view cp1251) {
+  const QString russian = FromCp1251(cp1251);
+  Catalogue& catalogue = Current();
+  if (!catalogue.translator || russian.isEmpty()) return russian;
+  const auto known = catalogue.fromCore.constFind(russian);
+  if (known != catalogue.fromCore.constEnd()) return *known;
+  const QString translated = TranslateText(russian);
+  // Texts with names and numbers are many; a long session must not collect them all.
+  if (catalogue.fromCore.size() > 4096) catalogue.fromCore.clear();
+  catalogue.fromCore.insert(russian, translated);
+  return translated;
 }
 
 }  // namespace kvitmark::base::ui

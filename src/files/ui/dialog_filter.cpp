@@ -2,12 +2,12 @@
 
 #include <QStringList>
 
-#include "base/ui/qt_text.h"
+#include "base/ui/translation.h"
 
 namespace kvitmark::files::ui {
 
 QString QtFilter(const std::string& windowsFilter) {
-  const QStringList parts = base::ui::FromCp1251(windowsFilter).split('|');
+  const QStringList parts = base::ui::FromCore(windowsFilter).split('|');
   QStringList filters;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
     const QString pattern = parts[i + 1].trimmed();

@@ -1,0 +1,77 @@
+#include "base/text_pattern.h"
+
+#include <cstring>
+#include <mutex>
+#include <span>
+
+#include "base/cp1251.h"
+
+namespace kvitmark::base {
+namespace {
+
+// Texts are made on the operations' threads and matched on the window's.
+struct PatternBook {
+  std::mutex mutex;
+  std::vector<TextPattern> patterns;
+};
+
+PatternBook& Book() {
+  static PatternBook book;
+  return book;
+}
+
+void Remember(TextPattern pattern) {
+  PatternBook& book = Book();
+  const std::lock_guard lock(book.mutex);
+  for (const TextPattern& known : book.patterns) {
+    // Pattern literals can be merged by the linker or not; the texts decide.
+    if (std::strcmp(known.context, pattern.context) == 0 &&
+        std::strcmp(known.source, pattern.source) == 0)
+      return;
+  }
+  book.patterns.push_back(pattern);
+}
+
+std::string FormatPieces(TextPattern pattern, std::span<const std::string_view> pieces) {
+  Remember(pattern);
+  const std::string source = Cp1251(pattern.source);
+  std::string text;
+  text.reserve(source.size());
+  for (size_t i = 0; i < source.size(); ++i) {
+    const char next = i + 1 < source.size() ? source[i + 1] : '\0';
+    const size_t piece = static_cast<size_t>(next - '1');
+    if (source[i] == '%' && next >= '1' && next <= '9' && piece < pieces.size()) {
+      text += pieces[piece];
+      ++i;
+    } else {
+      text += source[i];
+    }
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string Format(TextPattern pattern, std::initializer_list<std::string_view> pieces) {
+  return FormatPieces(pattern, std::span(pieces.begin(), pieces.size()));
+}
+
+std::string FormatCount(long long count, const CountedPattern& patterns,
+                        std::initializer_list<std::string_view> otherPieces) {
+  const CountCategory category = CountCategoryOf(count);
+  const TextPattern& pattern = category == CountCategory::kOne   ? patterns.one
+                               : category == CountCategory::kFew ? patterns.few
+                                                                 : patterns.many;
+  const std::string number = std::to_string(count);
+  std::vector<std::string_view> pieces{number};
+  pieces.insert(pieces.end(), otherPieces.begin(), otherPieces.end());
+  return FormatPieces(pattern, pieces);
+}
+
+std::vector<TextPattern> PatternsInUse() {
+  PatternBook& book = Book();
+  const std::lock_guard lock(book.mutex);
+  return book.patterns;
+}
+
+}  // namespace kvitmark::base
