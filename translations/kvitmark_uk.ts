@@ -475,6 +475,107 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
 </context>
 <context>
+    <name>cli</name>
+    <message>
+        <source>Папка копии: %1</source>
+        <translation>Тека копії: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Ничего не записано в ЭККА.</source>
+        <translation>%1: %2
+Нічого не записано в ЕККА.</translation>
+    </message>
+    <message>
+        <source>Неверный порт: %1</source>
+        <translation>Неправильний порт: %1</translation>
+    </message>
+    <message>
+        <source>Скорость %1 бит/с не поддерживается.</source>
+        <translation>Швидкість %1 біт/с не підтримується.</translation>
+    </message>
+    <message>
+        <source>Ошибка подключения: %1</source>
+        <translation>Помилка підключення: %1</translation>
+    </message>
+    <message>
+        <source> (строка %1)</source>
+        <translation> (рядок %1)</translation>
+    </message>
+    <message>
+        <source>%1: не удалось записать файл</source>
+        <translation>%1: не вдалося записати файл</translation>
+    </message>
+    <message>
+        <source>Товаров: %1</source>
+        <translation>Товарів: %1</translation>
+    </message>
+    <message>
+        <source>%1: не удалось прочитать файл</source>
+        <translation>%1: не вдалося прочитати файл</translation>
+    </message>
+    <message>
+        <source>%1: файл слишком велик для списка товаров</source>
+        <translation>%1: файл завеликий для списку товарів</translation>
+    </message>
+    <message>
+        <source>Ошибок: %1. Файл %2 не записан.</source>
+        <translation>Помилок: %1. Файл %2 не записано.</translation>
+    </message>
+    <message>
+        <source>Нет такого отчета: %1</source>
+        <translation>Немає такого звіту: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать записи: %1</source>
+        <translation>Не вдалося прочитати записи: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось обменяться записями: %1</source>
+        <translation>Не вдалося обмінятися записами: %1</translation>
+    </message>
+    <message>
+        <source>%1: файл другого вида, чем %2</source>
+        <translation>%1: файл іншого виду, ніж %2</translation>
+    </message>
+    <message>
+        <source>%1: не подходит как то, что хранит ЭККА</source>
+        <translation>%1: не годиться як те, що зберігає ЕККА</translation>
+    </message>
+    <message>
+        <source>Касса не обнаружена</source>
+        <translation>Касу не виявлено</translation>
+    </message>
+    <message>
+        <source>ЭККА %1 отвечает</source>
+        <translation>ЕККА %1 відповідає</translation>
+    </message>
+    <message>
+        <source>Не записана %1 запись</source>
+        <translation>Не записано %1 запис</translation>
+    </message>
+    <message>
+        <source>Не записаны %1 записи</source>
+        <translation>Не записано %1 записи</translation>
+    </message>
+    <message>
+        <source>Не записано %1 записей</source>
+        <translation>Не записано %1 записів</translation>
+    </message>
+    <message>
+        <source>Ошибка записи/чтения таблицы ЭККА: запись %1 пропущена</source>
+        <translation>Помилка запису/читання таблиці ЕККА: запис %1 пропущено</translation>
+    </message>
+    <message>
+        <source>Ошибка записи/чтения таблицы ЭККА: запись %1, операция завершена</source>
+        <translation>Помилка запису/читання таблиці ЕККА: запис %1, операцію завершено</translation>
+    </message>
+    <message>
+        <source>Нужно подтверждение: запустите с --yes (ввод не с терминала).</source>
+        <translation>Потрібне підтвердження: запустіть з --yes (введення не з термінала).</translation>
+    </message>
+</context>
+<context>
     <name>tables</name>
     <message>
         <source>Номер</source>

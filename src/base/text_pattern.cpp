@@ -34,38 +34,46 @@ void Remember(TextPattern pattern) {
 
 std::string FormatPieces(TextPattern pattern, std::span<const std::string_view> pieces) {
   Remember(pattern);
-  const std::string source = Cp1251(pattern.source);
+  return FillPlaceholders(Cp1251(pattern.source), pieces);
+}
+
+}  // namespace
+
+std::string FillPlaceholders(std::string_view pattern, std::span<const std::string_view> pieces) {
   std::string text;
-  text.reserve(source.size());
-  for (size_t i = 0; i < source.size(); ++i) {
-    const char next = i + 1 < source.size() ? source[i + 1] : '\0';
+  text.reserve(pattern.size());
+  for (size_t i = 0; i < pattern.size(); ++i) {
+    const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
     const size_t piece = static_cast<size_t>(next - '1');
-    if (source[i] == '%' && next >= '1' && next <= '9' && piece < pieces.size()) {
+    if (pattern[i] == '%' && next >= '1' && next <= '9' && piece < pieces.size()) {
       text += pieces[piece];
       ++i;
     } else {
-      text += source[i];
+      text += pattern[i];
     }
   }
   return text;
 }
 
-}  // namespace
-
 std::string Format(TextPattern pattern, std::initializer_list<std::string_view> pieces) {
   return FormatPieces(pattern, std::span(pieces.begin(), pieces.size()));
 }
 
+const TextPattern& PatternFor(long long count, const CountedPattern& patterns) {
+  switch (CountCategoryOf(count)) {
+    case CountCategory::kOne: return patterns.one;
+    case CountCategory::kFew: return patterns.few;
+    case CountCategory::kMany: return patterns.many;
+  }
+  return patterns.many;
+}
+
 std::string FormatCount(long long count, const CountedPattern& patterns,
                         std::initializer_list<std::string_view> otherPieces) {
-  const CountCategory category = CountCategoryOf(count);
-  const TextPattern& pattern = category == CountCategory::kOne   ? patterns.one
-                               : category == CountCategory::kFew ? patterns.few
-                                                                 : patterns.many;
   const std::string number = std::to_string(count);
   std::vector<std::string_view> pieces{number};
   pieces.insert(pieces.end(), otherPieces.begin(), otherPieces.end());
-  return FormatPieces(pattern, pieces);
+  return FormatPieces(PatternFor(count, patterns), pieces);
 }
 
 std::vector<TextPattern> PatternsInUse() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,9 +35,16 @@ struct CountedPattern {
   TextPattern many;
 };
 
+// The one of the three that agrees with `count`.
+const TextPattern& PatternFor(long long count, const CountedPattern& patterns);
+
 // The pattern that agrees with `count`, formatted; the count is the first piece (%1).
 std::string FormatCount(long long count, const CountedPattern& patterns,
                         std::initializer_list<std::string_view> otherPieces = {});
+
+// `pattern` with %1 … %9 replaced by `pieces` in one pass; any encoding that keeps ASCII as it
+// is (code page 1251, UTF-8). What Format does, for a pattern already translated.
+std::string FillPlaceholders(std::string_view pattern, std::span<const std::string_view> pieces);
 
 // Every pattern a text has been made from so far in this process, each once, in the order of
 // first use: what the window matches a Russian text against to find its translation.

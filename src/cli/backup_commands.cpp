@@ -1,4 +1,5 @@
 #include "cli/backup_commands.h"
+#include "cli/cli_text.h"
 
 #include <ctime>
 #include <iostream>
@@ -70,7 +71,7 @@ int Backup(const ConnectionOptions& options, const std::string& folder) {
     ResultStream() << result.folder << '\n';
     return 0;
   }
-  if (!result.folder.empty()) Say("Папка копии: " + result.folder);
+  if (!result.folder.empty()) Say(Text(KV_PATTERN("cli", "Папка копии: %1"), {result.folder}));
   return 1;
 }
 
@@ -80,7 +81,8 @@ int Restore(const ConnectionOptions& options, const std::string& backupFolder,
   // Everything is checked before the port is even opened.
   auto check = backup::CheckBackup(backupFolder, KindList(only), logoFiles);
   if (!check.backup) {
-    Say(backupFolder + ": " + ForTerminal(check.error) + "\nНичего не записано в ЭККА.");
+    Say(Text(KV_PATTERN("cli", "%1: %2\nНичего не записано в ЭККА."),
+             {backupFolder, ForTerminal(check.error)}));
     return 1;
   }
   if (dryRun) {

@@ -1,4 +1,5 @@
 #include "cli/connection.h"
+#include "cli/cli_text.h"
 
 #include <filesystem>
 #include <iostream>
@@ -24,7 +25,7 @@ std::optional<PortSetup> ChoosePort(const ConnectionOptions& options) {
     // COM1 to COM9, or a further name the settings file maps.
     const auto number = app::ComNumber(options.port);
     if (!number || (*number > link::kLinkPorts && settings.ports.count(*number) == 0)) {
-      Say(base::Cp1251ToUtf8(base::Cp1251("Неверный порт: ")) + options.port);
+      Say(Text(KV_PATTERN("cli", "Неверный порт: %1"), {options.port}));
       return std::nullopt;
     }
     setup.port = link::MappedPort(*number, settings.ports);
@@ -90,11 +91,11 @@ std::optional<link::ConnectOutcome> Connection::Start(bool askRegister) {
   if (!link::PortOpen(result.outcome)) {
     std::string reason;
     if (result.outcome == link::ConnectOutcome::kBadSpeed) {
-      reason = "Скорость " + std::to_string(speed_) + " бит/с не поддерживается.";
+      reason = Text(KV_PATTERN("cli", "Скорость %1 бит/с не поддерживается."), {std::to_string(speed_)});
     } else {
       reason = link::PortFailureText(result, devices_.PathFor(port_));
     }
-    Say(base::Cp1251ToUtf8(base::Cp1251("Ошибка подключения: ")) + reason);
+    Say(Text(KV_PATTERN("cli", "Ошибка подключения: %1"), {reason}));
     return std::nullopt;
   }
   return result.outcome;

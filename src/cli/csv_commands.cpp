@@ -1,4 +1,5 @@
 #include "cli/csv_commands.h"
+#include "cli/cli_text.h"
 
 #include <fstream>
 #include <iostream>
@@ -25,7 +26,7 @@ void SayFileMessage(const std::string& file, const files::FileReport& report) {
     if (c == '\n') c = ' ';
   }
   std::cerr << file << ": " << ForTerminal(report.message->caption) << ": " << text;
-  if (report.line > 0) std::cerr << " (строка " << report.line << ")";
+  if (report.line > 0) std::cerr << Text(KV_PATTERN("cli", " (строка %1)"), {std::to_string(report.line)});
   std::cerr << '\n';
 }
 
@@ -45,10 +46,10 @@ int ExportGoodsCsv(const std::string& goodsFile, const std::string& csvFile) {
         out.write(sheet.text.data(), static_cast<std::streamsize>(sheet.text.size())));
   });
   if (saved != files::SaveOutcome::kSaved) {
-    std::cerr << csvFile << ": не удалось записать файл\n";
+    std::cerr << Text(KV_PATTERN("cli", "%1: не удалось записать файл"), {csvFile}) << '\n';
     return 1;
   }
-  std::cerr << "Товаров: " << sheet.goods << '\n';
+  std::cerr << Text(KV_PATTERN("cli", "Товаров: %1"), {std::to_string(sheet.goods)}) << '\n';
   return 0;
 }
 
@@ -61,11 +62,12 @@ int ImportGoodsCsv(const std::string& csvFile, const std::string& goodsFile) {
     bytes.resize(static_cast<size_t>(in.gcount()));
   }
   if (!in && !in.eof()) {
-    std::cerr << csvFile << ": не удалось прочитать файл\n";
+    std::cerr << Text(KV_PATTERN("cli", "%1: не удалось прочитать файл"), {csvFile}) << '\n';
     return 1;
   }
   if (static_cast<std::streamsize>(bytes.size()) > kLargestSheet) {
-    std::cerr << csvFile << ": файл слишком велик для списка товаров\n";
+    std::cerr << Text(KV_PATTERN("cli", "%1: файл слишком велик для списка товаров"), {csvFile})
+              << '\n';
     return 1;
   }
   const auto sheet = sheets::ReadGoodsCsv(bytes);
@@ -73,7 +75,9 @@ int ImportGoodsCsv(const std::string& csvFile, const std::string& goodsFile) {
     for (const auto& problem : sheet.problems) {
       std::cerr << csvFile << ": " << ForTerminal(problem.text) << '\n';
     }
-    std::cerr << "Ошибок: " << sheet.problems.size() << ". Файл " << goodsFile << " не записан.\n";
+    std::cerr << Text(KV_PATTERN("cli", "Ошибок: %1. Файл %2 не записан."),
+                      {std::to_string(sheet.problems.size()), goodsFile})
+              << '\n';
     return 1;
   }
   tables::Workspace workspace;
@@ -84,7 +88,7 @@ int ImportGoodsCsv(const std::string& csvFile, const std::string& goodsFile) {
     SayFileMessage(goodsFile, saved);
     return 1;
   }
-  std::cerr << "Товаров: " << sheet.rows.size() << '\n';
+  std::cerr << Text(KV_PATTERN("cli", "Товаров: %1"), {std::to_string(sheet.rows.size())}) << '\n';
   return 0;
 }
 

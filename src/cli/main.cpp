@@ -6,6 +6,7 @@
 
 #include "cli/backup_commands.h"
 #include "cli/cli_options.h"
+#include "cli/cli_text.h"
 #include "cli/command_report.h"
 #include "cli/csv_commands.h"
 #include "cli/find_command.h"
@@ -90,6 +91,11 @@ int main(int argc, char** argv) {
   app.add_option("--on-error", onError,
                  "a record that fails ten times: stop ends the command, skip goes on")
       ->check(CLI::IsMember({"stop", "skip"}));
+  std::string language;
+  app.add_option("--lang", language,
+                 "uk or ru: the language of the messages (default: Language= of [Interface] in "
+                 "Tabulon.ini, else the locale)")
+      ->check(CLI::IsMember({"uk", "ru"}, CLI::ignore_case));
   bool json = false;
   app.add_flag("--json", json,
                "at the end, print one JSON object on standard output saying how the command "
@@ -210,6 +216,7 @@ int main(int argc, char** argv) {
     }
     return status;
   }
+  ChooseLanguage(kvitmark::base::LanguageFromCode(language));
   connection.onError = onError == "skip" ? OnError::kSkip : OnError::kStop;
   const CLI::App* command = app.get_subcommands().front();
   Report().Start(command->get_name(), json);

@@ -1,4 +1,5 @@
 #include "cli/report_commands.h"
+#include "cli/cli_text.h"
 
 #include <iostream>
 #include <sstream>
@@ -55,7 +56,7 @@ int DownloadReports(const ConnectionOptions& options, const std::string& folder,
     bool known = false;
     for (const auto& report : catalogue) known |= app::EqualIgnoringCase(report.settingsKey, key);
     if (!known) {
-      Say("Нет такого отчета: " + key);
+      Say(Text(KV_PATTERN("cli", "Нет такого отчета: %1"), {key}));
       return 2;
     }
   }
@@ -70,7 +71,8 @@ int DownloadReports(const ConnectionOptions& options, const std::string& folder,
   CommandLineReports view(choices, connection.Observer());
   const auto result = reports::DownloadReports(connection.Session(), connection.Observer(), view);
   if (!connection.Observer().PromptedRecords().empty()) {
-    Say("Не удалось прочитать записи: " + connection.Observer().PromptedRecords());
+    Say(Text(KV_PATTERN("cli", "Не удалось прочитать записи: %1"),
+             {connection.Observer().PromptedRecords()}));
   }
   return result == reports::DownloadResult::kDone ? 0 : 1;
 }

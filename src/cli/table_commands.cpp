@@ -1,4 +1,5 @@
 #include "cli/table_commands.h"
+#include "cli/cli_text.h"
 
 #include <cctype>
 #include <cmath>
@@ -33,7 +34,7 @@ void ApplyInterval(tables::Workspace& workspace, tables::PageId page,
 // 0 when the operation went through every record; otherwise names what did not.
 int Status(const tables::OperationSummary& summary, const TerminalObserver& observer) {
   if (!observer.PromptedRecords().empty()) {
-    Say("Не удалось обменяться записями: " + observer.PromptedRecords());
+    Say(Text(KV_PATTERN("cli", "Не удалось обменяться записями: %1"), {observer.PromptedRecords()}));
     return 1;
   }
   return summary.result == tables::OperationResult::kDone ? 0 : 1;
@@ -50,7 +51,8 @@ bool KnownFrom(const std::string& path, tables::PageId page, tables::RegisterCop
     for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     const auto other = files::PageOfExtension(extension);
     if (other && *other != page) {
-      Say(path + ": файл другого вида, чем " + files::KindForPage(page)->extension);
+      Say(Text(KV_PATTERN("cli", "%1: файл другого вида, чем %2"),
+               {path, files::KindForPage(page)->extension}));
       return false;
     }
   }
@@ -59,7 +61,7 @@ bool KnownFrom(const std::string& path, tables::PageId page, tables::RegisterCop
   const auto report = files::LoadTableFile(base, page, path);
   if (report.message && !report.endedEarly) {
     SayFileMessage(*report.message, path, report.line);
-    Say(path + ": не подходит как то, что хранит ЭККА");
+    Say(Text(KV_PATTERN("cli", "%1: не подходит как то, что хранит ЭККА"), {path}));
     return false;
   }
   // A file that ended early holds its records up to the line before the one that is missing.
@@ -129,10 +131,10 @@ int Presence(const ConnectionOptions& options) {
   const auto outcome = connection.Connect();
   if (!outcome) return 1;
   if (*outcome != link::ConnectOutcome::kRegisterAnswered) {
-    Say("Касса не обнаружена");
+    Say(Text(KV_PATTERN("cli", "Касса не обнаружена")));
     return 1;
   }
-  Say("ЭККА " + std::to_string(options.registerNumber) + " отвечает");
+  Say(Text(KV_PATTERN("cli", "ЭККА %1 отвечает"), {std::to_string(options.registerNumber)}));
   return 0;
 }
 
@@ -210,8 +212,9 @@ int ClearTable(const ConnectionOptions& options, const std::string& kind) {
   const auto result = tables::ClearTable(connection.Session(), connection.Observer(), page);
   if (!result.failed.empty()) {
     const auto failed = static_cast<long long>(result.failed.size());
-    Say(std::string(base::CountForm(failed, {"Не записана", "Не записаны", "Не записано"})) + ' ' +
-        base::WithCount(failed, {"запись", "записи", "записей"}));
+    Say(CountText(failed, {KV_PATTERN("cli", "Не записана %1 запись"),
+                           KV_PATTERN("cli", "Не записаны %1 записи"),
+                           KV_PATTERN("cli", "Не записано %1 записей")}));
     return 1;
   }
   return result.result == tables::OperationResult::kDone ? 0 : 1;

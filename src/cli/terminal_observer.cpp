@@ -1,4 +1,5 @@
 #include "cli/terminal_observer.h"
+#include "cli/cli_text.h"
 
 #include <unistd.h>
 
@@ -6,7 +7,7 @@
 #include <cstdio>
 #include <iostream>
 
-#include "base/cp1251.h"
+#include "base/ui/translation.h"
 #include "cli/command_report.h"
 
 namespace kvitmark::cli {
@@ -27,13 +28,15 @@ std::string OneLine(const std::string& cp1251) {
 
 }  // namespace
 
-std::string ForTerminal(const std::string& cp1251) { return base::Cp1251ToUtf8(cp1251); }
+std::string ForTerminal(const std::string& cp1251) {
+  return base::ui::FromCore(cp1251).toStdString();
+}
 
 void SayFileMessage(const files::FileMessage& message, const std::string& file, int line) {
   // The system's reason names the file itself.
   std::string said = message.reason.empty() ? file + ": " : std::string();
   said += ForTerminal(message.caption) + ": " + OneLine(message.text);
-  if (line > 0) said += " (строка " + std::to_string(line) + ")";
+  if (line > 0) said += Text(KV_PATTERN("cli", " (строка %1)"), {std::to_string(line)});
   if (!message.reason.empty()) said += ": " + message.reason;
   Say(said);
 }
@@ -74,9 +77,11 @@ tables::FailureAnswer TerminalObserver::RecordFailed(int record) {
   if (!promptedRecords_.empty()) promptedRecords_ += ", ";
   promptedRecords_ += std::to_string(record);
   const bool skip = onError_ == OnError::kSkip;
-  Say(base::Cp1251ToUtf8(base::Cp1251("Ошибка записи/чтения таблицы ЭККА: запись ") +
-                         std::to_string(record) +
-                         base::Cp1251(skip ? " пропущена" : ", операция завершена")));
+  const std::string number = std::to_string(record);
+  Say(skip ? Text(KV_PATTERN("cli", "Ошибка записи/чтения таблицы ЭККА: запись %1 пропущена"),
+                  {number})
+           : Text(KV_PATTERN("cli", "Ошибка записи/чтения таблицы ЭККА: запись %1, операция завершена"),
+                  {number}));
   return skip ? tables::FailureAnswer::kSkip : tables::FailureAnswer::kFinish;
 }
 
@@ -90,8 +95,7 @@ bool TerminalObserver::Confirm(const std::string& question) {
   if (assumeYes_) return true;
   if (isatty(STDIN_FILENO) != 1) {
     std::cerr << OneLine(question) << '\n';
-    Say(base::Cp1251ToUtf8(
-        base::Cp1251("Нужно подтверждение: запустите с --yes (ввод не с терминала).")));
+    Say(Text(KV_PATTERN("cli", "Нужно подтверждение: запустите с --yes (ввод не с терминала).")));
     return false;
   }
   std::cerr << OneLine(question) << " [y/N] " << std::flush;

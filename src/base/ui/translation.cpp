@@ -73,19 +73,29 @@ QString FixedText(const QString& russian) {
   return {};
 }
 
-// The pattern as an expression that matches every text made from it and captures the pieces.
-QRegularExpression PatternExpression(const QString& pattern) {
-  static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
+// The pattern as an expression that matches every text made from it and captures the pieces;
+// `placeholders` says which placeholder each capture stands for (the order may differ from 1, 2, 3).
+struct PatternExpression {
+  QRegularExpression expression;
+  std::vector<int> placeholders;
+};
+
+PatternExpression ExpressionOf(const QString& pattern) {
+  static const QRegularExpression placeholder(QStringLiteral("%([1-9])"));
+  PatternExpression result;
   QString expression = QStringLiteral("^");
   qsizetype literalStart = 0;
   for (const QRegularExpressionMatch& match : placeholder.globalMatch(pattern)) {
     expression +=
         QRegularExpression::escape(pattern.mid(literalStart, match.capturedStart() - literalStart));
     expression += QStringLiteral("(.*?)");
+    result.placeholders.push_back(match.captured(1).toInt());
     literalStart = match.capturedEnd();
   }
   expression += QRegularExpression::escape(pattern.mid(literalStart)) + QStringLiteral("$");
-  return QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption);
+  result.expression =
+      QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption);
+  return result;
 }
 
 QString TranslateText(const QString& russian);
@@ -97,29 +107,25 @@ QString PatternText(const QString& russian) {
   QString best;
   qsizetype bestFixedLength = 0;  // a pattern with no fixed text would match anything
   for (const TextPattern& pattern : PatternsInUse()) {
-    const QString source = QString::fromUtf8(pattern.source);
-    const QRegularExpressionMatch match = PatternExpression(source).match(russian);
+    const PatternExpression expression = ExpressionOf(QString::fromUtf8(pattern.source));
+    const QRegularExpressionMatch match = expression.expression.match(russian);
     if (!match.hasMatch()) continue;
     qsizetype pieceLength = 0;
-    for (int piece = 1; piece <= match.lastCapturedIndex(); ++piece)
-      pieceLength += match.capturedLength(piece);
+    for (int capture = 1; capture <= match.lastCapturedIndex(); ++capture)
+      pieceLength += match.capturedLength(capture);
     const qsizetype fixedLength = russian.size() - pieceLength;
     if (fixedLength <= bestFixedLength) continue;
     const QString translated = Lookup(pattern.context, QByteArray(pattern.source));
     if (translated.isEmpty()) continue;
     bestFixedLength = fixedLength;
-    // Placeholders are filled in one pass, so that a piece holding "%2" stays as it is.
-    static const QRegularExpression placeholder(QStringLiteral("%([1-9])"));
-    best.clear();
-    qsizetype literalStart = 0;
-    for (const QRegularExpressionMatch& slot : placeholder.globalMatch(translated)) {
-      best += translated.mid(literalStart, slot.capturedStart() - literalStart);
-      const int piece = slot.captured(1).toInt();
-      best += piece <= match.lastCapturedIndex() ? TranslateText(match.captured(piece))
-                                                 : slot.captured();
-      literalStart = slot.capturedEnd();
+    std::vector<std::string> pieces(9);
+    for (size_t capture = expression.placeholders.size(); capture > 0; --capture) {
+      // A placeholder used twice holds the same piece both times; the first one is kept.
+      pieces[expression.placeholders[capture - 1] - 1] =
+          TranslateText(match.captured(static_cast<int>(capture))).toStdString();
     }
-    best += translated.mid(literalStart);
+    const std::vector<std::string_view> views(pieces.begin(), pieces.end());
+    best = QString::fromStdString(FillPlaceholders(translated.toStdString(), views));
   }
   return best;
 }
