@@ -1,5 +1,4 @@
 #include "cli/backup_commands.h"
-#include "cli/cli_text.h"
 
 #include <ctime>
 #include <iostream>
@@ -8,6 +7,7 @@
 #include "app/settings.h"
 #include "backup/backup_operation.h"
 #include "backup/restore_operation.h"
+#include "cli/cli_text.h"
 #include "cli/command_report.h"
 #include "cli/connection.h"
 #include "logo/ui/bmp_logo_files.h"

@@ -1,5 +1,4 @@
 #include "cli/connection.h"
-#include "cli/cli_text.h"
 
 #include <filesystem>
 #include <iostream>
@@ -7,6 +6,7 @@
 #include "app/settings.h"
 #include "base/cp1251.h"
 #include "base/whole_number.h"
+#include "cli/cli_text.h"
 #include "cli/command_report.h"
 #include "link/port_failure.h"
 #include "link/port_map.h"
@@ -91,7 +91,8 @@ std::optional<link::ConnectOutcome> Connection::Start(bool askRegister) {
   if (!link::PortOpen(result.outcome)) {
     std::string reason;
     if (result.outcome == link::ConnectOutcome::kBadSpeed) {
-      reason = Text(KV_PATTERN("cli", "Скорость %1 бит/с не поддерживается."), {std::to_string(speed_)});
+      reason =
+          Text(KV_PATTERN("cli", "Скорость %1 бит/с не поддерживается."), {std::to_string(speed_)});
     } else {
       reason = link::PortFailureText(result, devices_.PathFor(port_));
     }

@@ -1,11 +1,11 @@
 #include "cli/csv_commands.h"
-#include "cli/cli_text.h"
 
 #include <fstream>
 #include <iostream>
 #include <iterator>
 
 #include "backup/scratch_session.h"
+#include "cli/cli_text.h"
 #include "cli/terminal_observer.h"
 #include "files/table_file_writer.h"
 #include "files/table_files.h"
@@ -26,7 +26,8 @@ void SayFileMessage(const std::string& file, const files::FileReport& report) {
     if (c == '\n') c = ' ';
   }
   std::cerr << file << ": " << ForTerminal(report.message->caption) << ": " << text;
-  if (report.line > 0) std::cerr << Text(KV_PATTERN("cli", " (строка %1)"), {std::to_string(report.line)});
+  if (report.line > 0)
+    std::cerr << Text(KV_PATTERN("cli", " (строка %1)"), {std::to_string(report.line)});
   std::cerr << '\n';
 }
 

@@ -1,11 +1,11 @@
 #include "cli/report_commands.h"
-#include "cli/cli_text.h"
 
 #include <iostream>
 #include <sstream>
 
 #include "app/ini_file.h"
 #include "base/cp1251.h"
+#include "cli/cli_text.h"
 #include "cli/command_report.h"
 #include "cli/connection.h"
 #include "reports/report_catalogue.h"

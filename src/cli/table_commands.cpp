@@ -1,5 +1,4 @@
 #include "cli/table_commands.h"
-#include "cli/cli_text.h"
 
 #include <cctype>
 #include <cmath>
@@ -7,6 +6,7 @@
 
 #include "base/count_forms.h"
 #include "base/cp1251.h"
+#include "cli/cli_text.h"
 #include "cli/command_report.h"
 #include "cli/connection.h"
 #include "files/table_file_kinds.h"
@@ -34,7 +34,8 @@ void ApplyInterval(tables::Workspace& workspace, tables::PageId page,
 // 0 when the operation went through every record; otherwise names what did not.
 int Status(const tables::OperationSummary& summary, const TerminalObserver& observer) {
   if (!observer.PromptedRecords().empty()) {
-    Say(Text(KV_PATTERN("cli", "Не удалось обменяться записями: %1"), {observer.PromptedRecords()}));
+    Say(Text(KV_PATTERN("cli", "Не удалось обменяться записями: %1"),
+             {observer.PromptedRecords()}));
     return 1;
   }
   return summary.result == tables::OperationResult::kDone ? 0 : 1;

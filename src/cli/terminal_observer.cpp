@@ -1,5 +1,4 @@
 #include "cli/terminal_observer.h"
-#include "cli/cli_text.h"
 
 #include <unistd.h>
 
@@ -8,6 +7,7 @@
 #include <iostream>
 
 #include "base/ui/translation.h"
+#include "cli/cli_text.h"
 #include "cli/command_report.h"
 
 namespace kvitmark::cli {
@@ -80,7 +80,8 @@ tables::FailureAnswer TerminalObserver::RecordFailed(int record) {
   const std::string number = std::to_string(record);
   Say(skip ? Text(KV_PATTERN("cli", "Ошибка записи/чтения таблицы ЭККА: запись %1 пропущена"),
                   {number})
-           : Text(KV_PATTERN("cli", "Ошибка записи/чтения таблицы ЭККА: запись %1, операция завершена"),
+           : Text(KV_PATTERN("cli",
+                             "Ошибка записи/чтения таблицы ЭККА: запись %1, операция завершена"),
                   {number}));
   return skip ? tables::FailureAnswer::kSkip : tables::FailureAnswer::kFinish;
 }

@@ -64,8 +64,8 @@ TEST_P(CliLanguage, MessagesFollowTheChoiceAndTheObjectKeepsItsKeys) {
             GetParam().ukrainian ? "Неправильний порт: COM12" : "Неверный порт: COM12");
   std::vector<std::string> keys;
   for (const auto& [key, value] : told.items()) keys.push_back(key);
-  EXPECT_EQ(keys, (std::vector<std::string>{"command", "register", "result", "seconds",
-                                            "message"}));
+  EXPECT_EQ(keys,
+            (std::vector<std::string>{"command", "register", "result", "seconds", "message"}));
 }
 
 constexpr const char* kUkrainianLocale = "uk_UA.UTF-8";
@@ -74,15 +74,15 @@ constexpr const char* kStatesUkrainian = "[Interface]\r\nLanguage=uk\r\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Choices, CliLanguage,
-    ::testing::Values(LanguageCase{"NoLocale", nullptr, nullptr, {}, false},
-                      LanguageCase{"RussianLocale", "ru_RU.UTF-8", nullptr, {}, false},
-                      LanguageCase{"UkrainianLocale", kUkrainianLocale, nullptr, {}, true},
-                      LanguageCase{"SettingsOverTheLocale", kUkrainianLocale, kStatesRussian, {},
-                                   false},
-                      LanguageCase{"SettingsWithoutLocale", nullptr, kStatesUkrainian, {}, true},
-                      LanguageCase{"OptionOverTheLocale", nullptr, nullptr, {"--lang", "uk"}, true},
-                      LanguageCase{"OptionOverTheSettings", kUkrainianLocale, kStatesUkrainian,
-                                   {"--lang", "RU"}, false}),
+    ::testing::Values(
+        LanguageCase{"NoLocale", nullptr, nullptr, {}, false},
+        LanguageCase{"RussianLocale", "ru_RU.UTF-8", nullptr, {}, false},
+        LanguageCase{"UkrainianLocale", kUkrainianLocale, nullptr, {}, true},
+        LanguageCase{"SettingsOverTheLocale", kUkrainianLocale, kStatesRussian, {}, false},
+        LanguageCase{"SettingsWithoutLocale", nullptr, kStatesUkrainian, {}, true},
+        LanguageCase{"OptionOverTheLocale", nullptr, nullptr, {"--lang", "uk"}, true},
+        LanguageCase{
+            "OptionOverTheSettings", kUkrainianLocale, kStatesUkrainian, {"--lang", "RU"}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

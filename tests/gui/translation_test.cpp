@@ -6,8 +6,11 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QtTest>
+#include <list>
 
 #include "base/cp1251.h"
+#include "base/text_pattern.h"
+#include "base/translatable.h"
 
 using namespace kvitmark;
 
@@ -55,6 +58,16 @@ QStringList Placeholders(const QString& text) {
 }
 
 QString Name(const Message& message) { return message.context + " «" + message.source + "»"; }
+
+bool IsCoreContext(const QString& context) {
+  for (const char* core : base::kCoreContexts) {
+    if (context == QLatin1String(core)) return true;
+  }
+  return false;
+}
+
+// Pieces no catalogue text is made of, as a number, a file name or a cell would be.
+const char* const kPieces[] = {"17", "/tmp/x.art", "Товар1", "3", "B", "C", "D", "E", "F"};
 
 }  // namespace
 
@@ -110,6 +123,36 @@ class TranslationTest : public QObject {
       const QByteArray source = message.source.toUtf8();
       QCOMPARE(base::ui::Translate(context.constData(), source.constData()), message.source);
     }
+  }
+
+  // Every text the core makes from a pattern reaches the window as that pattern's translation
+  // with the same pieces: no other pattern claims it, nothing is lost or put in twice.
+  void everyCorePatternIsTranslatedWithItsPieces() {
+    QVERIFY(base::ui::UseLanguage(base::Language::kUkrainian));
+    // Patterns are literals the program keeps for its whole run; so are these.
+    static std::list<QByteArray> kept;
+    QStringList faults;
+    int patterns = 0;
+    for (const Message& message : ReadCatalogue()) {
+      if (!IsCoreContext(message.context) || Placeholders(message.source).isEmpty()) continue;
+      ++patterns;
+      const char* context = kept.emplace_back(message.context.toUtf8()).constData();
+      const char* source = kept.emplace_back(message.source.toUtf8()).constData();
+      std::vector<std::string> pieces;
+      for (const char* piece : kPieces) pieces.push_back(base::Cp1251(piece));
+      const std::string made =
+          base::Format({context, source}, {pieces[0], pieces[1], pieces[2], pieces[3], pieces[4],
+                                           pieces[5], pieces[6], pieces[7], pieces[8]});
+      QString expected = message.translation;
+      for (int piece = 9; piece >= 1; --piece) {
+        expected.replace(QStringLiteral("%%1").arg(piece), QString::fromUtf8(kPieces[piece - 1]));
+      }
+      const QString shown = base::ui::FromCore(made);
+      if (shown != expected) faults << Name(message) + "\n  shows " + shown;
+    }
+    QVERIFY(base::ui::UseLanguage(base::Language::kRussian));
+    QVERIFY2(patterns > 10, "the core's patterns are missing from the catalogue");
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
   }
 
   // The core's texts arrive in code page 1251 and are found in their subsystem's context.
