@@ -32,9 +32,9 @@ void Remember(TextPattern pattern) {
   book.patterns.push_back(pattern);
 }
 
-std::string FormatPieces(TextPattern pattern, std::span<const std::string_view> pieces) {
+std::string FillPieces(TextPattern pattern, const std::string& source,
+                       std::span<const std::string_view> pieces) {
   Remember(pattern);
-  const std::string source = Cp1251(pattern.source);
   std::string text;
   text.reserve(source.size());
   for (size_t i = 0; i < source.size(); ++i) {
@@ -50,10 +50,18 @@ std::string FormatPieces(TextPattern pattern, std::span<const std::string_view> 
   return text;
 }
 
+std::string FormatPieces(TextPattern pattern, std::span<const std::string_view> pieces) {
+  return FillPieces(pattern, Cp1251(pattern.source), pieces);
+}
+
 }  // namespace
 
 std::string Format(TextPattern pattern, std::initializer_list<std::string_view> pieces) {
   return FormatPieces(pattern, std::span(pieces.begin(), pieces.size()));
+}
+
+std::string FormatUtf8(TextPattern pattern, std::initializer_list<std::string_view> pieces) {
+  return FillPieces(pattern, pattern.source, std::span(pieces.begin(), pieces.size()));
 }
 
 std::string FormatCount(long long count, const CountedPattern& patterns,

@@ -73,15 +73,30 @@ QString FixedText(const QString& russian) {
   return {};
 }
 
+const QRegularExpression& Placeholder() {
+  static const QRegularExpression placeholder(QStringLiteral("%([1-9])"));
+  return placeholder;
+}
+
+// The pieces are captured by their placeholder's name, not their order: a pattern may put %2
+// before %1, and one may stand twice ("… tcp://%1." after "%1 …"), the same piece both times.
+QString PieceName(const QString& digit) { return QStringLiteral("p") + digit; }
+
 // The pattern as an expression that matches every text made from it and captures the pieces.
 QRegularExpression PatternExpression(const QString& pattern) {
-  static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
   QString expression = QStringLiteral("^");
+  QString seen;
   qsizetype literalStart = 0;
-  for (const QRegularExpressionMatch& match : placeholder.globalMatch(pattern)) {
+  for (const QRegularExpressionMatch& match : Placeholder().globalMatch(pattern)) {
     expression +=
         QRegularExpression::escape(pattern.mid(literalStart, match.capturedStart() - literalStart));
-    expression += QStringLiteral("(.*?)");
+    const QString digit = match.captured(1);
+    if (seen.contains(digit)) {
+      expression += QStringLiteral("\\k<") + PieceName(digit) + QLatin1Char('>');
+    } else {
+      expression += QStringLiteral("(?<") + PieceName(digit) + QStringLiteral(">.*?)");
+      seen += digit;
+    }
     literalStart = match.capturedEnd();
   }
   expression += QRegularExpression::escape(pattern.mid(literalStart)) + QStringLiteral("$");
@@ -100,23 +115,25 @@ QString PatternText(const QString& russian) {
     const QString source = QString::fromUtf8(pattern.source);
     const QRegularExpressionMatch match = PatternExpression(source).match(russian);
     if (!match.hasMatch()) continue;
+    QString digits;
     qsizetype pieceLength = 0;
-    for (int piece = 1; piece <= match.lastCapturedIndex(); ++piece)
-      pieceLength += match.capturedLength(piece);
+    for (const QRegularExpressionMatch& slot : Placeholder().globalMatch(source)) {
+      digits += slot.captured(1);
+      pieceLength += match.capturedLength(PieceName(slot.captured(1)));
+    }
     const qsizetype fixedLength = russian.size() - pieceLength;
     if (fixedLength <= bestFixedLength) continue;
     const QString translated = Lookup(pattern.context, QByteArray(pattern.source));
     if (translated.isEmpty()) continue;
     bestFixedLength = fixedLength;
     // Placeholders are filled in one pass, so that a piece holding "%2" stays as it is.
-    static const QRegularExpression placeholder(QStringLiteral("%([1-9])"));
     best.clear();
     qsizetype literalStart = 0;
-    for (const QRegularExpressionMatch& slot : placeholder.globalMatch(translated)) {
+    for (const QRegularExpressionMatch& slot : Placeholder().globalMatch(translated)) {
       best += translated.mid(literalStart, slot.capturedStart() - literalStart);
-      const int piece = slot.captured(1).toInt();
-      best += piece <= match.lastCapturedIndex() ? TranslateText(match.captured(piece))
-                                                 : slot.captured();
+      const QString digit = slot.captured(1);
+      best += digits.contains(digit) ? TranslateText(match.captured(PieceName(digit)))
+                                     : slot.captured();
       literalStart = slot.capturedEnd();
     }
     best += translated.mid(literalStart);
@@ -138,10 +155,8 @@ QString TranslateText(const QString& russian) {
   return russian;
 }
 
-}  // namespace
-
-QString FromCore(std::string_view cp1251) {
-  const QString russian = FromCp1251(cp1251);
+// The cache keeps a grid's repaints from matching its headers again and again.
+QString CoreText(const QString& russian) {
   Catalogue& catalogue = Current();
   if (!catalogue.translator || russian.isEmpty()) return russian;
   const auto known = catalogue.fromCore.constFind(russian);
@@ -151,6 +166,14 @@ QString FromCore(std::string_view cp1251) {
   if (catalogue.fromCore.size() > 4096) catalogue.fromCore.clear();
   catalogue.fromCore.insert(russian, translated);
   return translated;
+}
+
+}  // namespace
+
+QString FromCore(std::string_view cp1251) { return CoreText(FromCp1251(cp1251)); }
+
+QString FromCoreUtf8(std::string_view utf8) {
+  return CoreText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
 }  // namespace kvitmark::base::ui
