@@ -402,6 +402,24 @@
         <source>Программирование Datecs MP-50 Junior</source>
         <translation>Програмування Datecs MP-50 Junior</translation>
     </message>
+    <message>
+        <source>Сетевой порт</source>
+        <translation>Мережевий порт</translation>
+    </message>
+    <message>
+        <source>Адрес ЭККА в сети: rfc2217://узел:порт или tcp://узел:порт</source>
+        <translation>Адреса ЕККА в мережі: rfc2217://вузол:порт або tcp://вузол:порт</translation>
+    </message>
+    <message>
+        <source>Неверный сетевой адрес: %1
+Например: rfc2217://192.168.1.20:4001</source>
+        <translation>Неправильна мережева адреса: %1
+Наприклад: rfc2217://192.168.1.20:4001</translation>
+    </message>
+    <message>
+        <source>Не удалось записать порт в %1.</source>
+        <translation>Не вдалося записати порт у %1.</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -472,6 +490,53 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     <message>
         <source>Сохранить файл артикулов</source>
         <translation>Зберегти файл артикулів</translation>
+    </message>
+</context>
+<context>
+    <name>base</name>
+    <message>
+        <source>нет такого файла или папки</source>
+        <translation>немає такого файлу або теки</translation>
+    </message>
+    <message>
+        <source>нет доступа</source>
+        <translation>немає доступу</translation>
+    </message>
+    <message>
+        <source>нет места на диске</source>
+        <translation>немає місця на диску</translation>
+    </message>
+    <message>
+        <source>диск только для чтения</source>
+        <translation>диск лише для читання</translation>
+    </message>
+    <message>
+        <source>занят другой программой</source>
+        <translation>зайнятий іншою програмою</translation>
+    </message>
+    <message>
+        <source>это папка, а не файл</source>
+        <translation>це тека, а не файл</translation>
+    </message>
+    <message>
+        <source>это не последовательный порт</source>
+        <translation>це не послідовний порт</translation>
+    </message>
+    <message>
+        <source>устройство не найдено</source>
+        <translation>пристрій не знайдено</translation>
+    </message>
+    <message>
+        <source>ошибка ввода-вывода</source>
+        <translation>помилка введення-виведення</translation>
+    </message>
+    <message>
+        <source>время ожидания истекло</source>
+        <translation>час очікування минув</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -573,6 +638,105 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     <message>
         <source>Нужно подтверждение: запустите с --yes (ввод не с терминала).</source>
         <translation>Потрібне підтвердження: запустіть з --yes (введення не з термінала).</translation>
+    </message>
+</context>
+<context>
+    <name>link</name>
+    <message>
+        <source>соединение отклонено</source>
+        <translation>з'єднання відхилено</translation>
+    </message>
+    <message>
+        <source>нет ответа</source>
+        <translation>немає відповіді</translation>
+    </message>
+    <message>
+        <source>узел недоступен</source>
+        <translation>вузол недоступний</translation>
+    </message>
+    <message>
+        <source>соединение разорвано (порт может быть занят другим подключением)</source>
+        <translation>з'єднання розірвано (порт може бути зайнятий іншим підключенням)</translation>
+    </message>
+    <message>
+        <source>имя узла не найдено</source>
+        <translation>ім'я вузла не знайдено</translation>
+    </message>
+    <message>
+        <source>Устройство %1 не найдено. Проверьте, что адаптер подключен и выбран нужный порт.</source>
+        <translation>Пристрій %1 не знайдено. Перевірте, що адаптер підключено і вибрано потрібний порт.</translation>
+    </message>
+    <message>
+        <source>%1 занят другой программой.</source>
+        <translation>%1 зайнятий іншою програмою.</translation>
+    </message>
+    <message>
+        <source>%1 занят другой программой (процесс %2).</source>
+        <translation>%1 зайнятий іншою програмою (процес %2).</translation>
+    </message>
+    <message>
+        <source>%1 занят другой программой: %2 (процесс %3).</source>
+        <translation>%1 зайнятий іншою програмою: %2 (процес %3).</translation>
+    </message>
+    <message>
+        <source>Нет доступа к %1. Добавьте пользователя в группу dialout: sudo usermod -aG dialout $USER, затем войдите в систему заново.</source>
+        <translation>Немає доступу до %1. Додайте користувача до групи dialout: sudo usermod -aG dialout $USER, потім увійдіть у систему знову.</translation>
+    </message>
+    <message>
+        <source>Неверный сетевой адрес %1: нужен rfc2217://ХОСТ:ПОРТ или tcp://ХОСТ:ПОРТ.</source>
+        <translation>Неправильна мережева адреса %1: потрібна rfc2217://ХОСТ:ПОРТ або tcp://ХОСТ:ПОРТ.</translation>
+    </message>
+    <message>
+        <source>Нет соединения с %1: %2</source>
+        <translation>Немає з'єднання з %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 не принимает настройки линии по RFC 2217 (%2). Если это порт без RFC 2217, укажите tcp://%1.</source>
+        <translation>%1 не приймає налаштування лінії за RFC 2217 (%2). Якщо це порт без RFC 2217, вкажіть tcp://%1.</translation>
+    </message>
+    <message>
+        <source>USB-устройство (ACM)</source>
+        <translation>USB-пристрій (ACM)</translation>
+    </message>
+    <message>
+        <source>USB-адаптер</source>
+        <translation>USB-адаптер</translation>
+    </message>
+    <message>
+        <source>последовательный порт</source>
+        <translation>послідовний порт</translation>
+    </message>
+    <message>
+        <source>%1: не открывается: %2</source>
+        <translation>%1: не відкривається: %2</translation>
+    </message>
+    <message>
+        <source>%1: не удалось прочитать настройки линии: %2</source>
+        <translation>%1: не вдалося прочитати налаштування лінії: %2</translation>
+    </message>
+    <message>
+        <source>%1: не удалось установить настройки линии: %2</source>
+        <translation>%1: не вдалося встановити налаштування лінії: %2</translation>
+    </message>
+    <message>
+        <source>%1: не удалось установить скорость: %2</source>
+        <translation>%1: не вдалося встановити швидкість: %2</translation>
+    </message>
+    <message>
+        <source>%1: ошибка передачи: %2</source>
+        <translation>%1: помилка передавання: %2</translation>
+    </message>
+    <message>
+        <source>%1: линия не принимает байты: %2</source>
+        <translation>%1: лінія не приймає байти: %2</translation>
+    </message>
+    <message>
+        <source>%1: линия оборвалась: %2</source>
+        <translation>%1: лінія обірвалася: %2</translation>
+    </message>
+    <message>
+        <source>%1: ошибка закрытия: %2</source>
+        <translation>%1: помилка закриття: %2</translation>
     </message>
 </context>
 <context>
@@ -848,6 +1012,732 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     <message>
         <source>%1: запись длиной %2, а в запрос помещается %3. Таблица в ЭККА не записана.</source>
         <translation>%1: запис довжиною %2, а в запит уміщується %3. Таблицю в ЕККА не записано.</translation>
+    </message>
+    <message>
+        <source>0 - offline;
+1 - offline ;
+4 - режим подкачки;
+5 - inline с подкачкой и offline в регистрации</source>
+        <translation>0 - offline;
+1 - offline ;
+4 - режим підкачування;
+5 - inline з підкачуванням і offline у реєстрації</translation>
+    </message>
+    <message>
+        <source>от 0 до 10000 (используется только если в поле 8 таблицы стоит 1)</source>
+        <translation>від 0 до 10000 (використовується лише якщо в полі 8 таблиці стоїть 1)</translation>
+    </message>
+    <message>
+        <source>Нач.сум.%1</source>
+        <translation>Поч.сум.%1</translation>
+    </message>
+    <message>
+        <source>Тип.ком.%1</source>
+        <translation>Тип.ком.%1</translation>
+    </message>
+    <message>
+        <source>Знач.%1</source>
+        <translation>Знач.%1</translation>
+    </message>
+    <message>
+        <source>Назв%1</source>
+        <translation>Назв%1</translation>
+    </message>
+    <message>
+        <source>Файлы артикулов(*.art)|*.ART|Все файлы (*.*)|*.*</source>
+        <translation>Файли артикулів(*.art)|*.ART|Усі файли (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Открыть файл артикулов</source>
+        <translation>Відкрити файл артикулів</translation>
+    </message>
+    <message>
+        <source>Сохранить файл артикулов</source>
+        <translation>Зберегти файл артикулів</translation>
+    </message>
+    <message>
+        <source>Файлы кассиров(*.opr)|*.OPR|Все файлы (*.*)|*.*</source>
+        <translation>Файли касирів(*.opr)|*.OPR|Усі файли (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Открыть файл кассиров</source>
+        <translation>Відкрити файл касирів</translation>
+    </message>
+    <message>
+        <source>Сохранить файл кассиров</source>
+        <translation>Зберегти файл касирів</translation>
+    </message>
+    <message>
+        <source>Файлы типов оплаты(*.opl)|*.OPL|Все файлы (*.*)|*.*</source>
+        <translation>Файли видів оплати(*.opl)|*.OPL|Усі файли (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Открыть файл типов оплаты</source>
+        <translation>Відкрити файл видів оплати</translation>
+    </message>
+    <message>
+        <source>Сохранить файл типов оплаты</source>
+        <translation>Зберегти файл видів оплати</translation>
+    </message>
+    <message>
+        <source>Файлы отделов(*.otd)|*.OTD|Все файлы (*.*)|*.*</source>
+        <translation>Файли відділів(*.otd)|*.OTD|Усі файли (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Открыть файл отделов</source>
+        <translation>Відкрити файл відділів</translation>
+    </message>
+    <message>
+        <source>Сохранить файл отделов</source>
+        <translation>Зберегти файл відділів</translation>
+    </message>
+    <message>
+        <source>Заголовок %1</source>
+        <translation>Заголовок %1</translation>
+    </message>
+    <message>
+        <source>Рекламный текст %1</source>
+        <translation>Рекламний текст %1</translation>
+    </message>
+    <message>
+        <source>Сервисный текст %1</source>
+        <translation>Сервісний текст %1</translation>
+    </message>
+    <message>
+        <source>Сервис %1</source>
+        <translation>Сервіс %1</translation>
+    </message>
+    <message>
+        <source>Файлы заголовков и рекл. текста(*.hft)|*.HFT|Все файлы (*.*)|*.*</source>
+        <translation>Файли заголовків і рекл. тексту(*.hft)|*.HFT|Усі файли (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Открыть файл заголовка и рекламного текста</source>
+        <translation>Відкрити файл заголовка і рекламного тексту</translation>
+    </message>
+    <message>
+        <source>Сохранить файл заголовка и рекламного текста</source>
+        <translation>Зберегти файл заголовка і рекламного тексту</translation>
+    </message>
+    <message>
+        <source>Номер аппарата:</source>
+        <translation>Номер апарата:</translation>
+    </message>
+    <message>
+        <source>Тип:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>0 - обычный режим:
+1 - режим работы с многими отделами
+2 - ресторанный режим</source>
+        <translation>0 - звичайний режим:
+1 - режим роботи з багатьма відділами
+2 - ресторанний режим</translation>
+    </message>
+    <message>
+        <source>Отчет по операторам:</source>
+        <translation>Звіт за операторами:</translation>
+    </message>
+    <message>
+        <source>Открытие денежного ящика:</source>
+        <translation>Відкриття грошової скриньки:</translation>
+    </message>
+    <message>
+        <source>0 - ящик открывается только для служебных чеков
+1 - ящик открывается для всех типов чеков</source>
+        <translation>0 - скринька відкривається лише для службових чеків
+1 - скринька відкривається для всіх типів чеків</translation>
+    </message>
+    <message>
+        <source>Время открытия денежного ящика:</source>
+        <translation>Час відкриття грошової скриньки:</translation>
+    </message>
+    <message>
+        <source>Оплата наличными:</source>
+        <translation>Оплата готівкою:</translation>
+    </message>
+    <message>
+        <source>1 - перед оплатой всегда вводить сумму наличными</source>
+        <translation>1 - перед оплатою завжди вводити суму готівкою</translation>
+    </message>
+    <message>
+        <source>Выключение аппарата в режиме регистрации:</source>
+        <translation>Вимкнення апарата в режимі реєстрації:</translation>
+    </message>
+    <message>
+        <source>Регистрация наличного количества:</source>
+        <translation>Реєстрація наявної кількості:</translation>
+    </message>
+    <message>
+        <source>0 - наличное количество уменьшается при продаже;
+1 - наличное количество увеличивается при продаже;</source>
+        <translation>0 - наявна кількість зменшується під час продажу;
+1 - наявна кількість збільшується під час продажу;</translation>
+    </message>
+    <message>
+        <source>Озвучивать нажатие клавиши:</source>
+        <translation>Озвучувати натискання клавіші:</translation>
+    </message>
+    <message>
+        <source>Не обнулять обороты товаров:</source>
+        <translation>Не обнуляти обороти товарів:</translation>
+    </message>
+    <message>
+        <source>0 - обнуляется при Z- отчете;
+1 - не обнуляется;</source>
+        <translation>0 - обнуляються під час Z- звіту;
+1 - не обнуляються;</translation>
+    </message>
+    <message>
+        <source>Режим работы ПК:</source>
+        <translation>Режим роботи ПК:</translation>
+    </message>
+    <message>
+        <source>Скорость работы с ПК:</source>
+        <translation>Швидкість роботи з ПК:</translation>
+    </message>
+    <message>
+        <source>Количество внутренних товаров:</source>
+        <translation>Кількість внутрішніх товарів:</translation>
+    </message>
+    <message>
+        <source>Тип протокола:</source>
+        <translation>Тип протоколу:</translation>
+    </message>
+    <message>
+        <source>Адаптер:</source>
+        <translation>Адаптер:</translation>
+    </message>
+    <message>
+        <source>Интерфейс:</source>
+        <translation>Інтерфейс:</translation>
+    </message>
+    <message>
+        <source>Файлы параметров кассы(*.pak)|*.PAK|Все файлы (*.*)|*.*</source>
+        <translation>Файли параметрів каси(*.pak)|*.PAK|Усі файли (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Открыть файл параметров кассы</source>
+        <translation>Відкрити файл параметрів каси</translation>
+    </message>
+    <message>
+        <source>Сохранить файл параметров кассы</source>
+        <translation>Зберегти файл параметрів каси</translation>
+    </message>
+    <message>
+        <source>Печать логотипа пользователя:</source>
+        <translation>Друк логотипу користувача:</translation>
+    </message>
+    <message>
+        <source>0 - не печатать;
+1 - печатать между чеками;
+2 - печатать после клише;
+3 - печатать после рекламного текста.</source>
+        <translation>0 - не друкувати;
+1 - друкувати між чеками;
+2 - друкувати після кліше;
+3 - друкувати після рекламного тексту.</translation>
+    </message>
+    <message>
+        <source>Количество строк в логотипе:</source>
+        <translation>Кількість рядків у логотипі:</translation>
+    </message>
+    <message>
+        <source>0 - логотип печататься не будет
+1 - 200 - количество строк в логотипе</source>
+        <translation>0 - логотип не друкуватиметься
+1 - 200 - кількість рядків у логотипі</translation>
+    </message>
+    <message>
+        <source>Количество строк рекламного текста:</source>
+        <translation>Кількість рядків рекламного тексту:</translation>
+    </message>
+    <message>
+        <source>0 - 4 (строки печатаются если они не пустые)</source>
+        <translation>0 - 4 (рядки друкуються якщо вони не порожні)</translation>
+    </message>
+    <message>
+        <source>Печать в чеке количества покупок:</source>
+        <translation>Друк у чеку кількості покупок:</translation>
+    </message>
+    <message>
+        <source>1 - печатать в чеке общее количество покупок</source>
+        <translation>1 - друкувати в чеку загальну кількість покупок</translation>
+    </message>
+    <message>
+        <source>Печать штрих-кода:</source>
+        <translation>Друк штрих-коду:</translation>
+    </message>
+    <message>
+        <source>0 - не печатать
+1-99 - высота штрихкода.</source>
+        <translation>0 - не друкувати
+1-99 - висота штрихкоду.</translation>
+    </message>
+    <message>
+        <source>Выделять чек пустыми строчками:</source>
+        <translation>Виділяти чек порожніми рядками:</translation>
+    </message>
+    <message>
+        <source>1 - отделять в чеке продажи товаров пустой строкой от другой информации</source>
+        <translation>1 - відокремлювати в чеку продаж товарів порожнім рядком від іншої інформації</translation>
+    </message>
+    <message>
+        <source>Количество копий:</source>
+        <translation>Кількість копій:</translation>
+    </message>
+    <message>
+        <source>Служебные чеки:</source>
+        <translation>Службові чеки:</translation>
+    </message>
+    <message>
+        <source>Файлы параметров чека(*.pac)|*.PAC|Все файлы (*.*)|*.*</source>
+        <translation>Файли параметрів чека(*.pac)|*.PAC|Усі файли (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Открыть параметров чека</source>
+        <translation>Відкрити файл параметрів чека</translation>
+    </message>
+    <message>
+        <source>Сохранить файл параметров чека</source>
+        <translation>Зберегти файл параметрів чека</translation>
+    </message>
+    <message>
+        <source>Высота символов в контрольной ленте:</source>
+        <translation>Висота символів у контрольній стрічці:</translation>
+    </message>
+    <message>
+        <source>0 - стандартная высота;
+1 - уменьшенная вісота</source>
+        <translation>0 - стандартна висота;
+1 - зменшена висота</translation>
+    </message>
+    <message>
+        <source>Служебное:</source>
+        <translation>Службове:</translation>
+    </message>
+    <message>
+        <source>Контрасность печати:</source>
+        <translation>Контрастність друку:</translation>
+    </message>
+    <message>
+        <source>Скорость работы со сканером:</source>
+        <translation>Швидкість роботи зі сканером:</translation>
+    </message>
+    <message>
+        <source>Дополнение:</source>
+        <translation>Доповнення:</translation>
+    </message>
+    <message>
+        <source>(для режима подкачки)
+1 - в каждом сообщении добавляется номер чекаи общая сумма по чеку;
+0 - не добавляется</source>
+        <translation>(для режиму підкачування)
+1 - у кожному повідомленні додається номер чека і загальна сума за чеком;
+0 - не додається</translation>
+    </message>
+    <message>
+        <source>Показ. свобод. место при подкачке:</source>
+        <translation>Показ. вільн. місце при підкачуванні:</translation>
+    </message>
+    <message>
+        <source>(при запросе внешнего товара указывается)
+0 - номер товара в наборе;
+1 - свободная ячейка куда будет подкачан товар</source>
+        <translation>(вказується під час запиту зовнішнього товару)
+0 - номер товару в наборі;
+1 - вільна комірка куди буде підкачано товар</translation>
+    </message>
+    <message>
+        <source>Запрос разреш. аннул. всего чека:</source>
+        <translation>Запит дозв. анул. всього чека:</translation>
+    </message>
+    <message>
+        <source>(для режима подкачки)
+0 - запрет аннулирования
+1 - разрешение аннулирования</source>
+        <translation>(для режиму підкачування)
+0 - заборона анулювання
+1 - дозвіл анулювання</translation>
+    </message>
+    <message>
+        <source>Контроль дубл. кодов и штрихкодов:</source>
+        <translation>Контроль дубл. кодів і штрихкодів:</translation>
+    </message>
+    <message>
+        <source>0 - контроль не выполняется
+1 - контроль выполняется</source>
+        <translation>0 - контроль не виконується
+1 - контроль виконується</translation>
+    </message>
+    <message>
+        <source>Весы:</source>
+        <translation>Ваги:</translation>
+    </message>
+    <message>
+        <source>0 - весы не подключены
+1 - DIGI
+2 - CAS</source>
+        <translation>0 - ваги не підключено
+1 - DIGI
+2 - CAS</translation>
+    </message>
+    <message>
+        <source>Яркость матричного индикатора:</source>
+        <translation>Яскравість матричного індикатора:</translation>
+    </message>
+    <message>
+        <source>2D-отчет:</source>
+        <translation>2D-звіт:</translation>
+    </message>
+    <message>
+        <source>Режим работы  с весами Digi:</source>
+        <translation>Режим роботи з вагами Digi:</translation>
+    </message>
+    <message>
+        <source>Файлы служебной информации(*.slu)|*.SLU|Все файлы (*.*)|*.*</source>
+        <translation>Файли службової інформації(*.slu)|*.SLU|Усі файли (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Открыть файл служебной информации</source>
+        <translation>Відкрити файл службової інформації</translation>
+    </message>
+    <message>
+        <source>Файлы названия возвратов(*.ret)|*.RET|Все файлы (*.*)|*.*</source>
+        <translation>Файли назв повернень(*.ret)|*.RET|Усі файли (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Открыть файл названия возвратов</source>
+        <translation>Відкрити файл назв повернень</translation>
+    </message>
+    <message>
+        <source>Сохранить файл названия возвратов</source>
+        <translation>Зберегти файл назв повернень</translation>
+    </message>
+    <message>
+        <source>Индекс почтового отделения:</source>
+        <translation>Індекс поштового відділення:</translation>
+    </message>
+    <message>
+        <source>ГКП:</source>
+        <translation>ГКП:</translation>
+    </message>
+    <message>
+        <source>Количество знаков:</source>
+        <translation>Кількість знаків:</translation>
+    </message>
+    <message>
+        <source>Расчет:</source>
+        <translation>Розрахунок:</translation>
+    </message>
+    <message>
+        <source>Печать почт. отчетов перед Z-отчетом:</source>
+        <translation>Друк пошт. звітів перед Z-звітом:</translation>
+    </message>
+    <message>
+        <source>Код издания:</source>
+        <translation>Код видання:</translation>
+    </message>
+    <message>
+        <source>Индексы 1:</source>
+        <translation>Індекси 1:</translation>
+    </message>
+    <message>
+        <source>Индексы 2:</source>
+        <translation>Індекси 2:</translation>
+    </message>
+    <message>
+        <source>Индексы 3:</source>
+        <translation>Індекси 3:</translation>
+    </message>
+    <message>
+        <source>Индексы 4:</source>
+        <translation>Індекси 4:</translation>
+    </message>
+    <message>
+        <source>Индексы 5:</source>
+        <translation>Індекси 5:</translation>
+    </message>
+    <message>
+        <source>Индексы 6:</source>
+        <translation>Індекси 6:</translation>
+    </message>
+    <message>
+        <source>Индексы 7:</source>
+        <translation>Індекси 7:</translation>
+    </message>
+    <message>
+        <source>Индексы 8:</source>
+        <translation>Індекси 8:</translation>
+    </message>
+    <message>
+        <source>Индексы 9:</source>
+        <translation>Індекси 9:</translation>
+    </message>
+    <message>
+        <source>Индексы 10:</source>
+        <translation>Індекси 10:</translation>
+    </message>
+    <message>
+        <source>Файлы почтовых параметров(*.par)|*.PAR|Все файлы (*.*)|*.*</source>
+        <translation>Файли поштових параметрів(*.par)|*.PAR|Усі файли (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Открыть файл почтовых параметров</source>
+        <translation>Відкрити файл поштових параметрів</translation>
+    </message>
+    <message>
+        <source>Сохранить файл почтовых параметров</source>
+        <translation>Зберегти файл поштових параметрів</translation>
+    </message>
+    <message>
+        <source>Файлы программирования платежей(*.ppl)|*.PPL|Все файлы (*.*)|*.*</source>
+        <translation>Файли програмування платежів(*.ppl)|*.PPL|Усі файли (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Открыть файл программирования платежей</source>
+        <translation>Відкрити файл програмування платежів</translation>
+    </message>
+    <message>
+        <source>Сохранить файл программирования платежей</source>
+        <translation>Зберегти файл програмування платежів</translation>
+    </message>
+    <message>
+        <source>Файлы программирования назначения(*.ppn)|*.PPN|Все файлы (*.*)|*.*</source>
+        <translation>Файли програмування призначення(*.ppn)|*.PPN|Усі файли (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Открыть файл программирования назначения</source>
+        <translation>Відкрити файл програмування призначення</translation>
+    </message>
+    <message>
+        <source>Сохранить файл программирования назначения</source>
+        <translation>Зберегти файл програмування призначення</translation>
+    </message>
+    <message>
+        <source>Файлы программирования комиссий(*.pko)|*.pko|Все файлы (*.*)|*.*</source>
+        <translation>Файли програмування комісій(*.pko)|*.pko|Усі файли (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Открыть файл программирования комиссий</source>
+        <translation>Відкрити файл програмування комісій</translation>
+    </message>
+    <message>
+        <source>Сохранить файл программирования комиссий</source>
+        <translation>Зберегти файл програмування комісій</translation>
+    </message>
+    <message>
+        <source>Файлы программирования особ. признаков 1(*.op1)|*.OP1|Все файлы (*.*)|*.*</source>
+        <translation>Файли програмування особл. ознак 1(*.op1)|*.OP1|Усі файли (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Открыть файл программирования особ. признаков 1</source>
+        <translation>Відкрити файл програмування особл. ознак 1</translation>
+    </message>
+    <message>
+        <source>Сохранить файл программирования особ. признаков 1</source>
+        <translation>Зберегти файл програмування особл. ознак 1</translation>
+    </message>
+    <message>
+        <source>Файлы программирования особ. признаков 2(*.op2)|*.OP2|Все файлы (*.*)|*.*</source>
+        <translation>Файли програмування особл. ознак 2(*.op2)|*.OP2|Усі файли (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Открыть файл программирования особ. признаков 2</source>
+        <translation>Відкрити файл програмування особл. ознак 2</translation>
+    </message>
+    <message>
+        <source>Сохранить файл программирования особ. признаков 2</source>
+        <translation>Зберегти файл програмування особл. ознак 2</translation>
+    </message>
+    <message>
+        <source>Файлы кодов сообщений(*.kso)|*.KSO|Все файлы (*.*)|*.*</source>
+        <translation>Файли кодів повідомлень(*.kso)|*.KSO|Усі файли (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Открыть файл кодов сообщений</source>
+        <translation>Відкрити файл кодів повідомлень</translation>
+    </message>
+    <message>
+        <source>Сохранить файл кодов сообщений</source>
+        <translation>Зберегти файл кодів повідомлень</translation>
+    </message>
+    <message>
+        <source>Файлы программирования дополнительных услуг(*.pdu)|*.PDU|Все файлы (*.*)|*.*</source>
+        <translation>Файли програмування додаткових послуг(*.pdu)|*.PDU|Усі файли (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Открыть файл программирования дополнительных услуг</source>
+        <translation>Відкрити файл програмування додаткових послуг</translation>
+    </message>
+    <message>
+        <source>Сохранить файл программирования дополнительных услуг</source>
+        <translation>Зберегти файл програмування додаткових послуг</translation>
+    </message>
+    <message>
+        <source>Файлы программирования названия валют(*.pnv)|*.PNV|Все файлы (*.*)|*.*</source>
+        <translation>Файли програмування назв валют(*.pnv)|*.PNV|Усі файли (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Открыть файл программирования названия валют</source>
+        <translation>Відкрити файл програмування назв валют</translation>
+    </message>
+    <message>
+        <source>Сохранить файл программирования названия валют</source>
+        <translation>Зберегти файл програмування назв валют</translation>
+    </message>
+    <message>
+        <source>Страна:</source>
+        <translation>Країна:</translation>
+    </message>
+    <message>
+        <source>ШКИ:</source>
+        <translation>ШКІ:</translation>
+    </message>
+    <message>
+        <source>Кому:</source>
+        <translation>Кому:</translation>
+    </message>
+    <message>
+        <source>Масса:</source>
+        <translation>Маса:</translation>
+    </message>
+    <message>
+        <source>За ценность:</source>
+        <translation>За цінність:</translation>
+    </message>
+    <message>
+        <source>Предоплата:</source>
+        <translation>Передоплата:</translation>
+    </message>
+    <message>
+        <source>С посыльным:</source>
+        <translation>З посильним:</translation>
+    </message>
+    <message>
+        <source>Экспидиционная плата:</source>
+        <translation>Експедиційна плата:</translation>
+    </message>
+    <message>
+        <source>Вручение лично:</source>
+        <translation>Вручення особисто:</translation>
+    </message>
+    <message>
+        <source>Проверка контр. разряда ШКИ:</source>
+        <translation>Перевірка контр. розряду ШКІ:</translation>
+    </message>
+    <message>
+        <source>Проверка контр. разр. при выпл.:</source>
+        <translation>Перевірка контр. розр. при випл.:</translation>
+    </message>
+    <message>
+        <source>Файлы программирования обязательного ввода (*.pov)|*.POV|Все файлы (*.*)|*.*</source>
+        <translation>Файли програмування обов'язкового введення (*.pov)|*.POV|Усі файли (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Открыть файл программирования обязательного ввода</source>
+        <translation>Відкрити файл програмування обов'язкового введення</translation>
+    </message>
+    <message>
+        <source>Сохранить файл программирования обязательного ввода</source>
+        <translation>Зберегти файл програмування обов'язкового введення</translation>
+    </message>
+    <message>
+        <source>Обнуления:</source>
+        <translation>Обнулення:</translation>
+    </message>
+    <message>
+        <source>Номер перевода:</source>
+        <translation>Номер переказу:</translation>
+    </message>
+    <message>
+        <source>Переговоров:</source>
+        <translation>Переговорів:</translation>
+    </message>
+    <message>
+        <source>Электронных сообщений:</source>
+        <translation>Електронних повідомлень:</translation>
+    </message>
+    <message>
+        <source>Телеграмм:</source>
+        <translation>Телеграм:</translation>
+    </message>
+    <message>
+        <source>Подписки:</source>
+        <translation>Передплати:</translation>
+    </message>
+    <message>
+        <source>Аренда:</source>
+        <translation>Оренда:</translation>
+    </message>
+    <message>
+        <source>Платежи:</source>
+        <translation>Платежі:</translation>
+    </message>
+    <message>
+        <source>Реестр оплаченных переводов:</source>
+        <translation>Реєстр оплачених переказів:</translation>
+    </message>
+    <message>
+        <source>Реестр принятых переводов:</source>
+        <translation>Реєстр прийнятих переказів:</translation>
+    </message>
+    <message>
+        <source>Файлы программирования нумераторов (*.pnu)|*.PNU|Все файлы (*.*)|*.*</source>
+        <translation>Файли програмування нумераторів (*.pnu)|*.PNU|Усі файли (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Открыть файл программирования нумераторов</source>
+        <translation>Відкрити файл програмування нумераторів</translation>
+    </message>
+    <message>
+        <source>Сохранить файл программирования нумераторов</source>
+        <translation>Зберегти файл програмування нумераторів</translation>
+    </message>
+    <message>
+        <source>Файлы программирования типа социальной помощи (*.tsp)|*.TSP|Все файлы (*.*)|*.*</source>
+        <translation>Файли програмування типу соціальної допомоги (*.tsp)|*.TSP|Усі файли (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Открыть файл программирования типа социальной помощи</source>
+        <translation>Відкрити файл програмування типу соціальної допомоги</translation>
+    </message>
+    <message>
+        <source>Сохранить файл программирования типа социальной помощи</source>
+        <translation>Зберегти файл програмування типу соціальної допомоги</translation>
+    </message>
+    <message>
+        <source>ЭККА не подключен</source>
+        <translation>ЕККА не підключено</translation>
+    </message>
+    <message>
+        <source>Ошибка! Неверные границы данных!</source>
+        <translation>Помилка! Неправильні межі даних!</translation>
+    </message>
+    <message>
+        <source>Операция завершена успешно</source>
+        <translation>Операцію завершено успішно</translation>
+    </message>
+    <message>
+        <source>Операция прервана</source>
+        <translation>Операцію перервано</translation>
+    </message>
+    <message>
+        <source>Таблица "%1"  в ЭККА будет перезаписана. Продолжить ?</source>
+        <translation>Таблицю "%1" в ЕККА буде перезаписано. Продовжити?</translation>
+    </message>
+    <message>
+        <source>Приняты некорректные данные из ЭККА! Ошибка! Операция прерана!</source>
+        <translation>Отримано некоректні дані з ЕККА! Помилка! Операцію перервано!</translation>
+    </message>
+    <message>
+        <source>Программирование Datecs MP-50 Junior</source>
+        <translation>Програмування Datecs MP-50 Junior</translation>
+    </message>
+    <message>
+        <source>Подключить Datecs MP-50 Junior</source>
+        <translation>Підключити Datecs MP-50 Junior</translation>
     </message>
 </context>
 </TS>

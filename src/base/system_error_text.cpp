@@ -5,43 +5,46 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/text_pattern.h"
+#include "base/translatable.h"
+
 namespace kvitmark::base {
 
 std::string SystemErrorWords(int errorNumber) {
   switch (errorNumber) {
     case ENOENT:
     case ENOTDIR:
-      return "нет такого файла или папки";
+      return KV_TR("base", "нет такого файла или папки");
     case EACCES:
     case EPERM:
-      return "нет доступа";
+      return KV_TR("base", "нет доступа");
     case ENOSPC:
     case EDQUOT:
-      return "нет места на диске";
+      return KV_TR("base", "нет места на диске");
     case EROFS:
-      return "диск только для чтения";
+      return KV_TR("base", "диск только для чтения");
     case EBUSY:
     case ETXTBSY:
-      return "занят другой программой";
+      return KV_TR("base", "занят другой программой");
     case EISDIR:
-      return "это папка, а не файл";
+      return KV_TR("base", "это папка, а не файл");
     // What a serial device says when it is not one, or has been pulled out.
     case ENOTTY:
-      return "это не последовательный порт";
+      return KV_TR("base", "это не последовательный порт");
     case ENODEV:
     case ENXIO:
-      return "устройство не найдено";
+      return KV_TR("base", "устройство не найдено");
     case EIO:
-      return "ошибка ввода-вывода";
+      return KV_TR("base", "ошибка ввода-вывода");
     case ETIMEDOUT:
-      return "время ожидания истекло";
+      return KV_TR("base", "время ожидания истекло");
     default:
       return std::strerror(errorNumber);
   }
 }
 
 std::string SystemErrorText(int errorNumber, const std::string& path) {
-  return path + ": " + SystemErrorWords(errorNumber);
+  return FormatUtf8(KV_PATTERN("base", "%1: %2"), {path, SystemErrorWords(errorNumber)});
 }
 
 std::string ExceptionText(const std::exception& error) {

@@ -59,6 +59,11 @@ std::string Format(TextPattern pattern, std::initializer_list<std::string_view> 
   return FormatPieces(pattern, std::span(pieces.begin(), pieces.size()));
 }
 
+std::string FormatUtf8(TextPattern pattern, std::initializer_list<std::string_view> pieces) {
+  Remember(pattern);
+  return FillPlaceholders(pattern.source, std::span(pieces.begin(), pieces.size()));
+}
+
 const TextPattern& PatternFor(long long count, const CountedPattern& patterns) {
   switch (CountCategoryOf(count)) {
     case CountCategory::kOne: return patterns.one;

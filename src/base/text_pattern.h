@@ -26,6 +26,10 @@ struct TextPattern {
 // holds "%2" stays as it is; code page 1251. A placeholder without a piece stays as it stands.
 std::string Format(TextPattern pattern, std::initializer_list<std::string_view> pieces);
 
+// As Format, in UTF-8: for texts whose pieces may hold what code page 1251 lacks (a device
+// path, a program's name, the system's own words).
+std::string FormatUtf8(TextPattern pattern, std::initializer_list<std::string_view> pieces);
+
 // The three patterns of a sentence whose words agree with a count ("будет записана %1
 // запись", "будут записаны %1 записи", "будет записано %1 записей"). Ukrainian agrees by the
 // same rule, so each pattern's translation keeps its form.

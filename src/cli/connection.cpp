@@ -4,7 +4,7 @@
 #include <iostream>
 
 #include "app/settings.h"
-#include "base/cp1251.h"
+#include "base/ui/translation.h"
 #include "base/whole_number.h"
 #include "cli/cli_text.h"
 #include "cli/command_report.h"
@@ -94,7 +94,8 @@ std::optional<link::ConnectOutcome> Connection::Start(bool askRegister) {
       reason =
           Text(KV_PATTERN("cli", "Скорость %1 бит/с не поддерживается."), {std::to_string(speed_)});
     } else {
-      reason = link::PortFailureText(result, devices_.PathFor(port_));
+      reason = base::ui::FromCoreUtf8(link::PortFailureText(result, devices_.PathFor(port_)))
+                   .toStdString();
     }
     Say(Text(KV_PATTERN("cli", "Ошибка подключения: %1"), {reason}));
     return std::nullopt;

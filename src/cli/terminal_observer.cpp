@@ -37,7 +37,7 @@ void SayFileMessage(const files::FileMessage& message, const std::string& file, 
   std::string said = message.reason.empty() ? file + ": " : std::string();
   said += ForTerminal(message.caption) + ": " + OneLine(message.text);
   if (line > 0) said += Text(KV_PATTERN("cli", " (строка %1)"), {std::to_string(line)});
-  if (!message.reason.empty()) said += ": " + message.reason;
+  if (!message.reason.empty()) said += ": " + base::ui::FromCoreUtf8(message.reason).toStdString();
   Say(said);
 }
 
@@ -88,7 +88,9 @@ tables::FailureAnswer TerminalObserver::RecordFailed(int record) {
 
 void TerminalObserver::Tell(const tables::Notice& notice) {
   FinishProgress();
-  Say(notice.reason.empty() ? OneLine(notice.text) : OneLine(notice.text) + ": " + notice.reason);
+  Say(notice.reason.empty()
+          ? OneLine(notice.text)
+          : OneLine(notice.text) + ": " + base::ui::FromCoreUtf8(notice.reason).toStdString());
 }
 
 bool TerminalObserver::Confirm(const std::string& question) {

@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include "base/text_pattern.h"
+#include "base/translatable.h"
 #include "link/device_holder.h"
 #include "link/network_address.h"
 
@@ -12,18 +14,18 @@ namespace {
 std::string NoConnectionReason(const ConnectResult& result) {
   switch (result.errorNumber) {
     case ECONNREFUSED:
-      return "соединение отклонено";
+      return KV_TR("link", "соединение отклонено");
     case ETIMEDOUT:
-      return "нет ответа";
+      return KV_TR("link", "нет ответа");
     case EHOSTUNREACH:
     case ENETUNREACH:
     case EHOSTDOWN:
-      return "узел недоступен";
+      return KV_TR("link", "узел недоступен");
     case ECONNRESET:
       // ser2net, for one, drops a connection to a port that already has its user.
-      return "соединение разорвано (порт может быть занят другим подключением)";
+      return KV_TR("link", "соединение разорвано (порт может быть занят другим подключением)");
     case EADDRNOTAVAIL:
-      return "имя узла не найдено";
+      return KV_TR("link", "имя узла не найдено");
     default:
       return result.errorText;
   }
@@ -32,33 +34,46 @@ std::string NoConnectionReason(const ConnectResult& result) {
 }  // namespace
 
 std::string PortFailureText(const ConnectResult& result, const std::string& devicePath) {
+  using base::FormatUtf8;
   switch (result.outcome) {
     case ConnectOutcome::kPortMissing:
-      return "Устройство " + devicePath +
-             " не найдено. Проверьте, что адаптер подключен и выбран нужный порт.";
+      return FormatUtf8(KV_PATTERN("link",
+                                   "Устройство %1 не найдено. Проверьте, что адаптер подключен и "
+                                   "выбран нужный порт."),
+                        {devicePath});
     case ConnectOutcome::kPortBusy: {
       const auto holder = FindDeviceHolder(devicePath);
-      if (!holder) return devicePath + " занят другой программой.";
-      const std::string process = std::string("процесс ").append(std::to_string(holder->processId));
-      if (holder->program.empty())
-        return devicePath + " занят другой программой (" + process + ").";
-      return devicePath + " занят другой программой: " + holder->program + " (" + process + ").";
+      if (!holder)
+        return FormatUtf8(KV_PATTERN("link", "%1 занят другой программой."), {devicePath});
+      const std::string processId = std::to_string(holder->processId);
+      if (holder->program.empty()) {
+        return FormatUtf8(KV_PATTERN("link", "%1 занят другой программой (процесс %2)."),
+                          {devicePath, processId});
+      }
+      return FormatUtf8(KV_PATTERN("link", "%1 занят другой программой: %2 (процесс %3)."),
+                        {devicePath, holder->program, processId});
     }
     case ConnectOutcome::kNoPermission:
-      return "Нет доступа к " + devicePath +
-             ". Добавьте пользователя в группу dialout: sudo usermod -aG dialout $USER, затем "
-             "войдите в систему заново.";
+      return FormatUtf8(KV_PATTERN("link",
+                                   "Нет доступа к %1. Добавьте пользователя в группу dialout: "
+                                   "sudo usermod -aG dialout $USER, затем войдите в систему "
+                                   "заново."),
+                        {devicePath});
     case ConnectOutcome::kNoConnection:
       if (!ParseNetworkAddress(devicePath)) {
-        return "Неверный сетевой адрес " + devicePath +
-               ": нужен rfc2217://ХОСТ:ПОРТ или tcp://ХОСТ:ПОРТ.";
+        return FormatUtf8(KV_PATTERN("link",
+                                     "Неверный сетевой адрес %1: нужен rfc2217://ХОСТ:ПОРТ или "
+                                     "tcp://ХОСТ:ПОРТ."),
+                          {devicePath});
       }
-      return "Нет соединения с " + HostAndPort(devicePath) + ": " + NoConnectionReason(result);
+      return FormatUtf8(KV_PATTERN("link", "Нет соединения с %1: %2"),
+                        {HostAndPort(devicePath), NoConnectionReason(result)});
     case ConnectOutcome::kNotSerial:
       if (IsNetworkDevice(devicePath)) {
-        return HostAndPort(devicePath) + " не принимает настройки линии по RFC 2217 (" +
-               result.errorText + "). Если это порт без RFC 2217, укажите tcp://" +
-               HostAndPort(devicePath) + ".";
+        return FormatUtf8(KV_PATTERN("link",
+                                     "%1 не принимает настройки линии по RFC 2217 (%2). Если это "
+                                     "порт без RFC 2217, укажите tcp://%1."),
+                          {HostAndPort(devicePath), result.errorText});
       }
       return result.errorText;
     default:

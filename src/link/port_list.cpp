@@ -9,6 +9,8 @@
 #include <system_error>
 #include <tuple>
 
+#include "base/translatable.h"
+
 namespace kvitmark::link {
 namespace {
 
@@ -73,7 +75,8 @@ std::string UsbDescription(const DeviceRecord& record, const PortKind& kind) {
   const std::string maker = Named(record, "ID_VENDOR", "ID_VENDOR_ID", "ID_VENDOR_FROM_DATABASE");
   const std::string model = Named(record, "ID_MODEL", "ID_MODEL_ID", "ID_MODEL_FROM_DATABASE");
   if (maker.empty() && model.empty()) {
-    return kind.prefix == "ttyACM" ? "USB-устройство (ACM)" : "USB-адаптер";
+    return kind.prefix == "ttyACM" ? KV_TR("link", "USB-устройство (ACM)")
+                                   : KV_TR("link", "USB-адаптер");
   }
   if (maker.empty() || model.empty()) return maker + model;
   return maker + ' ' + model;
@@ -118,7 +121,7 @@ std::vector<SerialPort> SerialPorts(const std::vector<DeviceRecord>& records,
     } else {
       // The kernel makes ttyS devices for every port it might have, most with nothing behind.
       if (!hasUart || !hasUart(port.devicePath)) continue;
-      port.description = "последовательный порт";
+      port.description = KV_TR("link", "последовательный порт");
     }
     found.push_back({*place, std::move(port)});
   }

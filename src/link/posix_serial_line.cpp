@@ -10,6 +10,7 @@
 #include <cerrno>
 
 #include "base/system_error_text.h"
+#include "base/translatable.h"
 #include "link/custom_speed.h"
 
 namespace kvitmark::link {
@@ -46,23 +47,24 @@ PosixSerialLine::PosixSerialLine(std::string devicePath) : devicePath_(std::move
 
 PosixSerialLine::~PosixSerialLine() { Close(); }
 
-bool PosixSerialLine::Fail(const char* what) {
+// `what` is "%1: <what failed>: %2": the device, then the system's words.
+bool PosixSerialLine::Fail(base::TextPattern what) {
   errorNumber_ = errno;
-  errorText_ = devicePath_ + ": " + what + ": " + base::SystemErrorWords(errorNumber_);
+  errorText_ = base::FormatUtf8(what, {devicePath_, base::SystemErrorWords(errorNumber_)});
   return false;
 }
 
 bool PosixSerialLine::Open() {
   if (fd_ >= 0) return true;
   fd_ = open(devicePath_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd_ < 0) return Fail("не открывается");
+  if (fd_ < 0) return Fail(KV_PATTERN("link", "%1: не открывается: %2"));
   // TIOCEXCL does not stop root, so the lock is what keeps a second program out.
   if (flock(fd_, LOCK_EX | LOCK_NB) != 0) {
     const int lockError = errno;
     ::close(fd_);
     fd_ = -1;
     errno = lockError == EWOULDBLOCK ? EBUSY : lockError;
-    return Fail("не открывается");
+    return Fail(KV_PATTERN("link", "%1: не открывается: %2"));
   }
   (void)ioctl(fd_, TIOCEXCL);
   (void)tcflush(fd_, TCIOFLUSH);
@@ -71,7 +73,8 @@ bool PosixSerialLine::Open() {
 
 bool PosixSerialLine::Configure(const LineSettings& settings) {
   termios tty{};
-  if (tcgetattr(fd_, &tty) != 0) return Fail("не удалось прочитать настройки линии");
+  if (tcgetattr(fd_, &tty) != 0)
+    return Fail(KV_PATTERN("link", "%1: не удалось прочитать настройки линии: %2"));
   // A new tty is cooked; 0x11 and 0x13 are data here, so software flow control above
   // all must go.
   cfmakeraw(&tty);
@@ -105,9 +108,10 @@ bool PosixSerialLine::Configure(const LineSettings& settings) {
     cfsetispeed(&tty, standard);
     cfsetospeed(&tty, standard);
   }
-  if (tcsetattr(fd_, TCSANOW, &tty) != 0) return Fail("не удалось установить настройки линии");
+  if (tcsetattr(fd_, TCSANOW, &tty) != 0)
+    return Fail(KV_PATTERN("link", "%1: не удалось установить настройки линии: %2"));
   if (standard == B0 && !SetCustomSpeed(fd_, settings.speed))
-    return Fail("не удалось установить скорость");
+    return Fail(KV_PATTERN("link", "%1: не удалось установить скорость: %2"));
   return true;
 }
 
@@ -136,17 +140,17 @@ bool PosixSerialLine::Write(std::string_view bytes) {
       continue;
     }
     if (written < 0 && errno == EINTR) continue;
-    if (written < 0 && errno != EAGAIN) return Fail("ошибка передачи");
+    if (written < 0 && errno != EAGAIN) return Fail(KV_PATTERN("link", "%1: ошибка передачи: %2"));
     pollfd waiting{fd_, POLLOUT, 0};
     const int ready = poll(&waiting, 1, RemainingMs(deadline, clock));
     if (ready < 0 && errno == EINTR) continue;
     if (ready <= 0) {
       errno = ETIMEDOUT;
-      return Fail("линия не принимает байты");
+      return Fail(KV_PATTERN("link", "%1: линия не принимает байты: %2"));
     }
     if (waiting.revents & (POLLERR | POLLHUP | POLLNVAL)) {
       errno = EIO;
-      return Fail("линия оборвалась");
+      return Fail(KV_PATTERN("link", "%1: линия оборвалась: %2"));
     }
   }
   return true;
@@ -201,7 +205,7 @@ bool PosixSerialLine::Close() {
   (void)ioctl(fd_, TIOCNXCL);
   const int result = ::close(fd_);
   fd_ = -1;
-  if (result != 0) return Fail("ошибка закрытия");
+  if (result != 0) return Fail(KV_PATTERN("link", "%1: ошибка закрытия: %2"));
   return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/text_pattern.h"
 #include "link/serial_line.h"
 
 namespace kvitmark::link {
@@ -30,7 +31,7 @@ class PosixSerialLine final : public SerialLine {
   const std::string& DevicePath() const { return devicePath_; }
 
  private:
-  bool Fail(const char* what);
+  bool Fail(base::TextPattern what);
   bool SetModemLine(int line, bool raised);
 
   std::string devicePath_;

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "base/cp1251.h"
+#include "base/text_pattern.h"
 #include "base/translatable.h"
 #include "tables/default_records.h"
 
@@ -52,30 +53,33 @@ std::vector<ParameterField> Fields(std::initializer_list<FieldText> texts) {
   return fields;
 }
 
-std::vector<std::string> NumberedLabels(std::initializer_list<const char*> prefixes) {
+// Each pattern's %1 numbered 1 to 4.
+std::vector<std::string> NumberedLabels(std::initializer_list<base::TextPattern> patterns) {
   std::vector<std::string> labels;
-  for (const char* prefix : prefixes) {
-    for (int n = 1; n <= 4; ++n) labels.push_back(Cp1251(prefix) + std::to_string(n));
+  for (const base::TextPattern& pattern : patterns) {
+    for (int n = 1; n <= 4; ++n) labels.push_back(base::Format(pattern, {std::to_string(n)}));
   }
   return labels;
 }
 
-const char* const kPcModeHint =
-    "0 - offline;\n1 - offline ;\n4 - режим подкачки;\n"
-    "5 - inline с подкачкой и offline в регистрации";
+const char* const kPcModeHint = KV_TR("tables",
+                                      "0 - offline;\n1 - offline ;\n4 - режим подкачки;\n"
+                                      "5 - inline с подкачкой и offline в регистрации");
 const char* const kPcSpeedHint =
     "0 - 4800\n1 - 9600\n2 - 14400\n3 - 19200\n4 - 28800\n5 - 38400\n6 - 56000\n7 - 57600\n"
     "8 - 115200";
 const char* const kInternalGoodsHint =
-    "от 0 до 10000 (используется только если в поле 8 таблицы стоит 1)";
+    KV_TR("tables", "от 0 до 10000 (используется только если в поле 8 таблицы стоит 1)");
 
 std::vector<std::string> CommissionHeaders() {
   std::vector<std::string> headers =
       Texts({KV_TR("tables", "Номер"), KV_TR("tables", "Код"), KV_TR("tables", "Код товара")});
   for (int n = 1; n <= 10; ++n) {
     const std::string number = std::to_string(n);
-    for (const char* prefix : {"Нач.сум.", "Тип.ком.", "Знач."}) {
-      headers.push_back(Cp1251(prefix) + number);
+    for (const base::TextPattern& pattern :
+         {KV_PATTERN("tables", "Нач.сум.%1"), KV_PATTERN("tables", "Тип.ком.%1"),
+          KV_PATTERN("tables", "Знач.%1")}) {
+      headers.push_back(base::Format(pattern, {number}));
     }
   }
   return headers;
@@ -89,7 +93,9 @@ std::vector<int> CommissionWeights() {
 
 std::vector<std::string> AttributeHeaders() {
   std::vector<std::string> headers = Texts({KV_TR("tables", "Номер")});
-  for (int n = 1; n <= 20; ++n) headers.push_back(Cp1251("Назв") + std::to_string(n));
+  for (int n = 1; n <= 20; ++n) {
+    headers.push_back(base::Format(KV_PATTERN("tables", "Назв%1"), {std::to_string(n)}));
+  }
   return headers;
 }
 
@@ -124,8 +130,9 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .columnWeights = {30, 46, 135, 51, 55, 40, 40, 40, 27, 24, 70},
       .columnsFollowGoods = true,
       .clear = ClearPlan{1, DefaultGoodsRecord},
-      .file = {"art", "Файлы артикулов(*.art)|*.ART|Все файлы (*.*)|*.*", "Открыть файл артикулов",
-               "Сохранить файл артикулов"},
+      .file = {"art", KV_TR("tables", "Файлы артикулов(*.art)|*.ART|Все файлы (*.*)|*.*"),
+               KV_TR("tables", "Открыть файл артикулов"),
+               KV_TR("tables", "Сохранить файл артикулов")},
       .fileNeedsType = true,
   });
   pages.push_back({
@@ -144,8 +151,9 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .columnWeights = {60, 100, 270, 100},
       .columnsFollowGoods = true,
       .clear = ClearPlan{1, DefaultOperatorRecord},
-      .file = {"opr", "Файлы кассиров(*.opr)|*.OPR|Все файлы (*.*)|*.*", "Открыть файл кассиров",
-               "Сохранить файл кассиров"},
+      .file = {"opr", KV_TR("tables", "Файлы кассиров(*.opr)|*.OPR|Все файлы (*.*)|*.*"),
+               KV_TR("tables", "Открыть файл кассиров"),
+               KV_TR("tables", "Сохранить файл кассиров")},
   });
   pages.push_back({
       .id = PageId::kPaymentTypes,
@@ -166,8 +174,9 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .columnWeights = {40, 86, 107, 194, 65, 65},
       .columnsFollowGoods = true,
       .clear = ClearPlan{2, DefaultPaymentTypeRecord},
-      .file = {"opl", "Файлы типов оплаты(*.opl)|*.OPL|Все файлы (*.*)|*.*",
-               "Открыть файл типов оплаты", "Сохранить файл типов оплаты"},
+      .file = {"opl", KV_TR("tables", "Файлы типов оплаты(*.opl)|*.OPL|Все файлы (*.*)|*.*"),
+               KV_TR("tables", "Открыть файл типов оплаты"),
+               KV_TR("tables", "Сохранить файл типов оплаты")},
   });
   pages.push_back({
       .id = PageId::kDepartments,
@@ -184,8 +193,8 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .columnWeights = {40, 500},
       .columnsFollowGoods = true,
       .clear = ClearPlan{1, DefaultDepartmentRecord},
-      .file = {"otd", "Файлы отделов(*.otd)|*.OTD|Все файлы (*.*)|*.*", "Открыть файл отделов",
-               "Сохранить файл отделов"},
+      .file = {"otd", KV_TR("tables", "Файлы отделов(*.otd)|*.OTD|Все файлы (*.*)|*.*"),
+               KV_TR("tables", "Открыть файл отделов"), KV_TR("tables", "Сохранить файл отделов")},
   });
   pages.push_back({
       .id = PageId::kHeaderText,
@@ -198,16 +207,21 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .headers = Texts({"#", KV_TR("tables", "Заголовок/рекламный текст (38 символов)")}),
       .encodings = {First(38)},
       .intervalOnWrite = true,
-      .rowLabels = NumberedLabels({"Заголовок ", "Рекламный текст ", "Сервисный текст "}),
-      .juniorRowLabels = NumberedLabels({"Заголовок ", "Рекламный текст ", "Сервис "}),
+      .rowLabels = NumberedLabels({KV_PATTERN("tables", "Заголовок %1"),
+                                   KV_PATTERN("tables", "Рекламный текст %1"),
+                                   KV_PATTERN("tables", "Сервисный текст %1")}),
+      .juniorRowLabels = NumberedLabels({KV_PATTERN("tables", "Заголовок %1"),
+                                         KV_PATTERN("tables", "Рекламный текст %1"),
+                                         KV_PATTERN("tables", "Сервис %1")}),
       // The Junior prints seven receipt lines; rows 8 to 12 stay in the table, unshown.
       .juniorRows = 8,
       .columnWeights = {90, 450},
       .columnsFollowGoods = true,
       .clear = ClearPlan{1, DefaultHeaderTextRecord},
-      .file = {"hft", "Файлы заголовков и рекл. текста(*.hft)|*.HFT|Все файлы (*.*)|*.*",
-               "Открыть файл заголовка и рекламного текста",
-               "Сохранить файл заголовка и рекламного текста"},
+      .file = {"hft",
+               KV_TR("tables", "Файлы заголовков и рекл. текста(*.hft)|*.HFT|Все файлы (*.*)|*.*"),
+               KV_TR("tables", "Открыть файл заголовка и рекламного текста"),
+               KV_TR("tables", "Сохранить файл заголовка и рекламного текста")},
   });
   pages.push_back({
       .id = PageId::kCashParameters,
@@ -216,45 +230,49 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .tableNumber = 2,
       .recordCount = 1,
       .fields = Fields({
-          {"Edit5", "Номер аппарата:", "1 - 99"},
+          {"Edit5", KV_TR("tables", "Номер аппарата:"), "1 - 99"},
           {.control = "Edit6",
-           .caption = "Тип:",
-           .hint = "0 - обычный режим:\n1 - режим работы с многими отделами\n"
-                   "2 - ресторанный режим",
-           .designCaption = "Отчет по операторам:"},
-          {"Edit7", "Открытие денежного ящика:",
-           "0 - ящик открывается только для служебных чеков\n"
-           "1 - ящик открывается для всех типов чеков"},
-          {"Edit8", "Время открытия денежного ящика:", "0 - 250"},
+           .caption = KV_TR("tables", "Тип:"),
+           .hint = KV_TR("tables",
+                         "0 - обычный режим:\n1 - режим работы с многими отделами\n"
+                         "2 - ресторанный режим"),
+           .designCaption = KV_TR("tables", "Отчет по операторам:")},
+          {"Edit7", KV_TR("tables", "Открытие денежного ящика:"),
+           KV_TR("tables",
+                 "0 - ящик открывается только для служебных чеков\n"
+                 "1 - ящик открывается для всех типов чеков")},
+          {"Edit8", KV_TR("tables", "Время открытия денежного ящика:"), "0 - 250"},
           {.control = "Edit9",
-           .caption = "Оплата наличными:",
-           .hint = "1 - перед оплатой всегда вводить сумму наличными",
-           .designCaption = "Выключение аппарата в режиме регистрации:"},
+           .caption = KV_TR("tables", "Оплата наличными:"),
+           .hint = KV_TR("tables", "1 - перед оплатой всегда вводить сумму наличными"),
+           .designCaption = KV_TR("tables", "Выключение аппарата в режиме регистрации:")},
           {.control = "Edit10",
-           .caption = "Регистрация наличного количества:",
-           .hint = "0 - наличное количество уменьшается при продаже;\n"
-                   "1 - наличное количество увеличивается при продаже;",
-           .designCaption = "Озвучивать нажатие клавиши:"},
+           .caption = KV_TR("tables", "Регистрация наличного количества:"),
+           .hint = KV_TR("tables",
+                         "0 - наличное количество уменьшается при продаже;\n"
+                         "1 - наличное количество увеличивается при продаже;"),
+           .designCaption = KV_TR("tables", "Озвучивать нажатие клавиши:")},
           {.control = "Edit11",
-           .caption = "Не обнулять обороты товаров:",
-           .hint = "0 - обнуляется при Z- отчете;\n1 - не обнуляется;",
-           .designCaption = "Оплата наличными:"},
-          {"Edit12", "Режим работы ПК:", kPcModeHint},
-          {"Edit13", "Скорость работы с ПК:", kPcSpeedHint},
-          {"Edit14", "Количество внутренних товаров:", kInternalGoodsHint},
-          {"Edit19", "Тип протокола:", kPcModeHint},
+           .caption = KV_TR("tables", "Не обнулять обороты товаров:"),
+           .hint = KV_TR("tables", "0 - обнуляется при Z- отчете;\n1 - не обнуляется;"),
+           .designCaption = KV_TR("tables", "Оплата наличными:")},
+          {"Edit12", KV_TR("tables", "Режим работы ПК:"), kPcModeHint},
+          {"Edit13", KV_TR("tables", "Скорость работы с ПК:"), kPcSpeedHint},
+          {"Edit14", KV_TR("tables", "Количество внутренних товаров:"), kInternalGoodsHint},
+          {"Edit19", KV_TR("tables", "Тип протокола:"), kPcModeHint},
           {.control = "Edit24",
-           .caption = "Адаптер:",
+           .caption = KV_TR("tables", "Адаптер:"),
            .hint = kPcSpeedHint,
            .hiddenInDesign = true},
           {.control = "Edit35",
-           .caption = "Интерфейс:",
+           .caption = KV_TR("tables", "Интерфейс:"),
            .hint = kInternalGoodsHint,
            .hiddenInDesign = true},
       }),
       .leftColumnFields = 7,
-      .file = {"pak", "Файлы параметров кассы(*.pak)|*.PAK|Все файлы (*.*)|*.*",
-               "Открыть файл параметров кассы", "Сохранить файл параметров кассы"},
+      .file = {"pak", KV_TR("tables", "Файлы параметров кассы(*.pak)|*.PAK|Все файлы (*.*)|*.*"),
+               KV_TR("tables", "Открыть файл параметров кассы"),
+               KV_TR("tables", "Сохранить файл параметров кассы")},
       .fileNeedsType = true,
   });
   pages.push_back({
@@ -264,23 +282,28 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .tableNumber = 5,
       .recordCount = 1,
       .fields = Fields({
-          {"Edit15", "Печать логотипа пользователя:",
-           "0 - не печатать;\n1 - печатать между чеками;\n2 - печатать после клише;\n"
-           "3 - печатать после рекламного текста."},
-          {"Edit16", "Количество строк в логотипе:",
-           "0 - логотип печататься не будет\n1 - 200 - количество строк в логотипе"},
-          {"Edit17",
-           "Количество строк рекламного текста:", "0 - 4 (строки печатаются если они не пустые)"},
-          {"Edit18",
-           "Печать в чеке количества покупок:", "1 - печатать в чеке общее количество покупок"},
-          {"Edit20", "Печать штрих-кода:", "0 - не печатать\n1-99 - высота штрихкода."},
-          {"Edit21", "Выделять чек пустыми строчками:",
-           "1 - отделять в чеке продажи товаров пустой строкой от другой информации"},
-          {"Edit22", "Количество копий:", "0 - 3"},
-          {"Edit23", "Служебные чеки:", "0 - 3", true},
+          {"Edit15", KV_TR("tables", "Печать логотипа пользователя:"),
+           KV_TR("tables",
+                 "0 - не печатать;\n1 - печатать между чеками;\n2 - печатать после клише;\n"
+                 "3 - печатать после рекламного текста.")},
+          {"Edit16", KV_TR("tables", "Количество строк в логотипе:"),
+           KV_TR("tables",
+                 "0 - логотип печататься не будет\n1 - 200 - количество строк в логотипе")},
+          {"Edit17", KV_TR("tables", "Количество строк рекламного текста:"),
+           KV_TR("tables", "0 - 4 (строки печатаются если они не пустые)")},
+          {"Edit18", KV_TR("tables", "Печать в чеке количества покупок:"),
+           KV_TR("tables", "1 - печатать в чеке общее количество покупок")},
+          {"Edit20", KV_TR("tables", "Печать штрих-кода:"),
+           KV_TR("tables", "0 - не печатать\n1-99 - высота штрихкода.")},
+          {"Edit21", KV_TR("tables", "Выделять чек пустыми строчками:"),
+           KV_TR("tables",
+                 "1 - отделять в чеке продажи товаров пустой строкой от другой информации")},
+          {"Edit22", KV_TR("tables", "Количество копий:"), "0 - 3"},
+          {"Edit23", KV_TR("tables", "Служебные чеки:"), "0 - 3", true},
       }),
-      .file = {"pac", "Файлы параметров чека(*.pac)|*.PAC|Все файлы (*.*)|*.*",
-               "Открыть параметров чека", "Сохранить файл параметров чека"},
+      .file = {"pac", KV_TR("tables", "Файлы параметров чека(*.pac)|*.PAC|Все файлы (*.*)|*.*"),
+               KV_TR("tables", "Открыть параметров чека"),
+               KV_TR("tables", "Сохранить файл параметров чека")},
   });
   pages.push_back({
       .id = PageId::kServiceParameters,
@@ -289,29 +312,33 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .tableNumber = 8,
       .recordCount = 1,
       .fields = Fields({
-          {"Edit25", "Высота символов в контрольной ленте:",
-           "0 - стандартная высота;\n1 - уменьшенная вісота"},
-          {"Edit26", "Служебное:", "0 - 1"},
-          {"Edit27", "Контрасность печати:", "0 - 3"},
-          {"Edit28", "Скорость работы со сканером:", "0 - 4800\n1 - 9600"},
-          {"Edit29", "Дополнение:",
-           "(для режима подкачки)\n"
-           "1 - в каждом сообщении добавляется номер чекаи общая сумма по чеку;\n"
-           "0 - не добавляется"},
-          {"Edit30", "Показ. свобод. место при подкачке:",
-           "(при запросе внешнего товара указывается)\n0 - номер товара в наборе;\n"
-           "1 - свободная ячейка куда будет подкачан товар"},
-          {"Edit31", "Запрос разреш. аннул. всего чека:",
-           "(для режима подкачки)\n0 - запрет аннулирования\n1 - разрешение аннулирования"},
-          {"Edit32", "Контроль дубл. кодов и штрихкодов:",
-           "0 - контроль не выполняется\n1 - контроль выполняется"},
-          {"Edit33", "Весы:", "0 - весы не подключены\n1 - DIGI\n2 - CAS"},
+          {"Edit25", KV_TR("tables", "Высота символов в контрольной ленте:"),
+           KV_TR("tables", "0 - стандартная высота;\n1 - уменьшенная вісота")},
+          {"Edit26", KV_TR("tables", "Служебное:"), "0 - 1"},
+          {"Edit27", KV_TR("tables", "Контрасность печати:"), "0 - 3"},
+          {"Edit28", KV_TR("tables", "Скорость работы со сканером:"), "0 - 4800\n1 - 9600"},
+          {"Edit29", KV_TR("tables", "Дополнение:"),
+           KV_TR("tables",
+                 "(для режима подкачки)\n"
+                 "1 - в каждом сообщении добавляется номер чекаи общая сумма по чеку;\n"
+                 "0 - не добавляется")},
+          {"Edit30", KV_TR("tables", "Показ. свобод. место при подкачке:"),
+           KV_TR("tables",
+                 "(при запросе внешнего товара указывается)\n0 - номер товара в наборе;\n"
+                 "1 - свободная ячейка куда будет подкачан товар")},
+          {"Edit31", KV_TR("tables", "Запрос разреш. аннул. всего чека:"),
+           KV_TR("tables",
+                 "(для режима подкачки)\n0 - запрет аннулирования\n1 - разрешение аннулирования")},
+          {"Edit32", KV_TR("tables", "Контроль дубл. кодов и штрихкодов:"),
+           KV_TR("tables", "0 - контроль не выполняется\n1 - контроль выполняется")},
+          {"Edit33", KV_TR("tables", "Весы:"),
+           KV_TR("tables", "0 - весы не подключены\n1 - DIGI\n2 - CAS")},
           {.control = "Edit34",
-           .caption = "Яркость матричного индикатора:",
+           .caption = KV_TR("tables", "Яркость матричного индикатора:"),
            .hint = "0 - 7",
-           .designCaption = "2D-отчет:"},
+           .designCaption = KV_TR("tables", "2D-отчет:")},
           {.control = "Edit36",
-           .caption = "Режим работы  с весами Digi:",
+           .caption = KV_TR("tables", "Режим работы  с весами Digi:"),
            .hint = "0 - 7",
            .hiddenInDesign = true},
       }),
@@ -319,8 +346,10 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .keepsExtraEdit = true,
       .leftColumnFields = 6,
       // The service file's save title has always named the receipt parameters.
-      .file = {"slu", "Файлы служебной информации(*.slu)|*.SLU|Все файлы (*.*)|*.*",
-               "Открыть файл служебной информации", "Сохранить файл параметров чека"},
+      .file = {"slu",
+               KV_TR("tables", "Файлы служебной информации(*.slu)|*.SLU|Все файлы (*.*)|*.*"),
+               KV_TR("tables", "Открыть файл служебной информации"),
+               KV_TR("tables", "Сохранить файл параметров чека")},
       .skipEndsExchange = true,
   });
   pages.push_back({.id = PageId::kLogo, .caption = Cp1251(KV_TR("tables", "Логотип"))});
@@ -338,8 +367,9 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .intervalOnRead = true,
       .columnWeights = {60, 200, 70},
       .columnsFollowGoods = true,
-      .file = {"ret", "Файлы названия возвратов(*.ret)|*.RET|Все файлы (*.*)|*.*",
-               "Открыть файл названия возвратов", "Сохранить файл названия возвратов"},
+      .file = {"ret", KV_TR("tables", "Файлы названия возвратов(*.ret)|*.RET|Все файлы (*.*)|*.*"),
+               KV_TR("tables", "Открыть файл названия возвратов"),
+               KV_TR("tables", "Сохранить файл названия возвратов")},
   });
   pages.push_back({
       .id = PageId::kPostalParameters,
@@ -347,26 +377,27 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .shape = PageShape::kParameter,
       .tableNumber = 97,
       .recordCount = 1,
-      .fields = Fields({{"Edit51", "Индекс почтового отделения:"},
-                        {"Edit52", "ГКП:"},
-                        {"Edit53", "Количество знаков:"},
-                        {"Edit54", "Расчет:"},
-                        {"Edit55", "Печать почт. отчетов перед Z-отчетом:"},
-                        {"Edit56", "Код издания:"},
-                        {"Edit57", "Индексы 1:"},
-                        {"Edit64", "Индексы 2:"},
-                        {"Edit58", "Индексы 3:"},
-                        {"Edit59", "Индексы 4:"},
-                        {"Edit60", "Индексы 5:"},
-                        {"Edit61", "Индексы 6:"},
-                        {"Edit62", "Индексы 7:"},
-                        {"Edit63", "Индексы 8:"},
-                        {"Edit65", "Индексы 9:"},
-                        {"Edit66", "Индексы 10:"}}),
+      .fields = Fields({{"Edit51", KV_TR("tables", "Индекс почтового отделения:")},
+                        {"Edit52", KV_TR("tables", "ГКП:")},
+                        {"Edit53", KV_TR("tables", "Количество знаков:")},
+                        {"Edit54", KV_TR("tables", "Расчет:")},
+                        {"Edit55", KV_TR("tables", "Печать почт. отчетов перед Z-отчетом:")},
+                        {"Edit56", KV_TR("tables", "Код издания:")},
+                        {"Edit57", KV_TR("tables", "Индексы 1:")},
+                        {"Edit64", KV_TR("tables", "Индексы 2:")},
+                        {"Edit58", KV_TR("tables", "Индексы 3:")},
+                        {"Edit59", KV_TR("tables", "Индексы 4:")},
+                        {"Edit60", KV_TR("tables", "Индексы 5:")},
+                        {"Edit61", KV_TR("tables", "Индексы 6:")},
+                        {"Edit62", KV_TR("tables", "Индексы 7:")},
+                        {"Edit63", KV_TR("tables", "Индексы 8:")},
+                        {"Edit65", KV_TR("tables", "Индексы 9:")},
+                        {"Edit66", KV_TR("tables", "Индексы 10:")}}),
       .emptyFieldsShowZero = true,
       .leftColumnFields = 8,
-      .file = {"par", "Файлы почтовых параметров(*.par)|*.PAR|Все файлы (*.*)|*.*",
-               "Открыть файл почтовых параметров", "Сохранить файл почтовых параметров"},
+      .file = {"par", KV_TR("tables", "Файлы почтовых параметров(*.par)|*.PAR|Все файлы (*.*)|*.*"),
+               KV_TR("tables", "Открыть файл почтовых параметров"),
+               KV_TR("tables", "Сохранить файл почтовых параметров")},
   });
   pages.push_back({
       .id = PageId::kPayments,
@@ -386,9 +417,10 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .intervalOnWrite = true,
       .columnWeights = {35, 30, 65, 60, 55, 60, 130, 60, 60},
       .columnsFollowGoods = true,
-      .file = {"ppl", "Файлы программирования платежей(*.ppl)|*.PPL|Все файлы (*.*)|*.*",
-               "Открыть файл программирования платежей",
-               "Сохранить файл программирования платежей"},
+      .file = {"ppl",
+               KV_TR("tables", "Файлы программирования платежей(*.ppl)|*.PPL|Все файлы (*.*)|*.*"),
+               KV_TR("tables", "Открыть файл программирования платежей"),
+               KV_TR("tables", "Сохранить файл программирования платежей")},
   });
   pages.push_back({
       .id = PageId::kPurposes,
@@ -405,9 +437,11 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .intervalOnWrite = true,
       .columnWeights = {35, 35, 60, 300},
       .columnsFollowGoods = true,
-      .file = {"ppn", "Файлы программирования назначения(*.ppn)|*.PPN|Все файлы (*.*)|*.*",
-               "Открыть файл программирования назначения",
-               "Сохранить файл программирования назначения"},
+      .file = {"ppn",
+               KV_TR("tables",
+                     "Файлы программирования назначения(*.ppn)|*.PPN|Все файлы (*.*)|*.*"),
+               KV_TR("tables", "Открыть файл программирования назначения"),
+               KV_TR("tables", "Сохранить файл программирования назначения")},
   });
   pages.push_back({
       .id = PageId::kCommissions,
@@ -423,9 +457,10 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .intervalOnWrite = true,
       .columnWeights = CommissionWeights(),
       .columnsFollowGoods = true,
-      .file = {"pko", "Файлы программирования комиссий(*.pko)|*.pko|Все файлы (*.*)|*.*",
-               "Открыть файл программирования комиссий",
-               "Сохранить файл программирования комиссий"},
+      .file = {"pko",
+               KV_TR("tables", "Файлы программирования комиссий(*.pko)|*.pko|Все файлы (*.*)|*.*"),
+               KV_TR("tables", "Открыть файл программирования комиссий"),
+               KV_TR("tables", "Сохранить файл программирования комиссий")},
   });
   pages.push_back({
       .id = PageId::kAttributes1,
@@ -440,9 +475,11 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .intervalOnRead = true,
       .intervalOnWrite = true,
       .columnWeights = std::vector<int>(21, 60),
-      .file = {"op1", "Файлы программирования особ. признаков 1(*.op1)|*.OP1|Все файлы (*.*)|*.*",
-               "Открыть файл программирования особ. признаков 1",
-               "Сохранить файл программирования особ. признаков 1"},
+      .file = {"op1",
+               KV_TR("tables",
+                     "Файлы программирования особ. признаков 1(*.op1)|*.OP1|Все файлы (*.*)|*.*"),
+               KV_TR("tables", "Открыть файл программирования особ. признаков 1"),
+               KV_TR("tables", "Сохранить файл программирования особ. признаков 1")},
   });
   pages.push_back({
       .id = PageId::kAttributes2,
@@ -457,9 +494,11 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .intervalOnRead = true,
       .intervalOnWrite = true,
       .columnWeights = std::vector<int>(21, 60),
-      .file = {"op2", "Файлы программирования особ. признаков 2(*.op2)|*.OP2|Все файлы (*.*)|*.*",
-               "Открыть файл программирования особ. признаков 2",
-               "Сохранить файл программирования особ. признаков 2"},
+      .file = {"op2",
+               KV_TR("tables",
+                     "Файлы программирования особ. признаков 2(*.op2)|*.OP2|Все файлы (*.*)|*.*"),
+               KV_TR("tables", "Открыть файл программирования особ. признаков 2"),
+               KV_TR("tables", "Сохранить файл программирования особ. признаков 2")},
   });
   pages.push_back({
       .id = PageId::kMessageCodes,
@@ -474,8 +513,9 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .intervalOnRead = true,
       .intervalOnWrite = true,
       .columnWeights = {40, 60},
-      .file = {"kso", "Файлы кодов сообщений(*.kso)|*.KSO|Все файлы (*.*)|*.*",
-               "Открыть файл кодов сообщений", "Сохранить файл кодов сообщений"},
+      .file = {"kso", KV_TR("tables", "Файлы кодов сообщений(*.kso)|*.KSO|Все файлы (*.*)|*.*"),
+               KV_TR("tables", "Открыть файл кодов сообщений"),
+               KV_TR("tables", "Сохранить файл кодов сообщений")},
   });
   pages.push_back({
       .id = PageId::kExtraServices,
@@ -491,9 +531,11 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .intervalOnWrite = true,
       .columnWeights = {40, 60},
       .file = {"pdu",
-               "Файлы программирования дополнительных услуг(*.pdu)|*.PDU|Все файлы (*.*)|*.*",
-               "Открыть файл программирования дополнительных услуг",
-               "Сохранить файл программирования дополнительных услуг"},
+               KV_TR(
+                   "tables",
+                   "Файлы программирования дополнительных услуг(*.pdu)|*.PDU|Все файлы (*.*)|*.*"),
+               KV_TR("tables", "Открыть файл программирования дополнительных услуг"),
+               KV_TR("tables", "Сохранить файл программирования дополнительных услуг")},
   });
   pages.push_back({
       .id = PageId::kCurrencyNames,
@@ -508,9 +550,11 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .intervalOnRead = true,
       .intervalOnWrite = true,
       .columnWeights = {40, 100},
-      .file = {"pnv", "Файлы программирования названия валют(*.pnv)|*.PNV|Все файлы (*.*)|*.*",
-               "Открыть файл программирования названия валют",
-               "Сохранить файл программирования названия валют"},
+      .file = {"pnv",
+               KV_TR("tables",
+                     "Файлы программирования названия валют(*.pnv)|*.PNV|Все файлы (*.*)|*.*"),
+               KV_TR("tables", "Открыть файл программирования названия валют"),
+               KV_TR("tables", "Сохранить файл программирования названия валют")},
   });
   pages.push_back({
       .id = PageId::kMandatoryInput,
@@ -518,22 +562,24 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .shape = PageShape::kParameter,
       .tableNumber = 106,
       .recordCount = 1,
-      .fields = Fields({{"Edit67", "Страна:"},
-                        {"Edit68", "ШКИ:"},
-                        {"Edit69", "Кому:"},
-                        {"Edit70", "Масса:"},
-                        {"Edit71", "За ценность:"},
-                        {"Edit72", "Предоплата:"},
-                        {"Edit73", "С посыльным:"},
-                        {"Edit74", "Экспидиционная плата:"},
-                        {"Edit75", "Вручение лично:"},
-                        {"Edit76", "Проверка контр. разряда ШКИ:"},
-                        {"Edit77", "Проверка контр. разр. при выпл.:"}}),
+      .fields = Fields({{"Edit67", KV_TR("tables", "Страна:")},
+                        {"Edit68", KV_TR("tables", "ШКИ:")},
+                        {"Edit69", KV_TR("tables", "Кому:")},
+                        {"Edit70", KV_TR("tables", "Масса:")},
+                        {"Edit71", KV_TR("tables", "За ценность:")},
+                        {"Edit72", KV_TR("tables", "Предоплата:")},
+                        {"Edit73", KV_TR("tables", "С посыльным:")},
+                        {"Edit74", KV_TR("tables", "Экспидиционная плата:")},
+                        {"Edit75", KV_TR("tables", "Вручение лично:")},
+                        {"Edit76", KV_TR("tables", "Проверка контр. разряда ШКИ:")},
+                        {"Edit77", KV_TR("tables", "Проверка контр. разр. при выпл.:")}}),
       .leftColumnFields = 6,
       .file = {"pov",
-               "Файлы программирования обязательного ввода (*.pov)|*.POV|Все файлы (*.*)|*.*",
-               "Открыть файл программирования обязательного ввода",
-               "Сохранить файл программирования обязательного ввода"},
+               KV_TR(
+                   "tables",
+                   "Файлы программирования обязательного ввода (*.pov)|*.POV|Все файлы (*.*)|*.*"),
+               KV_TR("tables", "Открыть файл программирования обязательного ввода"),
+               KV_TR("tables", "Сохранить файл программирования обязательного ввода")},
   });
   pages.push_back({
       .id = PageId::kNumerators,
@@ -541,20 +587,22 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .shape = PageShape::kParameter,
       .tableNumber = 107,
       .recordCount = 1,
-      .fields = Fields({{"Edit78", "Обнуления:"},
-                        {"Edit80", "Номер перевода:"},
-                        {"Edit82", "Переговоров:"},
-                        {"Edit84", "Электронных сообщений:"},
-                        {"Edit86", "Телеграмм:"},
-                        {"Edit79", "Подписки:"},
-                        {"Edit81", "Аренда:"},
-                        {"Edit83", "Платежи:"},
-                        {"Edit85", "Реестр оплаченных переводов:"},
-                        {"Edit87", "Реестр принятых переводов:", "", true}}),
+      .fields = Fields({{"Edit78", KV_TR("tables", "Обнуления:")},
+                        {"Edit80", KV_TR("tables", "Номер перевода:")},
+                        {"Edit82", KV_TR("tables", "Переговоров:")},
+                        {"Edit84", KV_TR("tables", "Электронных сообщений:")},
+                        {"Edit86", KV_TR("tables", "Телеграмм:")},
+                        {"Edit79", KV_TR("tables", "Подписки:")},
+                        {"Edit81", KV_TR("tables", "Аренда:")},
+                        {"Edit83", KV_TR("tables", "Платежи:")},
+                        {"Edit85", KV_TR("tables", "Реестр оплаченных переводов:")},
+                        {"Edit87", KV_TR("tables", "Реестр принятых переводов:"), "", true}}),
       .leftColumnFields = 5,
-      .file = {"pnu", "Файлы программирования нумераторов (*.pnu)|*.PNU|Все файлы (*.*)|*.*",
-               "Открыть файл программирования нумераторов",
-               "Сохранить файл программирования нумераторов"},
+      .file = {"pnu",
+               KV_TR("tables",
+                     "Файлы программирования нумераторов (*.pnu)|*.PNU|Все файлы (*.*)|*.*"),
+               KV_TR("tables", "Открыть файл программирования нумераторов"),
+               KV_TR("tables", "Сохранить файл программирования нумераторов")},
   });
   // The social-help types are names, like the currency names, and go out as typed.
   pages.push_back({
@@ -570,10 +618,12 @@ std::vector<TableDescriptor> BuildCatalogue() {
       .intervalOnRead = true,
       .intervalOnWrite = true,
       .columnWeights = {40, 100},
-      .file = {"tsp",
-               "Файлы программирования типа социальной помощи (*.tsp)|*.TSP|Все файлы (*.*)|*.*",
-               "Открыть файл программирования типа социальной помощи",
-               "Сохранить файл программирования типа социальной помощи"},
+      .file =
+          {"tsp",
+           KV_TR("tables",
+                 "Файлы программирования типа социальной помощи (*.tsp)|*.TSP|Все файлы (*.*)|*.*"),
+           KV_TR("tables", "Открыть файл программирования типа социальной помощи"),
+           KV_TR("tables", "Сохранить файл программирования типа социальной помощи")},
   });
   pages.push_back({.id = PageId::kReports, .caption = Cp1251(KV_TR("tables", "Отчеты"))});
   return pages;

@@ -1,6 +1,8 @@
 #include "tables/operation_support.h"
 
 #include "base/cp1251.h"
+#include "base/text_pattern.h"
+#include "base/translatable.h"
 #include "base/whole_number.h"
 #include "tables/catalogue.h"
 
@@ -19,22 +21,22 @@ std::optional<int> IntervalNumber(std::string_view text) {
 }  // namespace
 
 const std::string& NotConnectedText() {
-  static const std::string text = base::Cp1251("ЭККА не подключен");
+  static const std::string text = base::Cp1251(KV_TR("tables", "ЭККА не подключен"));
   return text;
 }
 
 const std::string& BadIntervalText() {
-  static const std::string text = base::Cp1251("Ошибка! Неверные границы данных!");
+  static const std::string text = base::Cp1251(KV_TR("tables", "Ошибка! Неверные границы данных!"));
   return text;
 }
 
 const std::string& DoneText() {
-  static const std::string text = base::Cp1251("Операция завершена успешно");
+  static const std::string text = base::Cp1251(KV_TR("tables", "Операция завершена успешно"));
   return text;
 }
 
 const std::string& StoppedText() {
-  static const std::string text = base::Cp1251("Операция прервана");
+  static const std::string text = base::Cp1251(KV_TR("tables", "Операция прервана"));
   return text;
 }
 
@@ -44,8 +46,9 @@ const std::string& TitleText() {
 }
 
 std::string OverwriteQuestion(PageId page) {
-  return base::Cp1251("Таблица \"") + Page(page).caption +
-         base::Cp1251("\"  в ЭККА будет перезаписана. Продолжить ?");
+  return base::Format(
+      KV_PATTERN("tables", "Таблица \"%1\"  в ЭККА будет перезаписана. Продолжить ?"),
+      {Page(page).caption});
 }
 
 bool IsConnected(const TableSession& session) { return session.connectedRegister > 0; }

@@ -1,5 +1,6 @@
 // "Прочитать из ЭККА": the table of a page read from the register into the page.
 #include "base/cp1251.h"
+#include "base/translatable.h"
 #include "tables/catalogue.h"
 #include "tables/operation_support.h"
 #include "tables/operations.h"
@@ -13,13 +14,13 @@ using namespace support;
 
 const std::string& BadAnswerText() {
   // As the register program has always shown it.
-  static const std::string text =
-      base::Cp1251("Приняты некорректные данные из ЭККА! Ошибка! Операция прерана!");
+  static const std::string text = base::Cp1251(
+      KV_TR("tables", "Приняты некорректные данные из ЭККА! Ошибка! Операция прерана!"));
   return text;
 }
 
 const std::string& ParameterDoneText() {
-  static const std::string text = base::Cp1251("Операция завершена успешно!");
+  static const std::string text = base::Cp1251(KV_TR("tables", "Операция завершена успешно!"));
   return text;
 }
 

@@ -58,7 +58,7 @@ QString PortFailure(const link::ConnectResult& result, int port, int speed,
     case link::ConnectOutcome::kBadSpeed:
       return base::ui::Translate("TForm1", "Скорость %1 бит/с не поддерживается.").arg(speed);
     default:
-      return QString::fromUtf8(link::PortFailureText(result, devices.PathFor(port)));
+      return base::ui::FromCoreUtf8(link::PortFailureText(result, devices.PathFor(port)));
   }
 }
 
@@ -73,10 +73,11 @@ void TForm1::RunGuarded(const std::function<void()>& command) {
   try {
     command();
   } catch (const std::exception& error) {
-    dialogs_->MessageBox(
-        this,
-        base::ui::Translate("TForm1", "Ошибка: ") + QString::fromUtf8(base::ExceptionText(error)),
-        base::ui::Translate("TForm1", "Ошибка"), tables::BoxButtons::kOk, tables::BoxIcon::kError);
+    dialogs_->MessageBox(this,
+                         base::ui::Translate("TForm1", "Ошибка: ") +
+                             base::ui::FromCoreUtf8(base::ExceptionText(error)),
+                         base::ui::Translate("TForm1", "Ошибка"), tables::BoxButtons::kOk,
+                         tables::BoxIcon::kError);
   } catch (...) {
     dialogs_->MessageBox(this, base::ui::Translate("TForm1", "Непредвиденная ошибка."),
                          base::ui::Translate("TForm1", "Ошибка"), tables::BoxButtons::kOk,
@@ -266,22 +267,24 @@ void TForm1::FindRegister() {
 }
 
 void TForm1::AddNetworkPort() {
-  const QString title = QString::fromUtf8("Сетевой порт");
+  const QString title = base::ui::Translate("TForm1", "Сетевой порт");
   const QString url = dialogs_->AskText(
-      this, title, QString::fromUtf8("Адрес ЭККА в сети: rfc2217://узел:порт или tcp://узел:порт"),
+      this, title,
+      base::ui::Translate("TForm1", "Адрес ЭККА в сети: rfc2217://узел:порт или tcp://узел:порт"),
       QStringLiteral("rfc2217://"));
   if (url.isEmpty()) return;
   const auto warn = [&](const QString& text) {
     dialogs_->MessageBox(this, text, title, tables::BoxButtons::kOk, tables::BoxIcon::kWarning);
   };
   if (!link::ParseNetworkAddress(url.toStdString())) {
-    warn(QString::fromUtf8("Неверный сетевой адрес: %1\nНапример: rfc2217://192.168.1.20:4001")
+    warn(base::ui::Translate("TForm1",
+                             "Неверный сетевой адрес: %1\nНапример: rfc2217://192.168.1.20:4001")
              .arg(url));
     return;
   }
   const auto name = app::AddNetworkPort(settingsDirectory_, url.toStdString());
   if (!name) {
-    warn(QString::fromUtf8("Не удалось записать порт в %1.")
+    warn(base::ui::Translate("TForm1", "Не удалось записать порт в %1.")
              .arg(QString::fromLatin1(kSettingsFileName.data(), kSettingsFileName.size())));
     return;
   }

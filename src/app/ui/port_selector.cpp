@@ -1,6 +1,8 @@
 #include "app/ui/port_selector.h"
 
 #include <QAbstractItemView>
+#include <QEvent>
+#include <QSignalBlocker>
 #include <algorithm>
 
 #include "app/settings.h"
@@ -92,6 +94,15 @@ void PortSelector::showPopup() {
   QComboBox::showPopup();
 }
 
+void PortSelector::changeEvent(QEvent* event) {
+  QComboBox::changeEvent(event);
+  // The entries' texts are made as they are listed: listed again, on the same port.
+  if (event->type() == QEvent::LanguageChange) {
+    const QSignalBlocker quiet(this);
+    Select(Choice());
+  }
+}
+
 void PortSelector::List() {
   // Changing the entries must not look like the user's pick to anyone listening.
   const QSignalBlocker quiet(this);
@@ -103,7 +114,8 @@ void PortSelector::List() {
   };
   for (const link::SerialPort& port : detected_) {
     QString text = FromUtf8(port.devicePath);
-    if (!port.description.empty()) text += QString::fromUtf8(" — ") + FromUtf8(port.description);
+    if (!port.description.empty())
+      text += QString::fromUtf8(" — ") + base::ui::FromCoreUtf8(port.description);
     add(text, link::DetectedPort(port));
   }
   if (!absent_.empty()) {

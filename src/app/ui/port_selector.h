@@ -44,6 +44,7 @@ class PortSelector : public QComboBox {
 
  protected:
   void showPopup() override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void List();

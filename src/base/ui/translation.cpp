@@ -73,29 +73,34 @@ QString FixedText(const QString& russian) {
   return {};
 }
 
-// The pattern as an expression that matches every text made from it and captures the pieces;
-// `placeholders` says which placeholder each capture stands for (the order may differ from 1, 2, 3).
-struct PatternExpression {
-  QRegularExpression expression;
-  std::vector<int> placeholders;
-};
-
-PatternExpression ExpressionOf(const QString& pattern) {
+const QRegularExpression& Placeholder() {
   static const QRegularExpression placeholder(QStringLiteral("%([1-9])"));
-  PatternExpression result;
+  return placeholder;
+}
+
+// The pieces are captured by their placeholder's name, not their order: a pattern may put %2
+// before %1, and one may stand twice ("… tcp://%1." after "%1 …"), the same piece both times.
+QString PieceName(const QString& digit) { return QStringLiteral("p") + digit; }
+
+// The pattern as an expression that matches every text made from it and captures the pieces.
+QRegularExpression PatternExpression(const QString& pattern) {
   QString expression = QStringLiteral("^");
+  QString seen;
   qsizetype literalStart = 0;
-  for (const QRegularExpressionMatch& match : placeholder.globalMatch(pattern)) {
+  for (const QRegularExpressionMatch& match : Placeholder().globalMatch(pattern)) {
     expression +=
         QRegularExpression::escape(pattern.mid(literalStart, match.capturedStart() - literalStart));
-    expression += QStringLiteral("(.*?)");
-    result.placeholders.push_back(match.captured(1).toInt());
+    const QString digit = match.captured(1);
+    if (seen.contains(digit)) {
+      expression += QStringLiteral("\\k<") + PieceName(digit) + QLatin1Char('>');
+    } else {
+      expression += QStringLiteral("(?<") + PieceName(digit) + QStringLiteral(">.*?)");
+      seen += digit;
+    }
     literalStart = match.capturedEnd();
   }
   expression += QRegularExpression::escape(pattern.mid(literalStart)) + QStringLiteral("$");
-  result.expression =
-      QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption);
-  return result;
+  return QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption);
 }
 
 QString TranslateText(const QString& russian);
@@ -107,22 +112,23 @@ QString PatternText(const QString& russian) {
   QString best;
   qsizetype bestFixedLength = 0;  // a pattern with no fixed text would match anything
   for (const TextPattern& pattern : PatternsInUse()) {
-    const PatternExpression expression = ExpressionOf(QString::fromUtf8(pattern.source));
-    const QRegularExpressionMatch match = expression.expression.match(russian);
+    const QString source = QString::fromUtf8(pattern.source);
+    const QRegularExpressionMatch match = PatternExpression(source).match(russian);
     if (!match.hasMatch()) continue;
+    QString digits;
     qsizetype pieceLength = 0;
-    for (int capture = 1; capture <= match.lastCapturedIndex(); ++capture)
-      pieceLength += match.capturedLength(capture);
+    for (const QRegularExpressionMatch& slot : Placeholder().globalMatch(source)) {
+      digits += slot.captured(1);
+      pieceLength += match.capturedLength(PieceName(slot.captured(1)));
+    }
     const qsizetype fixedLength = russian.size() - pieceLength;
     if (fixedLength <= bestFixedLength) continue;
     const QString translated = Lookup(pattern.context, QByteArray(pattern.source));
     if (translated.isEmpty()) continue;
     bestFixedLength = fixedLength;
     std::vector<std::string> pieces(9);
-    for (size_t capture = expression.placeholders.size(); capture > 0; --capture) {
-      // A placeholder used twice holds the same piece both times; the first one is kept.
-      pieces[expression.placeholders[capture - 1] - 1] =
-          TranslateText(match.captured(static_cast<int>(capture))).toStdString();
+    for (const QChar digit : digits) {
+      pieces[digit.digitValue() - 1] = TranslateText(match.captured(PieceName(digit))).toStdString();
     }
     const std::vector<std::string_view> views(pieces.begin(), pieces.end());
     best = QString::fromStdString(FillPlaceholders(translated.toStdString(), views));
@@ -144,10 +150,8 @@ QString TranslateText(const QString& russian) {
   return russian;
 }
 
-}  // namespace
-
-QString FromCore(std::string_view cp1251) {
-  const QString russian = FromCp1251(cp1251);
+// The cache keeps a grid's repaints from matching its headers again and again.
+QString CoreText(const QString& russian) {
   Catalogue& catalogue = Current();
   if (!catalogue.translator || russian.isEmpty()) return russian;
   const auto known = catalogue.fromCore.constFind(russian);
@@ -157,6 +161,14 @@ QString FromCore(std::string_view cp1251) {
   if (catalogue.fromCore.size() > 4096) catalogue.fromCore.clear();
   catalogue.fromCore.insert(russian, translated);
   return translated;
+}
+
+}  // namespace
+
+QString FromCore(std::string_view cp1251) { return CoreText(FromCp1251(cp1251)); }
+
+QString FromCoreUtf8(std::string_view utf8) {
+  return CoreText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
 }  // namespace kvitmark::base::ui

@@ -25,4 +25,8 @@ QString Translate(const char* context, const char* source);
 // looked up in the core's contexts, a text with numbers or names in its pattern's.
 QString FromCore(std::string_view cp1251);
 
+// As FromCore, for the core's texts made in UTF-8 (the link's: they carry device paths and
+// the system's own words).
+QString FromCoreUtf8(std::string_view utf8);
+
 }  // namespace kvitmark::base::ui
