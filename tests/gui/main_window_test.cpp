@@ -439,6 +439,35 @@ class MainWindowTest : public QObject {
     QCOMPARE(saved[1], saved[0]);
   }
 
+  // What a Ukrainian user reads after a failed connect, a read, a write of changes and a whole
+  // write: the boxes in Ukrainian, the page's name and the count in their places.
+  void ukrainianWindow_messagesOfConnectReadAndWrite() {
+    QVERIFY(base::ui::UseLanguage(base::Language::kUkrainian));
+    register_->Faults().silent = true;
+    Click("Button5");
+    register_->Faults().silent = false;
+    Connect();
+    ShowPage(1);
+    Click("Button9");
+    auto* model = Find<tables::ui::StringGrid>("StringGrid2")->model();
+    model->setData(model->index(2, 1), QString::fromUtf8("Олена"), Qt::EditRole);
+    model->setData(model->index(6, 1), QString::fromUtf8("Петро"), Qt::EditRole);
+    window_->findChild<QAction*>("ActionWriteChanges")->trigger();
+    dialogs_->boxAnswers = {BoxAnswer::kNo};
+    Click("Button4");
+    QVERIFY(base::ui::UseLanguage(base::Language::kRussian));
+    QCOMPARE(dialogs_->shown,
+             (QStringList{
+                 QString::fromUtf8("box Попередження: Касу не виявлено"),
+                 QString::fromUtf8("box Tabulon: Операцію завершено успішно"),
+                 QString::fromUtf8("box Tabulon: Таблиця \"Оператори\": буде записано 2 змінені "
+                                   "записи. Продовжити?"),
+                 QString::fromUtf8("box Tabulon: Операцію завершено успішно"),
+                 QString::fromUtf8(
+                     "box Tabulon: Таблицю \"Оператори\" в ЕККА буде перезаписано. Продовжити?")}));
+    QCOMPARE(register_->Tables()[3].records[2], base::Cp1251("3;Олена;0;"));
+  }
+
   void saveTableFile_cannotCreate_saysSoWithOkAndCancel() {
     ShowPage(1);
     dialogs_->fileAnswers << folder_->filePath("no/such/folder/x.opr");
