@@ -9,6 +9,8 @@
 #include "backup/scratch_session.h"
 #include "backup/sha256.h"
 #include "base/cp1251.h"
+#include "base/text_pattern.h"
+#include "base/translatable.h"
 #include "files/table_file_kinds.h"
 #include "files/table_files.h"
 #include "logo/logo_picture.h"
@@ -42,6 +44,11 @@ std::optional<std::string> ReadSmallFile(const std::string& path) {
   return text;
 }
 
+// What is wrong with one of the copy's files, `why` being a message of its own.
+std::string FileProblem(const std::string& file, const std::string& why) {
+  return base::Format(KV_PATTERN("backup", "Файл %1: %2"), {file, why});
+}
+
 std::string OneLine(std::string text) {
   std::replace(text.begin(), text.end(), '\n', ' ');
   return text;
@@ -59,7 +66,9 @@ class Checker {
       return {nullptr, error_};
     }
     ListItems(only);
-    if (checked_->items.empty()) return {nullptr, Cp1251("В копии нет ни одной таблицы.")};
+    if (checked_->items.empty()) {
+      return {nullptr, Cp1251(KV_TR("backup", "В копии нет ни одной таблицы."))};
+    }
     return {std::move(checked_), {}};
   }
 
@@ -74,8 +83,10 @@ class Checker {
   bool ReadManifest() {
     const auto text = ReadSmallFile(Path(kManifestFile));
     if (!text) {
-      return Fail(Cp1251("В папке нет файла ") + kManifestFile +
-                  Cp1251(" (или он не читается): это не резервная копия ЭККА."));
+      return Fail(base::Format(KV_PATTERN("backup",
+                                          "В папке нет файла %1 (или он не читается): "
+                                          "это не резервная копия ЭККА."),
+                               {kManifestFile}));
     }
     ManifestRead read = ParseManifest(*text);
     if (!read.manifest) return Fail(read.error);
@@ -89,26 +100,42 @@ class Checker {
     std::set<PageId> seen;
     for (const ManifestKind& kind : checked_->manifest.kinds) {
       const auto page = files::PageOfExtension(kind.kind);
-      const std::string where = Cp1251("manifest.json: таблица \"") + kind.kind + "\" ";
-      if (!page) return Fail(where + Cp1251("- такого вида таблиц нет"));
-      if (!seen.insert(*page).second) return Fail(where + Cp1251("указана дважды"));
+      if (!page) {
+        return Fail(base::Format(
+            KV_PATTERN("backup", "manifest.json: таблица \"%1\" - такого вида таблиц нет"),
+            {kind.kind}));
+      }
+      if (!seen.insert(*page).second) {
+        return Fail(base::Format(
+            KV_PATTERN("backup", "manifest.json: таблица \"%1\" указана дважды"), {kind.kind}));
+      }
       if (kind.file != KindFile(*page)) {
-        return Fail(where + Cp1251("в файле \"") + kind.file + Cp1251("\", а должна быть в ") +
-                    KindFile(*page));
+        return Fail(base::Format(KV_PATTERN("backup",
+                                            "manifest.json: таблица \"%1\" в файле \"%2\", "
+                                            "а должна быть в %3"),
+                                 {kind.kind, kind.file, KindFile(*page)}));
       }
       if (kind.records != FileRecords(*page)) {
-        return Fail(where + Cp1251("из ") + std::to_string(kind.records) +
-                    Cp1251(" записей, а в таблице их ") + std::to_string(FileRecords(*page)));
+        return Fail(base::Format(
+            KV_PATTERN("backup",
+                       "manifest.json: таблица \"%1\" из %2 записей, "
+                       "а в таблице их %3"),
+            {kind.kind, std::to_string(kind.records), std::to_string(FileRecords(*page))}));
       }
-      if (!IsDigest(kind.sha256)) return Fail(where + Cp1251("без верной суммы sha256"));
+      if (!IsDigest(kind.sha256)) {
+        return Fail(base::Format(
+            KV_PATTERN("backup", "manifest.json: таблица \"%1\" без верной суммы sha256"),
+            {kind.kind}));
+      }
     }
     if (const auto& logo = checked_->manifest.logo) {
       if (logo->file != kLogoFile) {
-        return Fail(Cp1251("manifest.json: логотип в файле \"") + logo->file +
-                    Cp1251("\", а должен быть в ") + kLogoFile);
+        return Fail(base::Format(
+            KV_PATTERN("backup", "manifest.json: логотип в файле \"%1\", а должен быть в %2"),
+            {logo->file, kLogoFile}));
       }
       if (!IsDigest(logo->sha256))
-        return Fail(Cp1251("manifest.json: логотип без верной суммы sha256"));
+        return Fail(Cp1251(KV_TR("backup", "manifest.json: логотип без верной суммы sha256")));
     }
     return true;
   }
@@ -123,14 +150,16 @@ class Checker {
   bool CheckWanted(const std::vector<std::string>& only) {
     for (const std::string& name : only) {
       if (name == kLogoKind) {
-        if (!checked_->manifest.logo) return Fail(Cp1251("В копии нет логотипа."));
+        if (!checked_->manifest.logo) return Fail(Cp1251(KV_TR("backup", "В копии нет логотипа.")));
         continue;
       }
       const auto page = files::PageOfExtension(name);
-      if (!page) return Fail(Cp1251("Нет такого вида таблиц: \"") + name + "\"");
+      if (!page) {
+        return Fail(base::Format(KV_PATTERN("backup", "Нет такого вида таблиц: \"%1\""), {name}));
+      }
       if (!Entry(*page)) {
-        return Fail(Cp1251("В копии нет таблицы \"") + tables::Page(*page).caption + "\" (" +
-                    KindFile(*page) + ").");
+        return Fail(base::Format(KV_PATTERN("backup", "В копии нет таблицы \"%1\" (%2)."),
+                                 {tables::Page(*page).caption, KindFile(*page)}));
       }
     }
     return true;
@@ -138,11 +167,15 @@ class Checker {
 
   bool CheckDigest(const std::string& file, const std::string& digest) {
     const auto actual = FileSha256(Path(file));
-    if (!actual)
-      return Fail(Cp1251("Файла ") + file + Cp1251(" нет в папке копии (или он не читается)."));
+    if (!actual) {
+      return Fail(base::Format(
+          KV_PATTERN("backup", "Файла %1 нет в папке копии (или он не читается)."), {file}));
+    }
     if (*actual != digest) {
-      return Fail(Cp1251("Файл ") + file +
-                  Cp1251(" изменён или повреждён: его сумма sha256 не та, что в manifest.json."));
+      return Fail(base::Format(KV_PATTERN("backup",
+                                          "Файл %1 изменён или повреждён: его сумма "
+                                          "sha256 не та, что в manifest.json."),
+                               {file}));
     }
     return true;
   }
@@ -153,14 +186,17 @@ class Checker {
       const PageId page = *files::PageOfExtension(kind.kind);
       const auto loaded = files::LoadTableFile(checked_->tables, page, Path(kind.file));
       if (loaded.message) {
-        std::string text = Cp1251("Файл ") + kind.file + ": " + OneLine(loaded.message->text);
-        if (loaded.line > 0) text += Cp1251(" (строка ") + std::to_string(loaded.line) + ")";
-        return Fail(text);
+        const std::string why = OneLine(loaded.message->text);
+        if (loaded.line > 0) {
+          return Fail(base::Format(KV_PATTERN("backup", "Файл %1: %2 (строка %3)"),
+                                   {kind.file, why, std::to_string(loaded.line)}));
+        }
+        return Fail(FileProblem(kind.file, why));
       }
       // Every record as it would be sent: a field the register cannot take is found now.
       tables::PlanningObserver notice;
       if (!tables::PlanWrite(checked_->tables, {}, page, tables::WriteScope::kAll, notice)) {
-        return Fail(Cp1251("Файл ") + kind.file + ": " + OneLine(notice.told));
+        return Fail(FileProblem(kind.file, OneLine(notice.told)));
       }
     }
     if (const auto& logo = checked_->manifest.logo) {
@@ -168,13 +204,14 @@ class Checker {
       std::string why;
       checked_->logo = logoFiles_.Load(Path(logo->file), why);
       if (!checked_->logo) {
-        return Fail(Cp1251("Файл ") + logo->file + ": " + base::Utf8ToCp1251(why).value_or(why));
+        return Fail(FileProblem(logo->file, base::Utf8ToCp1251(why).value_or(why)));
       }
       if (checked_->logo->Width() != logo::kLogoWidth ||
           checked_->logo->Height() != logo::kLogoHeight) {
-        return Fail(Cp1251("Файл ") + logo->file + Cp1251(": рисунок ") +
-                    std::to_string(checked_->logo->Width()) + " x " +
-                    std::to_string(checked_->logo->Height()) + Cp1251(", а логотип 192 x 200."));
+        return Fail(
+            base::Format(KV_PATTERN("backup", "Файл %1: рисунок %2 x %3, а логотип 192 x 200."),
+                         {logo->file, std::to_string(checked_->logo->Width()),
+                          std::to_string(checked_->logo->Height())}));
       }
     }
     return true;

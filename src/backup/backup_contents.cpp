@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/cp1251.h"
+#include "base/text_pattern.h"
 #include "files/table_file_kinds.h"
 
 namespace kvitmark::backup {
@@ -34,6 +35,14 @@ const std::string& LogoCaption() {
   return caption;
 }
 
+std::string NamedItem(const std::string& caption, const std::string& file) {
+  return base::Format(KV_PATTERN("backup", "%1 (%2)"), {caption, file});
+}
+
+std::string ItemLine(const std::string& caption, const std::string& file, const std::string& what) {
+  return base::Format(KV_PATTERN("backup", "%1 (%2): %3"), {caption, file, what});
+}
+
 std::string RecordList(std::vector<int> records) {
   std::sort(records.begin(), records.end());
   records.erase(std::unique(records.begin(), records.end()), records.end());
@@ -55,14 +64,9 @@ std::string RecordList(std::vector<int> records) {
 }
 
 std::string RecordsText(int count) {
-  const int lastTwo = count % 100;
-  const int last = count % 10;
-  const char* word = "записей";
-  if (lastTwo < 11 || lastTwo > 14) {
-    if (last == 1) word = "запись";
-    if (last >= 2 && last <= 4) word = "записи";
-  }
-  return std::to_string(count) + ' ' + base::Cp1251(word);
+  return base::FormatCount(count,
+                           {KV_PATTERN("backup", "%1 запись"), KV_PATTERN("backup", "%1 записи"),
+                            KV_PATTERN("backup", "%1 записей")});
 }
 
 }  // namespace kvitmark::backup

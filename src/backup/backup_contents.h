@@ -31,6 +31,12 @@ int FileRecords(tables::PageId page);
 // The caption the run shows for the logo (code page 1251).
 const std::string& LogoCaption();
 
+// "Товары (art.art)": a table or the logo with its file in the copy (code page 1251).
+std::string NamedItem(const std::string& caption, const std::string& file);
+
+// "Товары (art.art): <what>", one line of a report (code page 1251).
+std::string ItemLine(const std::string& caption, const std::string& file, const std::string& what);
+
 // "7, 9–12, 20": record numbers in order, runs joined (code page 1251).
 std::string RecordList(std::vector<int> records);
 

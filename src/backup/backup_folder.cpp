@@ -7,6 +7,8 @@
 #include <cstring>
 
 #include "base/cp1251.h"
+#include "base/text_pattern.h"
+#include "base/translatable.h"
 
 namespace kvitmark::backup {
 namespace {
@@ -52,10 +54,14 @@ NewFolder MakeNewFolder(const std::string& parent, const std::string& name) {
     // mkdir fails on a name that is there, whoever made it in between: nothing is reused.
     if (mkdir(path.c_str(), 0777) == 0) return {path, {}};
     if (errno != EEXIST) {
-      return {{}, base::Cp1251("Не удалось создать папку для копии: ") + SystemErrorText(errno)};
+      return {{},
+              base::Format(KV_PATTERN("backup", "Не удалось создать папку для копии: %1"),
+                           {SystemErrorText(errno)})};
     }
   }
-  return {{}, base::Cp1251("Не удалось создать папку для копии: все имена этой минуты заняты")};
+  return {{},
+          base::Cp1251(
+              KV_TR("backup", "Не удалось создать папку для копии: все имена этой минуты заняты"))};
 }
 
 std::string SystemErrorText(int error) {

@@ -8,6 +8,8 @@
 #include "backup/scratch_session.h"
 #include "backup/sha256.h"
 #include "base/cp1251.h"
+#include "base/text_pattern.h"
+#include "base/translatable.h"
 #include "files/table_file_kinds.h"
 #include "files/table_file_writer.h"
 #include "files/table_files.h"
@@ -80,6 +82,10 @@ class Backup {
   }
 
  private:
+  static std::string CannotWriteText(const std::string& file, const std::string& why) {
+    return base::Format(KV_PATTERN("backup", "Не удалось записать файл %1: %2"), {file, why});
+  }
+
   bool BackUpTable(PageId page, Manifest& manifest, std::string& error) {
     const auto summary = tables::ReadFromRegister(scratch_.Session(), items_, page);
     items_.TakeTold();
@@ -89,7 +95,7 @@ class Backup {
     const std::string path = InFolder(folder_, file);
     const auto saved = files::SaveTableFile(workspace_, page, path);
     if (saved.message) {
-      error = Cp1251("Не удалось записать файл ") + file + ": " + saved.message->text;
+      error = CannotWriteText(file, saved.message->text);
       return false;
     }
     ManifestKind entry{KindName(page), file, FileRecords(page), {}, ItemResult::kDone, {}};
@@ -108,8 +114,7 @@ class Backup {
     const std::string path = InFolder(folder_, kLogoFile);
     const std::string why = logoFiles_.Save(picture, path);
     if (!why.empty()) {
-      error = Cp1251("Не удалось записать файл ") + kLogoFile + ": " +
-              base::Utf8ToCp1251(why).value_or(why);
+      error = CannotWriteText(kLogoFile, base::Utf8ToCp1251(why).value_or(why));
       return false;
     }
     ManifestLogo entry{kLogoFile, {}, transfer.succeeded ? ItemResult::kDone : ItemResult::kFailed};
@@ -122,7 +127,8 @@ class Backup {
                      std::string& error) {
     const auto sha = FileSha256(path);
     if (!sha) {
-      error = Cp1251("Не удалось прочитать только что записанный файл ") + file;
+      error = base::Format(
+          KV_PATTERN("backup", "Не удалось прочитать только что записанный файл %1"), {file});
       return false;
     }
     digest = *sha;
@@ -147,9 +153,10 @@ bool SaveManifest(const std::string& folder, const Manifest& manifest) {
 
 std::string FailedLine(const std::string& caption, const std::string& file,
                        const std::vector<int>& records) {
-  std::string line = caption + " (" + file + ")";
-  if (!records.empty()) line += Cp1251(": не прочитаны записи ") + RecordList(records);
-  return line;
+  if (records.empty()) return NamedItem(caption, file);
+  return ItemLine(
+      caption, file,
+      base::Format(KV_PATTERN("backup", "не прочитаны записи %1"), {RecordList(records)}));
 }
 
 }  // namespace
@@ -184,7 +191,7 @@ BackupResult BackupRegister(tables::TableSession& session, RunObserver& observer
   manifest.complete = whole;
   if (!SaveManifest(folder.path, manifest)) {
     if (!result.error.empty()) result.error += '\n';
-    result.error += Cp1251("Не удалось записать ") + kManifestFile;
+    result.error += base::Format(KV_PATTERN("backup", "Не удалось записать %1"), {kManifestFile});
   }
   if (!result.error.empty()) {
     result.outcome = BackupOutcome::kFailed;
@@ -204,26 +211,30 @@ std::string BackupReport(const BackupResult& result) {
   std::string text;
   switch (result.outcome) {
     case BackupOutcome::kComplete:
-      text = Cp1251("Резервная копия ЭККА ") + std::to_string(manifest.registerNumber) +
-             Cp1251(" сохранена: таблиц ") + std::to_string(manifest.kinds.size()) +
-             Cp1251(" и логотип.");
+      text = base::Format(
+          KV_PATTERN("backup", "Резервная копия ЭККА %1 сохранена: таблиц %2 и логотип."),
+          {std::to_string(manifest.registerNumber), std::to_string(manifest.kinds.size())});
       break;
     case BackupOutcome::kIncomplete:
-      text = Cp1251("Резервная копия ЭККА ") + std::to_string(manifest.registerNumber) +
-             Cp1251(" сохранена не полностью.");
+      text = base::Format(KV_PATTERN("backup", "Резервная копия ЭККА %1 сохранена не полностью."),
+                          {std::to_string(manifest.registerNumber)});
       break;
     case BackupOutcome::kStopped:
-      text = Cp1251("Резервная копия прервана: сохранено таблиц ") +
-             std::to_string(manifest.kinds.size()) + Cp1251(" из ") +
-             std::to_string(BackupPages().size()) +
-             (manifest.logo ? Cp1251(" и логотип") : std::string()) +
-             Cp1251(". Копия отмечена как неполная.");
+      text = base::Format(
+          manifest.logo ? KV_PATTERN("backup",
+                                     "Резервная копия прервана: сохранено таблиц %1 из %2 и "
+                                     "логотип. Копия отмечена как неполная.")
+                        : KV_PATTERN("backup",
+                                     "Резервная копия прервана: сохранено таблиц %1 из %2. "
+                                     "Копия отмечена как неполная."),
+          {std::to_string(manifest.kinds.size()), std::to_string(BackupPages().size())});
       break;
     case BackupOutcome::kFailed:
       // With a folder made, what was read before the fault is there, marked incomplete.
-      text = result.folder.empty()
-                 ? Cp1251("Резервная копия не сделана.")
-                 : Cp1251("Резервная копия прервана, копия отмечена как неполная.");
+      text =
+          result.folder.empty()
+              ? Cp1251(KV_TR("backup", "Резервная копия не сделана."))
+              : Cp1251(KV_TR("backup", "Резервная копия прервана, копия отмечена как неполная."));
       if (!result.error.empty()) text += '\n' + result.error;
       break;
   }
@@ -235,10 +246,12 @@ std::string BackupReport(const BackupResult& result) {
         FailedLine(page ? tables::Page(*page).caption : kind.kind, kind.file, kind.failed));
   }
   if (manifest.logo && manifest.logo->result == ItemResult::kFailed) {
-    failed.push_back(LogoCaption() + " (" + kLogoFile + Cp1251("): прочитан не полностью"));
+    failed.push_back(
+        ItemLine(LogoCaption(), kLogoFile, Cp1251(KV_TR("backup", "прочитан не полностью"))));
   }
   if (!failed.empty()) {
-    text += Cp1251("\nНе прочитано полностью (восстановление это не записывает):");
+    text += '\n' +
+            Cp1251(KV_TR("backup", "Не прочитано полностью (восстановление это не записывает):"));
     for (const std::string& line : failed) text += '\n' + line;
   }
   return text;

@@ -3,6 +3,8 @@
 #include <nlohmann/json.hpp>
 
 #include "base/cp1251.h"
+#include "base/text_pattern.h"
+#include "base/translatable.h"
 
 namespace kvitmark::backup {
 namespace {
@@ -27,8 +29,9 @@ class Reader {
                           (found->type() == type ||
                            (type == json::value_t::number_integer && found->is_number_unsigned()));
     if (!typeFits) {
-      error = base::Cp1251("manifest.json: нет поля \"") + where + name +
-              base::Cp1251("\" или оно не того типа");
+      error =
+          base::Format(KV_PATTERN("backup", "manifest.json: нет поля \"%1\" или оно не того типа"),
+                       {std::string(where) + name});
       return nullptr;
     }
     return &*found;
@@ -42,8 +45,9 @@ class Reader {
     if (!field) return 0;
     const auto value = field->get<long long>();
     if (value < 0 || value > 1'000'000) {
-      error = base::Cp1251("manifest.json: поле \"") + where + name +
-              base::Cp1251("\" вне допустимых пределов");
+      error =
+          base::Format(KV_PATTERN("backup", "manifest.json: поле \"%1\" вне допустимых пределов"),
+                       {std::string(where) + name});
       return 0;
     }
     return static_cast<int>(value);
@@ -52,8 +56,9 @@ class Reader {
     const std::string text = Text(object, "result", where);
     if (text == "failed") return ItemResult::kFailed;
     if (text != "done" && error.empty()) {
-      error = base::Cp1251("manifest.json: поле \"") + where +
-              base::Cp1251("result\" не \"done\" и не \"failed\"");
+      error = base::Format(
+          KV_PATTERN("backup", "manifest.json: поле \"%1\" не \"done\" и не \"failed\""),
+          {std::string(where) + "result"});
     }
     return ItemResult::kDone;
   }
@@ -92,7 +97,7 @@ std::string ManifestJson(const Manifest& manifest) {
 ManifestRead ParseManifest(std::string_view text) {
   const json root = json::parse(text.begin(), text.end(), nullptr, false);
   if (root.is_discarded() || !root.is_object()) {
-    return {std::nullopt, base::Cp1251("manifest.json: это не JSON-объект")};
+    return {std::nullopt, base::Cp1251(KV_TR("backup", "manifest.json: это не JSON-объект"))};
   }
   Reader read;
   Manifest manifest;
@@ -109,7 +114,7 @@ ManifestRead ParseManifest(std::string_view text) {
   if (const json* kinds = read.Field(root, "kinds", json::value_t::array, "")) {
     for (const json& entry : *kinds) {
       if (!entry.is_object()) {
-        read.error = base::Cp1251("manifest.json: в \"kinds\" не объект");
+        read.error = base::Cp1251(KV_TR("backup", "manifest.json: в \"kinds\" не объект"));
         break;
       }
       ManifestKind kind;
@@ -124,7 +129,8 @@ ManifestRead ParseManifest(std::string_view text) {
             const bool number = record.is_number_integer() && record.get<long long>() >= 1 &&
                                 record.get<long long>() <= 1'000'000;
             if (!number) {
-              read.error = base::Cp1251("manifest.json: в \"failed\" не номер записи");
+              read.error =
+                  base::Cp1251(KV_TR("backup", "manifest.json: в \"failed\" не номер записи"));
               break;
             }
             kind.failed.push_back(static_cast<int>(record.get<long long>()));

@@ -6,6 +6,8 @@
 #include "backup/item_observer.h"
 #include "backup/scratch_session.h"
 #include "base/cp1251.h"
+#include "base/text_pattern.h"
+#include "base/translatable.h"
 #include "logo/logo_picture.h"
 #include "logo/logo_transfer.h"
 #include "tables/operation_support.h"
@@ -43,17 +45,14 @@ std::string Caption(const BackupItem& item) {
   return item.page ? tables::Page(*item.page).caption : LogoCaption();
 }
 
-std::string Named(const BackupItem& item) { return Caption(item) + " (" + item.file + ")"; }
+std::string StepLine(const BackupItem& item, const std::string& what) {
+  return ItemLine(Caption(item), item.file, what);
+}
 
 std::string RowsText(int count) {
-  const int lastTwo = count % 100;
-  const int last = count % 10;
-  const char* word = "строк";
-  if (lastTwo < 11 || lastTwo > 14) {
-    if (last == 1) word = "строка";
-    if (last >= 2 && last <= 4) word = "строки";
-  }
-  return std::to_string(count) + ' ' + Cp1251(word);
+  return base::FormatCount(count,
+                           {KV_PATTERN("backup", "%1 строка"), KV_PATTERN("backup", "%1 строки"),
+                            KV_PATTERN("backup", "%1 строк")});
 }
 
 std::vector<int> Missing(const std::vector<int>& planned, const std::vector<int>& done) {
@@ -157,23 +156,25 @@ std::vector<RestoreStep> PlanRestore(const CheckedBackup& backup,
 std::vector<std::string> PlanLines(const std::vector<RestoreStep>& steps) {
   std::vector<std::string> lines;
   for (const RestoreStep& step : steps) {
-    std::string line = Named(step.item) + ": ";
+    std::string what;
     const int count = static_cast<int>(step.records.size());
     if (step.leftOut) {
-      line += step.item.page ? Cp1251("не будет записана - в копии неполная")
-                             : Cp1251("не будет записан - в копии неполный");
+      what = step.item.page ? Cp1251(KV_TR("backup", "не будет записана - в копии неполная"))
+                            : Cp1251(KV_TR("backup", "не будет записан - в копии неполный"));
     } else if (!step.item.page) {
-      line += RowsText(count);
+      what = RowsText(count);
     } else if (step.changesOnly) {
-      line += count == 0 ? Cp1251("без изменений")
-                         : Cp1251("изменённых записей ") + std::to_string(count) + Cp1251(" из ") +
-                               std::to_string(step.tableRecords);
+      what = count == 0 ? Cp1251(KV_TR("backup", "без изменений"))
+                        : base::Format(KV_PATTERN("backup", "изменённых записей %1 из %2"),
+                                       {std::to_string(count), std::to_string(step.tableRecords)});
     } else {
-      line += RecordsText(count);
+      what = RecordsText(count);
       const int first = tables::Page(*step.item.page).writeFirstRow;
-      if (first > 1) line += Cp1251(" (запись 1 не записывается)");
+      if (first > 1) {
+        what = base::Format(KV_PATTERN("backup", "%1 (запись 1 не записывается)"), {what});
+      }
     }
-    lines.push_back(std::move(line));
+    lines.push_back(StepLine(step.item, what));
   }
   return lines;
 }
@@ -181,26 +182,30 @@ std::vector<std::string> PlanLines(const std::vector<RestoreStep>& steps) {
 std::string RestoreQuestion(const CheckedBackup& backup, const std::vector<RestoreStep>& steps,
                             int connectedRegister) {
   const Manifest& manifest = backup.manifest;
-  std::string text = Cp1251("В ЭККА ") + std::to_string(connectedRegister) +
-                     Cp1251(" будет записано из резервной копии ЭККА ") +
-                     std::to_string(manifest.registerNumber) + Cp1251(" от ") +
-                     base::Utf8ToCp1251(manifest.created).value_or(manifest.created) + ":";
+  std::string text = base::Format(
+      KV_PATTERN("backup", "В ЭККА %1 будет записано из резервной копии ЭККА %2 от %3:"),
+      {std::to_string(connectedRegister), std::to_string(manifest.registerNumber),
+       base::Utf8ToCp1251(manifest.created).value_or(manifest.created)});
   for (const std::string& line : PlanLines(steps)) text += '\n' + line;
-  if (!manifest.complete) text += Cp1251("\nКопия неполная: её создание было прервано.");
+  if (!manifest.complete) {
+    text += '\n' + Cp1251(KV_TR("backup", "Копия неполная: её создание было прервано."));
+  }
   const bool changesOnly = std::any_of(steps.begin(), steps.end(), [](const RestoreStep& step) {
     return step.changesOnly && !step.leftOut;
   });
   if (changesOnly) {
-    text += Cp1251(
-        "\nТаблицы, прочитанные или записанные после подключения, записываются только "
-        "изменёнными записями. Если ЭККА меняли не этой программой, переподключитесь, чтобы "
-        "записать всё.");
+    text += '\n' + Cp1251(KV_TR("backup",
+                                "Таблицы, прочитанные или записанные после подключения, "
+                                "записываются только изменёнными записями. Если ЭККА меняли "
+                                "не этой программой, переподключитесь, чтобы записать всё."));
   }
   if (manifest.registerNumber != connectedRegister) {
-    text += Cp1251("\nВнимание: копия сделана с ЭККА ") + std::to_string(manifest.registerNumber) +
-            Cp1251(", а подключен ЭККА ") + std::to_string(connectedRegister) + ".";
+    text +=
+        '\n' + base::Format(
+                   KV_PATTERN("backup", "Внимание: копия сделана с ЭККА %1, а подключен ЭККА %2."),
+                   {std::to_string(manifest.registerNumber), std::to_string(connectedRegister)});
   }
-  text += Cp1251("\nПродолжить ?");
+  text += '\n' + Cp1251(KV_TR("backup", "Продолжить ?"));
   return text;
 }
 
@@ -225,33 +230,36 @@ RestoreResult RestoreRegister(tables::TableSession& session, RunObserver& observ
 
 std::string RestoreReport(const RestoreResult& result) {
   if (!result.error.empty()) return result.error;
-  std::string text = result.stopped ? Cp1251("Восстановление ЭККА прервано.")
-                                    : Cp1251("Восстановление ЭККА завершено.");
+  std::string text = result.stopped ? Cp1251(KV_TR("backup", "Восстановление ЭККА прервано."))
+                                    : Cp1251(KV_TR("backup", "Восстановление ЭККА завершено."));
   for (const StepResult& step : result.steps) {
     const BackupItem& item = step.step.item;
     const bool logo = !item.page;
-    text += '\n' + Named(item) + ": ";
+    std::string what;
     switch (step.state) {
       case StepState::kWritten:
-        text += logo
-                    ? Cp1251("записан")
-                    : Cp1251("записано ") + RecordsText(static_cast<int>(step.step.records.size()));
+        what = logo ? Cp1251(KV_TR("backup", "записан"))
+                    : base::Format(KV_PATTERN("backup", "записано %1"),
+                                   {RecordsText(static_cast<int>(step.step.records.size()))});
         break;
       case StepState::kUnchanged:
-        text += Cp1251("без изменений");
+        what = Cp1251(KV_TR("backup", "без изменений"));
         break;
       case StepState::kPartly:
-        text += (logo ? Cp1251("не записаны строки ") : Cp1251("не записаны записи ")) +
-                RecordList(step.notWritten);
+        what = base::Format(logo ? KV_PATTERN("backup", "не записаны строки %1")
+                                 : KV_PATTERN("backup", "не записаны записи %1"),
+                            {RecordList(step.notWritten)});
         break;
       case StepState::kNotReached:
-        text += logo ? Cp1251("не записан") : Cp1251("не записана");
+        what =
+            logo ? Cp1251(KV_TR("backup", "не записан")) : Cp1251(KV_TR("backup", "не записана"));
         break;
       case StepState::kLeftOut:
-        text += logo ? Cp1251("не записан - в копии неполный")
-                     : Cp1251("не записана - в копии неполная");
+        what = logo ? Cp1251(KV_TR("backup", "не записан - в копии неполный"))
+                    : Cp1251(KV_TR("backup", "не записана - в копии неполная"));
         break;
     }
+    text += '\n' + StepLine(item, what);
   }
   return text;
 }

@@ -4,6 +4,8 @@
 
 #include "base/cp1251.h"
 #include "base/system_error_text.h"
+#include "base/text_pattern.h"
+#include "base/translatable.h"
 #include "files/table_file_kinds.h"
 #include "files/table_file_reader.h"
 #include "files/table_file_writer.h"
@@ -16,18 +18,22 @@ using base::Cp1251;
 bool TypeSelected(const tables::Workspace& workspace) { return workspace.typeIndex >= 0; }
 
 FileMessage CannotOpen() {
-  return {Cp1251("Ошибка открытия файла"), Cp1251("Файл отсутствует или неверный формат")};
+  return {Cp1251(KV_TR("files", "Ошибка открытия файла")),
+          Cp1251(KV_TR("files", "Файл отсутствует или неверный формат"))};
 }
 
 FileMessage EarlyEnd() {
-  return {Cp1251("Конец файла! \n В файле неверное число записей!"),
-          Cp1251("Незапланированный конец файла")};
+  return {Cp1251(KV_TR("files", "Конец файла! \n В файле неверное число записей!")),
+          Cp1251(KV_TR("files", "Незапланированный конец файла"))};
 }
 
 FileMessage FormatError(const std::string& line) {
-  std::string text = Cp1251("Ошибка чтения данных в файл ");
-  if (!line.empty() && line.front() != ';') text.push_back(line.front());
-  return {text, Cp1251("Неверный формат файла")};
+  // The line's first character, when there is one that is not the separator.
+  const std::string_view first = !line.empty() && line.front() != ';'
+                                     ? std::string_view(line).substr(0, 1)
+                                     : std::string_view();
+  return {base::Format(KV_PATTERN("files", "Ошибка чтения данных в файл %1"), {first}),
+          Cp1251(KV_TR("files", "Неверный формат файла"))};
 }
 
 FileReport ReportFor(const ReadResult& result) {
@@ -117,10 +123,10 @@ FileReport SaveTableFile(const tables::Workspace& workspace, tables::PageId page
 
 FileReport SaveReport(const base::SaveResult& result, const std::string& path) {
   if (result.Saved()) return {true, std::nullopt};
-  FileMessage message{
-      Cp1251(result.outcome == base::SaveOutcome::kCannotCreate ? "Ошибка открытия файла"
-                                                                : "Ошибка записи данных в файл"),
-      Cp1251("Ошибка работы с файлом")};
+  FileMessage message{Cp1251(result.outcome == base::SaveOutcome::kCannotCreate
+                                 ? KV_TR("files", "Ошибка открытия файла")
+                                 : KV_TR("files", "Ошибка записи данных в файл")),
+                      Cp1251(KV_TR("files", "Ошибка работы с файлом"))};
   if (result.errorNumber != 0) message.reason = base::SystemErrorText(result.errorNumber, path);
   return {false, std::move(message)};
 }

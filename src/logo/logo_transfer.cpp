@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/cp1251.h"
+#include "base/translatable.h"
 #include "logo/row_codec.h"
 #include "tables/retry_policy.h"
 
@@ -14,17 +15,18 @@ using tables::OperationKind;
 using tables::RecordOutcome;
 
 const std::string& DoneText() {
-  static const std::string text = base::Cp1251("Успешно!");
+  static const std::string text = base::Cp1251(KV_TR("logo", "Успешно!"));
   return text;
 }
 
 const std::string& WriteFailedText() {
-  static const std::string text = base::Cp1251("Ошибка записи логотипа!");
+  static const std::string text = base::Cp1251(KV_TR("logo", "Ошибка записи логотипа!"));
   return text;
 }
 
 const std::string& ReadFailedText() {
-  static const std::string text = base::Cp1251("Ошибка чтения логотипа! Чтение остановлено.");
+  static const std::string text =
+      base::Cp1251(KV_TR("logo", "Ошибка чтения логотипа! Чтение остановлено."));
   return text;
 }
 

@@ -19,6 +19,9 @@ struct ReportDescriptor {
   std::string_view defaultFileName;  // what a new settings file proposes
   int tableNumber = 0;
   int recordCount = 0;  // while a register type is selected
+  // The caption as the code has it (Russian, UTF-8): what the window translates it from, again
+  // at each change of language.
+  const char* captionSource = "";
 };
 
 // Download order; the tax report (table 78) comes before the payment report (77).

@@ -6,6 +6,7 @@
 
 #include "base/cp1251.h"
 #include "base/system_error_text.h"
+#include "base/translatable.h"
 #include "base/whole_file.h"
 #include "reports/report_line.h"
 #include "tables/operation_support.h"
@@ -19,37 +20,38 @@ using tables::Notice;
 using tables::RecordOutcome;
 
 const std::string& SuccessText() {
-  static const std::string text = base::Cp1251("Успешно!");
+  static const std::string text = base::Cp1251(KV_TR("reports", "Успешно!"));
   return text;
 }
 
 const std::string& NoSeparatorText() {
-  static const std::string text = base::Cp1251("Укажите разделитель между полями: один символ.");
+  static const std::string text =
+      base::Cp1251(KV_TR("reports", "Укажите разделитель между полями: один символ."));
   return text;
 }
 
 const std::string& FileErrorTitle() {
-  static const std::string text = base::Cp1251("Ошибка работы с файлом");
+  static const std::string text = base::Cp1251(KV_TR("reports", "Ошибка работы с файлом"));
   return text;
 }
 
 const std::string& CannotCreateText() {
-  static const std::string text = base::Cp1251("Ошибка открытия файла");
+  static const std::string text = base::Cp1251(KV_TR("reports", "Ошибка открытия файла"));
   return text;
 }
 
 const std::string& CannotWriteText() {
-  static const std::string text = base::Cp1251("Ошибка записи данных в файл");
+  static const std::string text = base::Cp1251(KV_TR("reports", "Ошибка записи данных в файл"));
   return text;
 }
 
 const std::string& PortErrorTitle() {
-  static const std::string text = base::Cp1251("Ошибка чтения из ЭККА");
+  static const std::string text = base::Cp1251(KV_TR("reports", "Ошибка чтения из ЭККА"));
   return text;
 }
 
 const std::string& PortErrorText() {
-  static const std::string text = base::Cp1251("Ошибка чтения отчета");
+  static const std::string text = base::Cp1251(KV_TR("reports", "Ошибка чтения отчета"));
   return text;
 }
 

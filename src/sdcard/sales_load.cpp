@@ -6,8 +6,9 @@
 #include <functional>
 #include <vector>
 
-#include "base/count_forms.h"
 #include "base/cp1251.h"
+#include "base/text_pattern.h"
+#include "base/translatable.h"
 #include "sdcard/card_lines.h"
 #include "sdcard/line_reader.h"
 
@@ -16,9 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using base::Cp1251;
-
-// "длиннее 1 символа", "длиннее 5 символов".
-constexpr base::CountForms kCharactersGenitive{"символа", "символов", "символов"};
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -72,14 +70,14 @@ LoadReport Report(LoadOutcome outcome, std::string_view file, std::string text,
 
 LoadReport NoFolder() {
   return Report(LoadOutcome::kNoFolder, {},
-                Cp1251("Выберите папку с файлами upload.art и sales.art"),
-                Cp1251("Папка не выбрана"));
+                Cp1251(KV_TR("sdcard", "Выберите папку с файлами upload.art и sales.art")),
+                Cp1251(KV_TR("sdcard", "Папка не выбрана")));
 }
 
 LoadReport CannotOpen(std::string_view file) {
   return Report(LoadOutcome::kCannotOpen, file,
-                Cp1251("Ошибка открытия файла ") + std::string(file),
-                Cp1251("Файл отсутствует или неверный формат"));
+                base::Format(KV_PATTERN("sdcard", "Ошибка открытия файла %1"), {file}),
+                Cp1251(KV_TR("sdcard", "Файл отсутствует или неверный формат")));
 }
 
 LoadReport Stopped(std::string_view file, const FileEnd& end) {
@@ -89,20 +87,24 @@ LoadReport Stopped(std::string_view file, const FileEnd& end) {
       return {};
     case LineRead::kEnd:
       report = Report(LoadOutcome::kEarlyEnd, file,
-                      Cp1251("Конец файла! \n В файле неверное число записей!"),
-                      Cp1251("Незапланированный конец файла"));
+                      Cp1251(KV_TR("sdcard", "Конец файла! \n В файле неверное число записей!")),
+                      Cp1251(KV_TR("sdcard", "Незапланированный конец файла")));
       break;
     case LineRead::kTooLong:
-      report = Report(LoadOutcome::kLineTooLong, file,
-                      Cp1251("Строка ") + std::to_string(end.line) + Cp1251(" файла ") +
-                          std::string(file) + Cp1251(" длиннее ") +
-                          Cp1251(base::WithCount(kLongestCardLine, kCharactersGenitive)),
-                      Cp1251("Неверный формат файла"));
+      report =
+          Report(LoadOutcome::kLineTooLong, file,
+                 base::FormatCount(static_cast<long long>(kLongestCardLine),
+                                   {KV_PATTERN("sdcard", "Строка %2 файла %3 длиннее %1 символа"),
+                                    KV_PATTERN("sdcard", "Строка %2 файла %3 длиннее %1 символов"),
+                                    KV_PATTERN("sdcard", "Строка %2 файла %3 длиннее %1 символов")},
+                                   {std::to_string(end.line), file}),
+                 Cp1251(KV_TR("sdcard", "Неверный формат файла")));
       break;
     case LineRead::kFault:
-      report = Report(LoadOutcome::kReadFault, file,
-                      Cp1251("Ошибка чтения данных из файла ") + std::string(file),
-                      Cp1251("Ошибка работы с файлом"));
+      report =
+          Report(LoadOutcome::kReadFault, file,
+                 base::Format(KV_PATTERN("sdcard", "Ошибка чтения данных из файла %1"), {file}),
+                 Cp1251(KV_TR("sdcard", "Ошибка работы с файлом")));
       break;
   }
   report.rowsFilled = end.rows;

@@ -5,14 +5,18 @@
 #include <string>
 
 #include "base/cp1251.h"
+#include "base/translatable.h"
 
 namespace kvitmark::sdcard {
 namespace {
 
 constexpr std::array<const char*, kSalesColumns> kHeaders = {
-    "Ряд",       "Код",      "Название",  "Цена",     "Количество", "Отдел",
-    "Группа",    "Налог",    "Тип",       "КНЛ",      "Штрих-код",  "Прз",
-    "Клво прод", "Об. прод", "Клво возв", "Об. возв", "Скидки"};
+    KV_TR("sdcard", "Ряд"),       KV_TR("sdcard", "Код"),        KV_TR("sdcard", "Название"),
+    KV_TR("sdcard", "Цена"),      KV_TR("sdcard", "Количество"), KV_TR("sdcard", "Отдел"),
+    KV_TR("sdcard", "Группа"),    KV_TR("sdcard", "Налог"),      KV_TR("sdcard", "Тип"),
+    KV_TR("sdcard", "КНЛ"),       KV_TR("sdcard", "Штрих-код"),  KV_TR("sdcard", "Прз"),
+    KV_TR("sdcard", "Клво прод"), KV_TR("sdcard", "Об. прод"),   KV_TR("sdcard", "Клво возв"),
+    KV_TR("sdcard", "Об. возв"),  KV_TR("sdcard", "Скидки")};
 
 }  // namespace
 

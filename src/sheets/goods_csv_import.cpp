@@ -6,6 +6,8 @@
 
 #include "base/cp1251.h"
 #include "base/decimal.h"
+#include "base/text_pattern.h"
+#include "base/translatable.h"
 #include "base/whole_number.h"
 #include "sheets/csv_reader.h"
 #include "tables/catalogue.h"
@@ -55,10 +57,11 @@ class Importer {
     const CsvRead read = ReadCsv(body_, result_.separator);
     if (!read.ok) {
       Problem(read.errorLine, 0,
-              Cp1251("кавычки не закрыты или стоят не на месте; дальше файл не прочитан"));
+              Cp1251(KV_TR("sheets",
+                           "кавычки не закрыты или стоят не на месте; дальше файл не прочитан")));
     }
     if (read.rows.empty()) {
-      if (read.ok) Problem(1, 0, Cp1251("в файле нет ни одной строки"));
+      if (read.ok) Problem(1, 0, Cp1251(KV_TR("sheets", "в файле нет ни одной строки")));
       return std::move(result_);
     }
     ReadHeader(read.rows.front());
@@ -69,14 +72,19 @@ class Importer {
 
  private:
   void Problem(int line, int column, const std::string& what) {
-    std::string text = Cp1251("строка ") + std::to_string(line);
-    if (column > 0) {
-      text += Cp1251(", столбец ") + std::to_string(column);
-      if (static_cast<size_t>(column) <= captions_.size() && !captions_[column - 1].empty()) {
-        text += " (" + captions_[column - 1] + ")";
-      }
+    const std::string lineText = std::to_string(line);
+    const std::string columnText = std::to_string(column);
+    std::string text;
+    if (column <= 0) {
+      text = base::Format(KV_PATTERN("sheets", "строка %1: %2"), {lineText, what});
+    } else if (static_cast<size_t>(column) <= captions_.size() && !captions_[column - 1].empty()) {
+      text = base::Format(KV_PATTERN("sheets", "строка %1, столбец %2 (%3): %4"),
+                          {lineText, columnText, captions_[column - 1], what});
+    } else {
+      text = base::Format(KV_PATTERN("sheets", "строка %1, столбец %2: %3"),
+                          {lineText, columnText, what});
     }
-    result_.problems.push_back({line, column, text + ": " + what});
+    result_.problems.push_back({line, column, std::move(text)});
   }
 
   // The separator that makes the most known captions of the first line.
@@ -109,9 +117,11 @@ class Importer {
     auto text = Text(row.cells[index]);
     if (!text) {
       const auto outside = base::FirstOutsideCp1251(row.cells[index]);
-      Problem(row.line, static_cast<int>(index) + 1,
-              Cp1251("символ ") + (outside ? Hex(*outside) : std::string("?")) +
-                  Cp1251(" не из кодовой страницы 1251: ЭККА его не напечатает"));
+      Problem(
+          row.line, static_cast<int>(index) + 1,
+          base::Format(
+              KV_PATTERN("sheets", "символ %1 не из кодовой страницы 1251: ЭККА его не напечатает"),
+              {outside ? Hex(*outside) : std::string("?")}));
     }
     return text;
   }
@@ -131,12 +141,14 @@ class Importer {
       const int column = ColumnOfCaption(caption);
       if (column == kNoColumn) {
         Problem(header.line, csvColumn,
-                Cp1251("неизвестный столбец; столбцы товаров: ") + KnownCaptions());
+                base::Format(KV_PATTERN("sheets", "неизвестный столбец; столбцы товаров: %1"),
+                             {KnownCaptions()}));
         continue;
       }
       if (const auto found = seen.find(column); found != seen.end()) {
         Problem(header.line, csvColumn,
-                Cp1251("этот столбец уже есть (столбец ") + std::to_string(found->second) + ")");
+                base::Format(KV_PATTERN("sheets", "этот столбец уже есть (столбец %1)"),
+                             {std::to_string(found->second)}));
         continue;
       }
       seen[column] = csvColumn;
@@ -145,8 +157,10 @@ class Importer {
       if (column == kRecordColumn) hasRecordColumn_ = true;
     }
     if (!anyGoods && result_.ok()) {
-      Problem(header.line, 0,
-              Cp1251("в первой строке нет заголовков столбцов товаров: ") + KnownCaptions());
+      Problem(
+          header.line, 0,
+          base::Format(KV_PATTERN("sheets", "в первой строке нет заголовков столбцов товаров: %1"),
+                       {KnownCaptions()}));
     }
   }
 
@@ -172,7 +186,7 @@ class Importer {
       const int column = i < columns_.size() ? columns_[i] : kNoColumn;
       if (column == kNoColumn) {
         if (!Trimmed(row.cells[i]).empty()) {
-          Problem(row.line, csvColumn, Cp1251("значение в столбце без заголовка"));
+          Problem(row.line, csvColumn, Cp1251(KV_TR("sheets", "значение в столбце без заголовка")));
         }
         continue;
       }
@@ -191,17 +205,18 @@ class Importer {
       record = ++sequence_;
       if (*record > kLastRecord) {
         Problem(row.line, 0,
-                Cp1251("товаров больше, чем записей в ЭККА (") + std::to_string(kLastRecord) + ")");
+                base::Format(KV_PATTERN("sheets", "товаров больше, чем записей в ЭККА (%1)"),
+                             {std::to_string(kLastRecord)}));
         record.reset();
       }
     } else if (!recordGiven) {
-      Problem(row.line, 0, Cp1251("нет номера записи (столбец №)"));
+      Problem(row.line, 0, Cp1251(KV_TR("sheets", "нет номера записи (столбец №)")));
     }
     if (!record) return;
     if (const auto first = lines_.find(*record); first != lines_.end()) {
       Problem(row.line, 0,
-              Cp1251("запись ") + std::to_string(*record) + Cp1251(" уже задана в строке ") +
-                  std::to_string(first->second));
+              base::Format(KV_PATTERN("sheets", "запись %1 уже задана в строке %2"),
+                           {std::to_string(*record), std::to_string(first->second)}));
       return;
     }
     lines_[*record] = row.line;
@@ -213,7 +228,8 @@ class Importer {
     const auto number = base::WholeNumber(Trimmed(text));
     if (!number || *number < 1 || *number > kLastRecord) {
       Problem(line, csvColumn,
-              '"' + text + Cp1251("\" - не номер записи от 1 до ") + std::to_string(kLastRecord));
+              base::Format(KV_PATTERN("sheets", "\"%1\" - не номер записи от 1 до %2"),
+                           {text, std::to_string(kLastRecord)}));
       return std::nullopt;
     }
     return number;
@@ -222,11 +238,12 @@ class Importer {
   // The cell as the goods page keeps it, or nothing (with the problem told).
   std::optional<std::string> Value(int line, int csvColumn, int column, const std::string& text) {
     if (text.find(';') != std::string::npos) {
-      Problem(line, csvColumn, Cp1251("\";\" в записи ЭККА храниться не может"));
+      Problem(line, csvColumn, Cp1251(KV_TR("sheets", "\";\" в записи ЭККА храниться не может")));
       return std::nullopt;
     }
     if (text.find_first_of("\r\n") != std::string::npos) {
-      Problem(line, csvColumn, Cp1251("перевод строки в записи ЭККА храниться не может"));
+      Problem(line, csvColumn,
+              Cp1251(KV_TR("sheets", "перевод строки в записи ЭККА храниться не может")));
       return std::nullopt;
     }
     const std::string value(Trimmed(text));
@@ -234,7 +251,8 @@ class Importer {
       case kNameColumn:
         if (text.size() > kLongestName) {
           Problem(line, csvColumn,
-                  Cp1251("название длиннее 32 символов (") + std::to_string(text.size()) + ")");
+                  base::Format(KV_PATTERN("sheets", "название длиннее 32 символов (%1)"),
+                               {std::to_string(text.size())}));
           return std::nullopt;
         }
         return text;
@@ -245,16 +263,18 @@ class Importer {
         if (value.size() > kLongestBarcode ||
             value.find_first_not_of("0123456789") != std::string::npos) {
           Problem(line, csvColumn,
-                  '"' + value +
-                      Cp1251("\" - не штрих-код: не более 13 цифр (в Excel задайте столбцу "
-                             "текстовый формат)"));
+                  base::Format(KV_PATTERN("sheets",
+                                          "\"%1\" - не штрих-код: не более 13 цифр "
+                                          "(в Excel задайте столбцу текстовый формат)"),
+                               {value}));
           return std::nullopt;
         }
         return value;
       default:
         if (!value.empty() && (value.find_first_not_of("0123456789") != std::string::npos ||
                                !base::WholeNumber(value))) {
-          Problem(line, csvColumn, '"' + value + Cp1251("\" - не целое число"));
+          Problem(line, csvColumn,
+                  base::Format(KV_PATTERN("sheets", "\"%1\" - не целое число"), {value}));
           return std::nullopt;
         }
         return value;
@@ -273,7 +293,7 @@ class Importer {
     }
     auto rounded = base::RoundDecimal(number, places);
     if (!rounded) {
-      Problem(line, csvColumn, '"' + value + Cp1251("\" - не число"));
+      Problem(line, csvColumn, base::Format(KV_PATTERN("sheets", "\"%1\" - не число"), {value}));
       return std::nullopt;
     }
     return rounded;

@@ -9,7 +9,6 @@
 #include "backup/restore_operation.h"
 #include "backup/ui/backup_window.h"
 #include "base/translatable.h"
-#include "base/ui/qt_text.h"
 #include "base/ui/translation.h"
 #include "logo/ui/bmp_logo_files.h"
 #include "tables/operation_support.h"
@@ -18,8 +17,6 @@
 
 namespace kvitmark::backup::ui {
 namespace {
-
-using base::ui::FromCp1251;
 
 const char* const kBackupTitle = KV_TR("BackupWindow", "Резервная копия ЭККА");
 const char* const kRestoreTitle = KV_TR("BackupWindow", "Восстановление ЭККА");
@@ -47,7 +44,8 @@ QString BackupCommands::StartFolder() const {
 
 bool BackupCommands::Connected() {
   if (tables::support::IsConnected(*context_.session)) return true;
-  context_.dialogs->ShowMessage(context_.window, FromCp1251(tables::support::NotConnectedText()));
+  context_.dialogs->ShowMessage(context_.window,
+                                base::ui::FromCore(tables::support::NotConnectedText()));
   return false;
 }
 
@@ -69,7 +67,7 @@ void BackupCommands::BackUp() {
       [&] { result = BackupRegister(*context_.session, *progress_, logoFiles, request); });
   context_.registerCopyChanged();
 
-  QString text = FromCp1251(BackupReport(result));
+  QString text = RunText(BackupReport(result));
   if (!result.folder.empty()) {
     text +=
         base::ui::Translate("BackupWindow", "\n\nПапка копии:\n") + FromFileSystem(result.folder);
@@ -95,7 +93,7 @@ void BackupCommands::Restore() {
   if (!check.backup) {
     context_.dialogs->MessageBox(
         context_.window,
-        FromCp1251(check.error) +
+        RunText(check.error) +
             base::ui::Translate("BackupWindow", "\n\nНичего не записано в ЭККА."),
         title, tables::BoxButtons::kOk, tables::BoxIcon::kError);
     return;
@@ -111,7 +109,7 @@ void BackupCommands::Restore() {
   for (const StepResult& step : result.steps) {
     whole = whole && (step.state == StepState::kWritten || step.state == StepState::kUnchanged);
   }
-  context_.dialogs->MessageBox(context_.window, FromCp1251(RestoreReport(result)), title,
+  context_.dialogs->MessageBox(context_.window, RunText(RestoreReport(result)), title,
                                tables::BoxButtons::kOk,
                                whole ? tables::BoxIcon::kInformation : tables::BoxIcon::kWarning);
 }

@@ -6,18 +6,17 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStringList>
 #include <algorithm>
+#include <string_view>
 
 #include "base/ui/captions.h"
 #include "base/ui/layout_scale.h"
-#include "base/ui/qt_text.h"
 #include "base/ui/translation.h"
 #include "tables/ui/dialogs.h"
 
 namespace kvitmark::backup::ui {
 namespace {
-
-using base::ui::FromCp1251;
 
 QLabel* Caption(base::ui::SourceText text, QWidget* parent, int y) {
   auto* label = base::ui::Captioned(new QLabel(parent), text);
@@ -35,6 +34,18 @@ QProgressBar* Bar(const char* name, QWidget* parent, int y) {
 }
 
 }  // namespace
+
+QString RunText(const std::string& cp1251) {
+  QStringList lines;
+  size_t start = 0;
+  for (;;) {
+    const size_t end = cp1251.find('\n', start);
+    lines.push_back(base::ui::FromCore(std::string_view(cp1251).substr(start, end - start)));
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return lines.join(QLatin1Char('\n'));
+}
 
 BackupWindow::BackupWindow(const BackupWindowContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
@@ -71,7 +82,7 @@ void BackupWindow::Started(const tables::OperationStart& start) {
 void BackupWindow::ItemStarted(const RunItem& item) {
   itemDone_ = 0;
   item_->setText(base::ui::Translate("BackupWindow", "%1 (%2) — %3 из %4")
-                     .arg(FromCp1251(item.caption), QString::fromStdString(item.file))
+                     .arg(base::ui::FromCore(item.caption), QString::fromStdString(item.file))
                      .arg(item.index + 1)
                      .arg(item.count));
   itemProgress_->setRange(0, item.records > 0 ? item.records : 1);
@@ -94,12 +105,12 @@ tables::FailureAnswer BackupWindow::RecordFailed(int) {
 
 void BackupWindow::Tell(const tables::Notice& notice) {
   QWidget* owner = isVisible() ? this : parentWidget();
-  context_.dialogs->MessageBox(owner, FromCp1251(notice.text), title_, tables::BoxButtons::kOk,
+  context_.dialogs->MessageBox(owner, RunText(notice.text), title_, tables::BoxButtons::kOk,
                                tables::BoxIcon::kWarning);
 }
 
 bool BackupWindow::Confirm(const std::string& question) {
-  return context_.dialogs->MessageBox(parentWidget(), FromCp1251(question), title_,
+  return context_.dialogs->MessageBox(parentWidget(), RunText(question), title_,
                                       tables::BoxButtons::kYesNo,
                                       tables::BoxIcon::kWarning) == tables::BoxAnswer::kYes;
 }

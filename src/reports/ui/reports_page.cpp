@@ -76,7 +76,8 @@ ReportsPage::ReportsPage(QWidget* parent) : QWidget(parent) {
     const ReportDescriptor& descriptor = catalogue[report];
     const bool left = report < kLeftColumnReports;
     const int row = left ? report : report - kLeftColumnReports;
-    auto* check = new QCheckBox(base::ui::FromCore(descriptor.caption), this);
+    auto* check = base::ui::Captioned(new QCheckBox(this),
+                                      base::ui::SourceText{"reports", descriptor.captionSource});
     check->setObjectName(Latin1(descriptor.checkBox));
     check->setGeometry(left ? 8 : 312, 8 + 24 * row, left ? 190 : 174, 17);
     auto* fileName = new QLineEdit(this);

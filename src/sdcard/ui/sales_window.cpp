@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "base/cp1251.h"
+#include "base/translatable.h"
 #include "base/ui/captions.h"
 #include "base/ui/layout_scale.h"
-#include "base/ui/qt_text.h"
 #include "base/ui/translation.h"
 #include "files/ui/dialog_filter.h"
 #include "reports/ui/reports_page.h"
@@ -26,8 +26,6 @@
 
 namespace kvitmark::sdcard::ui {
 namespace {
-
-using base::ui::FromCp1251;
 
 constexpr int kDesignWidth = 924;
 constexpr int kDesignHeight = 706;
@@ -42,7 +40,8 @@ constexpr std::array<int, kSalesColumns> kColumnWeights = {30, 46, 135, 51, 55, 
                                                            24, 70, 24,  57, 57, 57, 57, 55};
 constexpr int kColumnWeightTotal = 899;
 
-const char* const kSalesFilter = "Файлы артикулов(*.art)|*.ART|Все файлы (*.*)|*.*";
+const char* const kSalesFilter =
+    KV_TR("sdcard", "Файлы артикулов(*.art)|*.ART|Все файлы (*.*)|*.*");
 
 QPushButton* Button(QWidget* parent, const char* name, base::ui::SourceText caption, int x,
                     int width) {
@@ -136,8 +135,9 @@ void TForm4::LoadSales() {
     grid_->Model()->Reload();
   }
   if (report.message) {
-    dialogs_.MessageBox(this, FromCp1251(report.message->text), FromCp1251(report.message->caption),
-                        tables::BoxButtons::kOk, tables::BoxIcon::kNone);
+    dialogs_.MessageBox(this, base::ui::FromCore(report.message->text),
+                        base::ui::FromCore(report.message->caption), tables::BoxButtons::kOk,
+                        tables::BoxIcon::kNone);
   }
 }
 
@@ -150,8 +150,9 @@ void TForm4::SaveSales() {
   repaint();
   const files::FileReport report = SaveSalesFile(sales_, FileSystemBytes(path), ProgressBarSteps());
   if (report.message) {
-    dialogs_.MessageBox(this, FromCp1251(report.message->text), FromCp1251(report.message->caption),
-                        tables::BoxButtons::kOkCancel, tables::BoxIcon::kNone);
+    dialogs_.MessageBox(this, base::ui::FromCore(report.message->text),
+                        base::ui::FromCore(report.message->caption), tables::BoxButtons::kOkCancel,
+                        tables::BoxIcon::kNone);
   }
 }
 

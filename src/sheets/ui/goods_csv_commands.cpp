@@ -6,7 +6,6 @@
 #include <QTabWidget>
 
 #include "base/translatable.h"
-#include "base/ui/qt_text.h"
 #include "base/ui/translation.h"
 #include "files/table_file_writer.h"
 #include "sheets/goods_csv_export.h"
@@ -90,7 +89,7 @@ void GoodsCsvCommands::Import() {
             .arg(path)
             .arg(count);
     for (int i = 0; i < count && i < kProblemsShown; ++i) {
-      text += '\n' + base::ui::FromCp1251(sheet.problems[i].text);
+      text += '\n' + base::ui::FromCore(sheet.problems[i].text);
     }
     if (count > kProblemsShown) {
       text += base::ui::Translate("GoodsCsv", "\n… и ещё %1").arg(count - kProblemsShown);
