@@ -493,6 +493,269 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
 </context>
 <context>
+    <name>backup</name>
+    <message>
+        <source>Файл %1: %2</source>
+        <translation>Файл %1: %2</translation>
+    </message>
+    <message>
+        <source>В копии нет ни одной таблицы.</source>
+        <translation>У копії немає жодної таблиці.</translation>
+    </message>
+    <message>
+        <source>В папке нет файла %1 (или он не читается): это не резервная копия ЭККА.</source>
+        <translation>У теці немає файлу %1 (або він не читається): це не резервна копія ЕККА.</translation>
+    </message>
+    <message>
+        <source>manifest.json: таблица "%1" - такого вида таблиц нет</source>
+        <translation>manifest.json: таблиця "%1" - такого виду таблиць немає</translation>
+    </message>
+    <message>
+        <source>manifest.json: таблица "%1" указана дважды</source>
+        <translation>manifest.json: таблицю "%1" вказано двічі</translation>
+    </message>
+    <message>
+        <source>manifest.json: таблица "%1" в файле "%2", а должна быть в %3</source>
+        <translation>manifest.json: таблиця "%1" у файлі "%2", а має бути в %3</translation>
+    </message>
+    <message>
+        <source>manifest.json: таблица "%1" из %2 записей, а в таблице их %3</source>
+        <translation>manifest.json: таблиця "%1" з %2 записів, а в таблиці їх %3</translation>
+    </message>
+    <message>
+        <source>manifest.json: таблица "%1" без верной суммы sha256</source>
+        <translation>manifest.json: таблиця "%1" без правильної суми sha256</translation>
+    </message>
+    <message>
+        <source>manifest.json: логотип в файле "%1", а должен быть в %2</source>
+        <translation>manifest.json: логотип у файлі "%1", а має бути в %2</translation>
+    </message>
+    <message>
+        <source>manifest.json: логотип без верной суммы sha256</source>
+        <translation>manifest.json: логотип без правильної суми sha256</translation>
+    </message>
+    <message>
+        <source>В копии нет логотипа.</source>
+        <translation>У копії немає логотипа.</translation>
+    </message>
+    <message>
+        <source>Нет такого вида таблиц: "%1"</source>
+        <translation>Немає такого виду таблиць: "%1"</translation>
+    </message>
+    <message>
+        <source>В копии нет таблицы "%1" (%2).</source>
+        <translation>У копії немає таблиці "%1" (%2).</translation>
+    </message>
+    <message>
+        <source>Файла %1 нет в папке копии (или он не читается).</source>
+        <translation>Файлу %1 немає в теці копії (або він не читається).</translation>
+    </message>
+    <message>
+        <source>Файл %1 изменён или повреждён: его сумма sha256 не та, что в manifest.json.</source>
+        <translation>Файл %1 змінено або пошкоджено: його сума sha256 не та, що в manifest.json.</translation>
+    </message>
+    <message>
+        <source>Файл %1: %2 (строка %3)</source>
+        <translation>Файл %1: %2 (рядок %3)</translation>
+    </message>
+    <message>
+        <source>Файл %1: рисунок %2 x %3, а логотип 192 x 200.</source>
+        <translation>Файл %1: зображення %2 x %3, а логотип 192 x 200.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation>%1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>%1 запись</source>
+        <translation>%1 запис</translation>
+    </message>
+    <message>
+        <source>%1 записи</source>
+        <translation>%1 записи</translation>
+    </message>
+    <message>
+        <source>%1 записей</source>
+        <translation>%1 записів</translation>
+    </message>
+    <message>
+        <source>Не удалось создать папку для копии: %1</source>
+        <translation>Не вдалося створити теку для копії: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось создать папку для копии: все имена этой минуты заняты</source>
+        <translation>Не вдалося створити теку для копії: усі імена цієї хвилини зайняті</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл %1: %2</source>
+        <translation>Не вдалося записати файл %1: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать только что записанный файл %1</source>
+        <translation>Не вдалося прочитати щойно записаний файл %1</translation>
+    </message>
+    <message>
+        <source>не прочитаны записи %1</source>
+        <translation>не прочитано записи %1</translation>
+    </message>
+    <message>
+        <source>Не удалось записать %1</source>
+        <translation>Не вдалося записати %1</translation>
+    </message>
+    <message>
+        <source>Резервная копия ЭККА %1 сохранена: таблиц %2 и логотип.</source>
+        <translation>Резервну копію ЕККА %1 збережено: таблиць %2 і логотип.</translation>
+    </message>
+    <message>
+        <source>Резервная копия ЭККА %1 сохранена не полностью.</source>
+        <translation>Резервну копію ЕККА %1 збережено не повністю.</translation>
+    </message>
+    <message>
+        <source>Резервная копия прервана: сохранено таблиц %1 из %2 и логотип. Копия отмечена как неполная.</source>
+        <translation>Створення резервної копії перервано: збережено таблиць %1 з %2 і логотип. Копію позначено як неповну.</translation>
+    </message>
+    <message>
+        <source>Резервная копия прервана: сохранено таблиц %1 из %2. Копия отмечена как неполная.</source>
+        <translation>Створення резервної копії перервано: збережено таблиць %1 з %2. Копію позначено як неповну.</translation>
+    </message>
+    <message>
+        <source>Резервная копия не сделана.</source>
+        <translation>Резервну копію не створено.</translation>
+    </message>
+    <message>
+        <source>Резервная копия прервана, копия отмечена как неполная.</source>
+        <translation>Створення резервної копії перервано, копію позначено як неповну.</translation>
+    </message>
+    <message>
+        <source>прочитан не полностью</source>
+        <translation>прочитаний не повністю</translation>
+    </message>
+    <message>
+        <source>Не прочитано полностью (восстановление это не записывает):</source>
+        <translation>Не прочитано повністю (відновлення це не записує):</translation>
+    </message>
+    <message>
+        <source>manifest.json: нет поля "%1" или оно не того типа</source>
+        <translation>manifest.json: немає поля "%1" або воно не того типу</translation>
+    </message>
+    <message>
+        <source>manifest.json: поле "%1" вне допустимых пределов</source>
+        <translation>manifest.json: поле "%1" поза допустимими межами</translation>
+    </message>
+    <message>
+        <source>manifest.json: поле "%1" не "done" и не "failed"</source>
+        <translation>manifest.json: поле "%1" не "done" і не "failed"</translation>
+    </message>
+    <message>
+        <source>manifest.json: это не JSON-объект</source>
+        <translation>manifest.json: це не JSON-об'єкт</translation>
+    </message>
+    <message>
+        <source>manifest.json: в "kinds" не объект</source>
+        <translation>manifest.json: у "kinds" не об'єкт</translation>
+    </message>
+    <message>
+        <source>manifest.json: в "failed" не номер записи</source>
+        <translation>manifest.json: у "failed" не номер запису</translation>
+    </message>
+    <message>
+        <source>%1 строка</source>
+        <translation>%1 рядок</translation>
+    </message>
+    <message>
+        <source>%1 строки</source>
+        <translation>%1 рядки</translation>
+    </message>
+    <message>
+        <source>%1 строк</source>
+        <translation>%1 рядків</translation>
+    </message>
+    <message>
+        <source>не будет записана - в копии неполная</source>
+        <translation>не буде записана - у копії неповна</translation>
+    </message>
+    <message>
+        <source>не будет записан - в копии неполный</source>
+        <translation>не буде записаний - у копії неповний</translation>
+    </message>
+    <message>
+        <source>без изменений</source>
+        <translation>без змін</translation>
+    </message>
+    <message>
+        <source>изменённых записей %1 из %2</source>
+        <translation>змінених записів %1 з %2</translation>
+    </message>
+    <message>
+        <source>%1 (запись 1 не записывается)</source>
+        <translation>%1 (запис 1 не записується)</translation>
+    </message>
+    <message>
+        <source>В ЭККА %1 будет записано из резервной копии ЭККА %2 от %3:</source>
+        <translation>До ЕККА %1 буде записано з резервної копії ЕККА %2 від %3:</translation>
+    </message>
+    <message>
+        <source>Копия неполная: её создание было прервано.</source>
+        <translation>Копія неповна: її створення було перервано.</translation>
+    </message>
+    <message>
+        <source>Таблицы, прочитанные или записанные после подключения, записываются только изменёнными записями. Если ЭККА меняли не этой программой, переподключитесь, чтобы записать всё.</source>
+        <translation>Таблиці, прочитані або записані після підключення, записуються лише зміненими записами. Якщо ЕККА змінювали не цією програмою, перепідключіться, щоб записати все.</translation>
+    </message>
+    <message>
+        <source>Внимание: копия сделана с ЭККА %1, а подключен ЭККА %2.</source>
+        <translation>Увага: копію зроблено з ЕККА %1, а підключено ЕККА %2.</translation>
+    </message>
+    <message>
+        <source>Продолжить ?</source>
+        <translation>Продовжити?</translation>
+    </message>
+    <message>
+        <source>Восстановление ЭККА прервано.</source>
+        <translation>Відновлення ЕККА перервано.</translation>
+    </message>
+    <message>
+        <source>Восстановление ЭККА завершено.</source>
+        <translation>Відновлення ЕККА завершено.</translation>
+    </message>
+    <message>
+        <source>записан</source>
+        <translation>записаний</translation>
+    </message>
+    <message>
+        <source>записано %1</source>
+        <translation>записано %1</translation>
+    </message>
+    <message>
+        <source>не записаны строки %1</source>
+        <translation>не записано рядки %1</translation>
+    </message>
+    <message>
+        <source>не записаны записи %1</source>
+        <translation>не записано записи %1</translation>
+    </message>
+    <message>
+        <source>не записан</source>
+        <translation>не записаний</translation>
+    </message>
+    <message>
+        <source>не записана</source>
+        <translation>не записана</translation>
+    </message>
+    <message>
+        <source>не записан - в копии неполный</source>
+        <translation>не записаний - у копії неповний</translation>
+    </message>
+    <message>
+        <source>не записана - в копии неполная</source>
+        <translation>не записана - у копії неповна</translation>
+    </message>
+</context>
+<context>
     <name>base</name>
     <message>
         <source>нет такого файла или папки</source>
@@ -641,6 +904,43 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
 </context>
 <context>
+    <name>files</name>
+    <message>
+        <source>Ошибка открытия файла</source>
+        <translation>Помилка відкриття файлу</translation>
+    </message>
+    <message>
+        <source>Файл отсутствует или неверный формат</source>
+        <translation>Файл відсутній або неправильний формат</translation>
+    </message>
+    <message>
+        <source>Конец файла! 
+ В файле неверное число записей!</source>
+        <translation>Кінець файлу! 
+ У файлі неправильна кількість записів!</translation>
+    </message>
+    <message>
+        <source>Незапланированный конец файла</source>
+        <translation>Незапланований кінець файлу</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения данных в файл %1</source>
+        <translation>Помилка читання даних з файлу %1</translation>
+    </message>
+    <message>
+        <source>Неверный формат файла</source>
+        <translation>Неправильний формат файлу</translation>
+    </message>
+    <message>
+        <source>Ошибка записи данных в файл</source>
+        <translation>Помилка запису даних у файл</translation>
+    </message>
+    <message>
+        <source>Ошибка работы с файлом</source>
+        <translation>Помилка роботи з файлом</translation>
+    </message>
+</context>
+<context>
     <name>link</name>
     <message>
         <source>соединение отклонено</source>
@@ -737,6 +1037,304 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     <message>
         <source>%1: ошибка закрытия: %2</source>
         <translation>%1: помилка закриття: %2</translation>
+    </message>
+</context>
+<context>
+    <name>logo</name>
+    <message>
+        <source>Успешно!</source>
+        <translation>Успішно!</translation>
+    </message>
+    <message>
+        <source>Ошибка записи логотипа!</source>
+        <translation>Помилка запису логотипа!</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения логотипа! Чтение остановлено.</source>
+        <translation>Помилка читання логотипа! Читання зупинено.</translation>
+    </message>
+</context>
+<context>
+    <name>reports</name>
+    <message>
+        <source>Обороты по артикулам</source>
+        <translation>Обороти за артикулами</translation>
+    </message>
+    <message>
+        <source>Обороты по отделам</source>
+        <translation>Обороти за відділами</translation>
+    </message>
+    <message>
+        <source>Обороты по группам товаров</source>
+        <translation>Обороти за групами товарів</translation>
+    </message>
+    <message>
+        <source>Обороты по операторам</source>
+        <translation>Обороти за операторами</translation>
+    </message>
+    <message>
+        <source>Обороты по налогам</source>
+        <translation>Обороти за податками</translation>
+    </message>
+    <message>
+        <source>Обороты по оплатам</source>
+        <translation>Обороти за оплатами</translation>
+    </message>
+    <message>
+        <source>Обороты по операциям за смену</source>
+        <translation>Обороти за операціями за зміну</translation>
+    </message>
+    <message>
+        <source>Административный отчет 1</source>
+        <translation>Адміністративний звіт 1</translation>
+    </message>
+    <message>
+        <source>Административный отчет 2</source>
+        <translation>Адміністративний звіт 2</translation>
+    </message>
+    <message>
+        <source>Административный отчет 3</source>
+        <translation>Адміністративний звіт 3</translation>
+    </message>
+    <message>
+        <source>Отчет номеров вып. операций</source>
+        <translation>Звіт номерів вик. операцій</translation>
+    </message>
+    <message>
+        <source>Отчет реестров</source>
+        <translation>Звіт реєстрів</translation>
+    </message>
+    <message>
+        <source>Успешно!</source>
+        <translation>Успішно!</translation>
+    </message>
+    <message>
+        <source>Укажите разделитель между полями: один символ.</source>
+        <translation>Вкажіть роздільник між полями: один символ.</translation>
+    </message>
+    <message>
+        <source>Ошибка работы с файлом</source>
+        <translation>Помилка роботи з файлом</translation>
+    </message>
+    <message>
+        <source>Ошибка открытия файла</source>
+        <translation>Помилка відкриття файлу</translation>
+    </message>
+    <message>
+        <source>Ошибка записи данных в файл</source>
+        <translation>Помилка запису даних у файл</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения из ЭККА</source>
+        <translation>Помилка читання з ЕККА</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения отчета</source>
+        <translation>Помилка читання звіту</translation>
+    </message>
+</context>
+<context>
+    <name>sdcard</name>
+    <message>
+        <source>Выберите папку с файлами upload.art и sales.art</source>
+        <translation>Виберіть теку з файлами upload.art і sales.art</translation>
+    </message>
+    <message>
+        <source>Папка не выбрана</source>
+        <translation>Теку не вибрано</translation>
+    </message>
+    <message>
+        <source>Ошибка открытия файла %1</source>
+        <translation>Помилка відкриття файлу %1</translation>
+    </message>
+    <message>
+        <source>Файл отсутствует или неверный формат</source>
+        <translation>Файл відсутній або неправильний формат</translation>
+    </message>
+    <message>
+        <source>Конец файла! 
+ В файле неверное число записей!</source>
+        <translation>Кінець файлу! 
+ У файлі неправильна кількість записів!</translation>
+    </message>
+    <message>
+        <source>Незапланированный конец файла</source>
+        <translation>Незапланований кінець файлу</translation>
+    </message>
+    <message>
+        <source>Строка %2 файла %3 длиннее %1 символа</source>
+        <translation>Рядок %2 файлу %3 містить більше %1 символу</translation>
+    </message>
+    <message>
+        <source>Строка %2 файла %3 длиннее %1 символов</source>
+        <translation>Рядок %2 файлу %3 містить більше %1 символів</translation>
+    </message>
+    <message>
+        <source>Неверный формат файла</source>
+        <translation>Неправильний формат файлу</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения данных из файла %1</source>
+        <translation>Помилка читання даних з файлу %1</translation>
+    </message>
+    <message>
+        <source>Ошибка работы с файлом</source>
+        <translation>Помилка роботи з файлом</translation>
+    </message>
+    <message>
+        <source>Ряд</source>
+        <translation>Рядок</translation>
+    </message>
+    <message>
+        <source>Код</source>
+        <translation>Код</translation>
+    </message>
+    <message>
+        <source>Название</source>
+        <translation>Назва</translation>
+    </message>
+    <message>
+        <source>Цена</source>
+        <translation>Ціна</translation>
+    </message>
+    <message>
+        <source>Количество</source>
+        <translation>Кількість</translation>
+    </message>
+    <message>
+        <source>Отдел</source>
+        <translation>Відділ</translation>
+    </message>
+    <message>
+        <source>Группа</source>
+        <translation>Група</translation>
+    </message>
+    <message>
+        <source>Налог</source>
+        <translation>Податок</translation>
+    </message>
+    <message>
+        <source>Тип</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>КНЛ</source>
+        <translation>КНЛ</translation>
+    </message>
+    <message>
+        <source>Штрих-код</source>
+        <translation>Штрих-код</translation>
+    </message>
+    <message>
+        <source>Прз</source>
+        <translation>Озн</translation>
+    </message>
+    <message>
+        <source>Клво прод</source>
+        <translation>К-сть прод</translation>
+    </message>
+    <message>
+        <source>Об. прод</source>
+        <translation>Об. прод</translation>
+    </message>
+    <message>
+        <source>Клво возв</source>
+        <translation>К-сть пов</translation>
+    </message>
+    <message>
+        <source>Об. возв</source>
+        <translation>Об. пов</translation>
+    </message>
+    <message>
+        <source>Скидки</source>
+        <translation>Знижки</translation>
+    </message>
+    <message>
+        <source>Файлы артикулов(*.art)|*.ART|Все файлы (*.*)|*.*</source>
+        <translation>Файли артикулів(*.art)|*.ART|Усі файли (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>sheets</name>
+    <message>
+        <source>кавычки не закрыты или стоят не на месте; дальше файл не прочитан</source>
+        <translation>лапки не закрито або вони стоять не на місці; далі файл не прочитано</translation>
+    </message>
+    <message>
+        <source>в файле нет ни одной строки</source>
+        <translation>у файлі немає жодного рядка</translation>
+    </message>
+    <message>
+        <source>строка %1: %2</source>
+        <translation>рядок %1: %2</translation>
+    </message>
+    <message>
+        <source>строка %1, столбец %2 (%3): %4</source>
+        <translation>рядок %1, стовпець %2 (%3): %4</translation>
+    </message>
+    <message>
+        <source>строка %1, столбец %2: %3</source>
+        <translation>рядок %1, стовпець %2: %3</translation>
+    </message>
+    <message>
+        <source>символ %1 не из кодовой страницы 1251: ЭККА его не напечатает</source>
+        <translation>символ %1 не з кодової сторінки 1251: ЕККА його не надрукує</translation>
+    </message>
+    <message>
+        <source>неизвестный столбец; столбцы товаров: %1</source>
+        <translation>невідомий стовпець; стовпці товарів: %1</translation>
+    </message>
+    <message>
+        <source>этот столбец уже есть (столбец %1)</source>
+        <translation>цей стовпець уже є (стовпець %1)</translation>
+    </message>
+    <message>
+        <source>в первой строке нет заголовков столбцов товаров: %1</source>
+        <translation>у першому рядку немає заголовків стовпців товарів: %1</translation>
+    </message>
+    <message>
+        <source>значение в столбце без заголовка</source>
+        <translation>значення в стовпці без заголовка</translation>
+    </message>
+    <message>
+        <source>товаров больше, чем записей в ЭККА (%1)</source>
+        <translation>товарів більше, ніж записів в ЕККА (%1)</translation>
+    </message>
+    <message>
+        <source>нет номера записи (столбец №)</source>
+        <translation>немає номера запису (стовпець №)</translation>
+    </message>
+    <message>
+        <source>запись %1 уже задана в строке %2</source>
+        <translation>запис %1 уже задано в рядку %2</translation>
+    </message>
+    <message>
+        <source>"%1" - не номер записи от 1 до %2</source>
+        <translation>"%1" - не номер запису від 1 до %2</translation>
+    </message>
+    <message>
+        <source>";" в записи ЭККА храниться не может</source>
+        <translation>";" у записі ЕККА зберігатися не може</translation>
+    </message>
+    <message>
+        <source>перевод строки в записи ЭККА храниться не может</source>
+        <translation>перенесення рядка в записі ЕККА зберігатися не може</translation>
+    </message>
+    <message>
+        <source>название длиннее 32 символов (%1)</source>
+        <translation>назва довша за 32 символи (%1)</translation>
+    </message>
+    <message>
+        <source>"%1" - не штрих-код: не более 13 цифр (в Excel задайте столбцу текстовый формат)</source>
+        <translation>"%1" - не штрих-код: не більше 13 цифр (в Excel задайте стовпцю текстовий формат)</translation>
+    </message>
+    <message>
+        <source>"%1" - не целое число</source>
+        <translation>"%1" - не ціле число</translation>
+    </message>
+    <message>
+        <source>"%1" - не число</source>
+        <translation>"%1" - не число</translation>
     </message>
 </context>
 <context>

@@ -67,7 +67,7 @@ void BackupCommands::BackUp() {
       [&] { result = BackupRegister(*context_.session, *progress_, logoFiles, request); });
   context_.registerCopyChanged();
 
-  QString text = RunText(BackupReport(result));
+  QString text = base::ui::FromCore(BackupReport(result));
   if (!result.folder.empty()) {
     text +=
         base::ui::Translate("BackupWindow", "\n\nПапка копии:\n") + FromFileSystem(result.folder);
@@ -93,7 +93,7 @@ void BackupCommands::Restore() {
   if (!check.backup) {
     context_.dialogs->MessageBox(
         context_.window,
-        RunText(check.error) +
+        base::ui::FromCore(check.error) +
             base::ui::Translate("BackupWindow", "\n\nНичего не записано в ЭККА."),
         title, tables::BoxButtons::kOk, tables::BoxIcon::kError);
     return;
@@ -109,7 +109,7 @@ void BackupCommands::Restore() {
   for (const StepResult& step : result.steps) {
     whole = whole && (step.state == StepState::kWritten || step.state == StepState::kUnchanged);
   }
-  context_.dialogs->MessageBox(context_.window, RunText(RestoreReport(result)), title,
+  context_.dialogs->MessageBox(context_.window, base::ui::FromCore(RestoreReport(result)), title,
                                tables::BoxButtons::kOk,
                                whole ? tables::BoxIcon::kInformation : tables::BoxIcon::kWarning);
 }

@@ -35,18 +35,6 @@ QProgressBar* Bar(const char* name, QWidget* parent, int y) {
 
 }  // namespace
 
-QString RunText(const std::string& cp1251) {
-  QStringList lines;
-  size_t start = 0;
-  for (;;) {
-    const size_t end = cp1251.find('\n', start);
-    lines.push_back(base::ui::FromCore(std::string_view(cp1251).substr(start, end - start)));
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
-  return lines.join(QLatin1Char('\n'));
-}
-
 BackupWindow::BackupWindow(const BackupWindowContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
   setObjectName(QStringLiteral("BackupWindow"));
@@ -105,12 +93,12 @@ tables::FailureAnswer BackupWindow::RecordFailed(int) {
 
 void BackupWindow::Tell(const tables::Notice& notice) {
   QWidget* owner = isVisible() ? this : parentWidget();
-  context_.dialogs->MessageBox(owner, RunText(notice.text), title_, tables::BoxButtons::kOk,
+  context_.dialogs->MessageBox(owner, base::ui::FromCore(notice.text), title_, tables::BoxButtons::kOk,
                                tables::BoxIcon::kWarning);
 }
 
 bool BackupWindow::Confirm(const std::string& question) {
-  return context_.dialogs->MessageBox(parentWidget(), RunText(question), title_,
+  return context_.dialogs->MessageBox(parentWidget(), base::ui::FromCore(question), title_,
                                       tables::BoxButtons::kYesNo,
                                       tables::BoxIcon::kWarning) == tables::BoxAnswer::kYes;
 }

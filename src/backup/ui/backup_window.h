@@ -27,11 +27,6 @@ struct BackupWindowContext {
   std::function<bool()> windowStop;
 };
 
-// A report or question of a backup or restore (code page 1251) in the language now chosen. Its
-// lines are made one by one and are translated so, each on its own: a line's words are never
-// taken for part of the next one's.
-QString RunText(const std::string& cp1251);
-
 // A backup or restore as it runs: the table being done with its own progress, the whole
 // run's progress and "Стоп", which ends the run before the next record. It is the run's
 // observer: the prompt, the question and the notices go through the program's dialogs.

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QTranslator>
+#include <cstring>
 #include <memory>
 
 #include "base/text_pattern.h"
@@ -108,10 +109,13 @@ QString TranslateText(const QString& russian);
 // A text made from a pattern, in the pattern's translation with its pieces put back (each
 // translated in its turn: a piece may be a page's name or another message). Where several
 // patterns match, the one with the most fixed text is the one the text was made from.
-QString PatternText(const QString& russian) {
+QString PatternText(const QString& russian, bool multiLine) {
   QString best;
   qsizetype bestFixedLength = 0;  // a pattern with no fixed text would match anything
   for (const TextPattern& pattern : PatternsInUse()) {
+    // A text of several lines is made of several texts unless one pattern has them all: a
+    // pattern of one line would match across the breaks and cut the pieces in the wrong places.
+    if (multiLine && !std::strchr(pattern.source, '\n')) continue;
     const QString source = QString::fromUtf8(pattern.source);
     const QRegularExpressionMatch match = PatternExpression(source).match(russian);
     if (!match.hasMatch()) continue;
@@ -138,11 +142,12 @@ QString PatternText(const QString& russian) {
 
 QString TranslateText(const QString& russian) {
   if (russian.isEmpty()) return russian;
+  const bool multiLine = russian.contains(QLatin1Char('\n'));
   QString translated = FixedText(russian);
-  if (translated.isEmpty()) translated = PatternText(russian);
+  if (translated.isEmpty()) translated = PatternText(russian, multiLine);
   if (!translated.isEmpty()) return translated;
-  // A message of several lines may join texts the core made one by one.
-  if (russian.contains(QLatin1Char('\n'))) {
+  // A message of several lines joins texts the core made one by one.
+  if (multiLine) {
     QStringList lines = russian.split(QLatin1Char('\n'));
     for (QString& line : lines) line = TranslateText(line);
     return lines.join(QLatin1Char('\n'));
