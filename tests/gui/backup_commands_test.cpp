@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -17,6 +18,7 @@
 #include "backup/ui/backup_window.h"
 #include "base/clock.h"
 #include "base/cp1251.h"
+#include "base/ui/translation.h"
 #include "scripted_dialogs.h"
 #include "sim/memory_line.h"
 #include "sim/sim_register.h"
@@ -119,6 +121,26 @@ class BackupCommandsTest : public QObject {
     QCOMPARE(register_->Tables()[3].records[1], base::Cp1251("2;Оператор2;0;"));
     QCOMPARE(base::Cp1251ToUtf8(window_->Workspace().Grid(PageId::kOperators).Cell(2, 2)),
              std::string("Моя правка"));
+  }
+
+  // In Ukrainian every line of the backup's report and of the restore's question and report is
+  // Ukrainian, whatever counts and names the lines carry.
+  void backupAndRestore_inUkrainian_everyLineIsUkrainian() {
+    QVERIFY(base::ui::UseLanguage(base::Language::kUkrainian));
+    Connect();
+    dialogs_->fileAnswers = {folder_->path()};
+    Action("ActionBackup")->trigger();
+    QCOMPARE(Backups().size(), 1);
+    dialogs_->fileAnswers = {folder_->filePath(Backups().first())};
+    Action("ActionRestore")->trigger();
+    QVERIFY(base::ui::UseLanguage(base::Language::kRussian));
+    QCOMPARE(dialogs_->shown.size(), 3);
+    const QRegularExpression russianOnly(QStringLiteral("[ыэъёЫЭЪЁ]"));
+    for (const QString& box : dialogs_->shown) {
+      // The folder's name is the file system's, the same in any language.
+      QVERIFY2(!QString(box).remove(Backups().first()).contains(russianOnly), qPrintable(box));
+      QVERIFY2(box.contains(QString::fromUtf8("ЕККА")), qPrintable(box));
+    }
   }
 
   void backup_stopInTheProgressWindow_leavesAnIncompleteBackup() {

@@ -28,6 +28,17 @@ std::string TooLong(int row, long long length, long long limit) {
                                  KV_PATTERN("tables", "не более %1 символов")})});
 }
 
+// Two lines of a backup's report, each made from the same pattern on its own.
+std::string TwoItems() {
+  const base::CountedPattern records = {KV_PATTERN("backup", "%1 запись"),
+                                        KV_PATTERN("backup", "%1 записи"),
+                                        KV_PATTERN("backup", "%1 записей")};
+  const base::TextPattern item = KV_PATTERN("backup", "%1 (%2): %3");
+  return base::Format(item, {base::Cp1251("Товары"), "art.art", base::FormatCount(4, records)}) +
+         '\n' +
+         base::Format(item, {base::Cp1251("Отделы"), "otd.otd", base::FormatCount(20, records)});
+}
+
 }  // namespace
 
 class CoreTextTest : public QObject {
@@ -57,6 +68,11 @@ class CoreTextTest : public QObject {
         << QString::fromUtf8(
                "Рядок 7: запис довжиною 41 символ, а в запит уміщується не більше 32 "
                "символів. Таблицю в ЕККА не записано.");
+    // One line's pattern must not run across the break into the next.
+    QTest::newRow("lines made one by one")
+        << QByteArray::fromStdString(TwoItems())
+        << QString::fromUtf8("Товары (art.art): 4 записи\nОтделы (otd.otd): 20 записей")
+        << QString::fromUtf8("Товари (art.art): 4 записи\nВідділи (otd.otd): 20 записів");
   }
 
   void translatedWithItsPiecesInPlace() {

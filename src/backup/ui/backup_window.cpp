@@ -93,8 +93,8 @@ tables::FailureAnswer BackupWindow::RecordFailed(int) {
 
 void BackupWindow::Tell(const tables::Notice& notice) {
   QWidget* owner = isVisible() ? this : parentWidget();
-  context_.dialogs->MessageBox(owner, base::ui::FromCore(notice.text), title_, tables::BoxButtons::kOk,
-                               tables::BoxIcon::kWarning);
+  context_.dialogs->MessageBox(owner, base::ui::FromCore(notice.text), title_,
+                               tables::BoxButtons::kOk, tables::BoxIcon::kWarning);
 }
 
 bool BackupWindow::Confirm(const std::string& question) {

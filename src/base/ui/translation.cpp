@@ -132,7 +132,8 @@ QString PatternText(const QString& russian, bool multiLine) {
     bestFixedLength = fixedLength;
     std::vector<std::string> pieces(9);
     for (const QChar digit : digits) {
-      pieces[digit.digitValue() - 1] = TranslateText(match.captured(PieceName(digit))).toStdString();
+      pieces[digit.digitValue() - 1] =
+          TranslateText(match.captured(PieceName(digit))).toStdString();
     }
     const std::vector<std::string_view> views(pieces.begin(), pieces.end());
     best = QString::fromStdString(FillPlaceholders(translated.toStdString(), views));
