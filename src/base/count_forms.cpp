@@ -13,23 +13,4 @@ CountCategory CountCategoryOf(long long count) {
   return CountCategory::kMany;
 }
 
-std::string_view CountForm(long long count, const CountForms& forms) {
-  switch (CountCategoryOf(count)) {
-    case CountCategory::kOne:
-      return forms.one;
-    case CountCategory::kFew:
-      return forms.few;
-    case CountCategory::kMany:
-      return forms.many;
-  }
-  return forms.many;
-}
-
-std::string WithCount(long long count, const CountForms& forms) {
-  std::string text = std::to_string(count);
-  text.push_back(' ');
-  text.append(CountForm(count, forms));
-  return text;
-}
-
 }  // namespace kvitmark::base

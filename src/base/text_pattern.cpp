@@ -65,12 +65,7 @@ std::string FormatUtf8(TextPattern pattern, std::initializer_list<std::string_vi
 }
 
 const TextPattern& PatternFor(long long count, const CountedPattern& patterns) {
-  switch (CountCategoryOf(count)) {
-    case CountCategory::kOne: return patterns.one;
-    case CountCategory::kFew: return patterns.few;
-    case CountCategory::kMany: return patterns.many;
-  }
-  return patterns.many;
+  return Agreeing(count, patterns.one, patterns.few, patterns.many);
 }
 
 std::string FormatCount(long long count, const CountedPattern& patterns,

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <iostream>
 
-#include "base/count_forms.h"
 #include "base/cp1251.h"
 #include "cli/cli_text.h"
 #include "cli/command_report.h"

@@ -1,17 +1,21 @@
 // The word after a number agrees with it: the numbers that trip a naive rule (11–14, the
 // twenties, hundreds) and both ends of the range.
-#include "base/count_forms.h"
-
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <string>
 
+#include "base/cp1251.h"
+#include "base/text_pattern.h"
+
 namespace kvitmark::base {
 namespace {
 
-constexpr CountForms kRecords{"запись", "записи", "записей"};
-constexpr CountForms kRecordsGenitive{"записи", "записей", "записей"};
+const CountedPattern kRecords{KV_PATTERN("backup", "%1 запись"), KV_PATTERN("backup", "%1 записи"),
+                              KV_PATTERN("backup", "%1 записей")};
+const CountedPattern kRecordsGenitive{KV_PATTERN("test", "не записаны %1 записи"),
+                                      KV_PATTERN("test", "не записаны %1 записей"),
+                                      KV_PATTERN("test", "не записаны %1 записей")};
 
 struct CountCase {
   long long count;
@@ -23,8 +27,10 @@ class CountFormCases : public ::testing::TestWithParam<CountCase> {};
 
 TEST_P(CountFormCases, AgreesWithTheNumber) {
   const CountCase& c = GetParam();
-  EXPECT_EQ(WithCount(c.count, kRecords), std::to_string(c.count) + ' ' + c.nominative);
-  EXPECT_EQ(CountForm(c.count, kRecordsGenitive), c.genitive) << c.count;
+  const std::string number = std::to_string(c.count);
+  EXPECT_EQ(FormatCount(c.count, kRecords), Cp1251(number + ' ' + c.nominative));
+  EXPECT_EQ(FormatCount(c.count, kRecordsGenitive),
+            Cp1251("не записаны " + number + ' ' + c.genitive));
 }
 
 INSTANTIATE_TEST_SUITE_P(
