@@ -75,17 +75,17 @@ TransferResult WriteLogo(tables::TableSession& session, tables::OperationObserve
 
 TransferResult ReadLogo(tables::TableSession& session, tables::OperationObserver& observer,
                         LogoPicture& picture) {
-  return Transfer(session, observer, OperationKind::kReadLogo, kLogoHeight,
-                  tables::kLogoReadPolicy, ReadFailedText(), [&](int y) {
-                    std::string& answer = session.recordBuffer;
-                    answer.clear();
-                    if (session.link.ReadRecord(session.connectedRegister, kLogoTable, y + 1,
-                                                answer, 0) < 0) {
-                      return false;
-                    }
-                    DecodeRow(answer, picture, y);
-                    return true;
-                  });
+  return Transfer(
+      session, observer, OperationKind::kReadLogo, kLogoHeight, tables::kLogoReadPolicy,
+      ReadFailedText(), [&](int y) {
+        std::string& answer = session.recordBuffer;
+        answer.clear();
+        if (session.link.ReadRecord(session.connectedRegister, kLogoTable, y + 1, answer, 0) < 0) {
+          return false;
+        }
+        DecodeRow(answer, picture, y);
+        return true;
+      });
 }
 
 }  // namespace kvitmark::logo

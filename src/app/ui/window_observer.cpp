@@ -99,15 +99,17 @@ void WindowObserver::Tell(const tables::Notice& notice) {
   if (notice.IsPlainMessage()) {
     window_.DialogService().ShowMessage(&window_, base::ui::FromCore(notice.text));
   } else {
-    window_.DialogService().MessageBox(&window_, base::ui::FromCore(notice.text), base::ui::FromCore(notice.title),
-                                       notice.buttons, notice.icon);
+    window_.DialogService().MessageBox(&window_, base::ui::FromCore(notice.text),
+                                       base::ui::FromCore(notice.title), notice.buttons,
+                                       notice.icon);
   }
 }
 
 bool WindowObserver::Confirm(const std::string& question) {
-  return window_.DialogService().MessageBox(
-             &window_, base::ui::FromCore(question), base::ui::FromCore(tables::support::TitleText()),
-             tables::BoxButtons::kYesNo, tables::BoxIcon::kWarning) == tables::BoxAnswer::kYes;
+  return window_.DialogService().MessageBox(&window_, base::ui::FromCore(question),
+                                            base::ui::FromCore(tables::support::TitleText()),
+                                            tables::BoxButtons::kYesNo,
+                                            tables::BoxIcon::kWarning) == tables::BoxAnswer::kYes;
 }
 
 bool WindowObserver::StopRequested() {
