@@ -4,8 +4,10 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QTranslator>
+#include <algorithm>
 #include <cstring>
 #include <memory>
+#include <unordered_map>
 
 #include "base/text_pattern.h"
 #include "base/translatable.h"
@@ -104,6 +106,24 @@ QRegularExpression PatternExpression(const QString& pattern) {
   return QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption);
 }
 
+// The expression of each pattern, made once: a Ukrainian grid asks for thousands of row labels.
+const QRegularExpression& ExpressionOf(const TextPattern& pattern) {
+  static std::unordered_map<const char*, QRegularExpression> made;
+  auto known = made.find(pattern.source);
+  if (known == made.end()) {
+    known =
+        made.emplace(pattern.source, PatternExpression(QString::fromUtf8(pattern.source))).first;
+  }
+  return known->second;
+}
+
+// A text without a Cyrillic letter (a number, a file name) has nothing to translate, and no
+// Russian words in its pieces either.
+bool HasCyrillic(const QString& text) {
+  return std::any_of(text.begin(), text.end(),
+                     [](QChar c) { return c.script() == QChar::Script_Cyrillic; });
+}
+
 QString TranslateText(const QString& russian);
 
 // A text made from a pattern, in the pattern's translation with its pieces put back (each
@@ -117,7 +137,7 @@ QString PatternText(const QString& russian, bool multiLine) {
     // pattern of one line would match across the breaks and cut the pieces in the wrong places.
     if (multiLine && !std::strchr(pattern.source, '\n')) continue;
     const QString source = QString::fromUtf8(pattern.source);
-    const QRegularExpressionMatch match = PatternExpression(source).match(russian);
+    const QRegularExpressionMatch match = ExpressionOf(pattern).match(russian);
     if (!match.hasMatch()) continue;
     QString digits;
     qsizetype pieceLength = 0;
@@ -142,7 +162,7 @@ QString PatternText(const QString& russian, bool multiLine) {
 }
 
 QString TranslateText(const QString& russian) {
-  if (russian.isEmpty()) return russian;
+  if (!HasCyrillic(russian)) return russian;
   const bool multiLine = russian.contains(QLatin1Char('\n'));
   QString translated = FixedText(russian);
   if (translated.isEmpty()) translated = PatternText(russian, multiLine);
