@@ -1,14 +1,18 @@
 // Every text the program shows is whole, in the fonts a Debian desktop has, at the scale
-// factor the process runs with (the test runs once per factor).
+// factor the process runs with (the test runs once per factor); in Ukrainian, every one is
+// Ukrainian.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -84,6 +88,46 @@ QStringList CutTexts(const QWidget& window) {
   return cut;
 }
 
+// "Label7 «Товары»" for each text the window and what it holds show that has a letter Ukrainian
+// does not: a text left in Russian. The language menu names Russian in Russian on purpose.
+QStringList RussianTexts(const QWidget& window) {
+  static const QRegularExpression russianOnly(QStringLiteral("[ыэъёЫЭЪЁ]"));
+  QStringList found;
+  auto check = [&](const QObject& where, const QString& text) {
+    if (text.contains(russianOnly)) found << where.objectName() + " «" + text + "»";
+  };
+  check(window, window.windowTitle());
+  for (const QWidget* control : window.findChildren<QWidget*>()) {
+    check(*control, control->toolTip());
+    if (const auto* label = qobject_cast<const QLabel*>(control)) check(*label, label->text());
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+      check(*button, button->text());
+    }
+    if (const auto* group = qobject_cast<const QGroupBox*>(control)) check(*group, group->title());
+    if (const auto* tabs = qobject_cast<const QTabBar*>(control)) {
+      for (int tab = 0; tab < tabs->count(); ++tab) check(*tabs, tabs->tabText(tab));
+    }
+    if (const auto* combo = qobject_cast<const QComboBox*>(control)) {
+      for (int item = 0; item < combo->count(); ++item) check(*combo, combo->itemText(item));
+    }
+    if (const auto* view = qobject_cast<const QAbstractItemView*>(control)) {
+      const QAbstractItemModel* model = view->model();
+      for (int column = 0; model && column < model->columnCount(); ++column) {
+        check(*view, model->headerData(column, Qt::Horizontal).toString());
+      }
+      for (int row = 0; model && row < model->rowCount(); ++row) {
+        check(*view, model->headerData(row, Qt::Vertical).toString());
+      }
+    }
+  }
+  for (const QAction* action : window.findChildren<QAction*>()) {
+    if (!action->objectName().startsWith(QStringLiteral("ActionLanguage"))) {
+      check(*action, action->text());
+    }
+  }
+  return found;
+}
+
 // What a window that is only looked at works with: no register, no serial ports, answers
 // from a script and a settings folder of its own.
 struct Surroundings {
@@ -155,6 +199,41 @@ class TextFitsTest : public QObject {
       other->hide();
       QVERIFY2(otherCut.isEmpty(), qPrintable(other->objectName() + ": " + otherCut.join("; ")));
     }
+  }
+
+  // Opened in Ukrainian, or switched to it while open: no window shows a Russian text.
+  void ukrainianWindowsShowNoRussianText_data() {
+    QTest::addColumn<bool>("switchedWhileOpen");
+    QTest::newRow("opened in Ukrainian") << false;
+    QTest::newRow("switched while open") << true;
+  }
+
+  void ukrainianWindowsShowNoRussianText() {
+    QFETCH(bool, switchedWhileOpen);
+    QVERIFY(base::ui::UseLanguage(switchedWhileOpen ? base::Language::kRussian
+                                                    : base::Language::kUkrainian));
+    Surroundings surroundings;
+    app::ui::TForm1 window(surroundings.Environment());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    if (switchedWhileOpen) {
+      window.findChild<QAction*>(QStringLiteral("ActionLanguage_uk"))->trigger();
+      QApplication::processEvents();
+    }
+    QStringList russian;
+    auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    for (int page = 0; page < pages->count(); ++page) {
+      pages->setCurrentIndex(page);
+      QApplication::processEvents();
+      russian << RussianTexts(window);
+    }
+    for (QWidget* other : std::initializer_list<QWidget*>{
+             &window.AboutBox(), &window.Prompt(), &window.SalesWindow(), &window.Search()}) {
+      russian << RussianTexts(*other);
+    }
+    QVERIFY(base::ui::UseLanguage(base::Language::kRussian));
+    russian.removeDuplicates();
+    QVERIFY2(russian.isEmpty(), qPrintable(russian.join('\n')));
   }
 
   // The menu's choice applies to a window already open: its texts change and still fit.

@@ -45,7 +45,6 @@ ParameterPageWidget::ParameterPageWidget(PageId page, ParameterPage& data, QWidg
     if (inRecord) {
       edit->setObjectName(QString::fromStdString(descriptor.fields[field].control));
       caption->setObjectName("Caption" + edit->objectName());
-      edit->setToolTip(base::ui::FromCore(descriptor.fields[field].hint));
     } else {
       // The service page's extra edit, kept in table files but not in the record.
       edit->setObjectName(QStringLiteral("Edit37"));
@@ -62,10 +61,14 @@ ParameterPageWidget::ParameterPageWidget(PageId page, ParameterPage& data, QWidg
 }
 
 void ParameterPageWidget::Refresh() {
+  const std::vector<ParameterField>& described = Page(page_).fields;
   for (size_t field = 0; field < edits_.size(); ++field) {
     const QString text = FromCp1251(data_.fields[field]);
     if (edits_[field]->text() != text) edits_[field]->setText(text);
+    // Both in the language now chosen: a change of language refreshes the page.
     captions_[field]->setText(base::ui::FromCore(data_.captions[field]));
+    if (field < described.size())
+      edits_[field]->setToolTip(base::ui::FromCore(described[field].hint));
     edits_[field]->setVisible(data_.visible[field]);
     captions_[field]->setVisible(data_.visible[field]);
   }
