@@ -85,34 +85,40 @@ const QRegularExpression& Placeholder() {
 // before %1, and one may stand twice ("… tcp://%1." after "%1 …"), the same piece both times.
 QString PieceName(const QString& digit) { return QStringLiteral("p") + digit; }
 
-// The pattern as an expression that matches every text made from it and captures the pieces.
-QRegularExpression PatternExpression(const QString& pattern) {
+// A pattern as an expression that matches every text made from it and captures the pieces, and
+// the placeholders' digits in the order they stand (a repeated one each time it stands).
+struct PatternExpression {
+  QRegularExpression expression;
+  QString placeholders;
+};
+
+PatternExpression ExpressionFor(const QString& pattern) {
+  PatternExpression made;
   QString expression = QStringLiteral("^");
-  QString seen;
   qsizetype literalStart = 0;
   for (const QRegularExpressionMatch& match : Placeholder().globalMatch(pattern)) {
     expression +=
         QRegularExpression::escape(pattern.mid(literalStart, match.capturedStart() - literalStart));
     const QString digit = match.captured(1);
-    if (seen.contains(digit)) {
+    if (made.placeholders.contains(digit)) {
       expression += QStringLiteral("\\k<") + PieceName(digit) + QLatin1Char('>');
     } else {
       expression += QStringLiteral("(?<") + PieceName(digit) + QStringLiteral(">.*?)");
-      seen += digit;
     }
+    made.placeholders += digit;
     literalStart = match.capturedEnd();
   }
   expression += QRegularExpression::escape(pattern.mid(literalStart)) + QStringLiteral("$");
-  return QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption);
+  made.expression = QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption);
+  return made;
 }
 
-// The expression of each pattern, made once: a Ukrainian grid asks for thousands of row labels.
-const QRegularExpression& ExpressionOf(const TextPattern& pattern) {
-  static std::unordered_map<const char*, QRegularExpression> made;
+// Each pattern's expression, made once: a Ukrainian grid asks for thousands of row labels.
+const PatternExpression& ExpressionOf(const TextPattern& pattern) {
+  static std::unordered_map<const char*, PatternExpression> made;
   auto known = made.find(pattern.source);
   if (known == made.end()) {
-    known =
-        made.emplace(pattern.source, PatternExpression(QString::fromUtf8(pattern.source))).first;
+    known = made.emplace(pattern.source, ExpressionFor(QString::fromUtf8(pattern.source))).first;
   }
   return known->second;
 }
@@ -136,14 +142,12 @@ QString PatternText(const QString& russian, bool multiLine) {
     // A text of several lines is made of several texts unless one pattern has them all: a
     // pattern of one line would match across the breaks and cut the pieces in the wrong places.
     if (multiLine && !std::strchr(pattern.source, '\n')) continue;
-    const QString source = QString::fromUtf8(pattern.source);
-    const QRegularExpressionMatch match = ExpressionOf(pattern).match(russian);
+    const PatternExpression& expression = ExpressionOf(pattern);
+    const QRegularExpressionMatch match = expression.expression.match(russian);
     if (!match.hasMatch()) continue;
-    QString digits;
     qsizetype pieceLength = 0;
-    for (const QRegularExpressionMatch& slot : Placeholder().globalMatch(source)) {
-      digits += slot.captured(1);
-      pieceLength += match.capturedLength(PieceName(slot.captured(1)));
+    for (const QChar digit : expression.placeholders) {
+      pieceLength += match.capturedLength(PieceName(digit));
     }
     const qsizetype fixedLength = russian.size() - pieceLength;
     if (fixedLength <= bestFixedLength) continue;
@@ -151,7 +155,7 @@ QString PatternText(const QString& russian, bool multiLine) {
     if (translated.isEmpty()) continue;
     bestFixedLength = fixedLength;
     std::vector<std::string> pieces(9);
-    for (const QChar digit : digits) {
+    for (const QChar digit : expression.placeholders) {
       pieces[digit.digitValue() - 1] =
           TranslateText(match.captured(PieceName(digit))).toStdString();
     }
