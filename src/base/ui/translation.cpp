@@ -67,6 +67,24 @@ QString Translate(const char* context, const char* source) {
 
 namespace {
 
+std::string PatternTranslation(const TextPattern& pattern) {
+  return Lookup(pattern.context, QByteArray(pattern.source)).toStdString();
+}
+
+}  // namespace
+
+QString Render(const Message& message) {
+  return QString::fromStdString(RenderUtf8(message, PatternTranslation));
+}
+
+QString Render(const MessageList& messages) {
+  return QString::fromStdString(RenderUtf8(messages, PatternTranslation));
+}
+
+QString Render(const TextPattern& text) { return Translate(text.context, text.source); }
+
+namespace {
+
 QString FixedText(const QString& russian) {
   const QByteArray source = russian.toUtf8();
   for (const char* context : kCoreContexts) {

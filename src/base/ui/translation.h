@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "base/language.h"
+#include "base/message.h"
 
 // The program's texts in the language the user reads. Russian is the source language: its
 // texts are the program's own literals and need no catalogue; Ukrainian comes from the
@@ -20,6 +21,13 @@ Language CurrentLanguage();
 // `source` (the Russian text, UTF-8) of `context` in the current language; the source itself
 // where the catalogue has no translation. lupdate collects the calls.
 QString Translate(const char* context, const char* source);
+
+// A message of the core in the current language: its patterns translated, its data as it is.
+QString Render(const Message& message);
+// The list's messages one per line.
+QString Render(const MessageList& messages);
+// A marked text alone (a caption, a header) in the current language.
+QString Render(const TextPattern& text);
 
 // A text the core made (Russian, code page 1251) in the current language: a fixed text is
 // looked up in the core's contexts, a text with numbers or names in its pattern's.
