@@ -40,10 +40,11 @@ class GridTable {
   void ClearRows();
 
  private:
-  int columnCount_;
-  int rowCount_;
+  // Writing `cells` cells from (column, row) on makes any headings among them data again.
   void ForgetHeadings(int column, int row, size_t cells);
 
+  int columnCount_;
+  int rowCount_;
   std::vector<std::vector<std::string>> rows_;  // grown on demand
   // The headings of the header row by column (the corner first) and of column 0 by row; an
   // empty message stands for a cell of data.
