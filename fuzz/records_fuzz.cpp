@@ -50,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DecodeGridRecord(page, row, answer, grid);
     // Nothing beyond the fields an answer may carry is ever written.
     int answerFields = 0;
-    while (answerFields < kMaxFields && descriptor.kinds[answerFields] != FieldKind::kAbsent)
+    while (answerFields < kMaxFields &&
+           descriptor.AnswerFieldKind(answerFields + 1) != FieldKind::kAbsent)
       ++answerFields;
     FUZZ_REQUIRE(grid.Cell(answerFields + 1, row).empty());
     FUZZ_REQUIRE(grid.ColumnCount() == columns);

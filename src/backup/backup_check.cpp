@@ -158,8 +158,9 @@ class Checker {
         return Fail(base::Format(KV_PATTERN("backup", "Нет такого вида таблиц: \"%1\""), {name}));
       }
       if (!Entry(*page)) {
-        return Fail(base::Format(KV_PATTERN("backup", "В копии нет таблицы \"%1\" (%2)."),
-                                 {tables::Page(*page).caption, KindFile(*page)}));
+        return Fail(
+            base::Format(KV_PATTERN("backup", "В копии нет таблицы \"%1\" (%2)."),
+                         {base::RenderCp1251(tables::Page(*page).caption), KindFile(*page)}));
       }
     }
     return true;

@@ -31,7 +31,8 @@ std::string KindFile(tables::PageId page) {
 int FileRecords(tables::PageId page) { return files::RecordCount(page, true); }
 
 const std::string& LogoCaption() {
-  static const std::string caption = tables::Page(tables::PageId::kLogo).caption;
+  static const std::string caption =
+      base::RenderCp1251(tables::Page(tables::PageId::kLogo).caption);
   return caption;
 }
 

@@ -67,8 +67,8 @@ class Backup {
         if (!BackUpLogo(manifest, error)) return false;
       } else {
         const PageId page = pages[index];
-        observer_.ItemStarted(
-            {index, count, tables::Page(page).caption, KindFile(page), FileRecords(page)});
+        observer_.ItemStarted({index, count, base::RenderCp1251(tables::Page(page).caption),
+                               KindFile(page), FileRecords(page)});
         if (!BackUpTable(page, manifest, error)) return false;
       }
     }
@@ -242,8 +242,8 @@ std::string BackupReport(const BackupResult& result) {
   for (const ManifestKind& kind : manifest.kinds) {
     if (kind.result != ItemResult::kFailed) continue;
     const auto page = files::PageOfExtension(kind.kind);
-    failed.push_back(
-        FailedLine(page ? tables::Page(*page).caption : kind.kind, kind.file, kind.failed));
+    failed.push_back(FailedLine(page ? base::RenderCp1251(tables::Page(*page).caption) : kind.kind,
+                                kind.file, kind.failed));
   }
   if (manifest.logo && manifest.logo->result == ItemResult::kFailed) {
     failed.push_back(

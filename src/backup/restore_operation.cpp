@@ -42,7 +42,7 @@ std::vector<int> PlannedRecords(const CheckedBackup& backup, const tables::Regis
 }
 
 std::string Caption(const BackupItem& item) {
-  return item.page ? tables::Page(*item.page).caption : LogoCaption();
+  return item.page ? base::RenderCp1251(tables::Page(*item.page).caption) : LogoCaption();
 }
 
 std::string StepLine(const BackupItem& item, const std::string& what) {

@@ -28,8 +28,8 @@ std::set<std::string> Kinds(bool clearableOnly) {
   std::set<std::string> kinds;
   for (tables::PageId id : tables::AllPages()) {
     const tables::TableDescriptor& page = tables::Page(id);
-    if (page.file.extension && (!clearableOnly || page.Clearable())) {
-      kinds.insert(page.file.extension);
+    if (page.fileExtension && (!clearableOnly || page.Clearable())) {
+      kinds.insert(page.fileExtension);
     }
   }
   return kinds;

@@ -2,8 +2,6 @@
 
 #include <vector>
 
-#include "base/cp1251.h"
-
 namespace kvitmark::files {
 namespace {
 
@@ -15,10 +13,8 @@ const std::vector<TableFileKind>& Kinds() {
   static const auto* kinds = [] {
     auto* built = new std::vector<TableFileKind>();
     for (PageId id : tables::AllPages()) {
-      const tables::FileKindTexts& file = Page(id).file;
-      if (!file.extension) continue;
-      built->push_back({id, file.extension, base::Cp1251(file.filter),
-                        base::Cp1251(file.openTitle), base::Cp1251(file.saveTitle)});
+      const char* extension = Page(id).fileExtension;
+      if (extension) built->push_back({id, extension});
     }
     return built;
   }();

@@ -13,11 +13,6 @@ namespace kvitmark::files {
 struct TableFileKind {
   tables::PageId page;
   const char* extension;  // "art"
-  // The dialogs' filter in the "description|pattern|description|pattern" form, and their
-  // titles; code page 1251.
-  std::string filter;
-  std::string openTitle;
-  std::string saveTitle;
 };
 
 // The kind of a page, or nothing on the pages without a table ("Логотип", "Отчеты").

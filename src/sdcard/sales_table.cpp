@@ -4,19 +4,21 @@
 #include <charconv>
 #include <string>
 
-#include "base/cp1251.h"
-#include "base/translatable.h"
+#include "base/text_pattern.h"
 
 namespace kvitmark::sdcard {
 namespace {
 
-constexpr std::array<const char*, kSalesColumns> kHeaders = {
-    KV_TR("sdcard", "Ряд"),       KV_TR("sdcard", "Код"),        KV_TR("sdcard", "Название"),
-    KV_TR("sdcard", "Цена"),      KV_TR("sdcard", "Количество"), KV_TR("sdcard", "Отдел"),
-    KV_TR("sdcard", "Группа"),    KV_TR("sdcard", "Налог"),      KV_TR("sdcard", "Тип"),
-    KV_TR("sdcard", "КНЛ"),       KV_TR("sdcard", "Штрих-код"),  KV_TR("sdcard", "Прз"),
-    KV_TR("sdcard", "Клво прод"), KV_TR("sdcard", "Об. прод"),   KV_TR("sdcard", "Клво возв"),
-    KV_TR("sdcard", "Об. возв"),  KV_TR("sdcard", "Скидки")};
+const std::array<base::TextPattern, kSalesColumns> kHeaders = {
+    KV_PATTERN("sdcard", "Ряд"),        KV_PATTERN("sdcard", "Код"),
+    KV_PATTERN("sdcard", "Название"),   KV_PATTERN("sdcard", "Цена"),
+    KV_PATTERN("sdcard", "Количество"), KV_PATTERN("sdcard", "Отдел"),
+    KV_PATTERN("sdcard", "Группа"),     KV_PATTERN("sdcard", "Налог"),
+    KV_PATTERN("sdcard", "Тип"),        KV_PATTERN("sdcard", "КНЛ"),
+    KV_PATTERN("sdcard", "Штрих-код"),  KV_PATTERN("sdcard", "Прз"),
+    KV_PATTERN("sdcard", "Клво прод"),  KV_PATTERN("sdcard", "Об. прод"),
+    KV_PATTERN("sdcard", "Клво возв"),  KV_PATTERN("sdcard", "Об. возв"),
+    KV_PATTERN("sdcard", "Скидки")};
 
 }  // namespace
 
@@ -24,7 +26,7 @@ tables::GridTable MakeSalesTable() { return tables::GridTable(kSalesColumns, kSa
 
 void PrepareSalesTable(tables::GridTable& sales) {
   for (int column = 0; column < kSalesColumns; ++column) {
-    sales.SetCell(column, 0, base::Cp1251(kHeaders[column]));
+    sales.SetHeading(column, 0, kHeaders[column]);
   }
   char digits[16];
   for (int row = 1; row <= kSalesRows; ++row) {

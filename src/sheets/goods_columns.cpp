@@ -41,8 +41,8 @@ const std::string& ColumnCaption(int column) {
   static const auto* captions = [] {
     auto* all = new std::array<std::string, kGoodsColumns + 1>;
     (*all)[kRecordColumn] = base::Cp1251("№");
-    const auto& headers = tables::Page(tables::PageId::kGoods).headers;
-    for (int c = 1; c <= kGoodsColumns; ++c) (*all)[c] = headers[c];
+    const tables::TableDescriptor& goods = tables::Page(tables::PageId::kGoods);
+    for (int c = 1; c <= kGoodsColumns; ++c) (*all)[c] = base::RenderCp1251(goods.ColumnCaption(c));
     return all;
   }();
   return (*captions)[column];

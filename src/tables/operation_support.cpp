@@ -48,7 +48,7 @@ const std::string& TitleText() {
 std::string OverwriteQuestion(PageId page) {
   return base::Format(
       KV_PATTERN("tables", "Таблица \"%1\"  в ЭККА будет перезаписана. Продолжить ?"),
-      {Page(page).caption});
+      {base::RenderCp1251(Page(page).caption)});
 }
 
 bool IsConnected(const TableSession& session) { return session.connectedRegister > 0; }

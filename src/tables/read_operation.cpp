@@ -145,7 +145,8 @@ OperationSummary ReadFromRegister(TableSession& session, OperationObserver& obse
       return read.ReadParameterPage();
     case PageShape::kGrid:
       return read.ReadGridPage();
-    case PageShape::kOther:
+    case PageShape::kLogo:
+    case PageShape::kReports:
       break;
   }
   return Finish(observer, {});

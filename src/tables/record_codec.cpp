@@ -45,7 +45,7 @@ DecodeResult DecodeGridRecord(PageId page, int row, std::string_view answer, Gri
   for (int position = 1; position <= kMaxFields; ++position) {
     const auto field = CutField(rest);
     if (!field) break;
-    const FieldKind kind = descriptor.kinds[position - 1];
+    const FieldKind kind = descriptor.AnswerFieldKind(position);
     if (kind == FieldKind::kAbsent) return DecodeResult::kRefused;
     if (kind == FieldKind::kText || !field->empty()) {
       grid.SetCell(position, row, *field);
@@ -78,13 +78,13 @@ EncodedRecord EncodeGridRow(PageId page, const GridTable& grid, int row) {
   text.reserve(64);
   for (int column = 1; column <= descriptor.FieldCount(); ++column) {
     const std::string& cell = grid.Cell(column, row);
-    const FieldEncoding& encoding = descriptor.encodings[column - 1];
-    switch (encoding.encoding) {
+    const GridField& field = descriptor.columns[column - 1];
+    switch (field.encoding) {
       case Encoding::kAsIs:
         text += cell;
         break;
       case Encoding::kFirstN:
-        text.append(cell, 0, encoding.length);
+        text.append(cell, 0, field.width);
         break;
       case Encoding::kFlag:
         text.push_back(cell.empty() ? '0' : cell.front());
@@ -99,7 +99,7 @@ EncodedRecord EncodeGridRow(PageId page, const GridTable& grid, int row) {
         break;
       case Encoding::kPrice:
       case Encoding::kQuantity: {
-        const int places = encoding.encoding == Encoding::kPrice ? 2 : 3;
+        const int places = field.encoding == Encoding::kPrice ? 2 : 3;
         if (cell.empty()) {
           text += places == 2 ? "0.00" : "0.000";
         } else if (!base::AppendRoundedDecimal(cell, places, text)) {

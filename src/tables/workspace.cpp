@@ -2,20 +2,29 @@
 
 #include <stdexcept>
 
-#include "base/cp1251.h"
-#include "base/translatable.h"
+#include "base/text_pattern.h"
 
 namespace kvitmark::tables {
 namespace {
 
 void WriteHeaderAndLabels(GridTable& grid, const TableDescriptor& page,
-                          const std::vector<std::string>& labels) {
-  for (size_t column = 0; column < page.headers.size(); ++column) {
-    grid.SetCell(static_cast<int>(column), 0, page.headers[column]);
+                          const std::vector<base::Message>& labels) {
+  for (int column = 0; column <= page.FieldCount(); ++column) {
+    grid.SetHeading(column, 0, page.ColumnCaption(column));
   }
   for (size_t row = 0; row < labels.size(); ++row) {
-    grid.SetCell(0, static_cast<int>(row) + 1, labels[row]);
+    grid.SetHeading(0, static_cast<int>(row) + 1, labels[row]);
   }
+}
+
+// Column 0 numbers the records where the page has no labels for it.
+void WriteHeaderAndNumbers(GridTable& grid, const TableDescriptor& page) {
+  if (!page.rowLabels.empty()) {
+    WriteHeaderAndLabels(grid, page, page.rowLabels);
+    return;
+  }
+  WriteHeaderAndLabels(grid, page, {});
+  for (int row = 1; row <= page.recordCount; ++row) grid.SetCell(0, row, std::to_string(row));
 }
 
 // Captions and visibility of a parameter page as the register type's layout, or the
@@ -23,12 +32,12 @@ void WriteHeaderAndLabels(GridTable& grid, const TableDescriptor& page,
 void ShowParameterLayout(ParameterPage& parameters, const TableDescriptor& page, bool design) {
   for (size_t field = 0; field < page.fields.size(); ++field) {
     const ParameterField& descriptor = page.fields[field];
-    const bool designCaption = design && !descriptor.designCaption.empty();
-    parameters.captions[field] = designCaption ? descriptor.designCaption : descriptor.caption;
+    const bool designCaption = design && descriptor.designCaption.has_value();
+    parameters.captions[field] = designCaption ? *descriptor.designCaption : descriptor.caption;
     parameters.visible[field] = !descriptor.hidden && !(design && descriptor.hiddenInDesign);
   }
   if (page.keepsExtraEdit) {
-    parameters.captions.back().clear();
+    parameters.captions.back() = {};
     parameters.visible.back() = false;
   }
 }
@@ -40,8 +49,7 @@ Workspace::Workspace() {
     const TableDescriptor& page = Page(id);
     const int index = PageIndex(id);
     if (page.shape == PageShape::kGrid) {
-      grids_[index] =
-          std::make_unique<GridTable>(static_cast<int>(page.headers.size()), page.recordCount + 1);
+      grids_[index] = std::make_unique<GridTable>(page.FieldCount() + 1, page.recordCount + 1);
     } else if (page.shape == PageShape::kParameter) {
       auto parameters = std::make_unique<ParameterPage>();
       const size_t edits = page.fields.size() + (page.keepsExtraEdit ? 1 : 0);
@@ -81,23 +89,17 @@ void PrepareGrids(Workspace& workspace) {
     const TableDescriptor& page = Page(id);
     if (page.shape == PageShape::kParameter && page.keepsExtraEdit) {
       auto& parameters = workspace.Parameters(id);
-      parameters.captions.back().clear();
+      parameters.captions.back() = {};
       parameters.visible.back() = false;
     }
-    if (page.shape != PageShape::kGrid) continue;
-    std::vector<std::string> labels = page.rowLabels;
-    if (labels.empty()) {
-      for (int row = 1; row <= page.recordCount; ++row) labels.push_back(std::to_string(row));
-    }
-    WriteHeaderAndLabels(workspace.Grid(id), page, labels);
+    if (page.shape == PageShape::kGrid) WriteHeaderAndNumbers(workspace.Grid(id), page);
   }
 }
 
 void ApplyTypeLayout(Workspace& workspace, int typeIndex) {
   if (typeIndex != 0) return;
-  workspace.windowCaption = base::Cp1251(KV_TR("tables", "Программирование Datecs MP-50 Junior"));
-  workspace.connectionGroupCaption =
-      base::Cp1251(KV_TR("tables", "Подключить Datecs MP-50 Junior"));
+  workspace.windowCaption = KV_PATTERN("tables", "Программирование Datecs MP-50 Junior");
+  workspace.connectionGroupCaption = KV_PATTERN("tables", "Подключить Datecs MP-50 Junior");
   workspace.interval.end = std::to_string(kJuniorGoodsRecords);
   for (PageId id : AllPages()) {
     const TableDescriptor& page = Page(id);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/message.h"
 #include "tables/catalogue.h"
 #include "tables/grid_table.h"
 
@@ -15,8 +16,8 @@ namespace kvitmark::tables {
 
 // The ordered edit fields of a parameter page, with what the layout shows of them.
 struct ParameterPage {
-  std::vector<std::string> fields;    // record order, then the page's extra edit if it has one
-  std::vector<std::string> captions;  // the caption label of each field
+  std::vector<std::string> fields;      // record order, then the page's extra edit if it has one
+  std::vector<base::Message> captions;  // the caption label of each field
   std::vector<bool> visible;
 };
 
@@ -40,8 +41,10 @@ class Workspace {
   const ParameterPage& Parameters(PageId page) const;
 
   CodingInterval interval;
-  std::string windowCaption;
-  std::string connectionGroupCaption;
+  // What the register type's layout names the window and the connection group; empty where
+  // it leaves the name as it is.
+  base::Message windowCaption;
+  base::Message connectionGroupCaption;
   // The register type selector's entry; -1 while it stands on none.
   int typeIndex = -1;
   bool JuniorSelected() const { return typeIndex == 0; }

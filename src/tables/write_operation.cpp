@@ -26,7 +26,7 @@ std::string NotANumberText(const TableDescriptor& page, int row, int column,
   return base::Format(KV_PATTERN("tables",
                                  "Строка %1, столбец \"%2\": \"%3\" - не число. "
                                  "Таблица в ЭККА не записана."),
-                      {std::to_string(row), page.headers[column], cell});
+                      {std::to_string(row), base::RenderCp1251(page.ColumnCaption(column)), cell});
 }
 
 std::string ChangesQuestion(const TableDescriptor& page, size_t count) {
@@ -35,7 +35,7 @@ std::string ChangesQuestion(const TableDescriptor& page, size_t count) {
       {KV_PATTERN("tables", "Таблица \"%2\": будет записана %1 изменённая запись. Продолжить ?"),
        KV_PATTERN("tables", "Таблица \"%2\": будут записаны %1 изменённые записи. Продолжить ?"),
        KV_PATTERN("tables", "Таблица \"%2\": будет записано %1 изменённых записей. Продолжить ?")},
-      {page.caption});
+      {base::RenderCp1251(page.caption)});
 }
 
 const std::string& NoChangesText() {
@@ -173,7 +173,7 @@ OperationSummary Write(TableSession& session, OperationObserver& observer, PageI
     observer.Tell(Message(NotConnectedText()));
     return Finish(observer, {});
   }
-  if (Page(page).shape == PageShape::kOther) return Finish(observer, {});
+  if (!IsGridPage(page) && !IsParameterPage(page)) return Finish(observer, {});
   return TableWrite(session, observer, page).Write(scope);
 }
 
@@ -188,7 +188,8 @@ std::optional<std::vector<PlannedRecord>> PlanWrite(const Workspace& workspace,
     std::string text = EncodeParameterPage(page, workspace.Parameters(page));
     const size_t limit = MaxRecordTextLength(descriptor.tableNumber, 1);
     if (text.size() > limit) {
-      observer.Tell(Message(TooLongText(descriptor.caption, text.size(), limit)));
+      observer.Tell(
+          Message(TooLongText(base::RenderCp1251(descriptor.caption), text.size(), limit)));
       return std::nullopt;
     }
     planned = std::vector<PlannedRecord>{{0, 1, std::move(text)}};

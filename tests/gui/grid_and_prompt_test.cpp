@@ -17,7 +17,10 @@
 
 #include "app/ui/about_box.h"
 #include "base/cp1251.h"
+#include "base/message.h"
+#include "base/text_pattern.h"
 #include "base/ui/layout_scale.h"
+#include "base/ui/translation.h"
 #include "tables/grid_table.h"
 #include "tables/operation_observer.h"
 #include "tables/ui/exchange_error_prompt.h"
@@ -92,6 +95,7 @@ class GridAndPromptTest : public QObject {
   // These check the design's own pixels.
   void initTestCase() { kvitmark::base::ui::FixScaleForTests(1.0); }
   void Model_ShowsHeaderRowRowNumbersAndCornerFromTable();
+  void Model_ShowsHeadingsInTheChosenLanguageAndDataAsItIs();
   void Model_ShowsCellBytesThroughCodec_data();
   void Model_ShowsCellBytesThroughCodec();
   void Model_HidesCellsBeyondShownExtent();
@@ -147,6 +151,42 @@ void GridAndPromptTest::Model_ShowsHeaderRowRowNumbersAndCornerFromTable() {
     QCOMPARE(model.headerData(row, Qt::Vertical, Qt::DisplayRole).toString(),
              QString::number(row + 1));
   }
+}
+
+// A user's text that happens to be one of the catalogue's words is data: only the program's
+// own headings change with the language.
+void GridAndPromptTest::Model_ShowsHeadingsInTheChosenLanguageAndDataAsItIs() {
+  using namespace kvitmark;
+  GridTable table = MakeGrid(3, 4);
+  table.SetHeading(0, 0, KV_PATTERN("tables", "Ряд"));
+  table.SetHeading(1, 0, KV_PATTERN("tables", "Количество"));
+  table.SetHeading(0, 1, base::Message(KV_PATTERN("tables", "Сервисный текст %1")).Arg(1));
+  table.SetCell(2, 0, Cp1251("Ряд"));
+  table.SetCell(1, 1, Cp1251("Количество"));
+  GridModel model(table);
+
+  QVERIFY(base::ui::UseLanguage(base::Language::kUkrainian));
+  const QString corner = model.CornerText();
+  const QString headers[] = {model.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
+                             model.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString()};
+  const QString label = model.headerData(0, Qt::Vertical, Qt::DisplayRole).toString();
+  const QString cell = model.data(model.index(0, 0), Qt::DisplayRole).toString();
+  // A heading written over as data is data from then on.
+  table.SetCell(1, 0, Cp1251("Количество"));
+  const QString overwritten = model.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString();
+  QVERIFY(base::ui::UseLanguage(base::Language::kRussian));
+
+  QCOMPARE(corner, QString::fromUtf8("Рядок"));
+  QCOMPARE(headers[0], QString::fromUtf8("Кількість"));
+  QCOMPARE(headers[1], QString::fromUtf8("Ряд"));
+  QCOMPARE(label, QString::fromUtf8("Сервісний текст 1"));
+  QCOMPARE(cell, QString::fromUtf8("Количество"));
+  QCOMPARE(overwritten, QString::fromUtf8("Количество"));
+  QCOMPARE(model.CornerText(), QString::fromUtf8("Ряд"));
+  QCOMPARE(model.headerData(0, Qt::Vertical, Qt::DisplayRole).toString(),
+           QString::fromUtf8("Сервисный текст 1"));
+  // The core keeps the Russian text, whatever the window shows.
+  QCOMPARE(table.Cell(0, 1), Cp1251("Сервисный текст 1"));
 }
 
 void GridAndPromptTest::Model_ShowsCellBytesThroughCodec_data() {

@@ -390,6 +390,89 @@ class MainWindowTest : public QObject {
     QCOMPARE(dialogs_->fileDialogs[1].proposedOrSuffix, path);
   }
 
+  void tableFileDialogs_nameThePagesKind_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("ukrainian");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("filter");
+    QTest::newRow("commissions") << 13 << false << "Button3"
+                                 << QString::fromUtf8("Открыть файл программирования комиссий")
+                                 << QString::fromUtf8(
+                                        "Файлы программирования комиссий(*.pko) (*.pko *.PKO);;"
+                                        "Все файлы (*.*) (*)");
+    QTest::newRow("commissions, Ukrainian")
+        << 13 << true << "Button3" << QString::fromUtf8("Відкрити файл програмування комісій")
+        << QString::fromUtf8(
+               "Файли програмування комісій(*.pko) (*.pko *.PKO);;Усі файли (*.*) (*)");
+    QTest::newRow("receipt parameters")
+        << 6 << false << "Button3" << QString::fromUtf8("Открыть параметров чека")
+        << QString::fromUtf8(
+               "Файлы параметров чека(*.pac) (*.pac *.PAC);;"
+               "Все файлы (*.*) (*)");
+    // The service file's save title has always named the receipt parameters.
+    QTest::newRow("service parameters")
+        << 7 << false << "Button2" << QString::fromUtf8("Сохранить файл параметров чека")
+        << QString::fromUtf8(
+               "Файлы служебной информации(*.slu) (*.slu *.SLU);;"
+               "Все файлы (*.*) (*)");
+  }
+
+  void tableFileDialogs_nameThePagesKind() {
+    QFETCH(int, page);
+    QFETCH(bool, ukrainian);
+    QFETCH(QString, button);
+    QFETCH(QString, title);
+    QFETCH(QString, filter);
+    if (ukrainian) QVERIFY(base::ui::UseLanguage(base::Language::kUkrainian));
+    ShowPage(page);
+    Click(button.toLatin1().constData());
+    QVERIFY(base::ui::UseLanguage(base::Language::kRussian));
+    QCOMPARE(dialogs_->fileDialogs.size(), 1);
+    QCOMPARE(dialogs_->fileDialogs[0].title, title);
+    QCOMPARE(dialogs_->fileDialogs[0].filter, filter);
+  }
+
+  // A page's edits are not numbered in record order: each shows its own field.
+  void parameterEdits_showTheirOwnFieldsOfTheRecord_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("edits");  // record order
+    QTest::newRow("numerators") << 20 << "numerators.pnu"
+                                << QStringList{"Edit78", "Edit80", "Edit82", "Edit84", "Edit86",
+                                               "Edit79", "Edit81", "Edit83", "Edit85", "Edit87"};
+    QTest::newRow("cash parameters")
+        << 5 << "cash.pak"
+        << QStringList{"Edit5",  "Edit6",  "Edit7",  "Edit8",  "Edit9",  "Edit10", "Edit11",
+                       "Edit12", "Edit13", "Edit14", "Edit19", "Edit24", "Edit35"};
+    QTest::newRow("postal parameters")
+        << 10 << "postal.par"
+        << QStringList{"Edit51", "Edit52", "Edit53", "Edit54", "Edit55", "Edit56",
+                       "Edit57", "Edit64", "Edit58", "Edit59", "Edit60", "Edit61",
+                       "Edit62", "Edit63", "Edit65", "Edit66"};
+  }
+
+  void parameterEdits_showTheirOwnFieldsOfTheRecord() {
+    QFETCH(int, page);
+    QFETCH(QString, file);
+    QFETCH(QStringList, edits);
+    ShowPage(page);
+    const QString path = folder_->filePath(file);
+    QFile record(path);
+    QVERIFY(record.open(QIODevice::WriteOnly));
+    for (int field = 1; field <= edits.size(); ++field)
+      record.write("f" + QByteArray::number(field) + ";");
+    record.write("\r\n");
+    record.close();
+    dialogs_->fileAnswers << path;
+    Click("Button3");
+    QVERIFY(dialogs_->shown.isEmpty());
+    for (int field = 0; field < edits.size(); ++field) {
+      QCOMPARE(Find<QLineEdit>(edits[field].toLatin1().constData())->text(),
+               QStringLiteral("f%1").arg(field + 1));
+    }
+  }
+
   void openTableFile_shortFile_saysSoAndLeavesTheLabel() {
     ShowPage(1);
     const QString path = folder_->filePath("short.opr");

@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "base/cp1251.h"
+#include "base/message.h"
 #include "tables/workspace.h"
 
 namespace kvitmark::tables {
 namespace {
 
 using base::Cp1251ToUtf8;
+using base::RenderUtf8;
 
 struct PageCase {
   int page;
@@ -24,14 +26,15 @@ class CatalogueEntries : public ::testing::TestWithParam<PageCase> {};
 
 TEST_P(CatalogueEntries, HoldTheTablesOfThePages) {
   const TableDescriptor& page = Page(PageAt(GetParam().page));
-  EXPECT_EQ(Cp1251ToUtf8(page.caption), GetParam().caption);
+  EXPECT_EQ(RenderUtf8(page.caption), GetParam().caption);
   EXPECT_EQ(page.tableNumber, GetParam().table);
   EXPECT_EQ(page.recordCount, GetParam().records);
   EXPECT_EQ(page.FieldCount(), GetParam().fields);
   if (page.shape == PageShape::kGrid) {
     EXPECT_EQ(page.intervalOnRead, GetParam().intervalOnRead);
-    EXPECT_EQ(static_cast<int>(page.encodings.size()), page.FieldCount());
-    EXPECT_EQ(static_cast<int>(page.headers.size()), page.FieldCount() + 1);
+    for (int column = 0; column <= page.FieldCount(); ++column) {
+      EXPECT_FALSE(page.ColumnCaption(column).Empty()) << "column " << column;
+    }
   }
 }
 
@@ -75,21 +78,12 @@ TEST(Workspace, AskingAPageForDataOfAnotherShapeFailsLoudly) {
 }
 
 TEST(Catalogue, CommissionHeadersRepeatInThrees) {
-  const auto& headers = Page(PageId::kCommissions).headers;
-  EXPECT_EQ(Cp1251ToUtf8(headers[3]), "Нач.сум.1");
-  EXPECT_EQ(Cp1251ToUtf8(headers[4]), "Тип.ком.1");
-  EXPECT_EQ(Cp1251ToUtf8(headers[5]), "Знач.1");
-  EXPECT_EQ(Cp1251ToUtf8(headers[30]), "Нач.сум.10");
-  EXPECT_EQ(Cp1251ToUtf8(headers[32]), "Знач.10");
-}
-
-TEST(Catalogue, ParameterFieldsInRecordOrder) {
-  std::vector<std::string> controls;
-  for (const auto& field : Page(PageId::kNumerators).fields) controls.push_back(field.control);
-  EXPECT_EQ(controls, (std::vector<std::string>{"Edit78", "Edit80", "Edit82", "Edit84", "Edit86",
-                                                "Edit79", "Edit81", "Edit83", "Edit85", "Edit87"}));
-  EXPECT_EQ(Page(PageId::kCashParameters).fields[12].control, "Edit35");
-  EXPECT_EQ(Page(PageId::kPostalParameters).fields[7].control, "Edit64");
+  const TableDescriptor& commissions = Page(PageId::kCommissions);
+  EXPECT_EQ(RenderUtf8(commissions.ColumnCaption(3)), "Нач.сум.1");
+  EXPECT_EQ(RenderUtf8(commissions.ColumnCaption(4)), "Тип.ком.1");
+  EXPECT_EQ(RenderUtf8(commissions.ColumnCaption(5)), "Знач.1");
+  EXPECT_EQ(RenderUtf8(commissions.ColumnCaption(30)), "Нач.сум.10");
+  EXPECT_EQ(RenderUtf8(commissions.ColumnCaption(32)), "Знач.10");
 }
 
 TEST(Workspace, PrepareGridsNumbersRowsAndLeavesTheData) {
@@ -103,7 +97,7 @@ TEST(Workspace, PrepareGridsNumbersRowsAndLeavesTheData) {
   EXPECT_EQ(workspace.Grid(PageId::kGoods).Cell(0, 14000), "14000");
   EXPECT_EQ(Cp1251ToUtf8(workspace.Grid(PageId::kHeaderText).Cell(0, 9)), "Сервисный текст 1");
   EXPECT_EQ(workspace.Grid(PageId::kHeaderText).RowCount(), 13);
-  EXPECT_EQ(Cp1251ToUtf8(workspace.Parameters(PageId::kCashParameters).captions[1]),
+  EXPECT_EQ(RenderUtf8(workspace.Parameters(PageId::kCashParameters).captions[1]),
             "Отчет по операторам:");
   EXPECT_FALSE(workspace.Parameters(PageId::kCashParameters).visible[11]);
 }
@@ -113,14 +107,14 @@ TEST(Workspace, JuniorLayoutShowsSevenHeaderRowsAndItsCaptions) {
   PrepareGrids(workspace);
   workspace.interval.end = "20";
   ApplyTypeLayout(workspace, 0);
-  EXPECT_EQ(Cp1251ToUtf8(workspace.windowCaption), "Программирование Datecs MP-50 Junior");
+  EXPECT_EQ(RenderUtf8(workspace.windowCaption), "Программирование Datecs MP-50 Junior");
   EXPECT_EQ(workspace.interval.end, "14000");
   EXPECT_EQ(workspace.Grid(PageId::kHeaderText).RowCount(), 8);
   EXPECT_EQ(workspace.Grid(PageId::kGoods).RowCount(), 14001);
   EXPECT_EQ(Cp1251ToUtf8(workspace.Grid(PageId::kHeaderText).Cell(0, 12)), "Сервис 4");
-  EXPECT_EQ(Cp1251ToUtf8(workspace.Parameters(PageId::kCashParameters).captions[1]), "Тип:");
+  EXPECT_EQ(RenderUtf8(workspace.Parameters(PageId::kCashParameters).captions[1]), "Тип:");
   EXPECT_TRUE(workspace.Parameters(PageId::kCashParameters).visible[12]);
-  EXPECT_EQ(Cp1251ToUtf8(workspace.Parameters(PageId::kServiceParameters).captions[9]),
+  EXPECT_EQ(RenderUtf8(workspace.Parameters(PageId::kServiceParameters).captions[9]),
             "Яркость матричного индикатора:");
   EXPECT_TRUE(workspace.Parameters(PageId::kServiceParameters).visible[10]);
   EXPECT_FALSE(workspace.Parameters(PageId::kServiceParameters).visible[11])
@@ -130,7 +124,7 @@ TEST(Workspace, JuniorLayoutShowsSevenHeaderRowsAndItsCaptions) {
 
   Workspace untouched;
   ApplyTypeLayout(untouched, 1);
-  EXPECT_EQ(untouched.windowCaption, "");
+  EXPECT_EQ(RenderUtf8(untouched.windowCaption), "");
   EXPECT_EQ(untouched.Grid(PageId::kHeaderText).RowCount(), 13);
 }
 

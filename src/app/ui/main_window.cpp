@@ -36,6 +36,7 @@
 #include "tables/catalogue.h"
 #include "tables/ui/dialogs.h"
 #include "tables/ui/exchange_error_prompt.h"
+#include "tables/ui/page_widgets.h"
 #include "tables/ui/parameter_page_widget.h"
 #include "tables/ui/record_text_validator.h"
 #include "tables/ui/string_grid.h"
@@ -236,7 +237,7 @@ void TForm1::BuildPages() {
     switch (page.shape) {
       case tables::PageShape::kGrid: {
         auto* grid = new tables::ui::StringGrid(workspace_.Grid(id));
-        grid->setObjectName(QString::fromStdString(page.control));
+        grid->setObjectName(QString::fromLatin1(tables::ui::WidgetsOf(id).grid));
         grid->Model()->SetRowMarker([this, id](int row) { return RowChanged(id, row); });
         grid->setGeometry(0, 0, kPageWidth, kPageHeight);
         grids_[index] = grid;
@@ -249,17 +250,16 @@ void TForm1::BuildPages() {
         parameterPages_[index]->SetChangeMarker([this, id] { return RowChanged(id, 1); });
         content = parameterPages_[index];
         break;
-      case tables::PageShape::kOther:
-        if (id == tables::PageId::kLogo) {
-          logoPage_ = new logo::ui::LogoPage;
-          content = logoPage_;
-        } else {
-          reportsPage_ = new reports::ui::ReportsPage;
-          content = reportsPage_;
-        }
+      case tables::PageShape::kLogo:
+        logoPage_ = new logo::ui::LogoPage;
+        content = logoPage_;
+        break;
+      case tables::PageShape::kReports:
+        reportsPage_ = new reports::ui::ReportsPage;
+        content = reportsPage_;
         break;
     }
-    pages_->addTab(content, base::ui::FromCore(page.caption));
+    pages_->addTab(content, base::ui::Render(page.caption));
   }
   connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
     if (!selectingPageQuietly_) OnPageChanged(tables::PageAt(index));
@@ -410,7 +410,7 @@ void TForm1::ApplyColumnWeights() {
   for (tables::PageId id : tables::AllPages()) {
     tables::ui::StringGrid* grid = Grid(id);
     if (!grid) continue;
-    const tables::TableDescriptor& page = tables::Page(id);
+    const tables::ui::PageWidgets& page = tables::ui::WidgetsOf(id);
     const int reference = page.columnsFollowGoods ? goodsWidth : grid->width();
     std::vector<int> widths;
     for (int weight : page.columnWeights) widths.push_back(reference * weight / 580);
@@ -494,7 +494,7 @@ void TForm1::RetranslateTexts() {
   ShowConnectionState();
   ShowCaptions();
   for (tables::PageId id : tables::AllPages()) {
-    pages_->setTabText(tables::PageIndex(id), base::ui::FromCore(tables::Page(id).caption));
+    pages_->setTabText(tables::PageIndex(id), base::ui::Render(tables::Page(id).caption));
     ShowPageData(id, -1);
   }
   // A longer translation makes the window larger rather than cut its texts.

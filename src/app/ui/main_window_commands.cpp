@@ -21,7 +21,6 @@
 #include "base/ui/qt_text.h"
 #include "base/ui/translation.h"
 #include "base/whole_number.h"
-#include "files/table_file_kinds.h"
 #include "files/table_files.h"
 #include "files/ui/dialog_filter.h"
 #include "link/connect.h"
@@ -36,6 +35,7 @@
 #include "tables/record_codec.h"
 #include "tables/register_search.h"
 #include "tables/ui/dialogs.h"
+#include "tables/ui/page_widgets.h"
 #include "tables/ui/parameter_page_widget.h"
 #include "tables/ui/string_grid.h"
 
@@ -103,7 +103,7 @@ tables::PageId TForm1::ShownPage() const { return tables::PageAt(pages_->current
 void TForm1::ApplyCommandStates() {
   const tables::TableDescriptor& page = tables::Page(rulesPage_);
   // The logo page has commands of its own instead of the table ones.
-  const bool logoPage = rulesPage_ == tables::PageId::kLogo;
+  const bool logoPage = page.shape == tables::PageShape::kLogo;
   const bool tableCommands = isConnected_ && !logoPage;
   const bool logoLoaded = LogoLoaded();
   const std::pair<QWidget*, bool> wanted[] = {
@@ -364,11 +364,11 @@ files::Progress TForm1::ProgressBarSteps() {
 
 void TForm1::LoadTableFile() {
   const tables::PageId page = ShownPage();
-  const files::TableFileKind* kind = files::KindForPage(page);
+  const auto& dialog = tables::ui::WidgetsOf(page).file;
   QString filter;
-  if (kind) {
-    filter = files::ui::QtFilter(kind->filter);
-    openTitle_ = base::ui::FromCore(kind->openTitle);
+  if (dialog) {
+    filter = files::ui::QtFilter(dialog->filter);
+    openTitle_ = base::ui::Render(dialog->openTitle);
   }
   const QString path = dialogs_->OpenFileName(
       this, openTitle_, filter, QString::fromStdString(settingsDirectory_), lastOpened_);
@@ -387,12 +387,12 @@ void TForm1::LoadTableFile() {
 
 void TForm1::SaveTableFile() {
   const tables::PageId page = ShownPage();
-  const files::TableFileKind* kind = files::KindForPage(page);
+  const auto& dialog = tables::ui::WidgetsOf(page).file;
   QString filter;
-  if (kind) {
-    filter = files::ui::QtFilter(kind->filter);
-    saveTitle_ = base::ui::FromCore(kind->saveTitle);
-    saveSuffix_ = QString::fromLatin1(kind->extension);
+  if (dialog) {
+    filter = files::ui::QtFilter(dialog->filter);
+    saveTitle_ = base::ui::Render(dialog->saveTitle);
+    saveSuffix_ = QString::fromLatin1(tables::Page(page).fileExtension);
   }
   QString path = dialogs_->SaveFileName(this, saveTitle_, filter,
                                         QString::fromStdString(settingsDirectory_), saveSuffix_);
@@ -475,11 +475,11 @@ void TForm1::ShowConnectionState() {
 
 void TForm1::ShowCaptions() {
   // The register type's layout may name the window and the connection group otherwise.
-  setWindowTitle(workspace_.windowCaption.empty()
+  setWindowTitle(workspace_.windowCaption.Empty()
                      ? base::ui::Translate("TForm1", "Программирование Datecs MP-50 Junior")
-                     : base::ui::FromCore(workspace_.windowCaption));
-  if (!workspace_.connectionGroupCaption.empty()) {
-    connectionGroup_->setTitle(base::ui::FromCore(workspace_.connectionGroupCaption));
+                     : base::ui::Render(workspace_.windowCaption));
+  if (!workspace_.connectionGroupCaption.Empty()) {
+    connectionGroup_->setTitle(base::ui::Render(workspace_.connectionGroupCaption));
   }
 }
 

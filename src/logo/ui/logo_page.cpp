@@ -27,7 +27,7 @@ QPushButton* Button(QWidget* parent, const char* name, base::ui::SourceText capt
 }
 
 QString BmpFilter() {
-  return files::ui::QtFilter(base::Cp1251("BMP files (*.BMP)|*.BMP|All files (*.*)|*.*"));
+  return files::ui::QtFilter(QStringLiteral("BMP files (*.BMP)|*.BMP|All files (*.*)|*.*"));
 }
 
 // What a read paints into when the page holds no picture yet: the register's own size,

@@ -22,8 +22,7 @@ bool ExportGoodsForSdCard(QWidget* parent, tables::ui::Dialogs& dialogs,
   // A file name after the folder is what the dialog proposes.
   QString path = dialogs.SaveFileName(
       parent, base::ui::Translate("TForm4", "Сохранить файл артикулов на SD-диск"),
-      files::ui::QtFilter(
-          base::Cp1251(KV_TR("sdcard", "Файлы артикулов(*.art)|*.ART|Все файлы (*.*)|*.*"))),
+      files::ui::QtFilter(KV_PATTERN("sdcard", "Файлы артикулов(*.art)|*.ART|Все файлы (*.*)|*.*")),
       QDir(start).filePath(QStringLiteral("goodbase.art")), QStringLiteral("art"));
   if (path.isEmpty()) return false;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".art");

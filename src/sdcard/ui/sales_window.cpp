@@ -40,8 +40,8 @@ constexpr std::array<int, kSalesColumns> kColumnWeights = {30, 46, 135, 51, 55, 
                                                            24, 70, 24,  57, 57, 57, 57, 55};
 constexpr int kColumnWeightTotal = 899;
 
-const char* const kSalesFilter =
-    KV_TR("sdcard", "Файлы артикулов(*.art)|*.ART|Все файлы (*.*)|*.*");
+const base::TextPattern kSalesFilter =
+    KV_PATTERN("sdcard", "Файлы артикулов(*.art)|*.ART|Все файлы (*.*)|*.*");
 
 QPushButton* Button(QWidget* parent, const char* name, base::ui::SourceText caption, int x,
                     int width) {
@@ -144,7 +144,7 @@ void TForm4::LoadSales() {
 void TForm4::SaveSales() {
   QString path = dialogs_.SaveFileName(
       this, base::ui::Translate("TForm4", "Сохранить файл артикулов"),
-      files::ui::QtFilter(base::Cp1251(kSalesFilter)), StartFolder(), QStringLiteral("art"));
+      files::ui::QtFilter(kSalesFilter), StartFolder(), QStringLiteral("art"));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".art");
   repaint();

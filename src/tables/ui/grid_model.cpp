@@ -64,17 +64,25 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
   return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
 }
 
+QString GridModel::HeaderCell(int column, int row) const {
+  // The program's own words in the language now chosen; a record number as it stands.
+  if (const base::Message* heading = table_.Heading(column, row)) {
+    return base::ui::Render(*heading);
+  }
+  return base::ui::FromCp1251(table_.Cell(column, row));
+}
+
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole || section < 0) return {};
   if (orientation == Qt::Horizontal) {
     if (section >= columnCount()) return {};
-    return base::ui::FromCore(table_.Cell(section + 1, 0));
+    return HeaderCell(section + 1, 0);
   }
   if (section >= shownRows_) return {};
-  return base::ui::FromCore(table_.Cell(0, section + 1));
+  return HeaderCell(0, section + 1);
 }
 
-QString GridModel::CornerText() const { return base::ui::FromCore(table_.Cell(0, 0)); }
+QString GridModel::CornerText() const { return HeaderCell(0, 0); }
 
 void GridModel::GridRowChanged(int gridRow) {
   // A changed row count cannot be announced row by row.

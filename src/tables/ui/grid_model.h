@@ -37,6 +37,7 @@ class GridModel : public QAbstractTableModel {
 
  private:
   bool IsShownCell(const QModelIndex& index) const;
+  QString HeaderCell(int column, int row) const;
 
   GridTable& table_;
   int shownRows_;

@@ -8,6 +8,7 @@
 #include "base/ui/translation.h"
 #include "tables/catalogue.h"
 #include "tables/ui/change_mark.h"
+#include "tables/ui/page_widgets.h"
 #include "tables/ui/record_text_validator.h"
 
 namespace kvitmark::tables::ui {
@@ -27,11 +28,11 @@ constexpr int kRightX = 378;
 
 ParameterPageWidget::ParameterPageWidget(PageId page, ParameterPage& data, QWidget* parent)
     : QWidget(parent), page_(page), data_(data) {
-  const TableDescriptor& descriptor = Page(page);
-  const int left = descriptor.leftColumnFields;
+  const PageWidgets& widgets = WidgetsOf(page);
+  const int left = widgets.leftColumnEdits;
   const int fieldCount = static_cast<int>(data_.fields.size());
   for (int field = 0; field < fieldCount; ++field) {
-    const bool inRecord = field < static_cast<int>(descriptor.fields.size());
+    const bool inRecord = field < static_cast<int>(widgets.edits.size());
     const int column = field < left ? 0 : 1;
     const int row = column == 0 ? field : field - left;
     const int x = column == 0 ? kLeftX : kRightX;
@@ -43,12 +44,12 @@ ParameterPageWidget::ParameterPageWidget(PageId page, ParameterPage& data, QWidg
     edit->setGeometry(x + kCaptionWidth + 4, y, kEditWidth, 21);
     edit->setValidator(new RecordTextValidator(edit));
     if (inRecord) {
-      edit->setObjectName(QString::fromStdString(descriptor.fields[field].control));
+      edit->setObjectName(QString::fromLatin1(widgets.edits[field]));
       caption->setObjectName("Caption" + edit->objectName());
     } else {
-      // The service page's extra edit, kept in table files but not in the record.
-      edit->setObjectName(QStringLiteral("Edit37"));
-      caption->setObjectName(QStringLiteral("Label42"));
+      // The page's extra edit, kept in table files but not in the record.
+      edit->setObjectName(QString::fromLatin1(widgets.extraEdit));
+      caption->setObjectName(QString::fromLatin1(widgets.extraEditCaption));
     }
     connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
       data_.fields[field] = ToCp1251(text);
@@ -66,9 +67,9 @@ void ParameterPageWidget::Refresh() {
     const QString text = FromCp1251(data_.fields[field]);
     if (edits_[field]->text() != text) edits_[field]->setText(text);
     // Both in the language now chosen: a change of language refreshes the page.
-    captions_[field]->setText(base::ui::FromCore(data_.captions[field]));
+    captions_[field]->setText(base::ui::Render(data_.captions[field]));
     if (field < described.size())
-      edits_[field]->setToolTip(base::ui::FromCore(described[field].hint));
+      edits_[field]->setToolTip(base::ui::Render(described[field].hint));
     edits_[field]->setVisible(data_.visible[field]);
     captions_[field]->setVisible(data_.visible[field]);
   }
