@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # `cmake --install` of a build tree: the three programs, the desktop launcher, its entry and
-# icon where a desktop looks for them, and the entry starting Kvitmark in a working folder of
-# the user's own, where it creates its settings file.
+# icon where a desktop looks for them, the manual pages where man finds them, and the entry
+# starting Kvitmark in a working folder of the user's own, where it creates its settings file.
 #   install_test.sh BUILD_DIR
 set -euo pipefail
 build="$1"
@@ -26,6 +26,15 @@ exec_line="$(sed -n 's/^Exec=//p' "$entry")"
 [ -x "$prefix/bin/${exec_line%% *}" ] || fail "Exec=$exec_line is not an installed program"
 grep -qx 'Type=Application' "$entry" || fail "entry is not an application"
 grep -qx 'Terminal=false' "$entry" || fail "entry opens a terminal"
+
+for program in kvitmark kvitmark-cli kvitmark-sim kvitmark-desktop; do
+  page="$prefix/share/man/man1/$program.1.gz"
+  gzip -t "$page" 2>/dev/null || fail "no compressed manual page $page"
+  # man-db looks beside each folder of PATH, so `man kvitmark-cli` finds the page of any
+  # prefix whose bin/ is on the PATH.
+  found="$(env -u MANPATH PATH="$prefix/bin:$PATH" man -w "$program" 2>/dev/null)" || true
+  [ "$found" = "$page" ] || fail "man $program finds '$found', not $page"
+done
 
 # start_from_entry HOME [KVITMARK_HOME]: the folder where Tabulon.ini appeared, or nothing.
 start_from_entry() {
