@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # `cmake --install` of a build tree: the three programs, the desktop launcher, its entry and
-# icon where a desktop looks for them, the manual pages where man finds them, and the entry
-# starting Kvitmark in a working folder of the user's own, where it creates its settings file.
+# icon where a desktop looks for them, the manual pages where man finds them, kvitmark-cli's
+# completion where bash and zsh load it, and the entry starting Kvitmark in a working folder
+# of the user's own, where it creates its settings file.
 #   install_test.sh BUILD_DIR
 set -euo pipefail
 build="$1"
@@ -35,6 +36,10 @@ for program in kvitmark kvitmark-cli kvitmark-sim kvitmark-desktop; do
   found="$(env -u MANPATH PATH="$prefix/bin:$PATH" man -w "$program" 2>/dev/null)" || true
   [ "$found" = "$page" ] || fail "man $program finds '$found', not $page"
 done
+[ -f "$prefix/share/bash-completion/completions/kvitmark-cli" ] ||
+  fail "bash completion not where bash-completion loads it for kvitmark-cli"
+head -1 "$prefix/share/zsh/vendor-completions/_kvitmark-cli" | grep -qx '#compdef kvitmark-cli' ||
+  fail "zsh completion not installed for kvitmark-cli"
 
 # start_from_entry HOME [KVITMARK_HOME]: the folder where Tabulon.ini appeared, or nothing.
 start_from_entry() {
