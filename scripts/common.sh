@@ -8,9 +8,9 @@ REQUIRED_PACKAGES=(cmake ninja-build g++ pkgconf libgtest-dev libgmock-dev qt6-b
   qt6-tools-dev-tools qt6-l10n-tools libcli11-dev
   libudev-dev fonts-dejavu-core fonts-liberation libcsv-dev nlohmann-json3-dev libssl-dev
   libgensio-dev help2man)
-# What the tests and benches add: the server shops put their registers behind; man and bash's
-# completion, which show the manual pages and complete kvitmark-cli's command lines.
-TEST_PACKAGES=(ser2net man-db bash-completion)
+# What the tests and benches add: the server shops put their registers behind; man, bash's
+# completion and the AppStream validator, which check what the package installs.
+TEST_PACKAGES=(ser2net man-db bash-completion appstream)
 # What the fuzz targets add: clang and its libFuzzer runtime.
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 

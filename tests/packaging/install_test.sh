@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# `cmake --install` of a build tree: the three programs, the desktop launcher, its entry and
-# icon where a desktop looks for them, the manual pages where man finds them, kvitmark-cli's
-# completion where bash and zsh load it, and the entry starting Kvitmark in a working folder
-# of the user's own, where it creates its settings file.
+# `cmake --install` of a build tree: the three programs, the desktop launcher, its entry,
+# icon and AppStream metadata where a desktop looks for them, the manual pages where man finds
+# them, kvitmark-cli's completion where bash and zsh load it, and the entry starting Kvitmark
+# in a working folder of the user's own, where it creates its settings file.
 #   install_test.sh BUILD_DIR
 set -euo pipefail
 build="$1"
@@ -40,6 +40,17 @@ done
   fail "bash completion not where bash-completion loads it for kvitmark-cli"
 head -1 "$prefix/share/zsh/vendor-completions/_kvitmark-cli" | grep -qx '#compdef kvitmark-cli' ||
   fail "zsh completion not installed for kvitmark-cli"
+
+metainfo="$(ls "$prefix"/share/metainfo/*.metainfo.xml)"
+grep -q "<launchable type=\"desktop-id\">kvitmark.desktop</launchable>" "$metainfo" ||
+  fail "$metainfo does not launch the installed desktop entry"
+# The metadata and the desktop entry together, as software centres read them.
+appstreamcli validate-tree --no-net "$prefix" >"$prefix/appstream.log" 2>&1 ||
+  fail "appstreamcli finds fault with the installed metadata: $(cat "$prefix/appstream.log")"
+version="$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")"
+[ -n "$version" ] || fail "no package version in $build/CPackConfig.cmake"
+grep -q "<release version=\"$version\"" "$metainfo" ||
+  fail "$metainfo does not list the release $version"
 
 # start_from_entry HOME [KVITMARK_HOME]: the folder where Tabulon.ini appeared, or nothing.
 start_from_entry() {
