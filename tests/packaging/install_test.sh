@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # `cmake --install` of a build tree: the three programs, the desktop launcher, its entry,
 # icon and AppStream metadata where a desktop looks for them, the manual pages where man finds
-# them, kvitmark-cli's completion where bash and zsh load it, and the entry starting Kvitmark
-# in a working folder of the user's own, where it creates its settings file.
+# them, kvitmark-cli's completion where bash and zsh load it, the licence and a changelog of
+# the version built, and the entry starting Kvitmark in a working folder of the user's own,
+# where it creates its settings file.
 #   install_test.sh BUILD_DIR
 set -euo pipefail
 build="$1"
@@ -47,8 +48,15 @@ grep -q "<launchable type=\"desktop-id\">kvitmark.desktop</launchable>" "$metain
 # The metadata and the desktop entry together, as software centres read them.
 appstreamcli validate-tree --no-net "$prefix" >"$prefix/appstream.log" 2>&1 ||
   fail "appstreamcli finds fault with the installed metadata: $(cat "$prefix/appstream.log")"
+
+doc="$prefix/share/doc/kvitmark"
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+  "$doc/copyright" || fail "no machine-readable copyright file in $doc"
 version="$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")"
 [ -n "$version" ] || fail "no package version in $build/CPackConfig.cmake"
+changelog_version="$(zcat "$doc/changelog.gz" | sed -n '1s/^kvitmark (\([^)]*\)).*/\1/p')"
+[ "$changelog_version" = "$version" ] ||
+  fail "the changelog's last entry is $changelog_version, the package $version"
 grep -q "<release version=\"$version\"" "$metainfo" ||
   fail "$metainfo does not list the release $version"
 
