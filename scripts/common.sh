@@ -7,9 +7,10 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 REQUIRED_PACKAGES=(cmake ninja-build g++ pkgconf libgtest-dev libgmock-dev qt6-base-dev qt6-tools-dev
   qt6-tools-dev-tools qt6-l10n-tools libcli11-dev
   libudev-dev fonts-dejavu-core fonts-liberation libcsv-dev nlohmann-json3-dev libssl-dev
-  libgensio-dev)
-# What the tests and benches add: the server shops put their registers behind.
-TEST_PACKAGES=(ser2net)
+  libgensio-dev help2man)
+# What the tests and benches add: the server shops put their registers behind; man, bash's
+# completion, the AppStream validator and lintian, which check what the package installs.
+TEST_PACKAGES=(ser2net man-db bash-completion appstream dpkg-dev lintian)
 # What the fuzz targets add: clang and its libFuzzer runtime.
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 
