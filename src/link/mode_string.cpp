@@ -3,6 +3,7 @@
 #include <array>
 
 #include "base/whole_number.h"
+#include "link/network_address.h"
 
 namespace kvitmark::link {
 namespace {
@@ -23,17 +24,22 @@ std::optional<std::string> SpeedText(int speed) {
 
 std::string DeviceName(int port) { return "COM" + std::to_string(port); }
 
-std::string BuildModeString(int port, std::string_view speedText) {
-  std::string mode = DeviceName(port);
+std::string BuildModeString(std::string_view deviceName, std::string_view speedText) {
+  std::string mode(deviceName);
   mode.append(speedText);
   mode.append(kLineParameters);
   return mode;
 }
 
 std::optional<LineSettings> ParseModeString(std::string_view modeString) {
-  // COMn:speed,parity,data,stop
-  const auto colon = modeString.find(':');
-  if (colon == std::string_view::npos || !modeString.starts_with("COM")) return std::nullopt;
+  // NAME:speed,parity,data,stop. A network address has colons of its own; the line's part
+  // follows the last one.
+  const auto colon = modeString.rfind(':');
+  if (colon == std::string_view::npos) return std::nullopt;
+  const std::string name(modeString.substr(0, colon));
+  if (!name.starts_with("COM") && !name.starts_with('/') && !IsNetworkDevice(name)) {
+    return std::nullopt;
+  }
   std::array<std::string_view, 4> parts;
   std::string_view rest = modeString.substr(colon + 1);
   for (size_t i = 0; i < parts.size(); ++i) {

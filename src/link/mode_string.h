@@ -7,8 +7,9 @@
 #include "link/serial_line.h"
 
 // The port is described the way the register's documentation and engineers know it:
-// "COM1:4800,N,8,2". The text is built from the port and speed, and the line is then
-// set up from the text.
+// "COM1:4800,N,8,2"; a device or network address named by itself stands where the COM name
+// would ("/dev/ttyUSB0:4800,N,8,2"). The text is built from the port and speed, and the line
+// is then set up from the text.
 namespace kvitmark::link {
 
 // The speed's part of the mode string (":4800,"), or nothing for a speed the link does
@@ -17,7 +18,7 @@ namespace kvitmark::link {
 std::optional<std::string> SpeedText(int speed);
 
 std::string DeviceName(int port);  // "COM1"
-std::string BuildModeString(int port, std::string_view speedText);
+std::string BuildModeString(std::string_view deviceName, std::string_view speedText);
 
 // The line settings a mode string describes; nothing when it describes none.
 std::optional<LineSettings> ParseModeString(std::string_view modeString);
