@@ -3,7 +3,6 @@
 #include <array>
 
 #include "base/whole_number.h"
-#include "link/network_address.h"
 
 namespace kvitmark::link {
 namespace {
@@ -22,8 +21,6 @@ std::optional<std::string> SpeedText(int speed) {
   return std::nullopt;
 }
 
-std::string DeviceName(int port) { return "COM" + std::to_string(port); }
-
 std::string BuildModeString(std::string_view deviceName, std::string_view speedText) {
   std::string mode(deviceName);
   mode.append(speedText);
@@ -32,16 +29,15 @@ std::string BuildModeString(std::string_view deviceName, std::string_view speedT
 }
 
 std::optional<LineSettings> ParseModeString(std::string_view modeString) {
-  // NAME:speed,parity,data,stop. A network address has colons of its own; the line's part
-  // follows the last one.
-  const auto colon = modeString.rfind(':');
-  if (colon == std::string_view::npos) return std::nullopt;
-  const std::string name(modeString.substr(0, colon));
-  if (!name.starts_with("COM") && !name.starts_with('/') && !IsNetworkDevice(name)) {
-    return std::nullopt;
-  }
+  // COMn:speed,parity,data,stop
+  const auto colon = modeString.find(':');
+  if (colon == std::string_view::npos || !modeString.starts_with("COM")) return std::nullopt;
+  return ParseLineParameters(modeString.substr(colon + 1));
+}
+
+std::optional<LineSettings> ParseLineParameters(std::string_view parameters) {
   std::array<std::string_view, 4> parts;
-  std::string_view rest = modeString.substr(colon + 1);
+  std::string_view rest = parameters;
   for (size_t i = 0; i < parts.size(); ++i) {
     const auto comma = rest.find(',');
     if ((comma == std::string_view::npos) != (i == parts.size() - 1)) return std::nullopt;

@@ -17,10 +17,12 @@ namespace kvitmark::link {
 // 57700, which older settings files hold.
 std::optional<std::string> SpeedText(int speed);
 
-std::string DeviceName(int port);  // "COM1"
+// The mode string of the port the user knows as `deviceName` ("COM1", "/dev/ttyUSB0").
 std::string BuildModeString(std::string_view deviceName, std::string_view speedText);
 
-// The line settings a mode string describes; nothing when it describes none.
+// The line settings a mode string of a COM port describes; nothing when it describes none.
 std::optional<LineSettings> ParseModeString(std::string_view modeString);
+// The same of the mode string's part after the port's name ("4800,N,8,2"), whatever the name.
+std::optional<LineSettings> ParseLineParameters(std::string_view parameters);
 
 }  // namespace kvitmark::link

@@ -48,8 +48,9 @@ int RegisterLink::OpenLine(const Endpoint& endpoint, int speed) {
     return kCannotOpenDevice;
   }
   if (!line->Open()) return OpenFailed(*line, kCannotOpenDevice);
-  // Built just above from an offered speed, the text always describes a line.
-  LineSettings settings = *ParseModeString(modeString);
+  // Built just above from an offered speed, the text after the name always describes a line.
+  LineSettings settings =
+      *ParseLineParameters(std::string_view(modeString).substr(endpoint.Name().size() + 1));
   settings.dtrEnabled = true;
   if (!line->Configure(settings) || !line->SetReadTimeout(base::Milliseconds(readTimeout_))) {
     // Nothing stays held behind a failed open.
