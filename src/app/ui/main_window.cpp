@@ -22,7 +22,6 @@
 #include "app/ui/about_box.h"
 #include "app/ui/connection_controller.h"
 #include "app/ui/port_selector.h"
-#include "app/ui/search_window.h"
 #include "app/ui/window_observer.h"
 #include "backup/ui/backup_commands.h"
 #include "base/ui/captions.h"

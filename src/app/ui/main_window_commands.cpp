@@ -14,7 +14,6 @@
 #include "app/ui/about_box.h"
 #include "app/ui/connection_controller.h"
 #include "app/ui/main_window.h"
-#include "app/ui/search_window.h"
 #include "app/ui/window_observer.h"
 #include "base/cp1251.h"
 #include "base/system_error_text.h"
