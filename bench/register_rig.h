@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdlib>
+#include <memory>
 
 #include "base/clock.h"
 #include "bench/quiet_observer.h"
+#include "link/connect.h"
 #include "link/line_trace.h"
 #include "link/register_link.h"
 #include "sim/memory_line.h"
@@ -27,10 +29,11 @@ struct RegisterRig {
     tables::PrepareGrids(workspace);
     tables::ApplyTypeLayout(workspace, 0);
     workspace.typeIndex = 0;
-    if (link.OpenPort(1, 115200) < 0) std::abort();
+    auto opened = link::OpenRegisterPort(link, link::Endpoint::Com(1, {}), 115200, 1);
+    if (!opened.session) std::abort();
+    connection = std::move(opened.session);
     session.connectedRegister = 1;
-    session.openedPort = 1;
-    session.openedSpeed = 115200;
+    session.connection = connection.get();
   }
 
   base::VirtualClock clock;
@@ -39,6 +42,7 @@ struct RegisterRig {
   link::LineTrace trace;
   link::UnchangedPriority priority;
   link::RegisterLink link;
+  std::unique_ptr<link::Session> connection;
   tables::Workspace workspace;
   QuietObserver observer;
   tables::TableSession session;

@@ -52,7 +52,7 @@ class ReplayLine final : public link::SerialLine {
   void Drain() override {}
   bool Close() override { return true; }
   int Handle() const override { return 3; }
-  std::string ErrorText() const override { return {}; }
+  base::Message Error() const override { return {}; }
   int ErrorNumber() const override { return 0; }
 
  private:
@@ -86,7 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   base::VirtualClock clock;
   link::UnchangedPriority priority;
   link::RegisterLink registerLink(
-      [&](int) { return std::make_unique<ReplayLine>(registerBytes, clock); }, clock, priority);
+      [&](const link::Endpoint&) { return std::make_unique<ReplayLine>(registerBytes, clock); },
+      clock, priority);
   FUZZ_REQUIRE(registerLink.OpenPort(1, 4800) >= 0);
 
   using namespace link;

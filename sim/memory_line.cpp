@@ -5,14 +5,14 @@
 namespace kvitmark::sim {
 
 link::LineFactory MemoryWire::Factory() {
-  return [this](int) -> std::unique_ptr<link::SerialLine> {
+  return [this](const link::Endpoint&) -> std::unique_ptr<link::SerialLine> {
     return std::make_unique<MemorySerialLine>(*this);
   };
 }
 
 bool MemorySerialLine::Open() {
   if (wire_.failOpen) {
-    errorText_ = "Device or resource busy";
+    error_ = base::Message::DataUtf8("Device or resource busy");
     errorNumber_ = EBUSY;
     return false;
   }
@@ -24,7 +24,7 @@ bool MemorySerialLine::Open() {
 
 bool MemorySerialLine::Configure(const link::LineSettings& settings) {
   if (wire_.failConfigure) {
-    errorText_ = "Inappropriate ioctl for device";
+    error_ = base::Message::DataUtf8("Inappropriate ioctl for device");
     errorNumber_ = ENOTTY;
     return false;
   }
@@ -50,7 +50,7 @@ bool MemorySerialLine::SetRts(bool raised) {
 
 bool MemorySerialLine::Write(std::string_view bytes) {
   if (wire_.register_.HungUp()) {
-    errorText_ = "Input/output error";
+    error_ = base::Message::DataUtf8("Input/output error");
     errorNumber_ = EIO;
     return false;
   }

@@ -60,7 +60,7 @@ class MemorySerialLine final : public link::SerialLine {
   void Drain() override {}
   bool Close() override;
   int Handle() const override { return 3; }
-  std::string ErrorText() const override { return errorText_; }
+  base::Message Error() const override { return error_; }
   int ErrorNumber() const override { return errorNumber_; }
 
  private:
@@ -74,7 +74,7 @@ class MemorySerialLine final : public link::SerialLine {
   std::deque<Pending> pending_;
   base::Milliseconds lastArrival_{0};
   base::Milliseconds timeout_{300};
-  std::string errorText_;
+  base::Message error_;
   int errorNumber_ = 0;
 };
 

@@ -33,10 +33,9 @@ double SearchSeconds(int number, int speed, const std::vector<int>& speeds) {
   link::UnchangedPriority priority;
   link::RegisterLink link(wire.Factory(), clock, priority);
   QuietObserver observer;
-  link::PortDevices devices;
   const auto start = clock.Now();
   const auto result = tables::FindRegister(
-      link, devices, observer, tables::SearchOrder({link::ComPort(1)}, speeds, {1, 2, 3, 4, 5}));
+      link, observer, tables::SearchOrder({link::Endpoint::Com(1, {})}, speeds, {1, 2, 3, 4, 5}));
   if (!result.found || result.found->speed != speed || result.found->registerNumber != number) {
     std::fprintf(stderr, "the register was not found where it is\n");
     return -1;

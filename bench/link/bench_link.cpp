@@ -27,9 +27,9 @@
 #include "base/clock.h"
 #include "base/cp1251.h"
 #include "link/line_trace.h"
-#include "link/port_map.h"
 #include "link/priority.h"
 #include "link/register_link.h"
+#include "link/system_lines.h"
 #include "sim/memory_line.h"
 #include "sim/sim_register.h"
 #include "sim/sim_tables.h"
@@ -95,7 +95,8 @@ bool RunRecords(const LineFactory& factory, kvitmark::base::Clock& clock, LineTr
   RegisterLink link(trace ? kvitmark::link::TracedLineFactory(factory, *trace) : factory, clock,
                     priority);
   if (link.OpenPort(1, kSpeed) < 0) {
-    std::fprintf(stderr, "bench_link: cannot open the port: %s\n", link.LastErrorText().c_str());
+    std::fprintf(stderr, "bench_link: cannot open the port: %s\n",
+                 kvitmark::base::RenderUtf8(link.LastError()).c_str());
     return false;
   }
   const struct {
@@ -186,8 +187,10 @@ bool PtyPath(PathFigures& figures, std::string& devicePath) {
     devicePath = sim.DevicePath();
     kvitmark::base::RealClock clock;
     LineTrace trace;
-    if (!RunRecords(kvitmark::link::PosixLineFactory({{1, devicePath}}), clock,
-                    traced ? &trace : nullptr, figures)) {
+    const auto factory = [devicePath](const kvitmark::link::Endpoint&) {
+      return kvitmark::link::LineFor(kvitmark::link::DeviceEndpoint(devicePath));
+    };
+    if (!RunRecords(factory, clock, traced ? &trace : nullptr, figures)) {
       return false;
     }
   }

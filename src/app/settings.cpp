@@ -19,7 +19,7 @@ constexpr std::string_view kDirectoryKey = "Directory";
 // Not in a new file: a user who needs a device other than /dev/ttyS<n-1> adds it, and a
 // network port the user adds in the window goes there under a name from COM10 on.
 constexpr std::string_view kPortsSection = "Ports";
-constexpr int kLastComPort = 255;
+using link::kLastComPort;
 // Not in a new file either: the language the window and kvitmark-cli speak, "uk" or "ru",
 // when the user wants another than the locale's. Only read; the program never writes it.
 constexpr std::string_view kInterfaceSection = "Interface";
@@ -138,25 +138,17 @@ Reading Read(const IniFile& file, const std::string& current) {
 
 std::optional<int> PortEntry(std::string_view name) { return FindEntry(kPortEntries, name); }
 
-std::string ComName(int number) { return "COM" + std::to_string(number); }
+std::string ComName(int number) { return link::ComName(number); }
 
-std::optional<int> ComNumber(std::string_view name) {
-  if (name.size() < 4 || name.size() > 6 || !EqualIgnoringCase(name.substr(0, 3), "COM") ||
-      name[3] == '0') {
-    return std::nullopt;
-  }
-  const auto number = base::WholeNumber(name.substr(3));
-  if (!number || *number < 1 || *number > kLastComPort) return std::nullopt;
-  return number;
-}
+std::optional<int> ComNumber(std::string_view name) { return link::ComNumber(name); }
 
-link::PortChoice StoredPort(const Settings& settings) {
-  if (!settings.portDevice.empty()) return link::NamedDevice(settings.portDevice);
+link::Endpoint StoredPort(const Settings& settings) {
+  if (!settings.portDevice.empty()) return link::DeviceEndpoint(settings.portDevice);
   const auto number = ComNumber(settings.storedPort);
   if (number && *number > link::kLinkPorts && settings.ports.count(*number) > 0) {
-    return link::MappedPort(*number, settings.ports);
+    return link::Endpoint::Com(*number, settings.ports);
   }
-  return link::ComPort(settings.portIndex + 1);
+  return link::Endpoint::Com(settings.portIndex + 1, settings.ports);
 }
 
 std::optional<std::string> AddNetworkPort(const std::string& directory, const std::string& url) {

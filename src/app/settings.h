@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "base/language.h"
-#include "link/port_map.h"
+#include "link/endpoint.h"
 
 // The settings file "Tabulon.ini": the port, speed and register type the connection
 // group starts with, the report file names and the report folder, and optionally the
@@ -70,8 +70,8 @@ std::string ComName(int number);
 std::optional<int> ComNumber(std::string_view name);
 
 // The port the settings start with: a COM port, a device by its name, or a name from COM10
-// on that [Ports] maps (opened in COM1's place).
-link::PortChoice StoredPort(const Settings& settings);
+// on that [Ports] maps.
+link::Endpoint StoredPort(const Settings& settings);
 
 // Maps the next free COM name from COM10 on to `url` in `directory`/Tabulon.ini ([Ports]),
 // or finds the name that already maps it: the name, or nothing when the file could not be

@@ -12,14 +12,9 @@ namespace kvitmark::backup {
 class ScratchSession {
  public:
   ScratchSession(tables::TableSession& user, tables::Workspace& workspace)
-      : user_(user),
-        session_{user.link,
-                 user.clock,
-                 workspace,
-                 user.connectedRegister,
-                 user.openedPort,
-                 user.openedSpeed,
-                 std::move(user.registerCopy)} {}
+      : user_(user), session_{user.link,       user.clock,
+                              workspace,       user.connectedRegister,
+                              user.connection, std::move(user.registerCopy)} {}
   ~ScratchSession() { user_.registerCopy = std::move(session_.registerCopy); }
 
   ScratchSession(const ScratchSession&) = delete;

@@ -6,41 +6,44 @@
 #include <system_error>
 
 #include "base/text_pattern.h"
-#include "base/translatable.h"
 
 namespace kvitmark::base {
 
-std::string SystemErrorWords(int errorNumber) {
+Message SystemErrorMessage(int errorNumber) {
   switch (errorNumber) {
     case ENOENT:
     case ENOTDIR:
-      return KV_TR("base", "нет такого файла или папки");
+      return KV_PATTERN("base", "нет такого файла или папки");
     case EACCES:
     case EPERM:
-      return KV_TR("base", "нет доступа");
+      return KV_PATTERN("base", "нет доступа");
     case ENOSPC:
     case EDQUOT:
-      return KV_TR("base", "нет места на диске");
+      return KV_PATTERN("base", "нет места на диске");
     case EROFS:
-      return KV_TR("base", "диск только для чтения");
+      return KV_PATTERN("base", "диск только для чтения");
     case EBUSY:
     case ETXTBSY:
-      return KV_TR("base", "занят другой программой");
+      return KV_PATTERN("base", "занят другой программой");
     case EISDIR:
-      return KV_TR("base", "это папка, а не файл");
+      return KV_PATTERN("base", "это папка, а не файл");
     // What a serial device says when it is not one, or has been pulled out.
     case ENOTTY:
-      return KV_TR("base", "это не последовательный порт");
+      return KV_PATTERN("base", "это не последовательный порт");
     case ENODEV:
     case ENXIO:
-      return KV_TR("base", "устройство не найдено");
+      return KV_PATTERN("base", "устройство не найдено");
     case EIO:
-      return KV_TR("base", "ошибка ввода-вывода");
+      return KV_PATTERN("base", "ошибка ввода-вывода");
     case ETIMEDOUT:
-      return KV_TR("base", "время ожидания истекло");
+      return KV_PATTERN("base", "время ожидания истекло");
     default:
-      return std::strerror(errorNumber);
+      return Message::DataUtf8(std::strerror(errorNumber));
   }
+}
+
+std::string SystemErrorWords(int errorNumber) {
+  return RenderUtf8(SystemErrorMessage(errorNumber));
 }
 
 std::string SystemErrorText(int errorNumber, const std::string& path) {

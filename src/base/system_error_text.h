@@ -3,6 +3,8 @@
 #include <exception>
 #include <string>
 
+#include "base/message.h"
+
 // Why the system refused: in Russian for the failures a user meets every day (no such file
 // or folder, no permission, a full or read-only disk, a busy file), the system's own words
 // for the rest. Texts are UTF-8, like the paths (file-system bytes) they carry.
@@ -10,6 +12,9 @@ namespace kvitmark::base {
 
 // "нет места на диске" for ENOSPC, …; strerror's text for an error without words of ours.
 std::string SystemErrorWords(int errorNumber);
+// The same words as a message: ours are translated where the user reads them, the system's
+// own stay as they are.
+Message SystemErrorMessage(int errorNumber);
 
 // "<path>: <words>": what the user reads about a file or device that failed.
 std::string SystemErrorText(int errorNumber, const std::string& path);

@@ -6,32 +6,36 @@
 #include "app/settings.h"
 #include "base/ui/translation.h"
 #include "base/whole_number.h"
-#include "cli/cli_text.h"
 #include "cli/command_report.h"
 #include "link/port_failure.h"
-#include "link/port_map.h"
+#include "link/system_lines.h"
 
 namespace kvitmark::cli {
+
+namespace {
+
+std::string Rendered(const base::Message& message) {
+  return base::ui::Render(message).toStdString();
+}
+
+}  // namespace
 
 std::optional<PortSetup> ChoosePort(const ConnectionOptions& options) {
   // The settings file is read, never created or changed.
   const app::Settings settings = app::ReadSettings(std::filesystem::current_path().string());
-  PortSetup setup{{}, {settings.ports, ""}};
   if (!options.device.empty()) {
-    setup.port = link::NamedDevice(options.device);
-  } else if (options.port.empty()) {
-    setup.port = app::StoredPort(settings);
-  } else {
-    // COM1 to COM9, or a further name the settings file maps.
-    const auto number = app::ComNumber(options.port);
-    if (!number || (*number > link::kLinkPorts && settings.ports.count(*number) == 0)) {
-      Say(Text(KV_PATTERN("cli", "Неверный порт: %1"), {options.port}));
-      return std::nullopt;
-    }
-    setup.port = link::MappedPort(*number, settings.ports);
+    return PortSetup{link::DeviceEndpoint(options.device), settings.ports};
   }
-  setup.devices.Pick(setup.port);
-  return setup;
+  if (options.port.empty()) return PortSetup{app::StoredPort(settings), settings.ports};
+  // COM1 to COM9, or a further name the settings file maps.
+  const auto endpoint = link::ComNumber(options.port)
+                            ? link::ParseEndpoint(options.port, settings.ports)
+                            : std::nullopt;
+  if (!endpoint) {
+    Say(Rendered(base::Message(KV_PATTERN("cli", "Неверный порт: %1")).ArgUtf8(options.port)));
+    return std::nullopt;
+  }
+  return PortSetup{*endpoint, settings.ports};
 }
 
 int LineSpeed(const ConnectionOptions& options) {
@@ -55,7 +59,7 @@ Connection::Connection(const ConnectionOptions& options)
 }
 
 Connection::~Connection() {
-  if (link_ && link_->OpenPortNumber() > 0) link_->ClosePort(link_->OpenPortNumber());
+  if (connection_) connection_->Close();
   if (options_.trace) std::cerr << link::FormatTrace(trace_);
 }
 
@@ -66,40 +70,30 @@ std::optional<link::ConnectOutcome> Connection::Connect() { return Start(true); 
 std::optional<link::ConnectOutcome> Connection::Start(bool askRegister) {
   const auto choice = ChoosePort(options_);
   if (!choice) return std::nullopt;
-  port_ = choice->port.number;
-  devices_ = choice->devices;
-  speed_ = LineSpeed(options_);
-  Report().SetDevice(devices_.PathFor(port_));
+  const link::Endpoint& endpoint = choice->endpoint;
+  const int speed = LineSpeed(options_);
+  Report().SetDevice(endpoint.Opened());
 
-  auto factory = link::LineFactoryFor(devices_);
+  auto factory = link::SystemLines();
   if (options_.trace) factory = link::TracedLineFactory(std::move(factory), trace_);
-  link_ = std::make_unique<link::RegisterLink>(std::move(factory), clock_, priority_);
-  const auto portOpened = [this](const link::ConnectResult&) {
-    session_ =
-        std::make_unique<tables::TableSession>(tables::TableSession{*link_, clock_, workspace_});
-    session_->connectedRegister = options_.registerNumber;
-    session_->openedPort = port_;
-    session_->openedSpeed = speed_;
-  };
-  link::ConnectResult result;
-  if (askRegister) {
-    result = link::Connect(*link_, port_, speed_, options_.registerNumber, portOpened);
-  } else {
-    result = link::OpenRegisterPort(*link_, port_, speed_);
-    if (result.outcome == link::ConnectOutcome::kPortOpened) portOpened(result);
-  }
-  if (!link::PortOpen(result.outcome)) {
-    std::string reason;
-    if (result.outcome == link::ConnectOutcome::kBadSpeed) {
-      reason =
-          Text(KV_PATTERN("cli", "Скорость %1 бит/с не поддерживается."), {std::to_string(speed_)});
-    } else {
-      reason = base::ui::FromCoreUtf8(link::PortFailureText(result, devices_.PathFor(port_)))
-                   .toStdString();
-    }
-    Say(Text(KV_PATTERN("cli", "Ошибка подключения: %1"), {reason}));
+  link_ =
+      std::make_unique<link::RegisterLink>(std::move(factory), clock_, priority_, choice->ports);
+  link::ConnectResult result =
+      askRegister ? link::Connect(*link_, endpoint, speed, options_.registerNumber)
+                  : link::OpenRegisterPort(*link_, endpoint, speed, options_.registerNumber);
+  if (!result.session) {
+    const base::Message reason =
+        result.outcome == link::ConnectOutcome::kBadSpeed
+            ? base::Message(KV_PATTERN("cli", "Скорость %1 бит/с не поддерживается.")).Arg(speed)
+            : link::PortFailureText(result, endpoint.Opened());
+    Say(Rendered(base::Message(KV_PATTERN("cli", "Ошибка подключения: %1")).Arg(reason)));
     return std::nullopt;
   }
+  connection_ = std::move(result.session);
+  session_ =
+      std::make_unique<tables::TableSession>(tables::TableSession{*link_, clock_, workspace_});
+  session_->connectedRegister = options_.registerNumber;
+  session_->connection = connection_.get();
   return result.outcome;
 }
 

@@ -8,17 +8,19 @@
 #include "cli/cli_options.h"
 #include "cli/terminal_observer.h"
 #include "link/connect.h"
+#include "link/endpoint.h"
 #include "link/line_trace.h"
-#include "link/port_map.h"
 #include "link/priority.h"
 #include "link/register_link.h"
+#include "link/session.h"
 #include "tables/operations.h"
 #include "tables/workspace.h"
 
 namespace kvitmark::cli {
 
 // An open port to the register with everything an operation needs around it: the pages'
-// data (the Junior layout), the terminal observer and the session.
+// data (the Junior layout), the terminal observer and the sessions (the link's and the
+// tables').
 class Connection {
  public:
   explicit Connection(const ConnectionOptions& options);
@@ -37,24 +39,22 @@ class Connection {
   std::optional<link::ConnectOutcome> Start(bool askRegister);
 
   ConnectionOptions options_;
-  link::PortDevices devices_;  // what the link's lines open
-  int port_ = 1;
-  int speed_ = 4800;
   base::RealClock clock_;
   link::NicePriority priority_;
   link::LineTrace trace_;
   tables::Workspace workspace_;
   TerminalObserver observer_;
   std::unique_ptr<link::RegisterLink> link_;
+  std::unique_ptr<link::Session> connection_;
   std::unique_ptr<tables::TableSession> session_;
 };
 
 // The port the options name (--device is a device by its own name), else the one Tabulon.ini
-// stores, with the devices behind the ports; nothing (the reason on standard error) for a
+// stores, with the devices behind the COM names; nothing (the reason on standard error) for a
 // name that is no port.
 struct PortSetup {
-  link::PortChoice port;
-  link::PortDevices devices;
+  link::Endpoint endpoint;
+  link::PortMap ports;
 };
 std::optional<PortSetup> ChoosePort(const ConnectionOptions& options);
 

@@ -13,6 +13,7 @@
 #include "link/port_list.h"
 #include "link/priority.h"
 #include "link/register_link.h"
+#include "link/system_lines.h"
 #include "tables/register_search.h"
 
 namespace kvitmark::cli {
@@ -51,9 +52,9 @@ int FindRegister(const ConnectionOptions& options, const std::string& speedList,
   }
   auto choice = ChoosePort(options);
   if (!choice) return 2;
-  std::vector<link::PortChoice> ports = {choice->port};
+  std::vector<link::Endpoint> ports = {choice->endpoint};
   if (options.port.empty() && options.device.empty()) {
-    ports = tables::SearchPorts(choice->port, choice->devices.map, link::ListSerialPorts());
+    ports = tables::SearchPorts(choice->endpoint, choice->ports, link::ListSerialPorts());
   }
   const int speed = LineSpeed(options);
   if (std::find(speeds->begin(), speeds->end(), speed) != speeds->end() || options.speed) {
@@ -64,14 +65,13 @@ int FindRegister(const ConnectionOptions& options, const std::string& speedList,
   base::RealClock clock;
   link::NicePriority priority;
   link::LineTrace trace;
-  link::PortDevices& devices = choice->devices;
-  auto factory = link::LineFactoryFor(devices);
+  auto factory = link::SystemLines();
   if (options.trace) factory = link::TracedLineFactory(std::move(factory), trace);
-  link::RegisterLink link(std::move(factory), clock, priority);
+  link::RegisterLink link(std::move(factory), clock, priority, choice->ports);
   TerminalObserver observer(options.onError, options.assumeYes);
-  const auto result = tables::FindRegister(link, devices, observer,
-                                           tables::SearchOrder(ports, *speeds, *registers));
-  if (result.found) link.ClosePort(result.found->port.number);
+  const auto result =
+      tables::FindRegister(link, observer, tables::SearchOrder(ports, *speeds, *registers));
+  if (result.session) result.session->Close();
   if (options.trace) std::cerr << link::FormatTrace(trace);
   if (!result.found) {
     Say(std::string(result.stopped ? "search stopped" : "no register found") + " (" +
@@ -79,7 +79,7 @@ int FindRegister(const ConnectionOptions& options, const std::string& speedList,
         std::to_string(registers->size()) + " numbers tried)");
     return 1;
   }
-  const std::string device = devices.PathFor(result.found->port.number);
+  const std::string& device = result.found->endpoint.Opened();
   Report().SetDevice(device);
   Report().SetRegister(result.found->registerNumber);
   Report().Set("speed", result.found->speed);

@@ -45,27 +45,29 @@ bool PortOpen(ConnectOutcome outcome) {
          outcome == ConnectOutcome::kPortOpened;
 }
 
-ConnectResult OpenRegisterPort(RegisterLink& link, int port, int speed) {
+ConnectResult OpenRegisterPort(RegisterLink& link, const Endpoint& endpoint, int speed,
+                               int registerNumber) {
   ConnectResult result;
-  const int opened = link.OpenPort(port, speed);
+  const int opened = link.Open(endpoint, speed);
   if (opened >= 0) {
     result.outcome = ConnectOutcome::kPortOpened;
     result.handle = opened;
+    result.session = std::make_unique<Session>(link, endpoint, speed, registerNumber);
   } else if (opened == kPortOutOfRange) {
     result.outcome = ConnectOutcome::kPortOutOfRange;
   } else if (opened == kSpeedNotOffered) {
     result.outcome = ConnectOutcome::kBadSpeed;
   } else {
     result.outcome = DeviceFailure(opened, link.LastErrorNumber());
-    result.errorText = link.LastErrorText();
+    result.error = link.LastError();
     result.errorNumber = link.LastErrorNumber();
   }
   return result;
 }
 
-ConnectResult Connect(RegisterLink& link, int port, int speed, int registerNumber,
+ConnectResult Connect(RegisterLink& link, const Endpoint& endpoint, int speed, int registerNumber,
                       const std::function<void(const ConnectResult&)>& portOpened) {
-  ConnectResult result = OpenRegisterPort(link, port, speed);
+  ConnectResult result = OpenRegisterPort(link, endpoint, speed, registerNumber);
   if (result.outcome != ConnectOutcome::kPortOpened) return result;
   if (portOpened) portOpened(result);
   result.outcome = link.CheckPresence(registerNumber) < 0 ? ConnectOutcome::kNoRegister

@@ -50,11 +50,12 @@ std::string FormatTrace(const LineTrace& trace, size_t bytesPerLine) {
 }
 
 LineFactory TracedLineFactory(LineFactory inner, LineTrace& trace) {
-  return [inner = std::move(inner), &trace](int port) -> std::unique_ptr<SerialLine> {
-    auto line = inner(port);
-    if (!line) return nullptr;
-    return std::make_unique<TracingSerialLine>(std::move(line), trace);
-  };
+  return
+      [inner = std::move(inner), &trace](const Endpoint& endpoint) -> std::unique_ptr<SerialLine> {
+        auto line = inner(endpoint);
+        if (!line) return nullptr;
+        return std::make_unique<TracingSerialLine>(std::move(line), trace);
+      };
 }
 
 }  // namespace kvitmark::link

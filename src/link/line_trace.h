@@ -63,7 +63,7 @@ class TracingSerialLine final : public SerialLine {
   void Drain() override { inner_->Drain(); }
   bool Close() override { return inner_->Close(); }
   int Handle() const override { return inner_->Handle(); }
-  std::string ErrorText() const override { return inner_->ErrorText(); }
+  base::Message Error() const override { return inner_->Error(); }
   int ErrorNumber() const override { return inner_->ErrorNumber(); }
 
  private:

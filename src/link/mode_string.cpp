@@ -21,10 +21,8 @@ std::optional<std::string> SpeedText(int speed) {
   return std::nullopt;
 }
 
-std::string DeviceName(int port) { return "COM" + std::to_string(port); }
-
-std::string BuildModeString(int port, std::string_view speedText) {
-  std::string mode = DeviceName(port);
+std::string BuildModeString(std::string_view deviceName, std::string_view speedText) {
+  std::string mode(deviceName);
   mode.append(speedText);
   mode.append(kLineParameters);
   return mode;
@@ -34,8 +32,12 @@ std::optional<LineSettings> ParseModeString(std::string_view modeString) {
   // COMn:speed,parity,data,stop
   const auto colon = modeString.find(':');
   if (colon == std::string_view::npos || !modeString.starts_with("COM")) return std::nullopt;
+  return ParseLineParameters(modeString.substr(colon + 1));
+}
+
+std::optional<LineSettings> ParseLineParameters(std::string_view parameters) {
   std::array<std::string_view, 4> parts;
-  std::string_view rest = modeString.substr(colon + 1);
+  std::string_view rest = parameters;
   for (size_t i = 0; i < parts.size(); ++i) {
     const auto comma = rest.find(',');
     if ((comma == std::string_view::npos) != (i == parts.size() - 1)) return std::nullopt;

@@ -118,7 +118,8 @@ NetworkSerialLine::~NetworkSerialLine() {
 
 bool NetworkSerialLine::Fail(const std::string& what, int errorNumber) {
   errorNumber_ = errorNumber;
-  errorText_ = url_ + ": " + what + ": " + std::strerror(errorNumber);
+  // The library's own words for what failed, as a service engineer looks them up.
+  error_ = base::Message::DataUtf8(url_ + ": " + what + ": " + std::strerror(errorNumber));
   return false;
 }
 

@@ -47,7 +47,7 @@ class NetworkSerialLine final : public SerialLine {
   void Drain() override {}
   bool Close() override;
   int Handle() const override { return handle_; }
-  std::string ErrorText() const override { return errorText_; }
+  base::Message Error() const override { return error_; }
   int ErrorNumber() const override { return errorNumber_; }
 
   // True once the connection has dropped: every read and write fails from then on.
@@ -83,7 +83,7 @@ class NetworkSerialLine final : public SerialLine {
   size_t nextReceived_ = 0;
   base::Milliseconds readTimeout_{300};
   int handle_ = -1;
-  std::string errorText_;
+  base::Message error_;
   int errorNumber_ = 0;
 };
 

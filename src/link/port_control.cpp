@@ -8,8 +8,12 @@
 
 namespace kvitmark::link {
 
-RegisterLink::RegisterLink(LineFactory lineFactory, base::Clock& clock, PriorityControl& priority)
-    : lineFactory_(std::move(lineFactory)), clock_(clock), priority_(priority) {}
+RegisterLink::RegisterLink(LineFactory lineFactory, base::Clock& clock, PriorityControl& priority,
+                           PortMap ports)
+    : lineFactory_(std::move(lineFactory)),
+      clock_(clock),
+      priority_(priority),
+      ports_(std::move(ports)) {}
 
 RegisterLink::~RegisterLink() {
   if (line_) {
@@ -21,20 +25,32 @@ RegisterLink::~RegisterLink() {
 int RegisterLink::OpenPort(int port, int speed) {
   LockLinkMemory();
   readTimeout_ = kUsualReadTimeout;
-  if (port < 1 || port > 9) return kPortOutOfRange;
+  if (port < 1 || port > kLinkPorts) return kPortOutOfRange;
+  return OpenLine(Endpoint::Com(port, ports_), speed);
+}
+
+int RegisterLink::Open(const Endpoint& endpoint, int speed) {
+  LockLinkMemory();
+  readTimeout_ = kUsualReadTimeout;
+  if (endpoint.Opened().empty()) return kPortOutOfRange;
+  return OpenLine(endpoint, speed);
+}
+
+int RegisterLink::OpenLine(const Endpoint& endpoint, int speed) {
   const auto speedText = SpeedText(speed);
   if (!speedText) return kSpeedNotOffered;
 
-  const std::string modeString = BuildModeString(port, *speedText);
-  auto line = lineFactory_(port);
+  const std::string modeString = BuildModeString(endpoint.Name(), *speedText);
+  auto line = lineFactory_(endpoint);
   if (!line) {
-    lastErrorText_ = "no such port";
+    lastError_ = base::Message::DataUtf8("no such port");
     lastErrorNumber_ = ENODEV;
     return kCannotOpenDevice;
   }
   if (!line->Open()) return OpenFailed(*line, kCannotOpenDevice);
-  // Built just above from an offered speed, the text always describes a line.
-  LineSettings settings = *ParseModeString(modeString);
+  // Built just above from an offered speed, the text after the name always describes a line.
+  LineSettings settings =
+      *ParseLineParameters(std::string_view(modeString).substr(endpoint.Name().size() + 1));
   settings.dtrEnabled = true;
   if (!line->Configure(settings) || !line->SetReadTimeout(base::Milliseconds(readTimeout_))) {
     // Nothing stays held behind a failed open.
@@ -52,25 +68,30 @@ int RegisterLink::OpenPort(int port, int speed) {
   if (line_) line_->Close();  // a port opened over an open one replaces it
   line_ = std::move(line);
   modeString_ = modeString;
-  portNumber_ = port;
-  lastErrorText_.clear();
+  openEndpoint_ = endpoint;
+  lastError_ = {};
   lastErrorNumber_ = 0;
   return line_->Handle();
 }
 
 int RegisterLink::OpenFailed(const SerialLine& line, int result) {
   // A port that was open before stays open.
-  lastErrorText_ = line.ErrorText();
+  lastError_ = line.Error();
   lastErrorNumber_ = line.ErrorNumber();
   return result;
 }
 
 int RegisterLink::ClosePort(int port) {
   UnlockLinkMemory();
-  if (port != portNumber_ || !line_) return kNotTheOpenPort;
+  if (port < 1 || port != OpenPortNumber()) return kNotTheOpenPort;
+  return Close();
+}
+
+int RegisterLink::Close() {
+  UnlockLinkMemory();
+  if (!line_) return kNotTheOpenPort;
   lineFailed_ = false;
   SendClosing();
-  portNumber_ = -1;
   line_->Drain();
   const bool closed = line_->Close();
   line_.reset();

@@ -9,7 +9,7 @@
 #include <system_error>
 #include <tuple>
 
-#include "base/translatable.h"
+#include "base/text_pattern.h"
 
 namespace kvitmark::link {
 namespace {
@@ -71,15 +71,15 @@ std::string Named(const DeviceRecord& record, const std::string& own, const std:
   return Readable(said);
 }
 
-std::string UsbDescription(const DeviceRecord& record, const PortKind& kind) {
+base::Message UsbDescription(const DeviceRecord& record, const PortKind& kind) {
   const std::string maker = Named(record, "ID_VENDOR", "ID_VENDOR_ID", "ID_VENDOR_FROM_DATABASE");
   const std::string model = Named(record, "ID_MODEL", "ID_MODEL_ID", "ID_MODEL_FROM_DATABASE");
   if (maker.empty() && model.empty()) {
-    return kind.prefix == "ttyACM" ? KV_TR("link", "USB-устройство (ACM)")
-                                   : KV_TR("link", "USB-адаптер");
+    return kind.prefix == "ttyACM" ? KV_PATTERN("link", "USB-устройство (ACM)")
+                                   : KV_PATTERN("link", "USB-адаптер");
   }
-  if (maker.empty() || model.empty()) return maker + model;
-  return maker + ' ' + model;
+  if (maker.empty() || model.empty()) return base::Message::DataUtf8(maker + model);
+  return base::Message::DataUtf8(maker + ' ' + model);
 }
 
 std::string DevicePath(const DeviceRecord& record) {
@@ -115,13 +115,13 @@ std::vector<SerialPort> SerialPorts(const std::vector<DeviceRecord>& records,
     const auto place = Recognise(record.name);
     if (!place) continue;
     const PortKind& kind = kKinds[place->kind];
-    SerialPort port{DevicePath(record), StableName(record), ""};
+    SerialPort port{DevicePath(record), StableName(record), {}};
     if (kind.usb) {
       port.description = UsbDescription(record, kind);
     } else {
       // The kernel makes ttyS devices for every port it might have, most with nothing behind.
       if (!hasUart || !hasUart(port.devicePath)) continue;
-      port.description = KV_TR("link", "последовательный порт");
+      port.description = KV_PATTERN("link", "последовательный порт");
     }
     found.push_back({*place, std::move(port)});
   }
@@ -136,8 +136,8 @@ std::vector<SerialPort> SerialPorts(const std::vector<DeviceRecord>& records,
 
 std::vector<SerialPort> ListSerialPorts() { return SerialPorts(TtyDeviceRecords(), HasUart); }
 
-PortChoice DetectedPort(const SerialPort& port) {
-  return {port.devicePath, 1, port.stableName.empty() ? port.devicePath : port.stableName};
+Endpoint DetectedEndpoint(const SerialPort& port) {
+  return Endpoint::Device(port.devicePath, port.stableName);
 }
 
 bool IsPort(const SerialPort& port, const std::string& path) {

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "link/port_map.h"
+#include "base/message.h"
+#include "link/endpoint.h"
 
 // The serial ports this machine has, for a user who has to pick the one the register hangs
 // on. The system's device database (udev) knows them; turning its records into ports is kept
@@ -20,16 +21,17 @@ struct DeviceRecord {
 };
 
 struct SerialPort {
-  std::string devicePath;   // "/dev/ttyUSB0"
-  std::string stableName;   // "/dev/serial/by-id/…", the same whichever socket; may be empty
-  std::string description;  // "FTDI FT232R USB UART" (UTF-8)
+  std::string devicePath;  // "/dev/ttyUSB0"
+  std::string stableName;  // "/dev/serial/by-id/…", the same whichever socket; may be empty
+  // What the device says it is ("FTDI FT232R USB UART"), or our word for its kind.
+  base::Message description;
 
   bool operator==(const SerialPort&) const = default;
 };
 
 // The port as the user picks it: shown by its device's name, opened by its stable name where
 // it has one, so that a re-plugged adapter is the same port whatever number it gets.
-PortChoice DetectedPort(const SerialPort& port);
+Endpoint DetectedEndpoint(const SerialPort& port);
 
 // Whether `path` leads to `port`: its device name, its stable name, or a link to either.
 bool IsPort(const SerialPort& port, const std::string& path);

@@ -10,7 +10,6 @@
 #include <cerrno>
 
 #include "base/system_error_text.h"
-#include "base/translatable.h"
 #include "link/custom_speed.h"
 
 namespace kvitmark::link {
@@ -50,7 +49,7 @@ PosixSerialLine::~PosixSerialLine() { Close(); }
 // `what` is "%1: <what failed>: %2": the device, then the system's words.
 bool PosixSerialLine::Fail(base::TextPattern what) {
   errorNumber_ = errno;
-  errorText_ = base::FormatUtf8(what, {devicePath_, base::SystemErrorWords(errorNumber_)});
+  error_ = base::Message(what).ArgUtf8(devicePath_).Arg(base::SystemErrorMessage(errorNumber_));
   return false;
 }
 

@@ -25,7 +25,7 @@ class PosixSerialLine final : public SerialLine {
   void Drain() override;
   bool Close() override;
   int Handle() const override { return fd_; }
-  std::string ErrorText() const override { return errorText_; }
+  base::Message Error() const override { return error_; }
   int ErrorNumber() const override { return errorNumber_; }
 
   const std::string& DevicePath() const { return devicePath_; }
@@ -37,7 +37,7 @@ class PosixSerialLine final : public SerialLine {
   std::string devicePath_;
   int fd_ = -1;
   base::Milliseconds readTimeout_{300};
-  std::string errorText_;
+  base::Message error_;
   int errorNumber_ = 0;
 };
 

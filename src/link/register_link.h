@@ -9,6 +9,8 @@
 #include <string_view>
 
 #include "base/clock.h"
+#include "base/message.h"
+#include "link/endpoint.h"
 #include "link/priority.h"
 #include "link/serial_line.h"
 
@@ -38,14 +40,20 @@ inline constexpr uint32_t kUsualReadTimeout = 300;
 
 class RegisterLink {
  public:
-  RegisterLink(LineFactory lineFactory, base::Clock& clock, PriorityControl& priority);
+  // `ports` says what COM1 … COM9 lead to when opened by number.
+  RegisterLink(LineFactory lineFactory, base::Clock& clock, PriorityControl& priority,
+               PortMap ports = {});
   ~RegisterLink();
   RegisterLink(const RegisterLink&) = delete;
   RegisterLink& operator=(const RegisterLink&) = delete;
 
-  // Port control.
+  // Port control. OpenPort opens COMn (1 to 9), as the settings' [Ports] resolve it; Open
+  // opens any endpoint with the same results, a COM name past COM9 that leads nowhere being
+  // a port out of range. ClosePort closes COMn if that is what is open; Close whatever is.
   int OpenPort(int port, int speed);
+  int Open(const Endpoint& endpoint, int speed);
   int ClosePort(int port);
+  int Close();
   int EndExchange();
   bool SetReadTimeout(uint32_t milliseconds);
 
@@ -67,22 +75,31 @@ class RegisterLink {
   void SetReplyWait(base::Milliseconds replyWait, std::function<bool()> keepWaiting);
   void ClearReplyWait();
 
-  // The port that is open (1 to 9), or -1 when none is.
-  int OpenPortNumber() const { return line_ ? portNumber_ : -1; }
+  // What the settings' [Ports] make of COM names opened from now on.
+  void SetPortMap(PortMap ports) { ports_ = std::move(ports); }
+
+  bool IsOpen() const { return line_ != nullptr; }
+  // The endpoint open now; null when none is.
+  const Endpoint* OpenEndpoint() const { return line_ ? &openEndpoint_ : nullptr; }
+  // The number of the COM port that is open, 0 when the endpoint open is not a COM name (a
+  // device or address named by itself), -1 when none is open.
+  int OpenPortNumber() const { return line_ ? openEndpoint_.ComNumber() : -1; }
   // How the last port opened was described ("COM1:4800,N,8,2").
   const std::string& ModeString() const { return modeString_; }
   // The wait for each byte, in milliseconds.
   uint32_t ReadTimeout() const { return readTimeout_; }
   // The text and CR of the last greeting or write reply, fill bytes dropped.
   const std::string& LastReply() const { return lastReply_; }
-  // The system's words for why the last OpenPort could not open or set up the device,
-  // and its error number (0 when it gave none).
-  const std::string& LastErrorText() const { return lastErrorText_; }
+  // Why the last OpenPort or Open could not open or set up the device, naming it, and the
+  // system's error number behind it (0 when it gave none).
+  const base::Message& LastError() const { return lastError_; }
   int LastErrorNumber() const { return lastErrorNumber_; }
 
  private:
   enum class ReplyEnd { kComplete, kNoByte, kTooLong, kBadCheck };
 
+  // Opens `endpoint` once the port's name has been checked.
+  int OpenLine(const Endpoint& endpoint, int speed);
   // Keeps why the device could not be opened or set up, and gives back `result`.
   int OpenFailed(const SerialLine& line, int result);
   int SelectRegister();
@@ -113,13 +130,14 @@ class RegisterLink {
   LineFactory lineFactory_;
   base::Clock& clock_;
   PriorityControl& priority_;
+  PortMap ports_;
   std::unique_ptr<SerialLine> line_;  // null while no port is open
-  int portNumber_ = -1;
+  Endpoint openEndpoint_ = Endpoint::Com(1, {});
   uint32_t readTimeout_ = kUsualReadTimeout;
   std::string modeString_;
   std::array<char, 2> registerDigits_ = {'0', '1'};
   std::string lastReply_;
-  std::string lastErrorText_;
+  base::Message lastError_;
   int lastErrorNumber_ = 0;
   // Set when the line refused bytes during this call: the rest of the call sends
   // nothing and hears nothing, so it fails at once instead of waiting out every write.

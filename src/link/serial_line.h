@@ -8,6 +8,8 @@
 #include <string_view>
 
 #include "base/clock.h"
+#include "base/message.h"
+#include "link/endpoint.h"
 
 namespace kvitmark::link {
 
@@ -26,7 +28,7 @@ class SerialLine {
  public:
   virtual ~SerialLine() = default;
 
-  // Opens the device for this program alone. On failure ErrorText() says why.
+  // Opens the device for this program alone. On failure Error() says why.
   virtual bool Open() = 0;
   // Raw line, the given speed and framing, no flow control of any kind.
   virtual bool Configure(const LineSettings& settings) = 0;
@@ -48,12 +50,13 @@ class SerialLine {
   virtual bool Close() = 0;
   // A non-negative number that identifies the open device.
   virtual int Handle() const = 0;
-  virtual std::string ErrorText() const = 0;
-  // The system's error number behind ErrorText(), 0 when the system gave none.
+  // Why the last call failed, naming the device.
+  virtual base::Message Error() const = 0;
+  // The system's error number behind Error(), 0 when the system gave none.
   virtual int ErrorNumber() const = 0;
 };
 
-// Makes the (not yet opened) line behind port COMn. Tests put the simulator here.
-using LineFactory = std::function<std::unique_ptr<SerialLine>(int portNumber)>;
+// Makes the (not yet opened) line to an endpoint. Tests put the simulator here.
+using LineFactory = std::function<std::unique_ptr<SerialLine>(const Endpoint& endpoint)>;
 
 }  // namespace kvitmark::link

@@ -6,6 +6,7 @@
 
 #include "base/clock.h"
 #include "link/register_link.h"
+#include "link/session.h"
 #include "tables/operation_observer.h"
 #include "tables/register_copy.h"
 #include "tables/workspace.h"
@@ -22,10 +23,9 @@ struct TableSession {
   Workspace& workspace;
   // The register that answered at connect time; 0 or less while none is connected.
   int connectedRegister = -1;
-  // The port and speed that were opened at connect time: a skip or retry reopens exactly
-  // these, whatever the selectors show by then.
-  int openedPort = 0;
-  int openedSpeed = 0;
+  // The connection the front end holds, null while it holds none: a skip or retry reopens
+  // exactly what was connected, whatever the selectors show by then.
+  link::Session* connection = nullptr;
   // What the register is known to hold since connecting; the operations keep it up to date.
   RegisterCopy registerCopy{};
   // Receives each record's answer.

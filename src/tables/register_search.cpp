@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "link/result_codes.h"
+#include "link/connect.h"
 
 namespace kvitmark::tables {
 
@@ -28,11 +28,11 @@ std::string DeviceBehind(const std::string& path) {
 
 }  // namespace
 
-std::vector<link::PortChoice> SearchPorts(const link::PortChoice& chosen, const link::PortMap& map,
-                                          const std::vector<link::SerialPort>& detected) {
-  std::vector<link::PortChoice> ports;
+std::vector<link::Endpoint> SearchPorts(const link::Endpoint& chosen, const link::PortMap& map,
+                                        const std::vector<link::SerialPort>& detected) {
+  std::vector<link::Endpoint> ports;
   std::vector<std::string> devicesCovered;
-  const auto add = [&](const link::PortChoice& port, const std::string& path) {
+  const auto add = [&](const link::Endpoint& port, const std::string& path) {
     const std::string device = DeviceBehind(path);
     if (std::find(devicesCovered.begin(), devicesCovered.end(), device) != devicesCovered.end()) {
       return;
@@ -40,8 +40,8 @@ std::vector<link::PortChoice> SearchPorts(const link::PortChoice& chosen, const 
     devicesCovered.push_back(device);
     ports.push_back(port);
   };
-  const auto comPath = [&](int number) { return link::DevicePathForPort(number, map); };
-  std::string chosenPath = chosen.device.empty() ? comPath(chosen.number) : chosen.device;
+  const auto com = [&](int number) { return link::Endpoint::Com(number, map); };
+  std::string chosenPath = chosen.Opened();
   for (const link::SerialPort& port : detected) {
     if (link::IsPort(port, chosenPath)) chosenPath = port.devicePath;
   }
@@ -51,22 +51,22 @@ std::vector<link::PortChoice> SearchPorts(const link::PortChoice& chosen, const 
                        [&](const link::SerialPort& port) { return port.devicePath == path; });
   };
   for (int number = 1; number <= link::kLinkPorts; ++number) {
-    if (map.count(number) > 0 || isDetected(comPath(number))) {
-      add(link::ComPort(number), comPath(number));
+    if (map.count(number) > 0 || isDetected(com(number).Opened())) {
+      add(com(number), com(number).Opened());
     }
   }
-  for (const link::SerialPort& port : detected) add(link::DetectedPort(port), port.devicePath);
+  for (const link::SerialPort& port : detected) add(link::DetectedEndpoint(port), port.devicePath);
   for (const auto& [number, device] : map) {
-    if (number > link::kLinkPorts) add(link::MappedPort(number, map), device);
+    if (number > link::kLinkPorts) add(com(number), device);
   }
   return ports;
 }
 
-std::vector<SearchTry> SearchOrder(const std::vector<link::PortChoice>& ports,
+std::vector<SearchTry> SearchOrder(const std::vector<link::Endpoint>& ports,
                                    const std::vector<int>& speeds,
                                    const std::vector<int>& registers) {
   std::vector<SearchTry> order;
-  for (const link::PortChoice& port : ports) {
+  for (const link::Endpoint& port : ports) {
     for (int speed : speeds) {
       for (int registerNumber : registers) order.push_back({port, speed, registerNumber});
     }
@@ -74,19 +74,21 @@ std::vector<SearchTry> SearchOrder(const std::vector<link::PortChoice>& ports,
   return order;
 }
 
-SearchResult FindRegister(link::RegisterLink& link, link::PortDevices& devices,
-                          OperationObserver& observer, const std::vector<SearchTry>& order,
+SearchResult FindRegister(link::RegisterLink& link, OperationObserver& observer,
+                          const std::vector<SearchTry>& order,
                           const std::function<void(const SearchTry&)>& trying) {
   // A search is about no page; the first stands for none.
   observer.Started(
       {OperationKind::kFindRegister, PageId::kGoods, static_cast<int>(order.size()) - 1, 0});
   SearchResult result;
   OperationSummary summary;
-  // The port open now, by its name, and the link's number for it.
-  std::string openPort;
-  int openNumber = -1;
-  int openSpeed = -1;
-  std::vector<std::string> portsThatFailed;
+  // The line open now, at the endpoint and speed of the tries it serves.
+  std::unique_ptr<link::Session> open;
+  const auto close = [&open] {
+    if (open) open->Close();
+    open.reset();
+  };
+  std::vector<link::Endpoint> portsThatFailed;
   for (const SearchTry& next : order) {
     if (observer.StopRequested()) {
       result.stopped = true;
@@ -94,23 +96,18 @@ SearchResult FindRegister(link::RegisterLink& link, link::PortDevices& devices,
     }
     ++result.tries;
     const bool portFailed = std::find(portsThatFailed.begin(), portsThatFailed.end(),
-                                      next.port.name) != portsThatFailed.end();
-    if (!portFailed && (next.port.name != openPort || next.speed != openSpeed)) {
-      if (openNumber > 0) link.ClosePort(openNumber);
-      devices.Pick(next.port);
-      openPort = next.port.name;
-      openNumber = next.port.number;
-      openSpeed = next.speed;
+                                      next.endpoint) != portsThatFailed.end();
+    if (!portFailed && (!open || open->Where() != next.endpoint || open->Speed() != next.speed)) {
+      close();
       // A speed the port refuses is another speed's loss, a port that will not open is all of
       // that port's tries' loss.
-      const int opened = link.OpenPort(next.port.number, next.speed);
-      if (opened < 0) {
-        openPort.clear();
-        openNumber = -1;
-        if (opened != link::kSpeedNotOffered) portsThatFailed.push_back(next.port.name);
+      auto opened = link::OpenRegisterPort(link, next.endpoint, next.speed, next.registerNumber);
+      open = std::move(opened.session);
+      if (!open && opened.outcome != link::ConnectOutcome::kBadSpeed) {
+        portsThatFailed.push_back(next.endpoint);
       }
     }
-    if (!portFailed && openNumber > 0) {
+    if (!portFailed && open) {
       if (trying) trying(next);
       if (link.Answers(next.registerNumber) > 0 && link.CheckPresence(next.registerNumber) > 0) {
         result.found = next;
@@ -122,7 +119,12 @@ SearchResult FindRegister(link::RegisterLink& link, link::PortDevices& devices,
     observer.RecordDone({.record = result.tries, .progress = result.tries});
     if (result.found) break;
   }
-  if (!result.found && openNumber > 0) link.ClosePort(openNumber);
+  if (result.found) {
+    open->SetRegisterNumber(result.found->registerNumber);
+    result.session = std::move(open);
+  } else {
+    close();
+  }
   summary.result = result.found     ? OperationResult::kDone
                    : result.stopped ? OperationResult::kStopped
                                     : OperationResult::kNotStarted;

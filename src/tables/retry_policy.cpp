@@ -4,8 +4,7 @@ namespace kvitmark::tables {
 namespace {
 
 void ReopenPort(TableSession& session) {
-  session.link.ClosePort(session.openedPort);
-  session.link.OpenPort(session.openedPort, session.openedSpeed);
+  if (session.connection) session.connection->Reopen();
 }
 
 }  // namespace

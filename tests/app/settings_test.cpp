@@ -331,7 +331,7 @@ TEST_F(SettingsTest, NetworkPorts_StoredUnderTheNextFreeNameFromCom10AndChosenBy
                             "[Ports]\r\nCOM10=/dev/ttyUSB0\r\n" + kGoodType;
   WriteIni(start);
   // COM12 is no port until the file maps it: then the choice is kept.
-  EXPECT_EQ(app::StoredPort(LoadSettings(dir.Path())), link::ComPort(1));
+  EXPECT_EQ(app::StoredPort(LoadSettings(dir.Path())), link::Endpoint::Com(1, {}));
   WriteIni(start);
 
   EXPECT_EQ(app::AddNetworkPort(dir.Path(), "rfc2217://10.0.0.7:4001"), "COM11");
@@ -343,7 +343,7 @@ TEST_F(SettingsTest, NetworkPorts_StoredUnderTheNextFreeNameFromCom10AndChosenBy
                             "COM12=tcp://10.0.0.8:4002\r\n" +
                             kGoodType);
   const Settings settings = LoadSettings(dir.Path());
-  EXPECT_EQ(app::StoredPort(settings), (link::PortChoice{"COM12", 1, "tcp://10.0.0.8:4002"}));
+  EXPECT_EQ(app::StoredPort(settings), link::Endpoint::Com(12, {{12, "tcp://10.0.0.8:4002"}}));
   EXPECT_NE(IniBytes().find("SerialPort=COM12"), std::string::npos) << "the choice was rewritten";
 }
 

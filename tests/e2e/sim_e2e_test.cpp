@@ -22,10 +22,10 @@
 #include "base/clock.h"
 #include "base/cp1251.h"
 #include "child_process.h"
-#include "link/port_map.h"
 #include "link/priority.h"
 #include "link/register_link.h"
 #include "link/result_codes.h"
+#include "link/system_lines.h"
 
 namespace kvitmark {
 namespace {
@@ -51,9 +51,9 @@ class SimE2eTest : public ::testing::Test {
   void StartAndConnect(const std::vector<std::string>& options = {}) {
     sim_ = std::make_unique<RunningSim>(options);
     ASSERT_TRUE(sim_->Started()) << sim_->ErrorOutput();
-    link_ = std::make_unique<RegisterLink>(link::PosixLineFactory({{1, sim_->DevicePath()}}),
-                                           clock_, priority_);
-    ASSERT_GE(link_->OpenPort(1, 115200), 0) << link_->LastErrorText();
+    link_ = std::make_unique<RegisterLink>(link::SystemLines(), clock_, priority_,
+                                           link::PortMap{{1, sim_->DevicePath()}});
+    ASSERT_GE(link_->OpenPort(1, 115200), 0) << base::RenderUtf8(link_->LastError());
   }
 
   // Closes the port and stops the simulator, which must end cleanly.

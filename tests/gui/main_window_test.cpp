@@ -48,6 +48,8 @@ class MainWindowTest : public QObject {
   ScriptedDialogs* dialogs_ = nullptr;
   std::unique_ptr<ScriptedDialogs> ownDialogs_;
   std::unique_ptr<app::ui::TForm1> window_;
+  // What each line the window made was for, in order.
+  std::vector<link::Endpoint> opened_;
 
   template <typename T = QWidget>
   T* Find(const char* name) {
@@ -71,8 +73,12 @@ class MainWindowTest : public QObject {
     folder_ = std::make_unique<QTemporaryDir>();
     ownDialogs_ = std::make_unique<ScriptedDialogs>();
     dialogs_ = ownDialogs_.get();
+    opened_.clear();
     app::ui::Environment environment;
-    environment.lineFactory = wire_->Factory();
+    environment.lineFactory = [this](const link::Endpoint& endpoint) {
+      opened_.push_back(endpoint);
+      return wire_->Factory()(endpoint);
+    };
     environment.clock = clock_.get();
     environment.priority = &priority_;
     environment.dialogs = dialogs_;
@@ -322,6 +328,26 @@ class MainWindowTest : public QObject {
     QVERIFY(window_->Workspace().Grid(PageId::kGoods).Cell(2, 14000).empty());
     QVERIFY(Enabled("Button5") && Enabled("Button16") && Enabled("Button1"));
     QVERIFY(!Enabled("Button6"));
+  }
+
+  // The prompt's activation pass puts the selectors back to the settings' port and speed; a
+  // skip still reopens the port and speed that were connected.
+  void skip_reopensTheEndpointAndSpeedThatWereConnected() {
+    Find<QComboBox>("ComboBox1")->setCurrentIndex(2);
+    Find<QComboBox>("ComboBox2")->setCurrentIndex(1);
+    Connect();
+    Find<QComboBox>("ComboBox1")->setCurrentIndex(4);
+    Find<QComboBox>("ComboBox2")->setCurrentIndex(7);
+    ShowPage(3);
+    register_->Faults().silent = true;
+    dialogs_->promptAnswers = {FailureAnswer::kSkip, FailureAnswer::kFinish};
+    Click("Button9");
+    QCOMPARE(dialogs_->shown.count("prompt"), 2);
+    QCOMPARE(opened_.size(), size_t{2});
+    QVERIFY(opened_[1] == opened_[0]);
+    QCOMPARE(QString::fromStdString(opened_[1].Name()), QString("COM3"));
+    QCOMPARE(wire_->settings.speed, 9600);
+    QCOMPARE(QString::fromStdString(window_->Link().ModeString()), QString("COM3:9600,N,8,2"));
   }
 
   void promptAnswers_skipRetryFinish() {

@@ -65,7 +65,7 @@ class PortSelectorTest : public QObject {
     std::string error;
     if (!server_->OpenPseudoTerminal(error)) qFatal("no pseudo-terminal: %s", error.c_str());
     serving_ = std::thread([this] { server_->Run(stopServing_); });
-    plugged_.push_back({server_->DevicePath(), "", "Simulated adapter"});
+    plugged_.push_back({server_->DevicePath(), "", base::Message::DataUtf8("Simulated adapter")});
     return server_->DevicePath();
   }
 
@@ -80,7 +80,7 @@ class PortSelectorTest : public QObject {
     folder_ = std::make_unique<QTemporaryDir>();
     dialogs_ = std::make_unique<ScriptedDialogs>();
     plugged_ = {{"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI_FT232R_A10KZP4J-if00-port0",
-                 "FTDI FT232R USB UART"}};
+                 base::Message::DataUtf8("FTDI FT232R USB UART")}};
   }
 
   void cleanup() {
@@ -98,7 +98,8 @@ class PortSelectorTest : public QObject {
     QCOMPARE(Ports()->itemText(9), QString::fromUtf8("/dev/ttyUSB0 — FTDI FT232R USB UART"));
 
     Ports()->setCurrentIndex(9);
-    plugged_.insert(plugged_.begin(), {"/dev/ttyACM0", "", "USB-устройство (ACM)"});
+    plugged_.insert(plugged_.begin(),
+                    {"/dev/ttyACM0", "", KV_PATTERN("link", "USB-устройство (ACM)")});
     Ports()->showPopup();
     Ports()->hidePopup();
     QCOMPARE(Ports()->count(), 12);

@@ -18,6 +18,7 @@
 #include "base/clock.h"
 #include "base/cp1251.h"
 #include "base/ui/qt_text.h"
+#include "link/connect.h"
 #include "link/register_link.h"
 #include "scripted_dialogs.h"
 #include "shown_observer.h"
@@ -39,6 +40,7 @@ class ReportsPageTest : public QObject {
   std::unique_ptr<sim::MemoryWire> wire_;
   link::UnchangedPriority priority_;
   std::unique_ptr<link::RegisterLink> link_;
+  std::unique_ptr<link::Session> connection_;
   std::unique_ptr<tables::Workspace> workspace_;
   std::unique_ptr<ShownObserver> observer_;
   std::unique_ptr<tables::TableSession> session_;
@@ -90,11 +92,11 @@ class ReportsPageTest : public QObject {
     observer_ = std::make_unique<ShownObserver>();
     session_ =
         std::make_unique<tables::TableSession>(tables::TableSession{*link_, *clock_, *workspace_});
-    QVERIFY(link_->OpenPort(1, 115200) >= 0);
-    QCOMPARE(link_->CheckPresence(1), 1);
+    auto connected = link::Connect(*link_, link::Endpoint::Com(1, {}), 115200, 1);
+    QVERIFY(connected.outcome == link::ConnectOutcome::kRegisterAnswered);
+    connection_ = std::move(connected.session);
     session_->connectedRegister = 1;
-    session_->openedPort = 1;
-    session_->openedSpeed = 115200;
+    session_->connection = connection_.get();
     dialogs_ = std::make_unique<ScriptedDialogs>();
     folder_ = std::make_unique<QTemporaryDir>();
     page_ = std::make_unique<reports::ui::ReportsPage>();
@@ -123,6 +125,7 @@ class ReportsPageTest : public QObject {
   void cleanup() {
     page_.reset();
     session_.reset();
+    connection_.reset();
     link_.reset();
     wire_.reset();
     register_.reset();

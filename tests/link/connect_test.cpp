@@ -12,8 +12,8 @@
 #include <memory>
 #include <string>
 
-#include "link/port_map.h"
 #include "link/posix_serial_line.h"
+#include "link/system_lines.h"
 #include "link_fixture.h"
 
 namespace kvitmark::testing {
@@ -74,17 +74,18 @@ TEST_P(ConnectDeviceTest, OpenRegisterPort_GivesTheOutcomeAndLeavesNothingHeldBe
   const std::string path = PathOf(GetParam().device);
   link::PosixSerialLine holder(ptyPath_);
   if (GetParam().device == Device::kHeldPty) {
-    ASSERT_TRUE(holder.Open()) << holder.ErrorText();
+    ASSERT_TRUE(holder.Open()) << base::RenderUtf8(holder.Error());
   }
-  link::RegisterLink link(link::PosixLineFactory({{1, path}}), clock_, priority_);
+  link::RegisterLink link(link::SystemLines(), clock_, priority_);
 
-  const auto result = link::OpenRegisterPort(link, GetParam().port, GetParam().speed);
+  const auto result = link::OpenRegisterPort(
+      link, link::Endpoint::Com(GetParam().port, {{1, path}}), GetParam().speed, 1);
 
-  EXPECT_EQ(result.outcome, GetParam().expected) << result.errorText;
+  EXPECT_EQ(result.outcome, GetParam().expected) << base::RenderUtf8(result.error);
   EXPECT_EQ(link::PortOpen(result.outcome), result.handle >= 0);
   EXPECT_EQ(link.OpenPortNumber(), result.handle >= 0 ? 1 : -1);
-  EXPECT_EQ(result.errorText.find(path) != std::string::npos, GetParam().namesTheDevice)
-      << result.errorText;
+  const std::string error = base::RenderUtf8(result.error);
+  EXPECT_EQ(error.find(path) != std::string::npos, GetParam().namesTheDevice) << error;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -115,7 +116,9 @@ class RefusingLine final : public link::SerialLine {
   void Drain() override {}
   bool Close() override { return true; }
   int Handle() const override { return -1; }
-  std::string ErrorText() const override { return "/dev/ttyUSB0: cannot open"; }
+  base::Message Error() const override {
+    return base::Message::DataUtf8("/dev/ttyUSB0: cannot open");
+  }
   int ErrorNumber() const override { return error_; }
 
  private:
@@ -132,14 +135,16 @@ class ConnectErrorTest : public ::testing::TestWithParam<ErrorCase> {};
 TEST_P(ConnectErrorTest, Connect_DeviceRefused_SaysWhyWithTheSystemsWords) {
   base::VirtualClock clock;
   link::UnchangedPriority priority;
-  link::RegisterLink link([](int) { return std::make_unique<RefusingLine>(GetParam().error); },
-                          clock, priority);
+  link::RegisterLink link(
+      [](const link::Endpoint&) { return std::make_unique<RefusingLine>(GetParam().error); }, clock,
+      priority);
   bool toldOpened = false;
 
-  const auto result = link::Connect(link, 1, 4800, 1, [&](const auto&) { toldOpened = true; });
+  const auto result = link::Connect(link, link::Endpoint::Com(1, {}), 4800, 1,
+                                    [&](const auto&) { toldOpened = true; });
 
   EXPECT_EQ(result.outcome, GetParam().expected);
-  EXPECT_EQ(result.errorText, "/dev/ttyUSB0: cannot open");
+  EXPECT_EQ(base::RenderUtf8(result.error), "/dev/ttyUSB0: cannot open");
   EXPECT_FALSE(toldOpened);
 }
 
@@ -167,13 +172,13 @@ TEST_P(ConnectRegisterTest, Connect_TellsThePortOpenedBeforeAskingAndKeepsThePor
   size_t chunksWhenToldOpened = 0;
   int calls = 0;
 
-  const auto result =
-      link::Connect(link, 1, 115200, GetParam().registerNumber, [&](const auto& opened) {
-        ++calls;
-        chunksWhenToldOpened = trace.Chunks().size();
-        EXPECT_GE(opened.handle, 0);
-        EXPECT_EQ(link.OpenPortNumber(), 1);
-      });
+  const auto result = link::Connect(link, link::Endpoint::Com(1, {}), 115200,
+                                    GetParam().registerNumber, [&](const auto& opened) {
+                                      ++calls;
+                                      chunksWhenToldOpened = trace.Chunks().size();
+                                      EXPECT_GE(opened.handle, 0);
+                                      EXPECT_EQ(link.OpenPortNumber(), 1);
+                                    });
 
   EXPECT_EQ(result.outcome, GetParam().expected);
   EXPECT_EQ(calls, 1);

@@ -112,7 +112,7 @@ double SecondsOf(const std::function<void()>& what) {
 TEST(NetworkSerialLine, RawTcp_EveryByteBothWaysAndTheReadTimeOutHolds) {
   FarSide farSide;
   link::NetworkSerialLine line(farSide.Url());
-  ASSERT_TRUE(line.Open()) << line.ErrorText();
+  ASSERT_TRUE(line.Open()) << base::RenderUtf8(line.Error());
   farSide.Accept();
   ASSERT_TRUE(line.Configure({.speed = 9600}));  // nothing to set on raw TCP
   ASSERT_TRUE(line.SetReadTimeout(base::Milliseconds(200)));
@@ -145,7 +145,7 @@ TEST(NetworkSerialLine, RawTcp_EveryByteBothWaysAndTheReadTimeOutHolds) {
 TEST(NetworkSerialLine, FarSideHangsUp_ReadsFailAtOnceAndWritesFail) {
   FarSide farSide;
   link::NetworkSerialLine line(farSide.Url());
-  ASSERT_TRUE(line.Open()) << line.ErrorText();
+  ASSERT_TRUE(line.Open()) << base::RenderUtf8(line.Error());
   farSide.Accept();
   ASSERT_TRUE(line.SetReadTimeout(base::Milliseconds(2000)));
   farSide.Send("\x0A");

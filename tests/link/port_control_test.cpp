@@ -71,7 +71,7 @@ TEST_F(LinkTest, OpenPort_DeviceCannotBeOpened_ReturnsMinus3WithTheReason) {
   wire.failOpen = true;
   EXPECT_EQ(link.OpenPort(1, 9600), link::kCannotOpenDevice);
   EXPECT_EQ(link.OpenPortNumber(), -1);
-  EXPECT_FALSE(link.LastErrorText().empty());
+  EXPECT_FALSE(base::RenderUtf8(link.LastError()).empty());
 }
 
 TEST_F(LinkTest, OpenPort_DeviceRefusesSettings_ReturnsMinus5AndReleasesIt) {
@@ -80,7 +80,7 @@ TEST_F(LinkTest, OpenPort_DeviceRefusesSettings_ReturnsMinus5AndReleasesIt) {
   EXPECT_EQ(wire.opens, 1);
   EXPECT_EQ(wire.closes, 1) << "nothing stays held behind a failure";
   EXPECT_EQ(link.OpenPortNumber(), -1);
-  EXPECT_FALSE(link.LastErrorText().empty());
+  EXPECT_FALSE(base::RenderUtf8(link.LastError()).empty());
 }
 
 TEST_F(LinkTest, OpenPort_FailedReopen_LeavesTheOpenPortOpen) {

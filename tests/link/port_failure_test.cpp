@@ -28,8 +28,9 @@ class PortFailureTextTest : public ::testing::TestWithParam<FailureCase> {};
 TEST_P(PortFailureTextTest, SaysWhatToDoOrKeepsTheSystemsWords) {
   link::ConnectResult result;
   result.outcome = GetParam().outcome;
-  result.errorText = GetParam().errorText;
-  EXPECT_EQ(link::PortFailureText(result, "/dev/ttyKvitmarkNone0"), GetParam().expected);
+  result.error = base::Message::DataUtf8(GetParam().errorText);
+  EXPECT_EQ(base::RenderUtf8(link::PortFailureText(result, "/dev/ttyKvitmarkNone0")),
+            GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -52,9 +53,10 @@ class NetworkFailureTextTest : public ::testing::TestWithParam<FailureCase> {};
 TEST_P(NetworkFailureTextTest, NamesTheHostAndPortAndWhy) {
   link::ConnectResult result;
   result.outcome = GetParam().outcome;
-  result.errorText = GetParam().errorText;
+  result.error = base::Message::DataUtf8(GetParam().errorText);
   result.errorNumber = GetParam().errorNumber;
-  EXPECT_EQ(link::PortFailureText(result, GetParam().device), GetParam().expected);
+  EXPECT_EQ(base::RenderUtf8(link::PortFailureText(result, GetParam().device)),
+            GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -98,9 +100,9 @@ TEST(PortFailureText, BusyDevice_NamesTheProgramAndProcessHoldingIt) {
   link::ConnectResult result;
   result.outcome = ConnectOutcome::kPortBusy;
 
-  EXPECT_EQ(link::PortFailureText(result, path), path + " занят другой программой: " + program +
-                                                     " (процесс " + std::to_string(getpid()) +
-                                                     ").");
+  EXPECT_EQ(base::RenderUtf8(link::PortFailureText(result, path)),
+            path + " занят другой программой: " + program + " (процесс " +
+                std::to_string(getpid()) + ").");
   close(held);
   close(master);
 }

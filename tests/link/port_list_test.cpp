@@ -13,6 +13,25 @@ namespace {
 using link::DeviceRecord;
 using link::SerialPort;
 
+// A port as a user reads it in the list: its device, its stable name, its description.
+struct ShownPort {
+  std::string devicePath;
+  std::string stableName;
+  std::string description;
+  bool operator==(const ShownPort&) const = default;
+  friend void PrintTo(const ShownPort& port, std::ostream* out) {
+    *out << port.devicePath << " (" << port.stableName << ") " << port.description;
+  }
+};
+
+std::vector<ShownPort> Shown(const std::vector<SerialPort>& ports) {
+  std::vector<ShownPort> shown;
+  for (const SerialPort& port : ports) {
+    shown.push_back({port.devicePath, port.stableName, base::RenderUtf8(port.description)});
+  }
+  return shown;
+}
+
 DeviceRecord Tty(std::string name, std::map<std::string, std::string> properties = {},
                  std::vector<std::string> devlinks = {}) {
   properties["SUBSYSTEM"] = "tty";
@@ -57,7 +76,7 @@ TEST(SerialPorts, AdaptersByMakerAndModelThenOnlyTheOnBoardPortsWithAUart) {
     return path == "/dev/ttyS1";
   };
 
-  const std::vector<SerialPort> expected = {
+  const std::vector<ShownPort> expected = {
       {"/dev/ttyUSB2", "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0",
        "FTDI FT232R USB UART"},
       {"/dev/ttyUSB3", "", "USB-адаптер"},
@@ -66,7 +85,7 @@ TEST(SerialPorts, AdaptersByMakerAndModelThenOnlyTheOnBoardPortsWithAUart) {
        "Arduino www.arduino.cc Uno R3 (CDC ACM)"},
       {"/dev/ttyS1", "", "последовательный порт"},
   };
-  EXPECT_EQ(link::SerialPorts(records, uartOnTtyS1), expected);
+  EXPECT_EQ(Shown(link::SerialPorts(records, uartOnTtyS1)), expected);
   // Only on-board ports are opened to look; an adapter is never disturbed.
   EXPECT_EQ(std::set<std::string>(probed.begin(), probed.end()),
             (std::set<std::string>{"/dev/ttyS0", "/dev/ttyS1"}));
@@ -78,7 +97,7 @@ TEST(ListSerialPorts, NamesCharacterDevicesThatExistOnceEach) {
     struct stat device {};
     ASSERT_EQ(stat(port.devicePath.c_str(), &device), 0) << port.devicePath;
     EXPECT_TRUE(S_ISCHR(device.st_mode)) << port.devicePath;
-    EXPECT_FALSE(port.description.empty()) << port.devicePath;
+    EXPECT_FALSE(port.description.Empty()) << port.devicePath;
     EXPECT_TRUE(seen.insert(port.devicePath).second) << port.devicePath;
   }
 }

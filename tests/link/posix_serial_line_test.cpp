@@ -25,10 +25,10 @@
 #include <thread>
 
 #include "base/clock.h"
-#include "link/port_map.h"
 #include "link/priority.h"
 #include "link/register_link.h"
 #include "link/result_codes.h"
+#include "link/system_lines.h"
 
 namespace kvitmark::link {
 namespace {
@@ -108,8 +108,8 @@ class PtyTest : public ::testing::Test {
   // A line on the slave side, opened and set up as the link sets it up.
   std::unique_ptr<PosixSerialLine> OpenLine() {
     auto line = std::make_unique<PosixSerialLine>(slavePath_);
-    EXPECT_TRUE(line->Open()) << line->ErrorText();
-    EXPECT_TRUE(line->Configure(AtSpeed(115200))) << line->ErrorText();
+    EXPECT_TRUE(line->Open()) << base::RenderUtf8(line->Error());
+    EXPECT_TRUE(line->Configure(AtSpeed(115200))) << base::RenderUtf8(line->Error());
     return line;
   }
 
@@ -179,9 +179,9 @@ class PosixSerialLineSpeedTest : public PtyTest, public ::testing::WithParamInte
 TEST_P(PosixSerialLineSpeedTest, Configure_ReadsBackAsThatSpeedBothWays) {
   const int speed = GetParam();
   PosixSerialLine line(slavePath_);
-  ASSERT_TRUE(line.Open()) << line.ErrorText();
+  ASSERT_TRUE(line.Open()) << base::RenderUtf8(line.Error());
 
-  ASSERT_TRUE(line.Configure(AtSpeed(speed))) << line.ErrorText();
+  ASSERT_TRUE(line.Configure(AtSpeed(speed))) << base::RenderUtf8(line.Error());
 
   const struct termios2 settings = ReadSettings(line.Handle());
   EXPECT_EQ(settings.c_ospeed, static_cast<speed_t>(speed));
@@ -203,10 +203,10 @@ INSTANTIATE_TEST_SUITE_P(Custom, PosixSerialLineSpeedTest,
 // Disabled until Configure clears the input speed left behind by a custom speed.
 TEST_F(PosixSerialLineSettingsTest, Configure_StandardAfterCustom_InputSpeedFollows) {
   PosixSerialLine line(slavePath_);
-  ASSERT_TRUE(line.Open()) << line.ErrorText();
-  ASSERT_TRUE(line.Configure(AtSpeed(14400))) << line.ErrorText();
+  ASSERT_TRUE(line.Open()) << base::RenderUtf8(line.Error());
+  ASSERT_TRUE(line.Configure(AtSpeed(14400))) << base::RenderUtf8(line.Error());
 
-  ASSERT_TRUE(line.Configure(AtSpeed(19200))) << line.ErrorText();
+  ASSERT_TRUE(line.Configure(AtSpeed(19200))) << base::RenderUtf8(line.Error());
 
   const struct termios2 settings = ReadSettings(line.Handle());
   EXPECT_EQ(settings.c_ospeed, 19200u);
@@ -216,12 +216,12 @@ TEST_F(PosixSerialLineSettingsTest, Configure_StandardAfterCustom_InputSpeedFoll
 TEST_F(PosixSerialLineSettingsTest, Configure_NotATerminal_FailsNamingTheDevice) {
   const NullDevice nullDevice;
   PosixSerialLine line(nullDevice.Path());
-  ASSERT_TRUE(line.Open()) << line.ErrorText();
+  ASSERT_TRUE(line.Open()) << base::RenderUtf8(line.Error());
 
   EXPECT_FALSE(line.Configure(AtSpeed(115200)));
-  EXPECT_EQ(line.ErrorText(), nullDevice.Path() +
-                                  ": не удалось прочитать настройки линии: это не "
-                                  "последовательный порт");
+  EXPECT_EQ(base::RenderUtf8(line.Error()), nullDevice.Path() +
+                                                ": не удалось прочитать настройки линии: это не "
+                                                "последовательный порт");
 }
 
 // ---- Bytes on the line --------------------------------------------------------------------
@@ -232,7 +232,7 @@ TEST_F(PosixSerialLineBytesTest, Write_EveryByteValue_ArrivesUntouched) {
   const auto line = OpenLine();
   const std::string bytes = AllByteValues();
 
-  ASSERT_TRUE(line->Write(bytes)) << line->ErrorText();
+  ASSERT_TRUE(line->Write(bytes)) << base::RenderUtf8(line->Error());
 
   EXPECT_EQ(ReceiveAtMaster(bytes.size() + 1, 300ms), bytes);
 }
@@ -258,7 +258,7 @@ TEST_F(PosixSerialLineBytesTest, FlowControlBytes_PassBothWaysAndStopNothing) {
   SendFromMaster(bytes);
   EXPECT_EQ(ReadAll(*line, bytes.size() + 1), bytes);
 
-  ASSERT_TRUE(line->Write(bytes)) << line->ErrorText();
+  ASSERT_TRUE(line->Write(bytes)) << base::RenderUtf8(line->Error());
   EXPECT_EQ(ReceiveAtMaster(bytes.size() + 1, 300ms), bytes);
 }
 
@@ -318,7 +318,7 @@ TEST_F(PosixSerialLineWaitTest, Write_OtherSideClosed_FailsAtOnce) {
   const auto start = steady_clock::now();
   EXPECT_FALSE(line->Write(std::string(18, '\xFF')));
   EXPECT_LT(Since(start), kDidNotHang);
-  EXPECT_FALSE(line->ErrorText().empty());
+  EXPECT_FALSE(base::RenderUtf8(line->Error()).empty());
 }
 
 // The master never reads, so the pty's buffer fills and stays full, as behind a stalled adapter.
@@ -330,7 +330,8 @@ TEST_F(PosixSerialLineWaitTest, Write_OtherSideNeverReads_FailsAfterTheStallLimi
   const auto elapsed = Since(start);
 
   EXPECT_FALSE(written);
-  EXPECT_NE(line->ErrorText().find(slavePath_), std::string::npos) << line->ErrorText();
+  EXPECT_NE(base::RenderUtf8(line->Error()).find(slavePath_), std::string::npos)
+      << base::RenderUtf8(line->Error());
   EXPECT_GE(elapsed, kWriteStallLimit - 2ms);
   EXPECT_LT(elapsed, kWriteStallLimit + kDidNotHang);
 }
@@ -342,21 +343,22 @@ using PosixSerialLineOpenTest = PtyTest;
 // Root passes TIOCEXCL, so the lock is what keeps a second line out.
 TEST_F(PosixSerialLineOpenTest, Open_WhileAnotherLineHoldsTheDevice_FailsUntilThatOneCloses) {
   PosixSerialLine holder(slavePath_);
-  ASSERT_TRUE(holder.Open()) << holder.ErrorText();
+  ASSERT_TRUE(holder.Open()) << base::RenderUtf8(holder.Error());
   PosixSerialLine second(slavePath_);
 
   EXPECT_FALSE(second.Open());
-  EXPECT_NE(second.ErrorText().find(slavePath_), std::string::npos) << second.ErrorText();
+  EXPECT_NE(base::RenderUtf8(second.Error()).find(slavePath_), std::string::npos)
+      << base::RenderUtf8(second.Error());
 
   ASSERT_TRUE(holder.Close());
-  EXPECT_TRUE(second.Open()) << second.ErrorText();
+  EXPECT_TRUE(second.Open()) << base::RenderUtf8(second.Error());
 }
 
 TEST_F(PosixSerialLineOpenTest, Open_LineDestroyedWithoutClose_ReleasesTheDevice) {
   { ASSERT_TRUE(PosixSerialLine(slavePath_).Open()); }
 
   PosixSerialLine next(slavePath_);
-  EXPECT_TRUE(next.Open()) << next.ErrorText();
+  EXPECT_TRUE(next.Open()) << base::RenderUtf8(next.Error());
 }
 
 TEST_F(PosixSerialLineOpenTest, Open_MissingDevice_FailsNamingTheDevice) {
@@ -364,7 +366,8 @@ TEST_F(PosixSerialLineOpenTest, Open_MissingDevice_FailsNamingTheDevice) {
   PosixSerialLine line(missing);
 
   EXPECT_FALSE(line.Open());
-  EXPECT_NE(line.ErrorText().find(missing), std::string::npos) << line.ErrorText();
+  EXPECT_NE(base::RenderUtf8(line.Error()).find(missing), std::string::npos)
+      << base::RenderUtf8(line.Error());
 }
 
 // ---- Through the register link ------------------------------------------------------------
@@ -373,7 +376,8 @@ class PtyRegisterLinkTest : public PtyTest {
  protected:
   // A link whose COM1 is `device`.
   std::unique_ptr<RegisterLink> LinkOnPort1(const std::string& device) {
-    return std::make_unique<RegisterLink>(PosixLineFactory({{1, device}}), clock_, priority_);
+    return std::make_unique<RegisterLink>(link::SystemLines(), clock_, priority_,
+                                          link::PortMap{{1, device}});
   }
 
   base::RealClock clock_;
@@ -394,13 +398,14 @@ TEST_P(RegisterLinkUnopenableTest, OpenPort_ReturnsMinus3AndNamesTheDevice) {
   const std::string device = GetParam().heldByAnotherLine ? slavePath_ : slavePath_ + "-missing";
   PosixSerialLine holder(slavePath_);
   if (GetParam().heldByAnotherLine) {
-    ASSERT_TRUE(holder.Open()) << holder.ErrorText();
+    ASSERT_TRUE(holder.Open()) << base::RenderUtf8(holder.Error());
   }
   const auto link = LinkOnPort1(device);
 
   EXPECT_EQ(link->OpenPort(1, 115200), kCannotOpenDevice);
   EXPECT_EQ(link->OpenPortNumber(), -1);
-  EXPECT_NE(link->LastErrorText().find(device), std::string::npos) << link->LastErrorText();
+  EXPECT_NE(base::RenderUtf8(link->LastError()).find(device), std::string::npos)
+      << base::RenderUtf8(link->LastError());
 }
 
 INSTANTIATE_TEST_SUITE_P(Devices, RegisterLinkUnopenableTest,
@@ -418,7 +423,7 @@ TEST_F(PtyRegisterLinkTest, OpenPort_NotATerminal_ReturnsMinus5AndReleasesTheDev
   // Released: another line can take the device, and another link gets as far as before.
   {
     PosixSerialLine other(nullDevice.Path());
-    EXPECT_TRUE(other.Open()) << other.ErrorText();
+    EXPECT_TRUE(other.Open()) << base::RenderUtf8(other.Error());
   }
   EXPECT_EQ(LinkOnPort1(nullDevice.Path())->OpenPort(1, 115200), kCannotConfigure);
 }
@@ -428,7 +433,7 @@ TEST_F(PtyRegisterLinkTest, OpenPort_StaleBytesWaiting_LineStartsEmpty) {
   const auto link = LinkOnPort1(slavePath_);
 
   const int handle = link->OpenPort(1, 115200);
-  ASSERT_GE(handle, 0) << link->LastErrorText();
+  ASSERT_GE(handle, 0) << base::RenderUtf8(link->LastError());
 
   pollfd waiting{handle, POLLIN, 0};
   EXPECT_EQ(poll(&waiting, 1, 50), 0);
@@ -436,14 +441,14 @@ TEST_F(PtyRegisterLinkTest, OpenPort_StaleBytesWaiting_LineStartsEmpty) {
 
 TEST_F(PtyRegisterLinkTest, ClosePort_SendsClosingSequenceAndReleasesTheDevice) {
   const auto link = LinkOnPort1(slavePath_);
-  ASSERT_GE(link->OpenPort(1, 115200), 0) << link->LastErrorText();
+  ASSERT_GE(link->OpenPort(1, 115200), 0) << base::RenderUtf8(link->LastError());
 
   EXPECT_EQ(link->ClosePort(1), 1);
 
   const std::string closing = std::string(8, '\xFF') + "\x13\x13" + std::string(8, '\xFF');
   EXPECT_EQ(ReceiveAtMaster(closing.size() + 1, 300ms), closing);
   PosixSerialLine next(slavePath_);
-  EXPECT_TRUE(next.Open()) << next.ErrorText();
+  EXPECT_TRUE(next.Open()) << base::RenderUtf8(next.Error());
 }
 
 class RegisterLinkSpeedTest : public PtyRegisterLinkTest,
@@ -454,7 +459,7 @@ TEST_P(RegisterLinkSpeedTest, OpenPort_OpensAtThatSpeedAndKeepsItsModeString) {
   const auto link = LinkOnPort1(slavePath_);
 
   const int handle = link->OpenPort(1, speed);
-  ASSERT_GE(handle, 0) << link->LastErrorText();
+  ASSERT_GE(handle, 0) << base::RenderUtf8(link->LastError());
 
   EXPECT_EQ(link->ModeString(), "COM1:" + std::to_string(speed) + ",N,8,2");
   EXPECT_EQ(link->OpenPortNumber(), 1);

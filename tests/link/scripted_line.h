@@ -42,7 +42,7 @@ class ScriptedLine final : public link::SerialLine {
   void Drain() override {}
   bool Close() override { return true; }
   int Handle() const override { return 5; }
-  std::string ErrorText() const override { return {}; }
+  base::Message Error() const override { return {}; }
   int ErrorNumber() const override { return 0; }
 
  private:
@@ -61,7 +61,9 @@ class ScriptedLinkTest : public ::testing::Test {
  protected:
   ScriptedLinkTest()
       : link(link::TracedLineFactory(
-                 [this](int) { return std::make_unique<ScriptedLine>(script, silences, clock); },
+                 [this](const link::Endpoint&) {
+                   return std::make_unique<ScriptedLine>(script, silences, clock);
+                 },
                  trace),
              clock, priority) {
     EXPECT_GE(link.OpenPort(1, 4800), 0);

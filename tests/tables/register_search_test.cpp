@@ -12,14 +12,15 @@
 namespace kvitmark::testing {
 namespace {
 
-using link::ComPort;
-using link::NamedDevice;
-using link::PortChoice;
+using link::Endpoint;
 using link::SerialPort;
 using tables::SearchTry;
 
-std::vector<PortChoice> ComPorts(const std::vector<int>& numbers) {
-  std::vector<PortChoice> ports;
+Endpoint ComPort(int number) { return Endpoint::Com(number, {}); }
+Endpoint NamedDevice(const std::string& path) { return link::DeviceEndpoint(path); }
+
+std::vector<Endpoint> ComPorts(const std::vector<int>& numbers) {
+  std::vector<Endpoint> ports;
   for (int number : numbers) ports.push_back(ComPort(number));
   return ports;
 }
@@ -42,7 +43,7 @@ TEST(SearchOrder, TriesTheChoicesFirstThenEveryOtherSpeedAndNumberOnEachPort) {
 
 struct PortsCase {
   const char* name;
-  PortChoice chosen;
+  Endpoint chosen;
   link::PortMap map;
   std::vector<SerialPort> detected;
   std::vector<std::string> searched;  // the ports' names, in their order
@@ -52,17 +53,18 @@ class PortsSearched : public ::testing::TestWithParam<PortsCase> {};
 
 TEST_P(PortsSearched, AreTheChosenThenThoseThatLeadToADeviceEachOnce) {
   std::vector<std::string> names;
-  for (const PortChoice& port :
+  for (const Endpoint& port :
        tables::SearchPorts(GetParam().chosen, GetParam().map, GetParam().detected)) {
-    names.push_back(port.name);
+    names.push_back(port.Name());
   }
   EXPECT_EQ(names, GetParam().searched);
 }
 
-const SerialPort kAdapter{"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI_A1", "FTDI FT232R"};
-const SerialPort kSecondAdapter{"/dev/ttyUSB1", "", "USB-адаптер"};
-const SerialPort kOnBoardSecond{"/dev/ttyS1", "", "последовательный порт"};
-const SerialPort kOnBoardFirst{"/dev/ttyS0", "", "последовательный порт"};
+const SerialPort kAdapter{"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI_A1",
+                          base::Message::DataUtf8("FTDI FT232R")};
+const SerialPort kSecondAdapter{"/dev/ttyUSB1", "", KV_PATTERN("link", "USB-адаптер")};
+const SerialPort kOnBoardSecond{"/dev/ttyS1", "", KV_PATTERN("link", "последовательный порт")};
+const SerialPort kOnBoardFirst{"/dev/ttyS0", "", KV_PATTERN("link", "последовательный порт")};
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PortsSearched,
@@ -84,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {kAdapter, kOnBoardFirst},
                   {"COM1", "COM3"}},
         PortsCase{"AChosenAdapterByItsStableNameIsNotTriedTwice",
-                  link::DetectedPort(kAdapter),
+                  link::DetectedEndpoint(kAdapter),
                   {},
                   {kAdapter, kSecondAdapter},
                   {"/dev/ttyUSB0", "/dev/ttyUSB1"}},
@@ -104,12 +106,12 @@ class Search : public ::testing::Test {
         nobody(silentRegister, clock),
         broken(silentRegister, clock),
         link(link::TracedLineFactory(
-                 [this](int port) {
-                   const std::string device = devices.PathFor(port);
+                 [this](const Endpoint& endpoint) {
+                   const std::string& device = endpoint.Opened();
                    if (device == "/dev/ttyS1" || device == "/dev/ttyUSB0") {
-                     return wire.Factory()(port);
+                     return wire.Factory()(endpoint);
                    }
-                   return (device == "/dev/ttyS2" ? broken : nobody).Factory()(port);
+                   return (device == "/dev/ttyS2" ? broken : nobody).Factory()(endpoint);
                  },
                  trace),
              clock, priority) {
@@ -124,14 +126,13 @@ class Search : public ::testing::Test {
   sim::MemoryWire broken;
   link::LineTrace trace;
   link::UnchangedPriority priority;
-  link::PortDevices devices;
   link::RegisterLink link;
   RecordingObserver observer;
 };
 
 struct SearchCase {
   const char* name;
-  std::vector<PortChoice> ports;
+  std::vector<Endpoint> ports;
   int stopAtQuestion;
   std::optional<SearchTry> found;
   int tries;
@@ -145,18 +146,23 @@ TEST_P(SearchEnds, WhereItsCaseSays) {
   const auto order =
       tables::SearchOrder(GetParam().ports, {4800, 9600}, tables::ChosenFirst({1, 2, 3, 4, 5}, 1));
   std::vector<SearchTry> told;
-  const auto result = tables::FindRegister(link, devices, observer, order,
+  const auto result = tables::FindRegister(link, observer, order,
                                            [&](const SearchTry& next) { told.push_back(next); });
   EXPECT_EQ(result.found, GetParam().found);
   EXPECT_EQ(result.tries, GetParam().tries);
   EXPECT_EQ(result.stopped, GetParam().stopAtQuestion > 0);
   EXPECT_EQ(observer.steps.size(), static_cast<size_t>(result.tries));
   EXPECT_EQ(observer.summaries.size(), 1u);
-  // The port stays open at what was found, and only then.
-  EXPECT_EQ(link.OpenPortNumber(), result.found ? result.found->port.number : -1);
+  // The port stays open at what was found, and only then, held by the session found.
+  EXPECT_EQ(link.IsOpen(), result.found.has_value());
+  EXPECT_EQ(result.session != nullptr, result.found.has_value());
   if (result.found) {
     EXPECT_EQ(told.back(), *result.found);
-    EXPECT_EQ(devices.PathFor(result.found->port.number), GetParam().foundOn);
+    EXPECT_EQ(result.found->endpoint.Opened(), GetParam().foundOn);
+    EXPECT_EQ(*link.OpenEndpoint(), result.found->endpoint);
+    EXPECT_EQ(result.session->Where(), result.found->endpoint);
+    EXPECT_EQ(result.session->Speed(), result.found->speed);
+    EXPECT_EQ(result.session->RegisterNumber(), result.found->registerNumber);
   }
   // A search selects and closes; it never sends a request frame.
   for (const auto& chunk : trace.Chunks()) {
@@ -174,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  SearchTry{ComPort(2), 4800, 3}, 13},
                       SearchCase{"APortThatWillNotOpenIsPassedOver", ComPorts({3, 2}), 0,
                                  SearchTry{ComPort(2), 4800, 3}, 13},
-                      SearchCase{"OnADeviceOpenedInComOnesPlace",
+                      SearchCase{"OnADeviceNamedByItself",
                                  {ComPort(1), NamedDevice("/dev/ttyUSB0")},
                                  0,
                                  SearchTry{NamedDevice("/dev/ttyUSB0"), 4800, 3},

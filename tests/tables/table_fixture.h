@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "base/clock.h"
+#include "link/connect.h"
 #include "link/line_trace.h"
 #include "link/register_link.h"
 #include "recording_observer.h"
@@ -28,11 +31,11 @@ class TablesTest : public ::testing::Test {
   }
 
   void Connect() {
-    ASSERT_GE(link.OpenPort(1, 115200), 0);
-    ASSERT_EQ(link.CheckPresence(1), 1);
+    auto connected = link::Connect(link, link::Endpoint::Com(1, {}), 115200, 1);
+    ASSERT_EQ(connected.outcome, link::ConnectOutcome::kRegisterAnswered);
+    connection = std::move(connected.session);
     session.connectedRegister = 1;
-    session.openedPort = 1;
-    session.openedSpeed = 115200;
+    session.connection = connection.get();
     trace.Clear();
   }
 
@@ -55,6 +58,7 @@ class TablesTest : public ::testing::Test {
   link::LineTrace trace;
   link::UnchangedPriority priority;
   link::RegisterLink link;
+  std::unique_ptr<link::Session> connection;
   tables::Workspace workspace;
   RecordingObserver observer;
   tables::TableSession session;

@@ -20,15 +20,15 @@
 
 #include "app/settings.h"
 #include "app/ui/about_box.h"
+#include "app/ui/connection_controller.h"
 #include "app/ui/port_selector.h"
-#include "app/ui/search_window.h"
 #include "app/ui/window_observer.h"
 #include "backup/ui/backup_commands.h"
 #include "base/ui/captions.h"
 #include "base/ui/layout_scale.h"
 #include "base/ui/qt_text.h"
 #include "base/ui/translation.h"
-#include "link/port_map.h"
+#include "link/system_lines.h"
 #include "logo/ui/logo_page.h"
 #include "reports/ui/reports_page.h"
 #include "sdcard/ui/sales_window.h"
@@ -90,14 +90,12 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   settingsDirectory_ = environment.settingsDirectory;
   if (settingsDirectory_.empty()) settingsDirectory_ = std::filesystem::current_path().string();
 
-  link::LineFactory factory = environment.lineFactory;
-  // The devices behind the COM ports are those the settings file names when the port is
-  // opened, and COM1 is the device the user picked by name while there is one.
-  if (!factory) factory = link::LineFactoryFor(devices_);
-  link_ = std::make_unique<link::RegisterLink>(std::move(factory), *clock_, *priority_);
+  connection_ = std::make_unique<ConnectionController>(
+      environment.lineFactory ? environment.lineFactory : link::SystemLines(), *clock_, *priority_,
+      *dialogs_, settingsDirectory_);
   observer_ = std::make_unique<WindowObserver>(*this);
-  session_ =
-      std::make_unique<tables::TableSession>(tables::TableSession{*link_, *clock_, workspace_});
+  session_ = std::make_unique<tables::TableSession>(
+      tables::TableSession{connection_->Link(), *clock_, workspace_});
 
   BuildPages();
   BuildIntervalGroup();
@@ -142,7 +140,6 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   prompt_ = std::make_unique<tables::ui::TForm3>(this);
   salesWindow_ = std::make_unique<sdcard::ui::TForm4>(
       *dialogs_, QString::fromStdString(settingsDirectory_), this);
-  searchWindow_ = std::make_unique<SearchWindow>(this);
 
   // The commands no button of the window stands for: a right click on the window, or
   // their shortcuts.
@@ -306,22 +303,22 @@ void TForm1::BuildConnectionGroup(const std::function<std::vector<link::SerialPo
   auto* portLabel = new QLabel(connectionGroup_);
   base::ui::SetCaption(*portLabel, KV_TEXT("TForm1", "Последовательный\nпорт:"));
   portLabel->setGeometry(8, 16, 104, 30);
-  portSelector_ = new PortSelector(listPorts, connectionGroup_);
-  portSelector_->setObjectName(QStringLiteral("ComboBox1"));
-  connect(portSelector_, &PortSelector::NetworkPortWanted, this,
+  auto* portSelector = new PortSelector(listPorts, connectionGroup_);
+  portSelector->setObjectName(QStringLiteral("ComboBox1"));
+  connect(portSelector, &PortSelector::NetworkPortWanted, this,
           [this] { RunGuarded([this] { AddNetworkPort(); }); });
-  portSelector_->setGeometry(112, 20, 153, 22);
+  portSelector->setGeometry(112, 20, 153, 22);
   Label(connectionGroup_, KV_TEXT("TForm1", "Скорость:"), 8, 54);
-  speedSelector_ = new QComboBox(connectionGroup_);
-  speedSelector_->setObjectName(QStringLiteral("ComboBox2"));
-  speedSelector_->setEditable(true);
-  for (const auto entry : kSpeedEntries) speedSelector_->addItem(QString::fromLatin1(entry));
-  speedSelector_->setGeometry(112, 50, 153, 22);
+  auto* speedSelector = new QComboBox(connectionGroup_);
+  speedSelector->setObjectName(QStringLiteral("ComboBox2"));
+  speedSelector->setEditable(true);
+  for (const auto entry : kSpeedEntries) speedSelector->addItem(QString::fromLatin1(entry));
+  speedSelector->setGeometry(112, 50, 153, 22);
   Label(connectionGroup_, KV_TEXT("TForm1", "Номер ЭККА:"), 8, 82);
-  numberSelector_ = new QComboBox(connectionGroup_);
-  numberSelector_->setObjectName(QStringLiteral("ComboBox3"));
-  for (int number = 1; number <= 5; ++number) numberSelector_->addItem(QString::number(number));
-  numberSelector_->setGeometry(112, 78, 153, 22);
+  auto* numberSelector = new QComboBox(connectionGroup_);
+  numberSelector->setObjectName(QStringLiteral("ComboBox3"));
+  for (int number = 1; number <= 5; ++number) numberSelector->addItem(QString::number(number));
+  numberSelector->setGeometry(112, 78, 153, 22);
   Label(connectionGroup_, KV_TEXT("TForm1", "Тип ЭККА:"), 8, 110);
   typeSelector_ = new QComboBox(connectionGroup_);
   typeSelector_->setObjectName(QStringLiteral("ComboBox4"));
@@ -334,12 +331,21 @@ void TForm1::BuildConnectionGroup(const std::function<std::vector<link::SerialPo
     ShowInterval();
     for (tables::PageId page : tables::AllPages()) ShowPageData(page, -1);
   });
-  status_ = new QLabel(connectionGroup_);
-  status_->setObjectName(QStringLiteral("Label3"));
-  status_->setGeometry(8, 136, 190, 17);
+  auto* status = new QLabel(connectionGroup_);
+  status->setObjectName(QStringLiteral("Label3"));
+  status->setGeometry(8, 136, 190, 17);
   connectButton_ = new QPushButton(connectionGroup_);
   connectButton_->setObjectName(QStringLiteral("Button5"));
-  ShowConnectionState();
+  ConnectionHooks hooks;
+  hooks.runOperation = [this](const std::function<void()>& operation) {
+    RunOperation([&](tables::OperationObserver&) { operation(); });
+  };
+  hooks.forgetRegisterCopy = [this] { ForgetRegisterCopy(); };
+  hooks.applyCommandStates = [this] { ApplyCommandStates(); };
+  hooks.connected = [this] { ApplyPageRules(ShownPage()); };
+  connection_->Attach(
+      this, {portSelector, speedSelector, numberSelector, typeSelector_, status, connectButton_},
+      *session_, std::move(hooks));
   connectButton_->setGeometry(200, 132, 75, 25);
   connect(connectButton_, &QPushButton::clicked, this,
           [this] { RunGuarded([this] { ConnectOrDisconnect(); }); });
@@ -491,7 +497,7 @@ void TForm1::changeEvent(QEvent* event) {
 
 void TForm1::RetranslateTexts() {
   base::ui::RetranslateCaptions(*this);
-  ShowConnectionState();
+  connection_->ShowState();
   ShowCaptions();
   for (tables::PageId id : tables::AllPages()) {
     pages_->setTabText(tables::PageIndex(id), base::ui::Render(tables::Page(id).caption));
@@ -507,13 +513,6 @@ void TForm1::RetranslateTexts() {
     action->setChecked(base::LanguageFromCode(action->data().toString().toStdString()) ==
                        base::ui::CurrentLanguage());
   }
-}
-
-void TForm1::SetStatus(const QString& text, const QColor& color) {
-  status_->setText(text);
-  QPalette palette = status_->palette();
-  palette.setColor(QPalette::WindowText, color);
-  status_->setPalette(palette);
 }
 
 void TForm1::SetListeningForStop(bool listening) {

@@ -10,7 +10,6 @@
 #include "base/clock.h"
 #include "files/table_files.h"
 #include "link/port_list.h"
-#include "link/port_map.h"
 #include "link/priority.h"
 #include "link/register_link.h"
 #include "tables/operations.h"
@@ -50,13 +49,13 @@ class GoodsCsvCommands;
 
 namespace kvitmark::app::ui {
 
-class PortSelector;
+class ConnectionController;
 class SearchWindow;
 class TForm2;
 class WindowObserver;
 
 // What the main window works with. Left empty, each part is the real one: the serial
-// devices the settings name or the user picks, the machine's serial ports, its clock and
+// devices and network ports the endpoints name, the machine's serial ports, its clock and
 // priority, Qt's dialogs, and the current directory for the settings file.
 struct Environment {
   link::LineFactory lineFactory;
@@ -79,16 +78,16 @@ class TForm1 : public QWidget {
 
   // State the commands share.
   int ConnectedRegister() const { return session_->connectedRegister; }
-  bool IsConnected() const { return isConnected_; }
+  bool IsConnected() const;
   bool LogoLoaded() const;
   bool OperationRunning() const { return operationRunning_; }
   bool StopWasRequested() const { return stopRequested_; }
   tables::Workspace& Workspace() { return workspace_; }
-  link::RegisterLink& Link() { return *link_; }
+  link::RegisterLink& Link();
   tables::ui::TForm3& Prompt() { return *prompt_; }
   TForm2& AboutBox() { return *about_; }
   sdcard::ui::TForm4& SalesWindow() { return *salesWindow_; }
-  SearchWindow& Search() { return *searchWindow_; }
+  SearchWindow& Search();
 
   // The commands of the window's buttons.
   void ConnectOrDisconnect();  // Button5
@@ -161,10 +160,7 @@ class TForm1 : public QWidget {
   void ApplyPageRules(tables::PageId page);
   void ApplyCommandStates();
   void ShowInterval();
-  void SetStatus(const QString& text, const QColor& color);
   void ShowSettings();
-  // The status line and the connect button as the connection stands.
-  void ShowConnectionState();
   // The window's title and the connection group's, as the register type's layout names them.
   void ShowCaptions();
   // "Мова / Язык" in the context menu.
@@ -179,11 +175,7 @@ class TForm1 : public QWidget {
   // answer means something.
   bool RowChanged(tables::PageId page, int row) const;
   void ForgetRegisterCopy();
-  // The window as "Подключить" leaves it when the register answered.
-  void ShowConnected(int registerNumber);
 
-  // The port the connection opened; what a disconnect or a reconnect closes.
-  int OpenedPort() const;
   void ShowFileMessage(const std::string& text, const std::string& caption);
   files::Progress ProgressBarSteps();
 
@@ -194,14 +186,11 @@ class TForm1 : public QWidget {
   link::PriorityControl* priority_;
   tables::ui::Dialogs* dialogs_;
   std::string settingsDirectory_;
-  // What the link's lines open: the settings' devices and the device picked by name.
-  link::PortDevices devices_;
 
   tables::Workspace workspace_;
-  std::unique_ptr<link::RegisterLink> link_;
+  std::unique_ptr<ConnectionController> connection_;
   std::unique_ptr<WindowObserver> observer_;
   std::unique_ptr<tables::TableSession> session_;
-  bool isConnected_ = false;
   bool operationRunning_ = false;
   bool listeningForStop_ = false;
   bool stopRequested_ = false;
@@ -234,11 +223,7 @@ class TForm1 : public QWidget {
   QLineEdit* firstRecord_ = nullptr;
 
   QGroupBox* connectionGroup_ = nullptr;
-  PortSelector* portSelector_ = nullptr;
-  QComboBox* speedSelector_ = nullptr;
-  QComboBox* numberSelector_ = nullptr;
   QComboBox* typeSelector_ = nullptr;
-  QLabel* status_ = nullptr;
   QPushButton* connectButton_ = nullptr;
 
   QProgressBar* progress_ = nullptr;
@@ -257,7 +242,6 @@ class TForm1 : public QWidget {
   std::unique_ptr<TForm2> about_;
   std::unique_ptr<tables::ui::TForm3> prompt_;
   std::unique_ptr<sdcard::ui::TForm4> salesWindow_;
-  std::unique_ptr<SearchWindow> searchWindow_;
   std::unique_ptr<backup::ui::BackupCommands> backups_;
   std::unique_ptr<sheets::ui::GoodsCsvCommands> goodsCsv_;
   // Makes backups_ and goodsCsv_ (main_window_backup.cpp).

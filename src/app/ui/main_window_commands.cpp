@@ -12,59 +12,34 @@
 
 #include "app/settings.h"
 #include "app/ui/about_box.h"
+#include "app/ui/connection_controller.h"
 #include "app/ui/main_window.h"
-#include "app/ui/port_selector.h"
-#include "app/ui/search_window.h"
 #include "app/ui/window_observer.h"
 #include "base/cp1251.h"
 #include "base/system_error_text.h"
 #include "base/ui/qt_text.h"
 #include "base/ui/translation.h"
-#include "base/whole_number.h"
+#include "files/table_file_kinds.h"
 #include "files/table_files.h"
 #include "files/ui/dialog_filter.h"
-#include "link/connect.h"
-#include "link/network_address.h"
-#include "link/port_failure.h"
-#include "link/port_map.h"
 #include "logo/ui/logo_page.h"
 #include "reports/ui/reports_page.h"
 #include "sdcard/ui/goods_export_command.h"
 #include "sdcard/ui/sales_window.h"
 #include "tables/catalogue.h"
 #include "tables/record_codec.h"
-#include "tables/register_search.h"
 #include "tables/ui/dialogs.h"
 #include "tables/ui/page_widgets.h"
 #include "tables/ui/parameter_page_widget.h"
 #include "tables/ui/string_grid.h"
 
 namespace kvitmark::app::ui {
-namespace {
 
-using base::ui::FromCp1251;
+bool TForm1::IsConnected() const { return connection_->IsConnected(); }
 
-const QColor kRed(255, 0, 0);
-const QColor kPurple(128, 0, 128);
-const QColor kGreen(0, 128, 0);
+link::RegisterLink& TForm1::Link() { return connection_->Link(); }
 
-// Why the port did not open, in the words of the connection error box.
-QString PortFailure(const link::ConnectResult& result, int port, int speed,
-                    const link::PortDevices& devices) {
-  switch (result.outcome) {
-    case link::ConnectOutcome::kPortOutOfRange:
-      return base::ui::Translate("TForm1", "Порт COM%1 не существует: выберите COM1 … COM9.")
-          .arg(port);
-    case link::ConnectOutcome::kBadSpeed:
-      return base::ui::Translate("TForm1", "Скорость %1 бит/с не поддерживается.").arg(speed);
-    default:
-      return base::ui::FromCoreUtf8(link::PortFailureText(result, devices.PathFor(port)));
-  }
-}
-
-}  // namespace
-
-int TForm1::OpenedPort() const { return link_->OpenPortNumber(); }
+SearchWindow& TForm1::Search() { return connection_->Search(); }
 
 bool TForm1::LogoLoaded() const { return logoPage_->Loaded(); }
 
@@ -104,7 +79,7 @@ void TForm1::ApplyCommandStates() {
   const tables::TableDescriptor& page = tables::Page(rulesPage_);
   // The logo page has commands of its own instead of the table ones.
   const bool logoPage = page.shape == tables::PageShape::kLogo;
-  const bool tableCommands = isConnected_ && !logoPage;
+  const bool tableCommands = IsConnected() && !logoPage;
   const bool logoLoaded = LogoLoaded();
   const std::pair<QWidget*, bool> wanted[] = {
       {connectButton_, true},
@@ -146,153 +121,11 @@ void TForm1::ForgetRegisterCopy() {
   for (tables::PageId page : tables::AllPages()) ShowPageData(page, -1);
 }
 
-void TForm1::ConnectOrDisconnect() {
-  // The port that is open is the one to close, whatever the selectors show by now.
-  if (OpenedPort() > 0) link_->ClosePort(OpenedPort());
-  // What a register held says nothing about the next one, nor about this one later.
-  ForgetRegisterCopy();
+void TForm1::ConnectOrDisconnect() { connection_->ConnectOrDisconnect(); }
 
-  if (isConnected_) {
-    for (QComboBox* selector :
-         {static_cast<QComboBox*>(portSelector_), speedSelector_, numberSelector_, typeSelector_}) {
-      selector->setEnabled(true);
-    }
-    session_->connectedRegister = -1;
-    isConnected_ = false;
-    ShowConnectionState();
-    ApplyCommandStates();
-    repaint();
-    return;
-  }
+void TForm1::FindRegister() { connection_->FindRegister(); }
 
-  const auto speed = base::WholeNumber(speedSelector_->currentText().trimmed().toStdString());
-  if (!speed) {
-    dialogs_->MessageBox(
-        this,
-        base::ui::Translate("TForm1", "«%1» — не число. Укажите скорость в бит/с, например 9600.")
-            .arg(speedSelector_->currentText()),
-        base::ui::Translate("TForm1", "Ошибка подключения"), tables::BoxButtons::kOk,
-        tables::BoxIcon::kInformation);
-    return;
-  }
-  const link::PortChoice chosen = portSelector_->Choice();
-  devices_.Pick(chosen);
-  const int port = chosen.number;
-  const int registerNumber = numberSelector_->currentIndex() + 1;
-  const auto connected =
-      link::Connect(*link_, port, *speed, registerNumber, [&](const link::ConnectResult&) {
-        session_->openedPort = port;
-        session_->openedSpeed = *speed;
-        SetStatus(base::ui::Translate("TForm1", "Порт подключен"), kPurple);
-        status_->repaint();
-      });
-  if (connected.outcome == link::ConnectOutcome::kNoRegister) {
-    isConnected_ = false;
-    ApplyCommandStates();
-    SetStatus(base::ui::Translate("TForm1", "Не подключена"), kRed);
-    dialogs_->MessageBox(this, base::ui::Translate("TForm1", "Касса не обнаружена"),
-                         base::ui::Translate("TForm1", "Предупреждение"), tables::BoxButtons::kOk,
-                         tables::BoxIcon::kError);
-    session_->connectedRegister = -1;
-    return;
-  }
-  if (connected.outcome != link::ConnectOutcome::kRegisterAnswered) {
-    dialogs_->MessageBox(this, PortFailure(connected, port, *speed, devices_),
-                         base::ui::Translate("TForm1", "Ошибка подключения"),
-                         tables::BoxButtons::kOk, tables::BoxIcon::kInformation);
-    isConnected_ = false;
-    return;
-  }
-
-  ShowConnected(registerNumber);
-}
-
-void TForm1::ShowConnected(int registerNumber) {
-  session_->connectedRegister = registerNumber;
-  for (QComboBox* selector :
-       {static_cast<QComboBox*>(portSelector_), speedSelector_, numberSelector_, typeSelector_}) {
-    selector->setEnabled(false);
-  }
-  isConnected_ = true;
-  ShowConnectionState();
-  // The table commands follow the page shown now.
-  ApplyPageRules(ShownPage());
-}
-
-void TForm1::FindRegister() {
-  const QString title = base::ui::Translate("TForm1", "Найти ЭККА");
-  if (isConnected_) {
-    dialogs_->MessageBox(this, base::ui::Translate("TForm1", "ЭККА уже подключен."), title,
-                         tables::BoxButtons::kOk, tables::BoxIcon::kInformation);
-    return;
-  }
-  // A port that a connect left open without a register is the search's to try again.
-  if (OpenedPort() > 0) link_->ClosePort(OpenedPort());
-  ForgetRegisterCopy();
-  std::vector<int> speeds;
-  for (const auto entry : kSpeedEntries) speeds.push_back(*base::WholeNumber(entry));
-  const auto chosenSpeed = base::WholeNumber(speedSelector_->currentText().trimmed().toStdString());
-  if (chosenSpeed) speeds = tables::ChosenFirst(speeds, *chosenSpeed);
-  // The devices as they are now, not as the list last showed them.
-  portSelector_->Refresh();
-  const auto order = tables::SearchOrder(
-      tables::SearchPorts(portSelector_->Choice(), devices_.map, portSelector_->Detected()), speeds,
-      tables::ChosenFirst({1, 2, 3, 4, 5}, numberSelector_->currentIndex() + 1));
-
-  tables::SearchResult result;
-  RunOperation([&](tables::OperationObserver&) {
-    result = tables::FindRegister(
-        *link_, devices_, *searchWindow_, order,
-        [this](const tables::SearchTry& next) { searchWindow_->ShowTry(next); });
-  });
-  if (!result.found) {
-    if (!result.stopped) {
-      dialogs_->MessageBox(this, base::ui::Translate("TForm1", "ЭККА не найден."), title,
-                           tables::BoxButtons::kOk, tables::BoxIcon::kInformation);
-    }
-    return;
-  }
-  const tables::SearchTry& found = *result.found;
-  portSelector_->Select(found.port);
-  const int speedIndex = speedSelector_->findText(QString::number(found.speed));
-  if (speedIndex >= 0) {
-    speedSelector_->setCurrentIndex(speedIndex);
-  } else {
-    speedSelector_->setEditText(QString::number(found.speed));
-  }
-  numberSelector_->setCurrentIndex(found.registerNumber - 1);
-  session_->openedPort = found.port.number;
-  session_->openedSpeed = found.speed;
-  ShowConnected(found.registerNumber);
-}
-
-void TForm1::AddNetworkPort() {
-  const QString title = base::ui::Translate("TForm1", "Сетевой порт");
-  const QString url = dialogs_->AskText(
-      this, title,
-      base::ui::Translate("TForm1", "Адрес ЭККА в сети: rfc2217://узел:порт или tcp://узел:порт"),
-      QStringLiteral("rfc2217://"));
-  if (url.isEmpty()) return;
-  const auto warn = [&](const QString& text) {
-    dialogs_->MessageBox(this, text, title, tables::BoxButtons::kOk, tables::BoxIcon::kWarning);
-  };
-  if (!link::ParseNetworkAddress(url.toStdString())) {
-    warn(base::ui::Translate("TForm1",
-                             "Неверный сетевой адрес: %1\nНапример: rfc2217://192.168.1.20:4001")
-             .arg(url));
-    return;
-  }
-  const auto name = app::AddNetworkPort(settingsDirectory_, url.toStdString());
-  if (!name) {
-    warn(base::ui::Translate("TForm1", "Не удалось записать порт в %1.")
-             .arg(QString::fromLatin1(kSettingsFileName.data(), kSettingsFileName.size())));
-    return;
-  }
-  const Settings settings = ReadSettings(settingsDirectory_);
-  devices_.map = settings.ports;
-  portSelector_->SetMappedPorts(settings.ports);
-  portSelector_->Select(link::MappedPort(*ComNumber(*name), settings.ports));
-}
+void TForm1::AddNetworkPort() { connection_->AddNetworkPort(); }
 
 void TForm1::ScrollGridsToTop() {
   for (tables::PageId page : tables::AllPages()) {
@@ -447,11 +280,10 @@ void TForm1::ActivationPass() {
   pages_->setCurrentIndex(0);
   selectingPageQuietly_ = false;
   ShowCaptions();
-  numberSelector_->setCurrentIndex(0);
+  connection_->ResetChoices();
   typeSelector_->setCurrentIndex(0);
   tables::PrepareGrids(workspace_);
   logoPage_->SetLoaded(false);
-  portSelector_->setCurrentIndex(0);
   ShowSettings();
   // The pages show the layout of the register type the selector now stands on, so that
   // no caption names another parameter than its field holds.
@@ -460,17 +292,6 @@ void TForm1::ActivationPass() {
   ShowCaptions();
   ShowInterval();
   for (tables::PageId page : tables::AllPages()) ShowPageData(page, -1);
-}
-
-void TForm1::ShowConnectionState() {
-  if (isConnected_) {
-    SetStatus(base::ui::Translate("TForm1", "%1 подключена").arg(typeSelector_->currentText()),
-              kGreen);
-    connectButton_->setText(base::ui::Translate("TForm1", "Отключить"));
-  } else {
-    SetStatus(base::ui::Translate("TForm1", "Не подключена"), kRed);
-    connectButton_->setText(base::ui::Translate("TForm1", "Подключить"));
-  }
 }
 
 void TForm1::ShowCaptions() {
@@ -485,18 +306,13 @@ void TForm1::ShowCaptions() {
 
 void TForm1::ShowSettings() {
   const Settings settings = LoadSettings(settingsDirectory_);
-  portSelector_->SetMappedPorts(settings.ports);
-  // Listing the ports touches the on-board ones; not while one of them is in use.
-  if (!isConnected_) portSelector_->Refresh();
-  portSelector_->Select(StoredPort(settings));
-  speedSelector_->setCurrentIndex(settings.speedIndex);
+  connection_->ShowSettings(settings);
   typeSelector_->setCurrentIndex(settings.typeIndex);
   for (int report = 0; report < reports::ui::kReportCount; ++report) {
     reportsPage_->FileName(report)->setText(
         QString::fromLocal8Bit(settings.reportFiles[report].c_str()));
   }
   reportsPage_->Folder()->SetText(QString::fromLocal8Bit(settings.reportFolder.c_str()));
-  devices_.map = settings.ports;
 }
 
 }  // namespace kvitmark::app::ui

@@ -33,17 +33,14 @@ PortSelector::PortSelector(PortLister lister, QWidget* parent)
 }
 
 void PortSelector::Refresh() {
-  const link::PortChoice chosen = Choice();
+  const link::Endpoint chosen = Choice();
   detected_ = lister_ ? lister_() : std::vector<link::SerialPort>{};
   Select(chosen);
 }
 
 void PortSelector::SetMappedPorts(const link::PortMap& map) {
-  const link::PortChoice chosen = Choice();
-  mapped_.clear();
-  for (const auto& [number, device] : map) {
-    if (number > link::kLinkPorts) mapped_[number] = device;
-  }
+  const link::Endpoint chosen = Choice();
+  mapped_ = map;
   Select(chosen);
 }
 
@@ -63,26 +60,26 @@ void PortSelector::SelectDevice(const std::string& path) {
   setCurrentIndex(kComEntries + static_cast<int>(detected_.size()));
 }
 
-void PortSelector::Select(const link::PortChoice& port) {
-  if (port.device.empty()) {
+void PortSelector::Select(const link::Endpoint& port) {
+  const int number = port.ComNumber();
+  if (number >= 1 && number <= link::kLinkPorts) {
     List();
-    setCurrentIndex(port.number - 1);
+    setCurrentIndex(number - 1);
     return;
   }
-  const auto mapped = ComNumber(port.name);
-  if (mapped && mapped_.count(*mapped) > 0) {
+  if (number > link::kLinkPorts && mapped_.count(number) > 0) {
     List();
     const auto found =
-        std::find(entries_.begin(), entries_.end(), link::MappedPort(*mapped, mapped_));
+        std::find(entries_.begin(), entries_.end(), link::Endpoint::Com(number, mapped_));
     setCurrentIndex(kComEntries + static_cast<int>(found - entries_.begin()));
     return;
   }
-  SelectDevice(port.device);
+  SelectDevice(port.Opened());
 }
 
-link::PortChoice PortSelector::Choice() const {
+link::Endpoint PortSelector::Choice() const {
   const int entry = currentIndex();
-  if (entry < kComEntries) return link::ComPort(std::max(entry, 0) + 1);
+  if (entry < kComEntries) return link::Endpoint::Com(std::max(entry, 0) + 1, mapped_);
   const auto extra = static_cast<size_t>(entry - kComEntries);
   return extra < entries_.size() ? entries_[extra] : lastChoice_;
 }
@@ -108,23 +105,25 @@ void PortSelector::List() {
   const QSignalBlocker quiet(this);
   while (count() > kComEntries) removeItem(count() - 1);
   entries_.clear();
-  const auto add = [this](const QString& text, link::PortChoice port) {
+  const auto add = [this](const QString& text, link::Endpoint port) {
     addItem(text);
     entries_.push_back(std::move(port));
   };
   for (const link::SerialPort& port : detected_) {
     QString text = FromUtf8(port.devicePath);
-    if (!port.description.empty())
-      text += QString::fromUtf8(" — ") + base::ui::FromCoreUtf8(port.description);
-    add(text, link::DetectedPort(port));
+    if (!port.description.Empty()) {
+      text += QString::fromUtf8(" — ") + base::ui::Render(port.description);
+    }
+    add(text, link::DetectedEndpoint(port));
   }
   if (!absent_.empty()) {
     add(FromUtf8(absent_) + base::ui::Translate("PortSelector", " (не подключено)"),
-        link::NamedDevice(absent_));
+        link::DeviceEndpoint(absent_));
   }
   for (const auto& [number, device] : mapped_) {
-    add(FromUtf8(ComName(number)) + QString::fromUtf8(" — ") + FromUtf8(device),
-        link::MappedPort(number, mapped_));
+    if (number <= link::kLinkPorts) continue;
+    add(FromUtf8(link::ComName(number)) + QString::fromUtf8(" — ") + FromUtf8(device),
+        link::Endpoint::Com(number, mapped_));
   }
   addItem(base::ui::Translate("PortSelector", "Сетевой порт..."));
 }

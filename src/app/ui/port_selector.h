@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "link/endpoint.h"
 #include "link/port_list.h"
-#include "link/port_map.h"
 
 namespace kvitmark::app::ui {
 
@@ -26,15 +26,16 @@ class PortSelector : public QComboBox {
 
   // Lists the devices anew; the choice stays on its port wherever that is listed now.
   void Refresh();
-  // The further COM names the settings file maps (COM1 … COM9 among them are ignored).
+  // The devices the settings file maps to COM names: COM1 … COM9 lead there, and every
+  // further name is listed.
   void SetMappedPorts(const link::PortMap& map);
   // Selects the device `path` names (its device name or its stable name); one that is not
   // plugged in is listed as such.
   void SelectDevice(const std::string& path);
   // Selects a COM port, a mapped name or a device, as the settings or a search give it.
-  void Select(const link::PortChoice& port);
-  // The port the entry shown stands for.
-  link::PortChoice Choice() const;
+  void Select(const link::Endpoint& port);
+  // The endpoint the entry shown stands for.
+  link::Endpoint Choice() const;
   // The devices listed, in their order.
   const std::vector<link::SerialPort>& Detected() const { return detected_; }
 
@@ -54,10 +55,10 @@ class PortSelector : public QComboBox {
   std::vector<link::SerialPort> detected_;
   link::PortMap mapped_;
   // What the entries after COM9 stand for, "Сетевой порт..." excepted.
-  std::vector<link::PortChoice> entries_;
+  std::vector<link::Endpoint> entries_;
   // A device chosen but not plugged in, by the name it was chosen by.
   std::string absent_;
-  link::PortChoice lastChoice_ = link::ComPort(1);
+  link::Endpoint lastChoice_ = link::Endpoint::Com(1, {});
 };
 
 }  // namespace kvitmark::app::ui

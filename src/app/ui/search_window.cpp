@@ -31,10 +31,11 @@ SearchWindow::SearchWindow(QWidget* parent) : QDialog(parent) {
 }
 
 void SearchWindow::ShowTry(const tables::SearchTry& next) {
-  trying_->setText(base::ui::Translate("SearchWindow", "%1, %2 бит/с, ЭККА %3")
-                       .arg(QString::fromStdString(next.port.name))
-                       .arg(next.speed)
-                       .arg(next.registerNumber));
+  trying_->setText(
+      base::ui::Render(base::Message(KV_PATTERN("SearchWindow", "%1, %2 бит/с, ЭККА %3"))
+                           .ArgUtf8(next.endpoint.Name())
+                           .Arg(next.speed)
+                           .Arg(next.registerNumber)));
 }
 
 void SearchWindow::Started(const tables::OperationStart& start) {
