@@ -38,6 +38,8 @@ std::string SystemErrorWords(int errorNumber) {
       return KV_TR("base", "ошибка ввода-вывода");
     case ETIMEDOUT:
       return KV_TR("base", "время ожидания истекло");
+    case kUntrustedLink:
+      return KV_TR("base", "чужая символическая ссылка в общей папке");
     default:
       return std::strerror(errorNumber);
   }
