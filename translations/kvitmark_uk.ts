@@ -798,6 +798,10 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
         <translation>час очікування минув</translation>
     </message>
     <message>
+        <source>чужая символическая ссылка в общей папке</source>
+        <translation>чуже символьне посилання у спільній теці</translation>
+    </message>
+    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>

@@ -2,6 +2,9 @@
 // (14000 lines) loaded into and saved from the core page, against reading and writing the
 // same bytes line by line through one buffered stream.
 //
+// Also the settings file as the window reads it at every activation, grown to the largest
+// size it is read at (1 MiB of short keys).
+//
 // Last line: "files ratio: load X.X save Y.Y" (table file time / plain stream time).
 #include <algorithm>
 #include <chrono>
@@ -11,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/settings.h"
 #include "files/table_files.h"
 #include "sim/sim_tables.h"
 #include "tables/workspace.h"
@@ -95,7 +99,25 @@ int main() {
     saveRatios.push_back(save / plainWrite);
   }
   if (fs::file_size(savedPath) != bytes) std::printf("warning: saved file differs in size\n");
+
+  {
+    // The ports the window looks up one by one are in the section the bulk of the file is in.
+    std::string settings =
+        "[Communication]\r\nSpeed=9600\r\nSerialPort=COM2\r\n[Ports]\r\nCOM3=/dev/ttyUSB0\r\n";
+    for (int key = 0; settings.size() < (std::size_t{1} << 20) - 16; ++key) {
+      settings += "Note" + std::to_string(key) + "=" + std::to_string(key) + "\r\n";
+    }
+    std::ofstream((folder / app::kSettingsFileName).string(), std::ios::binary) << settings;
+  }
+  std::vector<double> settingsReads;
+  for (int round = 0; round < kRounds; ++round) {
+    settingsReads.push_back(Time([&] {
+      if (app::ReadSettings(folder.string()).ports.size() != 1) std::abort();
+    }));
+  }
   fs::remove_all(folder);
+  std::printf("settings: a 1 MiB %s read in %.2f ms (median of %d)\n",
+              std::string(app::kSettingsFileName).c_str(), Median(settingsReads) * 1e3, kRounds);
 
   std::printf(
       "goods file: %ju bytes, 14000 lines; load %.2f ms, save %.2f ms, plain read %.2f ms, plain "

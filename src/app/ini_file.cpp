@@ -26,6 +26,12 @@ bool IsBlank(char c) {
 
 char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
+std::string Folded(std::string_view name) {
+  std::string folded(name);
+  for (char& c : folded) c = FoldAscii(c);
+  return folded;
+}
+
 std::string_view Trim(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
@@ -135,6 +141,7 @@ IniFile IniFile::FromBytes(std::string_view bytes) {
 
 IniFile::IniFile(std::string path, IniSource source, std::string_view bytes)
     : path_(std::move(path)), source_(source) {
+  lines_.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
   std::size_t start = 0;
   while (start < bytes.size()) {
     const std::size_t newline = bytes.find('\n', start);
@@ -151,27 +158,37 @@ IniFile::IniFile(std::string path, IniSource source, std::string_view bytes)
     lines_.push_back({std::string(bytes.substr(start, textEnd - start)), std::string(end)});
     start = newline + 1;
   }
+  Index();
+}
+
+void IniFile::Index() {
+  sections_.clear();
+  // Keys before any section, and those of a section whose name came before, are never found.
+  Section* current = nullptr;
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    const ParsedLine line = ParseLine(lines_[i].text);
+    if (line.kind == LineKind::kSection) {
+      const auto [section, added] = sections_.try_emplace(Folded(line.name));
+      current = added ? &section->second : nullptr;
+      if (current) current->insertAt = i + 1;
+      continue;
+    }
+    if (!current || line.kind != LineKind::kEntry) continue;
+    // Comments and blank lines after a section's last key belong to what follows.
+    current->insertAt = i + 1;
+    current->keys.try_emplace(Folded(line.name), i);
+  }
 }
 
 IniFile::Place IniFile::Find(std::string_view section, std::string_view key) const {
   Place place;
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    const ParsedLine line = ParseLine(lines_[i].text);
-    if (line.kind == LineKind::kSection) {
-      if (place.sectionFound) break;
-      if (EqualIgnoringCase(line.name, section)) {
-        place.sectionFound = true;
-        place.insertAt = i + 1;
-      }
-      continue;
-    }
-    if (!place.sectionFound || line.kind != LineKind::kEntry) continue;
-    // Comments and blank lines after a section's last key belong to what follows.
-    place.insertAt = i + 1;
-    if (!place.keyFound && EqualIgnoringCase(line.name, key)) {
-      place.keyFound = true;
-      place.keyLine = i;
-    }
+  const auto found = sections_.find(Folded(section));
+  if (found == sections_.end()) return place;
+  place.sectionFound = true;
+  place.insertAt = found->second.insertAt;
+  if (const auto line = found->second.keys.find(Folded(key)); line != found->second.keys.end()) {
+    place.keyFound = true;
+    place.keyLine = line->second;
   }
   return place;
 }
@@ -204,9 +221,11 @@ bool IniFile::Set(std::string_view section, std::string_view key, std::string_vi
   if (!place.sectionFound) {
     Insert(lines_.size(), '[' + std::string(section) + ']');
     Insert(lines_.size(), std::string(key) + "=" + std::string(value));
-    return true;
+  } else {
+    Insert(place.insertAt, std::string(key) + "=" + std::string(value));
   }
-  Insert(place.insertAt, std::string(key) + "=" + std::string(value));
+  // The lines after the new one have moved.
+  Index();
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // A private-profile ini file, read and written under the Windows profile rules the
@@ -59,6 +60,13 @@ class IniFile {
     std::string end;   // "\r\n", "\n", or "" for a last line without one
   };
 
+  // The first section of each name and, in it, the first entry line of each key, under
+  // their folded names: a file of any size is parsed once, not once a lookup.
+  struct Section {
+    std::size_t insertAt = 0;  // just after the section's last entry line
+    std::unordered_map<std::string, std::size_t> keys;
+  };
+
   // Where a key is, or would go.
   struct Place {
     bool sectionFound = false;
@@ -69,12 +77,14 @@ class IniFile {
 
   IniFile(std::string path, IniSource source, std::string_view bytes);
 
+  void Index();
   Place Find(std::string_view section, std::string_view key) const;
   void Insert(std::size_t at, std::string text);
 
   std::string path_;
   IniSource source_ = IniSource::kMemory;
   std::vector<Line> lines_;
+  std::unordered_map<std::string, Section> sections_;
 };
 
 }  // namespace kvitmark::app

@@ -37,6 +37,8 @@ Message SystemErrorMessage(int errorNumber) {
       return KV_PATTERN("base", "ошибка ввода-вывода");
     case ETIMEDOUT:
       return KV_PATTERN("base", "время ожидания истекло");
+    case kUntrustedLink:
+      return KV_PATTERN("base", "чужая символическая ссылка в общей папке");
     default:
       return Message::DataUtf8(std::strerror(errorNumber));
   }

@@ -10,6 +10,10 @@
 // for the rest. Texts are UTF-8, like the paths (file-system bytes) they carry.
 namespace kvitmark::base {
 
+// Not the system's: a symbolic link in a folder other users may write, made by one of them,
+// that a save would not follow. Below zero, where no errno value is.
+inline constexpr int kUntrustedLink = -1;
+
 // "нет места на диске" for ENOSPC, …; strerror's text for an error without words of ours.
 std::string SystemErrorWords(int errorNumber);
 // The same words as a message: ours are translated where the user reads them, the system's

@@ -1,6 +1,7 @@
 #include "base/whole_file.h"
 
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +10,8 @@
 #include <filesystem>
 #include <streambuf>
 #include <vector>
+
+#include "base/system_error_text.h"
 
 namespace kvitmark::base {
 namespace {
@@ -23,31 +26,40 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
+// The last name in `path`; "." for a path ending in "/", which names the folder itself.
 std::string NameOf(const std::string& path) {
   const auto slash = path.find_last_of('/');
+  if (slash == path.size() - 1) return ".";
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// The file `path` leads to once every symbolic link on the way is followed, also when that
-// file is not there yet (a link to a file to be made). 0, or the system's reason.
-int FollowLinks(std::string path, std::string& target) {
-  for (int hop = 0; hop <= kMostLinksFollowed; ++hop) {
-    struct stat status {};
-    if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
-      target = std::move(path);
-      return 0;
-    }
-    std::vector<char> link(256);
-    ssize_t length = 0;
-    while ((length = ::readlink(path.c_str(), link.data(), link.size())) >= 0 &&
-           static_cast<size_t>(length) == link.size()) {
-      link.resize(link.size() * 2);
-    }
-    if (length < 0) return errno;
-    std::string next(link.data(), static_cast<size_t>(length));
-    path = next.starts_with('/') ? next : FolderOf(path) + '/' + next;
+// A folder to work in by its descriptor: the file's name is looked up, replaced and opened
+// there, so that no link swapped into the path between two steps sends a step elsewhere.
+int OpenFolder(int at, const std::string& path) {
+  return ::openat(at, FolderOf(path).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+}
+
+// Whether a link in `folder` may be followed. Where others may write, a link any of them made
+// would send the file wherever they like, with this user's rights: there only links of this
+// user or of the folder's owner count, as the system itself decides for links in /tmp.
+bool MayFollow(int folder, const struct stat& link) {
+  struct stat status {};
+  if (::fstat(folder, &status) != 0) return false;
+  const bool shared = (status.st_mode & (S_IWGRP | S_IWOTH)) != 0;
+  return !shared || link.st_uid == ::geteuid() || link.st_uid == status.st_uid;
+}
+
+// 0, or the system's reason.
+int ReadLink(int folder, const std::string& name, std::string& target) {
+  std::vector<char> link(256);
+  ssize_t length = 0;
+  while ((length = ::readlinkat(folder, name.c_str(), link.data(), link.size())) >= 0 &&
+         static_cast<size_t>(length) == link.size()) {
+    link.resize(link.size() * 2);
   }
-  return ELOOP;
+  if (length < 0) return errno;
+  target.assign(link.data(), static_cast<size_t>(length));
+  return 0;
 }
 
 bool WriteAll(int fd, const char* bytes, size_t size) {
@@ -123,17 +135,27 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
-// A temporary file in `folder`, named after the file it stands in for; -1 and errno set
-// when none can be made there.
-int MakeTemporary(const std::string& folder, const std::string& name, std::string& made) {
-  made = folder + '/' + name + ".XXXXXX";
-  int fd = ::mkostemp(made.data(), O_CLOEXEC);
-  if (fd < 0 && errno == ENAMETOOLONG) {
-    made = folder + "/.kvitmark.XXXXXX";
-    fd = ::mkostemp(made.data(), O_CLOEXEC);
+// A temporary file in `folder`, named after the file it stands in for; -1 and errno set when
+// none can be made there. Made as mkostemp makes one, but in a folder held open.
+int MakeTemporary(int folder, std::string name, std::string& made) {
+  static constexpr char kLetters[] =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    unsigned char random[6] = {};
+    if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) break;
+    made = name + '.';
+    for (unsigned char byte : random) made += kLetters[byte % (sizeof kLetters - 1)];
+    const int fd =
+        ::openat(folder, made.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd >= 0) return fd;
+    if (errno == ENAMETOOLONG && name != ".kvitmark") {
+      name = ".kvitmark";
+    } else if (errno != EEXIST) {
+      break;
+    }
   }
-  if (fd < 0) made.clear();
-  return fd;
+  made.clear();
+  return -1;
 }
 
 }  // namespace
@@ -145,8 +167,11 @@ struct WholeFileWriter::State {
     kDirect,   // a device or a pipe: written as the bytes come
   };
 
-  std::string target;     // the file itself, links followed
-  std::string temporary;  // empty for kDirect
+  // The file itself, links followed: its folder, held open, and its name there.
+  int folder = -1;
+  std::string name;
+  int scratch = -1;       // another folder for the temporary file, when the file's takes none
+  std::string temporary;  // its name; empty for kDirect
   struct stat existing {};
   bool exists = false;
   Way way = Way::kReplace;
@@ -155,6 +180,12 @@ struct WholeFileWriter::State {
   DescriptorBuffer buffer;
   std::ostream out{&buffer};
 
+  ~State() {
+    Discard();
+    if (folder >= 0) ::close(folder);
+    if (scratch >= 0) ::close(scratch);
+  }
+
   bool Ready() const { return refused.Saved(); }
 
   void Refuse(int errorNumber) {
@@ -162,25 +193,48 @@ struct WholeFileWriter::State {
     out.setstate(std::ios::badbit);
   }
 
+  // Follows the links at `path` one by one, each looked up in the folder that holds it, to the
+  // file itself (or to the name a file is to be made under). 0, or why not.
+  int Resolve(const std::string& path) {
+    folder = OpenFolder(AT_FDCWD, path);
+    if (folder < 0) return errno;
+    name = NameOf(path);
+    for (int hop = 0; hop <= kMostLinksFollowed; ++hop) {
+      exists = ::fstatat(folder, name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0;
+      if (!exists) return errno == ENOENT ? 0 : errno;
+      if (!S_ISLNK(existing.st_mode)) return 0;
+      if (!MayFollow(folder, existing)) return kUntrustedLink;
+      std::string next;
+      if (const int error = ReadLink(folder, name, next)) return error;
+      const int nextFolder = OpenFolder(folder, next);
+      if (nextFolder < 0) return errno;
+      ::close(folder);
+      folder = nextFolder;
+      name = NameOf(next);
+    }
+    return ELOOP;
+  }
+
+  int TemporaryFolder() const { return scratch >= 0 ? scratch : folder; }
+
   void Start(const std::string& path) {
     if (path.empty()) return Refuse(ENOENT);
-    if (const int error = FollowLinks(path, target)) return Refuse(error);
-    exists = ::stat(target.c_str(), &existing) == 0;
-    if (!exists && errno != ENOENT) return Refuse(errno);
+    if (const int error = Resolve(path)) return Refuse(error);
     if (exists && S_ISDIR(existing.st_mode)) return Refuse(EISDIR);
     if (exists && !S_ISREG(existing.st_mode)) return StartDirect();
     // A write-protected file stays as it is, although its folder would take a new one.
-    if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+    if (exists && ::faccessat(folder, name.c_str(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0) {
       return Refuse(errno);
     }
     if (exists && existing.st_nlink > 1) way = Way::kInPlace;
-    fd = MakeTemporary(FolderOf(target), NameOf(target), temporary);
+    fd = MakeTemporary(folder, name, temporary);
     if (fd < 0 && exists && (errno == EACCES || errno == EPERM)) {
       // The folder takes no new file, but the file itself may be written: the new contents
       // are made complete elsewhere first.
       std::error_code ignored;
-      fd = MakeTemporary(std::filesystem::temp_directory_path(ignored).string(), "kvitmark",
-                         temporary);
+      scratch = ::open(std::filesystem::temp_directory_path(ignored).c_str(),
+                       O_PATH | O_DIRECTORY | O_CLOEXEC);
+      fd = scratch >= 0 ? MakeTemporary(scratch, "kvitmark", temporary) : -1;
       way = Way::kInPlace;
     }
     if (fd < 0) return Refuse(errno);
@@ -190,7 +244,7 @@ struct WholeFileWriter::State {
   void StartDirect() {
     way = Way::kDirect;
     // A pipe nobody reads must not hang the program.
-    fd = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+    fd = ::openat(folder, name.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
     if (fd < 0) return Refuse(errno);
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags >= 0) (void)::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
@@ -205,7 +259,7 @@ struct WholeFileWriter::State {
   void Discard() {
     if (fd >= 0) ::close(fd);
     fd = -1;
-    if (!temporary.empty()) ::unlink(temporary.c_str());
+    if (!temporary.empty()) ::unlinkat(TemporaryFolder(), temporary.c_str(), 0);
     temporary.clear();
   }
 
@@ -232,7 +286,7 @@ struct WholeFileWriter::State {
     const int closed = ::close(fd);
     fd = -1;
     if (closed != 0) return Failed(SaveOutcome::kWriteFailed, errno);
-    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+    if (::renameat(folder, temporary.c_str(), folder, name.c_str()) != 0) {
       return Failed(SaveOutcome::kCannotCreate, errno);
     }
     temporary.clear();
@@ -241,7 +295,7 @@ struct WholeFileWriter::State {
 
   SaveResult RewriteInPlace() {
     const off_t size = static_cast<off_t>(buffer.BytesWritten());
-    const int file = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    const int file = ::openat(folder, name.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NOFOLLOW);
     if (file < 0) return Failed(SaveOutcome::kCannotCreate, errno);
     // Room for the whole new contents first: a full disk then leaves the old ones whole.
     if (size > 0 && ::fallocate(file, FALLOC_FL_KEEP_SIZE, 0, size) != 0 && errno != EOPNOTSUPP &&
@@ -290,7 +344,7 @@ WholeFileWriter::WholeFileWriter(const std::string& path) : state_(std::make_uni
   state_->Start(path);
 }
 
-WholeFileWriter::~WholeFileWriter() { state_->Discard(); }
+WholeFileWriter::~WholeFileWriter() = default;
 
 bool WholeFileWriter::Ready() const { return state_->Ready(); }
 

@@ -10,7 +10,10 @@
 // SD card's files, the logo, reports, the settings file). A file is replaced only by complete
 // new contents, and keeps what the user set up around it:
 //
-// - a symbolic link stays a link; the file it leads to gets the new contents;
+// - a symbolic link stays a link; the file it leads to gets the new contents. In a folder
+//   other users may write (/tmp, a shared folder) only a link of this user or of the folder's
+//   owner is followed: one that another user made there is refused (kUntrustedLink), since it
+//   would send the contents wherever that user chose;
 // - the file keeps its mode, and its owner and group where this process may give them;
 // - a file with more than one hard link, whose owner this process cannot give back, or whose
 //   folder takes no new file, is rewritten in place, but only once its new contents stand
@@ -29,7 +32,8 @@ enum class SaveOutcome {
 
 struct SaveResult {
   SaveOutcome outcome = SaveOutcome::kSaved;
-  int errorNumber = 0;  // the system's reason (an errno value); 0 when the writer gave up
+  // The system's reason (an errno value) or kUntrustedLink; 0 when the writer gave up.
+  int errorNumber = 0;
   bool Saved() const { return outcome == SaveOutcome::kSaved; }
 };
 

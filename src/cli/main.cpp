@@ -16,6 +16,7 @@
 #include "cli/sdcard_commands.h"
 #include "cli/table_commands.h"
 #include "cli/terminal_observer.h"
+#include "cli/terminal_streams.h"
 #include "tables/catalogue.h"
 
 namespace {
@@ -69,6 +70,7 @@ bool AskedForJson(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  EscapeControlsOnTerminal();
   CLI::App app{
       "kvitmark-cli: programs a Datecs MP-50 Junior register (ЭККА) from a shell.\n"
       "Exit status: 0 done, 1 the register or a file failed, 2 bad usage."};

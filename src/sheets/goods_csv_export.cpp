@@ -5,6 +5,7 @@
 #include "base/cp1251.h"
 #include "base/decimal.h"
 #include "sheets/csv_writer.h"
+#include "sheets/formula_guard.h"
 #include "sheets/goods_columns.h"
 #include "sheets/sheet_encoding.h"
 #include "tables/catalogue.h"
@@ -48,7 +49,7 @@ GoodsSheet GoodsCsv(const tables::GridTable& goods) {
     for (int column = 1; column <= kGoodsColumns; ++column) {
       const std::string& cell = goods.Cell(column, row);
       const bool decimal = column == kPriceColumn || column == kQuantityColumn;
-      fields.push_back(base::Cp1251ToUtf8(decimal ? WithDecimalComma(cell) : cell));
+      fields.push_back(GuardedCell(base::Cp1251ToUtf8(decimal ? WithDecimalComma(cell) : cell)));
     }
     AppendCsvLine(sheet.text, fields, kSeparator);
     ++sheet.goods;

@@ -10,6 +10,7 @@
 #include "base/translatable.h"
 #include "base/whole_number.h"
 #include "sheets/csv_reader.h"
+#include "sheets/formula_guard.h"
 #include "tables/catalogue.h"
 
 namespace kvitmark::sheets {
@@ -107,10 +108,12 @@ class Importer {
     return best;
   }
 
-  // The cell as code page 1251 text; nothing when UTF-8 has a character the code page lacks.
+  // The cell as code page 1251 text, without the export's mark against formulas; nothing when
+  // UTF-8 has a character the code page lacks.
   std::optional<std::string> Text(const std::string& cell) const {
-    if (result_.encoding == SheetEncoding::kCp1251) return cell;
-    return base::Utf8ToCp1251(cell);
+    const std::string_view value = UnguardedCell(cell);
+    if (result_.encoding == SheetEncoding::kCp1251) return std::string(value);
+    return base::Utf8ToCp1251(value);
   }
 
   std::optional<std::string> CellText(const CsvRow& row, size_t index) {

@@ -80,6 +80,15 @@ TEST_P(IniSet, ChangesOnlyWhatItMust) {
   ASSERT_TRUE(file.Set(c.section, c.key, c.value));
   EXPECT_EQ(file.Bytes(), c.after);
   EXPECT_EQ(file.Get(c.section, c.key, "default", kNoLimit), c.value);
+  // The lines after a new one have moved: every key still reads as the new bytes hold it.
+  const IniFile reread = IniFile::FromBytes(c.after);
+  for (const char* section : {"A", "B"}) {
+    for (const char* key : {"k", "x", "y", "other"}) {
+      EXPECT_EQ(file.Get(section, key, "default", kNoLimit),
+                reread.Get(section, key, "default", kNoLimit))
+          << section << "/" << key;
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(

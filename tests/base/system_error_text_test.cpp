@@ -40,7 +40,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ErrorCase{"ProgramRunning", ETXTBSY, "занят другой программой"},
                       ErrorCase{"AFolder", EISDIR, "это папка, а не файл"},
                       ErrorCase{"NotSerial", ENOTTY, "это не последовательный порт"},
-                      ErrorCase{"Unplugged", EIO, "ошибка ввода-вывода"}),
+                      ErrorCase{"Unplugged", EIO, "ошибка ввода-вывода"},
+                      ErrorCase{"PlantedLink", kUntrustedLink,
+                                "чужая символическая ссылка в общей папке"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SystemErrorText, RareError_KeepsTheSystemsWords) {

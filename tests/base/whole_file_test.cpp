@@ -1,7 +1,7 @@
 // Saves where the callers' own tests do not reach: files of another owner, folders and files
 // the user may not write (as another user when the tests run as root), a second name on a
-// full disk, a link to a file not yet there. Whatever fails, the old file stays whole and no
-// temporary file is left behind.
+// full disk, a link to a file not yet there, a link another user planted in a shared folder.
+// Whatever fails, the old file stays whole and no temporary file is left behind.
 #include "base/whole_file.h"
 
 #include <grp.h>
@@ -17,6 +17,7 @@
 #include <string>
 
 #include "app/temp_directory.h"
+#include "base/system_error_text.h"
 #include "sdcard/rlimit_guard.h"
 
 namespace kvitmark::base {
@@ -136,6 +137,55 @@ INSTANTIATE_TEST_SUITE_P(Cases, Permissions,
                              // given back to a replacement, so it is rewritten in place.
                              PermissionCase{"AnotherUsersWritableFile", 0777, 0666, 0, "new\r\n"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct LinkCase {
+  const char* name;
+  mode_t folderMode;
+  bool folderOfAnotherUser;
+  bool linkOfAnotherUser;
+  bool followed;
+};
+
+void PrintTo(const LinkCase& c, std::ostream* out) { *out << c.name; }
+
+class LinkInAFolder : public WholeFileTest, public ::testing::WithParamInterface<LinkCase> {};
+
+TEST_P(LinkInAFolder, IsFollowedOnlyWhenNoOtherUserCouldHavePlantedIt) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only root may give a link to another user";
+  const LinkCase& c = GetParam();
+  WriteBytes(File("goods.art"), "old\r\n");
+  fs::create_directory(File("shared"));
+  const std::string link = File("shared/report.txt");
+  fs::create_symlink(File("goods.art"), link);
+  ASSERT_EQ(::lchown(link.c_str(), c.linkOfAnotherUser ? kNobody : ::geteuid(), 0), 0);
+  ASSERT_EQ(::chown(File("shared").c_str(), c.folderOfAnotherUser ? kNobody : ::geteuid(), 0), 0);
+  ASSERT_EQ(::chmod(File("shared").c_str(), c.folderMode), 0);
+
+  const SaveResult result = SaveWholeFile(link, "new\r\n");
+
+  EXPECT_EQ(result.Saved(), c.followed);
+  if (!c.followed) {
+    EXPECT_EQ(result.errorNumber, kUntrustedLink);
+    EXPECT_EQ(result.outcome, SaveOutcome::kCannotCreate);
+  }
+  EXPECT_EQ(ReadBytes(File("goods.art")), c.followed ? "new\r\n" : "old\r\n");
+  EXPECT_EQ(fs::read_symlink(link), File("goods.art"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(File("shared")), fs::directory_iterator()), 1)
+      << "no temporary file left";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LinkInAFolder,
+    ::testing::Values(
+        // What the system refuses to follow itself: another user's link in the sticky /tmp.
+        LinkCase{"StickyForEveryone_AnotherUsersLink", 01777, false, true, false},
+        LinkCase{"WritableForEveryone_AnotherUsersLink", 0777, false, true, false},
+        LinkCase{"WritableForTheGroup_AnotherUsersLink", 0775, false, true, false},
+        LinkCase{"StickyForEveryone_OwnLink", 01777, false, false, true},
+        LinkCase{"StickyForEveryone_TheFolderOwnersLink", 01777, true, true, true},
+        // The user's own folder: a link to a table file is saved through as ever.
+        LinkCase{"OwnFolder_AnotherUsersLink", 0755, false, true, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace kvitmark::base

@@ -178,6 +178,48 @@ TEST(GoodsExport, ImportedBack_TheGoodsFileIsTheOneTheWindowSaves) {
   EXPECT_EQ(app::ReadBytes(folder.File("sheet.art")), app::ReadBytes(folder.File("typed.art")));
 }
 
+struct GuardCase {
+  const char* name;        // a goods name, UTF-8
+  const char* exportedAs;  // its cell in the CSV file, once unquoted
+};
+
+// Names a spreadsheet would run as formulas go out as text and come back exactly; numbers and
+// everyday names go out as they are.
+TEST(GoodsCsv, FormulaLikeNames_AreTextInTheSheetAndComeBackExactly) {
+  const std::vector<GuardCase> cases = {
+      {"=1+2", "'=1+2"},
+      {"@SUM(1)", "'@SUM(1)"},
+      {"=HYPERLINK(\"http://x.ua\",\"Клік\")", "'=HYPERLINK(\"http://x.ua\",\"Клік\")"},
+      {"-10% скидка", "'-10% скидка"},
+      {"+380 телефон", "'+380 телефон"},
+      {"\tТаб", "'\tТаб"},
+      {"-", "'-"},
+      {"'Квант'", "''Квант'"},
+      {"''", "'''"},
+      {"-5", "-5"},
+      {"+3.5", "+3.5"},
+      {"-1,50", "-1,50"},
+      {"Хлеб = 1+2", "Хлеб = 1+2"},
+  };
+  tables::Workspace workspace;
+  backup::PrepareJuniorPages(workspace);
+  for (size_t i = 0; i < cases.size(); ++i) {
+    workspace.Grid(PageId::kGoods).SetCell(2, static_cast<int>(i) + 1, Cp1251(cases[i].name));
+  }
+
+  const std::string text = GoodsCsv(workspace.Grid(PageId::kGoods)).text;
+  const CsvRead exported = ReadCsv(std::string_view(text).substr(kBom.size()), ';');
+  const GoodsImport imported = ReadGoodsCsv(text);
+
+  ASSERT_EQ(exported.rows.size(), cases.size() + 1);
+  ASSERT_EQ(Problems(imported), std::vector<std::string>{});
+  ASSERT_EQ(imported.rows.size(), cases.size());
+  for (size_t i = 0; i < cases.size(); ++i) {
+    EXPECT_EQ(exported.rows[i + 1].cells[2], cases[i].exportedAs) << cases[i].name;
+    EXPECT_EQ(Cp1251ToUtf8(imported.rows[i].cells[1]), cases[i].name);
+  }
+}
+
 TEST(GoodsImport, PlacedOnAPage_ReplacesAllItsGoods) {
   auto workspace = GoodsPage();
   auto& goods = workspace.Grid(PageId::kGoods);

@@ -263,6 +263,7 @@ void TForm1::BuildPages() {
   });
   fileNameLabel_ = new QLabel(this);
   fileNameLabel_->setObjectName(QStringLiteral("Label5"));
+  fileNameLabel_->setTextFormat(Qt::PlainText);  // a file name, whatever it holds
 }
 
 void TForm1::BuildIntervalGroup() {

@@ -18,6 +18,7 @@ SearchWindow::SearchWindow(QWidget* parent) : QDialog(parent) {
   setFixedSize(320, 110);
   trying_ = new QLabel(this);
   trying_->setObjectName(QStringLiteral("SearchTrying"));
+  trying_->setTextFormat(Qt::PlainText);  // port names come from the settings file
   trying_->setGeometry(12, 12, 296, 17);
   progress_ = new QProgressBar(this);
   progress_->setObjectName(QStringLiteral("SearchProgress"));

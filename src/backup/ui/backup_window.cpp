@@ -41,6 +41,7 @@ BackupWindow::BackupWindow(const BackupWindowContext& context, QWidget* parent)
   setFixedSize(420, 160);
   item_ = new QLabel(this);
   item_->setObjectName(QStringLiteral("BackupItem"));
+  item_->setTextFormat(Qt::PlainText);  // file names come from the backup's manifest
   item_->setGeometry(12, 12, 396, 17);
   itemProgress_ = Bar("BackupItemProgress", this, 34);
   Caption(KV_TEXT("BackupWindow", "Всего:"), this, 62);

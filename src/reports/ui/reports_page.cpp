@@ -100,6 +100,7 @@ ReportsPage::ReportsPage(QWidget* parent) : QWidget(parent) {
   separatorLabel->setGeometry(592, 147, 150, 17);
   currentFile_ = new QLabel(this);
   currentFile_->setObjectName(QStringLiteral("Label44"));
+  currentFile_->setTextFormat(Qt::PlainText);  // a file name from the settings file
   currentFile_->setGeometry(368, 160, 180, 17);
   progress_ = new QProgressBar(this);
   progress_->setObjectName(QStringLiteral("ProgressBar2"));

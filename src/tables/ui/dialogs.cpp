@@ -11,8 +11,17 @@
 
 namespace kvitmark::tables::ui {
 
+namespace {
+
+// Messages carry texts from files and registers (a backup's date, a file name, a goods name):
+// taken for rich text, "<!--" in one would hide the rest of the question the user answers.
+void ShowAsPlainText(QMessageBox& box) { box.setTextFormat(Qt::PlainText); }
+
+}  // namespace
+
 void QtDialogs::ShowMessage(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kvitmark"), text, QMessageBox::Ok, parent);
+  ShowAsPlainText(box);
   box.exec();
 }
 
@@ -36,6 +45,7 @@ BoxAnswer QtDialogs::MessageBox(QWidget* parent, const QString& text, const QStr
   if (buttons == BoxButtons::kOkCancel) qtButtons = QMessageBox::Ok | QMessageBox::Cancel;
   if (buttons == BoxButtons::kYesNo) qtButtons = QMessageBox::Yes | QMessageBox::No;
   QMessageBox box(qtIcon, title, text, qtButtons, parent);
+  ShowAsPlainText(box);
   switch (box.exec()) {
     case QMessageBox::Yes:
       return BoxAnswer::kYes;

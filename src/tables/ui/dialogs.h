@@ -7,7 +7,7 @@
 class QWidget;
 
 // Every modal question the program asks goes through here, so that the widget tests can
-// answer them without a modal loop.
+// answer them without a modal loop. Message texts are shown as plain text, never as markup.
 namespace kvitmark::tables::ui {
 
 class TForm3;
