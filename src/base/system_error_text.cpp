@@ -6,48 +6,47 @@
 #include <system_error>
 
 #include "base/text_pattern.h"
-#include "base/translatable.h"
 
 namespace kvitmark::base {
 
-std::string SystemErrorWords(int errorNumber) {
+Message SystemErrorWords(int errorNumber) {
   switch (errorNumber) {
     case ENOENT:
     case ENOTDIR:
-      return KV_TR("base", "нет такого файла или папки");
+      return KV_PATTERN("base", "нет такого файла или папки");
     case EACCES:
     case EPERM:
-      return KV_TR("base", "нет доступа");
+      return KV_PATTERN("base", "нет доступа");
     case ENOSPC:
     case EDQUOT:
-      return KV_TR("base", "нет места на диске");
+      return KV_PATTERN("base", "нет места на диске");
     case EROFS:
-      return KV_TR("base", "диск только для чтения");
+      return KV_PATTERN("base", "диск только для чтения");
     case EBUSY:
     case ETXTBSY:
-      return KV_TR("base", "занят другой программой");
+      return KV_PATTERN("base", "занят другой программой");
     case EISDIR:
-      return KV_TR("base", "это папка, а не файл");
+      return KV_PATTERN("base", "это папка, а не файл");
     // What a serial device says when it is not one, or has been pulled out.
     case ENOTTY:
-      return KV_TR("base", "это не последовательный порт");
+      return KV_PATTERN("base", "это не последовательный порт");
     case ENODEV:
     case ENXIO:
-      return KV_TR("base", "устройство не найдено");
+      return KV_PATTERN("base", "устройство не найдено");
     case EIO:
-      return KV_TR("base", "ошибка ввода-вывода");
+      return KV_PATTERN("base", "ошибка ввода-вывода");
     case ETIMEDOUT:
-      return KV_TR("base", "время ожидания истекло");
+      return KV_PATTERN("base", "время ожидания истекло");
     default:
-      return std::strerror(errorNumber);
+      return Message::DataUtf8(std::strerror(errorNumber));
   }
 }
 
-std::string SystemErrorText(int errorNumber, const std::string& path) {
-  return FormatUtf8(KV_PATTERN("base", "%1: %2"), {path, SystemErrorWords(errorNumber)});
+Message SystemErrorText(int errorNumber, const std::string& path) {
+  return Message(KV_PATTERN("base", "%1: %2")).ArgUtf8(path).Arg(SystemErrorWords(errorNumber));
 }
 
-std::string ExceptionText(const std::exception& error) {
+Message ExceptionText(const std::exception& error) {
   if (const auto* fileError = dynamic_cast<const std::filesystem::filesystem_error*>(&error)) {
     if ((fileError->code().category() == std::generic_category() ||
          fileError->code().category() == std::system_category()) &&
@@ -61,7 +60,7 @@ std::string ExceptionText(const std::exception& error) {
       return SystemErrorWords(systemError->code().value());
     }
   }
-  return error.what();
+  return Message::DataUtf8(error.what());
 }
 
 }  // namespace kvitmark::base
