@@ -1,8 +1,10 @@
 #include "tables/operation_support.h"
 
+#include <map>
+#include <mutex>
+
 #include "base/cp1251.h"
 #include "base/text_pattern.h"
-#include "base/translatable.h"
 #include "base/whole_number.h"
 #include "tables/catalogue.h"
 
@@ -18,45 +20,49 @@ std::optional<int> IntervalNumber(std::string_view text) {
   return base::WholeNumber(text, {.plusSign = true});
 }
 
+// The catalogue keeps its captions and headers as Russian bytes. In a message each is its
+// marked text again, found under the tables' context by its source, so that it reads in the
+// user's language as it does on the page. The sources live as long as the program: a pattern
+// only points at its text.
+base::Message CatalogueText(const std::string& cp1251) {
+  static std::mutex guard;
+  static auto* sources = new std::map<std::string, std::string, std::less<>>();
+  const std::lock_guard lock(guard);
+  auto known = sources->find(cp1251);
+  if (known == sources->end()) known = sources->emplace(cp1251, base::Cp1251ToUtf8(cp1251)).first;
+  return base::TextPattern{"tables", known->second.c_str()};
+}
+
 }  // namespace
 
-const std::string& NotConnectedText() {
-  static const std::string text = base::Cp1251(KV_TR("tables", "ЭККА не подключен"));
-  return text;
+base::Message PageCaption(const TableDescriptor& page) { return CatalogueText(page.caption); }
+
+base::Message ColumnHeader(const TableDescriptor& page, int column) {
+  return CatalogueText(page.headers.at(static_cast<size_t>(column)));
 }
 
-const std::string& BadIntervalText() {
-  static const std::string text = base::Cp1251(KV_TR("tables", "Ошибка! Неверные границы данных!"));
-  return text;
-}
+base::Message NotConnectedText() { return KV_PATTERN("tables", "ЭККА не подключен"); }
 
-const std::string& DoneText() {
-  static const std::string text = base::Cp1251(KV_TR("tables", "Операция завершена успешно"));
-  return text;
-}
+base::Message BadIntervalText() { return KV_PATTERN("tables", "Ошибка! Неверные границы данных!"); }
 
-const std::string& StoppedText() {
-  static const std::string text = base::Cp1251(KV_TR("tables", "Операция прервана"));
-  return text;
-}
+base::Message DoneText() { return KV_PATTERN("tables", "Операция завершена успешно"); }
 
-const std::string& TitleText() {
-  static const std::string text = base::Cp1251("Tabulon");
-  return text;
-}
+base::Message StoppedText() { return KV_PATTERN("tables", "Операция прервана"); }
 
-std::string OverwriteQuestion(PageId page) {
-  return base::Format(
-      KV_PATTERN("tables", "Таблица \"%1\"  в ЭККА будет перезаписана. Продолжить ?"),
-      {Page(page).caption});
+base::Message TitleText() { return base::Message::Data("Tabulon"); }
+
+base::Message OverwriteQuestion(PageId page) {
+  return base::Message(
+             KV_PATTERN("tables", "Таблица \"%1\"  в ЭККА будет перезаписана. Продолжить ?"))
+      .Arg(PageCaption(Page(page)));
 }
 
 bool IsConnected(const TableSession& session) { return session.connectedRegister > 0; }
 
-Notice Message(const std::string& text) { return Notice{text}; }
+Notice Plain(base::Message text) { return Notice{std::move(text)}; }
 
-Notice Box(const std::string& text, BoxIcon icon) {
-  return Notice{text, TitleText(), BoxButtons::kOk, icon};
+Notice Box(base::Message text, BoxIcon icon) {
+  return Notice{std::move(text), TitleText(), BoxButtons::kOk, icon};
 }
 
 std::optional<RowRun> PlanRun(const TableDescriptor& page, const CodingInterval& interval,

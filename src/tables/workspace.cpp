@@ -2,9 +2,6 @@
 
 #include <stdexcept>
 
-#include "base/cp1251.h"
-#include "base/translatable.h"
-
 namespace kvitmark::tables {
 namespace {
 
@@ -95,9 +92,8 @@ void PrepareGrids(Workspace& workspace) {
 
 void ApplyTypeLayout(Workspace& workspace, int typeIndex) {
   if (typeIndex != 0) return;
-  workspace.windowCaption = base::Cp1251(KV_TR("tables", "Программирование Datecs MP-50 Junior"));
-  workspace.connectionGroupCaption =
-      base::Cp1251(KV_TR("tables", "Подключить Datecs MP-50 Junior"));
+  workspace.windowCaption = KV_PATTERN("tables", "Программирование Datecs MP-50 Junior");
+  workspace.connectionGroupCaption = KV_PATTERN("tables", "Подключить Datecs MP-50 Junior");
   workspace.interval.end = std::to_string(kJuniorGoodsRecords);
   for (PageId id : AllPages()) {
     const TableDescriptor& page = Page(id);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/message.h"
 #include "tables/catalogue.h"
 #include "tables/grid_table.h"
 
@@ -40,8 +41,10 @@ class Workspace {
   const ParameterPage& Parameters(PageId page) const;
 
   CodingInterval interval;
-  std::string windowCaption;
-  std::string connectionGroupCaption;
+  // What the register type's layout names the window and the connection group; empty until a
+  // layout names them.
+  base::Message windowCaption;
+  base::Message connectionGroupCaption;
   // The register type selector's entry; -1 while it stands on none.
   int typeIndex = -1;
   bool JuniorSelected() const { return typeIndex == 0; }

@@ -113,7 +113,7 @@ TEST(Workspace, JuniorLayoutShowsSevenHeaderRowsAndItsCaptions) {
   PrepareGrids(workspace);
   workspace.interval.end = "20";
   ApplyTypeLayout(workspace, 0);
-  EXPECT_EQ(Cp1251ToUtf8(workspace.windowCaption), "Программирование Datecs MP-50 Junior");
+  EXPECT_EQ(base::RenderUtf8(workspace.windowCaption), "Программирование Datecs MP-50 Junior");
   EXPECT_EQ(workspace.interval.end, "14000");
   EXPECT_EQ(workspace.Grid(PageId::kHeaderText).RowCount(), 8);
   EXPECT_EQ(workspace.Grid(PageId::kGoods).RowCount(), 14001);
@@ -130,7 +130,7 @@ TEST(Workspace, JuniorLayoutShowsSevenHeaderRowsAndItsCaptions) {
 
   Workspace untouched;
   ApplyTypeLayout(untouched, 1);
-  EXPECT_EQ(untouched.windowCaption, "");
+  EXPECT_TRUE(untouched.windowCaption.Empty());
   EXPECT_EQ(untouched.Grid(PageId::kHeaderText).RowCount(), 13);
 }
 
