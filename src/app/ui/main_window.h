@@ -184,7 +184,7 @@ class TForm1 : public QWidget {
 
   // The port the connection opened; what a disconnect or a reconnect closes.
   int OpenedPort() const;
-  void ShowFileMessage(const std::string& text, const std::string& caption);
+  void ShowFileMessage(const files::FileMessage& message, tables::BoxButtons buttons);
   files::Progress ProgressBarSteps();
 
   std::unique_ptr<base::Clock> ownClock_;

@@ -6,8 +6,8 @@
 
 namespace kvitmark::files::ui {
 
-QString QtFilter(const std::string& windowsFilter) {
-  const QStringList parts = base::ui::FromCore(windowsFilter).split('|');
+QString QtFilter(const QString& windowsFilter) {
+  const QStringList parts = windowsFilter.split('|');
   QStringList filters;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
     const QString pattern = parts[i + 1].trimmed();
@@ -21,6 +21,14 @@ QString QtFilter(const std::string& windowsFilter) {
     filters << parts[i] + QStringLiteral(" (") + patterns + ')';
   }
   return filters.join(QStringLiteral(";;"));
+}
+
+QString QtFilter(const base::TextPattern& windowsFilter) {
+  return QtFilter(base::ui::Render(windowsFilter));
+}
+
+QString QtFilter(const std::string& windowsFilter) {
+  return QtFilter(base::ui::FromCore(windowsFilter));
 }
 
 }  // namespace kvitmark::files::ui

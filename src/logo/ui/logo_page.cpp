@@ -6,7 +6,6 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "base/cp1251.h"
 #include "base/ui/captions.h"
 #include "base/ui/translation.h"
 #include "files/ui/dialog_filter.h"
@@ -27,7 +26,7 @@ QPushButton* Button(QWidget* parent, const char* name, base::ui::SourceText capt
 }
 
 QString BmpFilter() {
-  return files::ui::QtFilter(base::Cp1251("BMP files (*.BMP)|*.BMP|All files (*.*)|*.*"));
+  return files::ui::QtFilter(QStringLiteral("BMP files (*.BMP)|*.BMP|All files (*.*)|*.*"));
 }
 
 // What a read paints into when the page holds no picture yet: the register's own size,

@@ -5,8 +5,6 @@
 #include <QFileInfo>
 #include <QProgressBar>
 
-#include "base/cp1251.h"
-#include "base/translatable.h"
 #include "base/ui/translation.h"
 #include "files/ui/dialog_filter.h"
 #include "sdcard/goods_export.h"
@@ -22,8 +20,7 @@ bool ExportGoodsForSdCard(QWidget* parent, tables::ui::Dialogs& dialogs,
   // A file name after the folder is what the dialog proposes.
   QString path = dialogs.SaveFileName(
       parent, base::ui::Translate("TForm4", "Сохранить файл артикулов на SD-диск"),
-      files::ui::QtFilter(
-          base::Cp1251(KV_TR("sdcard", "Файлы артикулов(*.art)|*.ART|Все файлы (*.*)|*.*"))),
+      files::ui::QtFilter(KV_PATTERN("sdcard", "Файлы артикулов(*.art)|*.ART|Все файлы (*.*)|*.*")),
       QDir(start).filePath(QStringLiteral("goodbase.art")), QStringLiteral("art"));
   if (path.isEmpty()) return false;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".art");
@@ -37,8 +34,8 @@ bool ExportGoodsForSdCard(QWidget* parent, tables::ui::Dialogs& dialogs,
   const files::FileReport report =
       ExportGoodsForSd(workspace, QFile::encodeName(path).toStdString(), steps);
   if (report.message) {
-    dialogs.MessageBox(parent, base::ui::FromCore(report.message->text),
-                       base::ui::FromCore(report.message->caption), tables::BoxButtons::kOkCancel,
+    dialogs.MessageBox(parent, base::ui::Render(report.message->text),
+                       base::ui::Render(report.message->caption), tables::BoxButtons::kOkCancel,
                        tables::BoxIcon::kNone);
   }
   return report.done;

@@ -12,8 +12,6 @@
 #include <array>
 #include <vector>
 
-#include "base/cp1251.h"
-#include "base/translatable.h"
 #include "base/ui/captions.h"
 #include "base/ui/layout_scale.h"
 #include "base/ui/translation.h"
@@ -40,8 +38,8 @@ constexpr std::array<int, kSalesColumns> kColumnWeights = {30, 46, 135, 51, 55, 
                                                            24, 70, 24,  57, 57, 57, 57, 55};
 constexpr int kColumnWeightTotal = 899;
 
-const char* const kSalesFilter =
-    KV_TR("sdcard", "Файлы артикулов(*.art)|*.ART|Все файлы (*.*)|*.*");
+constexpr base::TextPattern kSalesFilter =
+    KV_PATTERN("sdcard", "Файлы артикулов(*.art)|*.ART|Все файлы (*.*)|*.*");
 
 QPushButton* Button(QWidget* parent, const char* name, base::ui::SourceText caption, int x,
                     int width) {
@@ -135,8 +133,8 @@ void TForm4::LoadSales() {
     grid_->Model()->Reload();
   }
   if (report.message) {
-    dialogs_.MessageBox(this, base::ui::FromCore(report.message->text),
-                        base::ui::FromCore(report.message->caption), tables::BoxButtons::kOk,
+    dialogs_.MessageBox(this, base::ui::Render(report.message->text),
+                        base::ui::Render(report.message->caption), tables::BoxButtons::kOk,
                         tables::BoxIcon::kNone);
   }
 }
@@ -144,14 +142,14 @@ void TForm4::LoadSales() {
 void TForm4::SaveSales() {
   QString path = dialogs_.SaveFileName(
       this, base::ui::Translate("TForm4", "Сохранить файл артикулов"),
-      files::ui::QtFilter(base::Cp1251(kSalesFilter)), StartFolder(), QStringLiteral("art"));
+      files::ui::QtFilter(kSalesFilter), StartFolder(), QStringLiteral("art"));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".art");
   repaint();
   const files::FileReport report = SaveSalesFile(sales_, FileSystemBytes(path), ProgressBarSteps());
   if (report.message) {
-    dialogs_.MessageBox(this, base::ui::FromCore(report.message->text),
-                        base::ui::FromCore(report.message->caption), tables::BoxButtons::kOkCancel,
+    dialogs_.MessageBox(this, base::ui::Render(report.message->text),
+                        base::ui::Render(report.message->caption), tables::BoxButtons::kOkCancel,
                         tables::BoxIcon::kNone);
   }
 }
