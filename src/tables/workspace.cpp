@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "base/text_pattern.h"
+
 namespace kvitmark::tables {
 namespace {
 

@@ -41,8 +41,8 @@ class Workspace {
   const ParameterPage& Parameters(PageId page) const;
 
   CodingInterval interval;
-  // What the register type's layout names the window and the connection group; empty until a
-  // layout names them.
+  // What the register type's layout names the window and the connection group; empty where
+  // it leaves the name as it is.
   base::Message windowCaption;
   base::Message connectionGroupCaption;
   // The register type selector's entry; -1 while it stands on none.

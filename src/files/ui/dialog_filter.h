@@ -7,11 +7,11 @@
 
 namespace kvitmark::files::ui {
 
-// A filter written the Windows way, "description|pattern|description|pattern", as a Qt file
-// dialog takes it. File names are case-sensitive here, so each pattern matches both cases
-// ("*.ART" finds goods.art and GOODS.ART), and "*.*" is every file, dot or none.
+// A filter written the Windows way, "description|pattern|description|pattern", as a Qt
+// file dialog takes it. File names are case-sensitive here, so each pattern matches both
+// cases ("*.ART" finds goods.art and GOODS.ART), and "*.*" is every file, dot or none.
 QString QtFilter(const QString& windowsFilter);
-// A marked filter, its descriptions in the user's language.
+// The same for a marked filter, its descriptions in the language now chosen.
 QString QtFilter(const base::TextPattern& windowsFilter);
 // A filter the page catalogue keeps in code page 1251, in the user's language.
 QString QtFilter(const std::string& windowsFilter);

@@ -38,7 +38,7 @@ constexpr std::array<int, kSalesColumns> kColumnWeights = {30, 46, 135, 51, 55, 
                                                            24, 70, 24,  57, 57, 57, 57, 55};
 constexpr int kColumnWeightTotal = 899;
 
-constexpr base::TextPattern kSalesFilter =
+const base::TextPattern kSalesFilter =
     KV_PATTERN("sdcard", "Файлы артикулов(*.art)|*.ART|Все файлы (*.*)|*.*");
 
 QPushButton* Button(QWidget* parent, const char* name, base::ui::SourceText caption, int x,
