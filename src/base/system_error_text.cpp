@@ -9,7 +9,7 @@
 
 namespace kvitmark::base {
 
-Message SystemErrorWords(int errorNumber) {
+Message SystemErrorMessage(int errorNumber) {
   switch (errorNumber) {
     case ENOENT:
     case ENOTDIR:
@@ -42,8 +42,12 @@ Message SystemErrorWords(int errorNumber) {
   }
 }
 
+std::string SystemErrorWords(int errorNumber) {
+  return RenderUtf8(SystemErrorMessage(errorNumber));
+}
+
 Message SystemErrorText(int errorNumber, const std::string& path) {
-  return Message(KV_PATTERN("base", "%1: %2")).ArgUtf8(path).Arg(SystemErrorWords(errorNumber));
+  return Message(KV_PATTERN("base", "%1: %2")).ArgUtf8(path).Arg(SystemErrorMessage(errorNumber));
 }
 
 Message ExceptionText(const std::exception& error) {
@@ -57,7 +61,7 @@ Message ExceptionText(const std::exception& error) {
   if (const auto* systemError = dynamic_cast<const std::system_error*>(&error)) {
     if (systemError->code().category() == std::generic_category() ||
         systemError->code().category() == std::system_category()) {
-      return SystemErrorWords(systemError->code().value());
+      return SystemErrorMessage(systemError->code().value());
     }
   }
   return Message::DataUtf8(error.what());

@@ -11,7 +11,10 @@
 namespace kvitmark::base {
 
 // "нет места на диске" for ENOSPC, …; strerror's text for an error without words of ours.
-Message SystemErrorWords(int errorNumber);
+std::string SystemErrorWords(int errorNumber);
+// The same words as a message: ours are translated where the user reads them, the system's
+// own stay as they are.
+Message SystemErrorMessage(int errorNumber);
 
 // "<path>: <words>": what the user reads about a file or device that failed.
 Message SystemErrorText(int errorNumber, const std::string& path);

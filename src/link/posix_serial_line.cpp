@@ -50,8 +50,7 @@ PosixSerialLine::~PosixSerialLine() { Close(); }
 // `what` is "%1: <what failed>: %2": the device, then the system's words.
 bool PosixSerialLine::Fail(base::TextPattern what) {
   errorNumber_ = errno;
-  errorText_ =
-      base::FormatUtf8(what, {devicePath_, base::RenderUtf8(base::SystemErrorWords(errorNumber_))});
+  errorText_ = base::FormatUtf8(what, {devicePath_, base::SystemErrorWords(errorNumber_)});
   return false;
 }
 
