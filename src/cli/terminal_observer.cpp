@@ -32,10 +32,6 @@ std::string ForTerminal(const base::Message& message) {
   return base::ui::Render(message).toStdString();
 }
 
-std::string ForTerminal(const base::MessageList& messages) {
-  return base::ui::Render(messages).toStdString();
-}
-
 void SayFileMessage(const files::FileMessage& message, const std::string& file, int line) {
   // The system's reason names the file itself.
   std::string said = message.reason.Empty() ? file + ": " : std::string();

@@ -50,8 +50,6 @@ class TerminalObserver final : public tables::OperationObserver {
 
 // A message of the program for the terminal: UTF-8, in the user's language.
 std::string ForTerminal(const base::Message& message);
-// The list's messages one per line.
-std::string ForTerminal(const base::MessageList& messages);
 
 // A table or card file's message on one line of standard error: the file, the box's caption
 // and text, the line a load stopped at (when `line` > 0), and the system's reason.
