@@ -1,7 +1,6 @@
 #pragma once
 
-#include <string>
-
+#include "base/message.h"
 #include "tables/operation_observer.h"
 
 namespace kvitmark::bench {
@@ -14,7 +13,7 @@ class QuietObserver final : public tables::OperationObserver {
   void RecordDone(const tables::RecordStep&) override {}
   tables::FailureAnswer RecordFailed(int) override { return tables::FailureAnswer::kFinish; }
   void Tell(const tables::Notice&) override {}
-  bool Confirm(const std::string&) override { return true; }
+  bool Confirm(const base::Message&) override { return true; }
   bool StopRequested() override { return false; }
   void Finished(const tables::OperationSummary&) override {}
 };

@@ -48,11 +48,11 @@ std::string SystemErrorWords(int errorNumber) {
   return RenderUtf8(SystemErrorMessage(errorNumber));
 }
 
-std::string SystemErrorText(int errorNumber, const std::string& path) {
-  return FormatUtf8(KV_PATTERN("base", "%1: %2"), {path, SystemErrorWords(errorNumber)});
+Message SystemErrorText(int errorNumber, const std::string& path) {
+  return Message(KV_PATTERN("base", "%1: %2")).ArgUtf8(path).Arg(SystemErrorMessage(errorNumber));
 }
 
-std::string ExceptionText(const std::exception& error) {
+Message ExceptionText(const std::exception& error) {
   if (const auto* fileError = dynamic_cast<const std::filesystem::filesystem_error*>(&error)) {
     if ((fileError->code().category() == std::generic_category() ||
          fileError->code().category() == std::system_category()) &&
@@ -63,10 +63,10 @@ std::string ExceptionText(const std::exception& error) {
   if (const auto* systemError = dynamic_cast<const std::system_error*>(&error)) {
     if (systemError->code().category() == std::generic_category() ||
         systemError->code().category() == std::system_category()) {
-      return SystemErrorWords(systemError->code().value());
+      return SystemErrorMessage(systemError->code().value());
     }
   }
-  return error.what();
+  return Message::DataUtf8(error.what());
 }
 
 }  // namespace kvitmark::base

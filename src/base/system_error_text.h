@@ -5,9 +5,9 @@
 
 #include "base/message.h"
 
-// Why the system refused: in Russian for the failures a user meets every day (no such file
-// or folder, no permission, a full or read-only disk, a busy file), the system's own words
-// for the rest. Texts are UTF-8, like the paths (file-system bytes) they carry.
+// Why the system refused: in the user's words for the failures a user meets every day (no such
+// file or folder, no permission, a full or read-only disk, a busy file), the system's own
+// words for the rest. Paths are the file system's bytes (UTF-8), shown as they are.
 namespace kvitmark::base {
 
 // Not the system's: a symbolic link in a folder other users may write, made by one of them,
@@ -21,10 +21,10 @@ std::string SystemErrorWords(int errorNumber);
 Message SystemErrorMessage(int errorNumber);
 
 // "<path>: <words>": what the user reads about a file or device that failed.
-std::string SystemErrorText(int errorNumber, const std::string& path);
+Message SystemErrorText(int errorNumber, const std::string& path);
 
 // What escaped a command, for a message: a system error in the words above (with the path
 // a file-system error names), anything else as it describes itself.
-std::string ExceptionText(const std::exception& error);
+Message ExceptionText(const std::exception& error);
 
 }  // namespace kvitmark::base

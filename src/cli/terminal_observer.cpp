@@ -17,9 +17,9 @@ volatile std::sig_atomic_t interrupted = 0;
 
 void OnInterrupt(int) { interrupted = 1; }
 
-// A cp1251 text without the line breaks a message box would show: one line per notice.
-std::string OneLine(const std::string& cp1251) {
-  std::string text = ForTerminal(cp1251);
+// A message without the line breaks a message box would show: one line per notice.
+std::string OneLine(const base::Message& message) {
+  std::string text = ForTerminal(message);
   for (char& c : text) {
     if (c == '\n') c = ' ';
   }
@@ -28,16 +28,16 @@ std::string OneLine(const std::string& cp1251) {
 
 }  // namespace
 
-std::string ForTerminal(const std::string& cp1251) {
-  return base::ui::FromCore(cp1251).toStdString();
+std::string ForTerminal(const base::Message& message) {
+  return base::ui::Render(message).toStdString();
 }
 
 void SayFileMessage(const files::FileMessage& message, const std::string& file, int line) {
   // The system's reason names the file itself.
-  std::string said = message.reason.empty() ? file + ": " : std::string();
+  std::string said = message.reason.Empty() ? file + ": " : std::string();
   said += ForTerminal(message.caption) + ": " + OneLine(message.text);
   if (line > 0) said += Text(KV_PATTERN("cli", " (строка %1)"), {std::to_string(line)});
-  if (!message.reason.empty()) said += ": " + base::ui::FromCoreUtf8(message.reason).toStdString();
+  if (!message.reason.Empty()) said += ": " + ForTerminal(message.reason);
   Say(said);
 }
 
@@ -88,12 +88,11 @@ tables::FailureAnswer TerminalObserver::RecordFailed(int record) {
 
 void TerminalObserver::Tell(const tables::Notice& notice) {
   FinishProgress();
-  Say(notice.reason.empty()
-          ? OneLine(notice.text)
-          : OneLine(notice.text) + ": " + base::ui::FromCoreUtf8(notice.reason).toStdString());
+  Say(notice.reason.Empty() ? OneLine(notice.text)
+                            : OneLine(notice.text) + ": " + ForTerminal(notice.reason));
 }
 
-bool TerminalObserver::Confirm(const std::string& question) {
+bool TerminalObserver::Confirm(const base::Message& question) {
   FinishProgress();
   if (assumeYes_) return true;
   if (isatty(STDIN_FILENO) != 1) {

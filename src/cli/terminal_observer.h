@@ -3,6 +3,7 @@
 #include <chrono>
 #include <string>
 
+#include "base/message.h"
 #include "files/table_files.h"
 #include "tables/operation_observer.h"
 
@@ -22,7 +23,7 @@ class TerminalObserver final : public tables::OperationObserver {
   void RecordDone(const tables::RecordStep& step) override;
   tables::FailureAnswer RecordFailed(int record) override;
   void Tell(const tables::Notice& notice) override;
-  bool Confirm(const std::string& question) override;
+  bool Confirm(const base::Message& question) override;
   bool StopRequested() override;
   void Finished(const tables::OperationSummary& summary) override;
 
@@ -47,8 +48,8 @@ class TerminalObserver final : public tables::OperationObserver {
   std::chrono::steady_clock::time_point lastDrawn_;
 };
 
-// A text of the program (code page 1251) for the terminal.
-std::string ForTerminal(const std::string& cp1251);
+// A message of the program for the terminal: UTF-8, in the user's language.
+std::string ForTerminal(const base::Message& message);
 
 // A table or card file's message on one line of standard error: the file, the box's caption
 // and text, the line a load stopped at (when `line` > 0), and the system's reason.

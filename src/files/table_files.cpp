@@ -2,10 +2,8 @@
 
 #include <fstream>
 
-#include "base/cp1251.h"
 #include "base/system_error_text.h"
 #include "base/text_pattern.h"
-#include "base/translatable.h"
 #include "files/table_file_kinds.h"
 #include "files/table_file_reader.h"
 #include "files/table_file_writer.h"
@@ -13,18 +11,16 @@
 namespace kvitmark::files {
 namespace {
 
-using base::Cp1251;
-
 bool TypeSelected(const tables::Workspace& workspace) { return workspace.typeIndex >= 0; }
 
 FileMessage CannotOpen() {
-  return {Cp1251(KV_TR("files", "Ошибка открытия файла")),
-          Cp1251(KV_TR("files", "Файл отсутствует или неверный формат"))};
+  return {KV_PATTERN("files", "Ошибка открытия файла"),
+          KV_PATTERN("files", "Файл отсутствует или неверный формат")};
 }
 
 FileMessage EarlyEnd() {
-  return {Cp1251(KV_TR("files", "Конец файла! \n В файле неверное число записей!")),
-          Cp1251(KV_TR("files", "Незапланированный конец файла"))};
+  return {KV_PATTERN("files", "Конец файла! \n В файле неверное число записей!"),
+          KV_PATTERN("files", "Незапланированный конец файла")};
 }
 
 FileMessage FormatError(const std::string& line) {
@@ -32,8 +28,8 @@ FileMessage FormatError(const std::string& line) {
   const std::string_view first = !line.empty() && line.front() != ';'
                                      ? std::string_view(line).substr(0, 1)
                                      : std::string_view();
-  return {base::Format(KV_PATTERN("files", "Ошибка чтения данных в файл %1"), {first}),
-          Cp1251(KV_TR("files", "Неверный формат файла"))};
+  return {base::Message(KV_PATTERN("files", "Ошибка чтения данных в файл %1")).Arg(first),
+          KV_PATTERN("files", "Неверный формат файла")};
 }
 
 FileReport ReportFor(const ReadResult& result) {
@@ -123,10 +119,10 @@ FileReport SaveTableFile(const tables::Workspace& workspace, tables::PageId page
 
 FileReport SaveReport(const base::SaveResult& result, const std::string& path) {
   if (result.Saved()) return {true, std::nullopt};
-  FileMessage message{Cp1251(result.outcome == base::SaveOutcome::kCannotCreate
-                                 ? KV_TR("files", "Ошибка открытия файла")
-                                 : KV_TR("files", "Ошибка записи данных в файл")),
-                      Cp1251(KV_TR("files", "Ошибка работы с файлом"))};
+  FileMessage message{result.outcome == base::SaveOutcome::kCannotCreate
+                          ? KV_PATTERN("files", "Ошибка открытия файла")
+                          : KV_PATTERN("files", "Ошибка записи данных в файл"),
+                      KV_PATTERN("files", "Ошибка работы с файлом")};
   if (result.errorNumber != 0) message.reason = base::SystemErrorText(result.errorNumber, path);
   return {false, std::move(message)};
 }

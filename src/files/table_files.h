@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "base/message.h"
 #include "base/whole_file.h"
 #include "tables/workspace.h"
 
@@ -11,12 +12,12 @@
 // "Сохранить" commands do once the user has picked the file.
 namespace kvitmark::files {
 
-// A message box for the user: text and caption, code page 1251. `reason` is the system's
-// (UTF-8, with the path): for the tools whose messages may say more than the box's fixed text.
+// A message box for the user: text and caption. `reason` is the system's (with the path): for
+// the tools whose messages may say more than the box's fixed text.
 struct FileMessage {
-  std::string text;
-  std::string caption;
-  std::string reason = {};
+  base::Message text;
+  base::Message caption;
+  base::Message reason = {};
 };
 
 // What a load or save tells the window to show. `done` is false when nothing could be

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "base/cp1251.h"
-#include "base/translatable.h"
+#include "base/message.h"
 #include "logo/row_codec.h"
 #include "tables/retry_policy.h"
 
@@ -14,27 +13,19 @@ namespace {
 using tables::OperationKind;
 using tables::RecordOutcome;
 
-const std::string& DoneText() {
-  static const std::string text = base::Cp1251(KV_TR("logo", "Успешно!"));
-  return text;
-}
+base::Message DoneText() { return KV_PATTERN("logo", "Успешно!"); }
 
-const std::string& WriteFailedText() {
-  static const std::string text = base::Cp1251(KV_TR("logo", "Ошибка записи логотипа!"));
-  return text;
-}
+base::Message WriteFailedText() { return KV_PATTERN("logo", "Ошибка записи логотипа!"); }
 
-const std::string& ReadFailedText() {
-  static const std::string text =
-      base::Cp1251(KV_TR("logo", "Ошибка чтения логотипа! Чтение остановлено."));
-  return text;
+base::Message ReadFailedText() {
+  return KV_PATTERN("logo", "Ошибка чтения логотипа! Чтение остановлено.");
 }
 
 // Moves the rows one record each; `exchange` makes one attempt at a row.
 template <typename Exchange>
 TransferResult Transfer(tables::TableSession& session, tables::OperationObserver& observer,
                         OperationKind kind, int rows, const tables::RetryPolicy& policy,
-                        const std::string& failedText, Exchange exchange) {
+                        const base::Message& failedText, Exchange exchange) {
   observer.Started({kind, tables::PageId::kLogo, kLogoHeight, 0});
   TransferResult result{true, 0};
   tables::OperationSummary summary;

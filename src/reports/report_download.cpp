@@ -4,9 +4,8 @@
 #include <optional>
 #include <string_view>
 
-#include "base/cp1251.h"
+#include "base/message.h"
 #include "base/system_error_text.h"
-#include "base/translatable.h"
 #include "base/whole_file.h"
 #include "reports/report_line.h"
 #include "tables/operation_support.h"
@@ -19,41 +18,21 @@ using tables::BoxButtons;
 using tables::Notice;
 using tables::RecordOutcome;
 
-const std::string& SuccessText() {
-  static const std::string text = base::Cp1251(KV_TR("reports", "Успешно!"));
-  return text;
+base::Message SuccessText() { return KV_PATTERN("reports", "Успешно!"); }
+
+base::Message NoSeparatorText() {
+  return KV_PATTERN("reports", "Укажите разделитель между полями: один символ.");
 }
 
-const std::string& NoSeparatorText() {
-  static const std::string text =
-      base::Cp1251(KV_TR("reports", "Укажите разделитель между полями: один символ."));
-  return text;
-}
+base::Message FileErrorTitle() { return KV_PATTERN("reports", "Ошибка работы с файлом"); }
 
-const std::string& FileErrorTitle() {
-  static const std::string text = base::Cp1251(KV_TR("reports", "Ошибка работы с файлом"));
-  return text;
-}
+base::Message CannotCreateText() { return KV_PATTERN("reports", "Ошибка открытия файла"); }
 
-const std::string& CannotCreateText() {
-  static const std::string text = base::Cp1251(KV_TR("reports", "Ошибка открытия файла"));
-  return text;
-}
+base::Message CannotWriteText() { return KV_PATTERN("reports", "Ошибка записи данных в файл"); }
 
-const std::string& CannotWriteText() {
-  static const std::string text = base::Cp1251(KV_TR("reports", "Ошибка записи данных в файл"));
-  return text;
-}
+base::Message PortErrorTitle() { return KV_PATTERN("reports", "Ошибка чтения из ЭККА"); }
 
-const std::string& PortErrorTitle() {
-  static const std::string text = base::Cp1251(KV_TR("reports", "Ошибка чтения из ЭККА"));
-  return text;
-}
-
-const std::string& PortErrorText() {
-  static const std::string text = base::Cp1251(KV_TR("reports", "Ошибка чтения отчета"));
-  return text;
-}
+base::Message PortErrorText() { return KV_PATTERN("reports", "Ошибка чтения отчета"); }
 
 // A report file: its lines go to a new file as they arrive, which takes the report file's
 // place when the report ends, also early (with the lines read so far). Until then, and for
@@ -221,9 +200,9 @@ class Download {
     return EndReport(result == DownloadResult::kDone ? DownloadResult::kFileError : result, true);
   }
 
-  static std::string Reason(const ReportFile& file, const std::string& path) {
+  static base::Message Reason(const ReportFile& file, const std::string& path) {
     return file.ErrorNumber() != 0 ? base::SystemErrorText(file.ErrorNumber(), path)
-                                   : std::string();
+                                   : base::Message();
   }
 
   // Every report ends here: the long reply wait off and the port back on its ordinary
@@ -236,8 +215,9 @@ class Download {
     return result == DownloadResult::kDone ? DownloadResult::kPortError : result;
   }
 
-  void ShowBox(const std::string& text, const std::string& title, const std::string& reason = {}) {
-    observer_.Tell(Notice{text, title, BoxButtons::kOkCancel, tables::BoxIcon::kNone, reason});
+  void ShowBox(base::Message text, base::Message title, base::Message reason = {}) {
+    observer_.Tell(Notice{std::move(text), std::move(title), BoxButtons::kOkCancel,
+                          tables::BoxIcon::kNone, std::move(reason)});
   }
 
   tables::TableSession& session_;

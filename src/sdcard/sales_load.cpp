@@ -6,9 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "base/cp1251.h"
-#include "base/text_pattern.h"
-#include "base/translatable.h"
+#include "base/message.h"
 #include "sdcard/card_lines.h"
 #include "sdcard/line_reader.h"
 
@@ -16,7 +14,6 @@ namespace kvitmark::sdcard {
 namespace {
 
 namespace fs = std::filesystem;
-using base::Cp1251;
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -59,8 +56,8 @@ FileEnd ReadCardFile(std::istream& in, const PlaceLine& place, const Progress& p
   return {LineRead::kLine, kSalesRows, reader.LinesRead()};
 }
 
-LoadReport Report(LoadOutcome outcome, std::string_view file, std::string text,
-                  std::string caption) {
+LoadReport Report(LoadOutcome outcome, std::string_view file, base::Message text,
+                  base::Message caption) {
   LoadReport report;
   report.outcome = outcome;
   report.file = std::string(file);
@@ -70,14 +67,14 @@ LoadReport Report(LoadOutcome outcome, std::string_view file, std::string text,
 
 LoadReport NoFolder() {
   return Report(LoadOutcome::kNoFolder, {},
-                Cp1251(KV_TR("sdcard", "Выберите папку с файлами upload.art и sales.art")),
-                Cp1251(KV_TR("sdcard", "Папка не выбрана")));
+                KV_PATTERN("sdcard", "Выберите папку с файлами upload.art и sales.art"),
+                KV_PATTERN("sdcard", "Папка не выбрана"));
 }
 
 LoadReport CannotOpen(std::string_view file) {
   return Report(LoadOutcome::kCannotOpen, file,
-                base::Format(KV_PATTERN("sdcard", "Ошибка открытия файла %1"), {file}),
-                Cp1251(KV_TR("sdcard", "Файл отсутствует или неверный формат")));
+                base::Message(KV_PATTERN("sdcard", "Ошибка открытия файла %1")).Arg(file),
+                KV_PATTERN("sdcard", "Файл отсутствует или неверный формат"));
 }
 
 LoadReport Stopped(std::string_view file, const FileEnd& end) {
@@ -87,24 +84,25 @@ LoadReport Stopped(std::string_view file, const FileEnd& end) {
       return {};
     case LineRead::kEnd:
       report = Report(LoadOutcome::kEarlyEnd, file,
-                      Cp1251(KV_TR("sdcard", "Конец файла! \n В файле неверное число записей!")),
-                      Cp1251(KV_TR("sdcard", "Незапланированный конец файла")));
+                      KV_PATTERN("sdcard", "Конец файла! \n В файле неверное число записей!"),
+                      KV_PATTERN("sdcard", "Незапланированный конец файла"));
       break;
     case LineRead::kTooLong:
-      report =
-          Report(LoadOutcome::kLineTooLong, file,
-                 base::FormatCount(static_cast<long long>(kLongestCardLine),
-                                   {KV_PATTERN("sdcard", "Строка %2 файла %3 длиннее %1 символа"),
-                                    KV_PATTERN("sdcard", "Строка %2 файла %3 длиннее %1 символов"),
-                                    KV_PATTERN("sdcard", "Строка %2 файла %3 длиннее %1 символов")},
-                                   {std::to_string(end.line), file}),
-                 Cp1251(KV_TR("sdcard", "Неверный формат файла")));
+      report = Report(
+          LoadOutcome::kLineTooLong, file,
+          base::Message::Counted(static_cast<long long>(kLongestCardLine),
+                                 {KV_PATTERN("sdcard", "Строка %2 файла %3 длиннее %1 символа"),
+                                  KV_PATTERN("sdcard", "Строка %2 файла %3 длиннее %1 символов"),
+                                  KV_PATTERN("sdcard", "Строка %2 файла %3 длиннее %1 символов")})
+              .Arg(end.line)
+              .Arg(file),
+          KV_PATTERN("sdcard", "Неверный формат файла"));
       break;
     case LineRead::kFault:
       report =
           Report(LoadOutcome::kReadFault, file,
-                 base::Format(KV_PATTERN("sdcard", "Ошибка чтения данных из файла %1"), {file}),
-                 Cp1251(KV_TR("sdcard", "Ошибка работы с файлом")));
+                 base::Message(KV_PATTERN("sdcard", "Ошибка чтения данных из файла %1")).Arg(file),
+                 KV_PATTERN("sdcard", "Ошибка работы с файлом"));
       break;
   }
   report.rowsFilled = end.rows;

@@ -31,7 +31,7 @@ struct LoadReport {
   int rowsFilled = 0;
   // kLineTooLong and kReadFault: the line of that file, blank lines counted.
   int line = 0;
-  // What the user is told; none when the load was complete. Code page 1251.
+  // What the user is told; none when the load was complete.
   std::optional<files::FileMessage> message;
 };
 

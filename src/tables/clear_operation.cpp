@@ -1,6 +1,5 @@
 // "Очистить": a table of the register reset to its factory records.
-#include "base/cp1251.h"
-#include "base/text_pattern.h"
+#include "base/message.h"
 #include "tables/catalogue.h"
 #include "tables/operation_support.h"
 #include "tables/operations.h"
@@ -11,8 +10,8 @@ namespace {
 
 using namespace support;
 
-std::string SkippedRecordsText(size_t skipped) {
-  return base::FormatCount(
+base::Message SkippedRecordsText(size_t skipped) {
+  return base::Message::Counted(
       static_cast<long long>(skipped),
       {KV_PATTERN("tables",
                   "Операция завершена, но %1 записи не удалось записать в ЭККА: она "
@@ -30,7 +29,7 @@ std::string SkippedRecordsText(size_t skipped) {
 OperationSummary ClearTable(TableSession& session, OperationObserver& observer, PageId page) {
   if (!IsConnected(session)) {
     // The window stays open: closing it would throw away every unsaved page.
-    observer.Tell(Message(NotConnectedText()));
+    observer.Tell(Plain(NotConnectedText()));
     return Finish(observer, {});
   }
   const TableDescriptor& descriptor = Page(page);

@@ -3,13 +3,15 @@
 #include <string>
 #include <vector>
 
+#include "base/message.h"
 #include "tables/catalogue.h"
 
 // The long operations (reading, writing and clearing tables, the logo transfers, the
 // report download, backup and restore) tell an observer what happens and ask it what to
 // do; they never touch a window. The desktop window turns the events into its progress
 // bar, record counter, prompt and buttons, the command-line tool into a progress line and
-// exit status, the tests into a recorded list. Texts are code page 1251.
+// exit status, the tests into a recorded list. What they say to the user are messages, which
+// each front end renders in its user's language.
 namespace kvitmark::tables {
 
 enum class OperationKind {
@@ -50,14 +52,14 @@ enum class BoxAnswer { kOk, kCancel, kYes, kNo };
 // Something to tell the user: a plain message with an OK button, or a message box with a
 // title, buttons and icon.
 struct Notice {
-  std::string text;
-  std::string title = {};  // empty: a plain message
+  base::Message text;
+  base::Message title = {};  // empty: a plain message
   BoxButtons buttons = BoxButtons::kOk;
   BoxIcon icon = BoxIcon::kNone;
-  // UTF-8: the system's reason, with the path, where the box's text is fixed and a tool that
-  // may say more (kvitmark-cli) adds it.
-  std::string reason = {};
-  bool IsPlainMessage() const { return title.empty(); }
+  // The system's reason, with the path, where the box's text is fixed and a tool that may say
+  // more (kvitmark-cli) adds it.
+  base::Message reason = {};
+  bool IsPlainMessage() const { return title.Empty(); }
 };
 
 enum class OperationResult {
@@ -85,7 +87,7 @@ class OperationObserver {
   virtual FailureAnswer RecordFailed(int record) = 0;
   virtual void Tell(const Notice& notice) = 0;
   // A yes/no question ("Tabulon", warning icon); true for yes.
-  virtual bool Confirm(const std::string& question) = 0;
+  virtual bool Confirm(const base::Message& question) = 0;
   // Asked between records (and, during a download, while the register prepares one): the
   // window handles its pending events here, so that a click on "Стоп" is heard.
   virtual bool StopRequested() = 0;

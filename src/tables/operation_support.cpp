@@ -2,7 +2,6 @@
 
 #include "base/cp1251.h"
 #include "base/text_pattern.h"
-#include "base/translatable.h"
 #include "base/whole_number.h"
 #include "tables/catalogue.h"
 
@@ -20,43 +19,34 @@ std::optional<int> IntervalNumber(std::string_view text) {
 
 }  // namespace
 
-const std::string& NotConnectedText() {
-  static const std::string text = base::Cp1251(KV_TR("tables", "ЭККА не подключен"));
-  return text;
+base::Message PageCaption(const TableDescriptor& page) { return page.caption; }
+
+base::Message ColumnHeader(const TableDescriptor& page, int column) {
+  return page.ColumnCaption(column);
 }
 
-const std::string& BadIntervalText() {
-  static const std::string text = base::Cp1251(KV_TR("tables", "Ошибка! Неверные границы данных!"));
-  return text;
-}
+base::Message NotConnectedText() { return KV_PATTERN("tables", "ЭККА не подключен"); }
 
-const std::string& DoneText() {
-  static const std::string text = base::Cp1251(KV_TR("tables", "Операция завершена успешно"));
-  return text;
-}
+base::Message BadIntervalText() { return KV_PATTERN("tables", "Ошибка! Неверные границы данных!"); }
 
-const std::string& StoppedText() {
-  static const std::string text = base::Cp1251(KV_TR("tables", "Операция прервана"));
-  return text;
-}
+base::Message DoneText() { return KV_PATTERN("tables", "Операция завершена успешно"); }
 
-const std::string& TitleText() {
-  static const std::string text = base::Cp1251("Tabulon");
-  return text;
-}
+base::Message StoppedText() { return KV_PATTERN("tables", "Операция прервана"); }
 
-std::string OverwriteQuestion(PageId page) {
-  return base::Format(
-      KV_PATTERN("tables", "Таблица \"%1\"  в ЭККА будет перезаписана. Продолжить ?"),
-      {base::RenderCp1251(Page(page).caption)});
+base::Message TitleText() { return base::Message::Data("Tabulon"); }
+
+base::Message OverwriteQuestion(PageId page) {
+  return base::Message(
+             KV_PATTERN("tables", "Таблица \"%1\"  в ЭККА будет перезаписана. Продолжить ?"))
+      .Arg(PageCaption(Page(page)));
 }
 
 bool IsConnected(const TableSession& session) { return session.connectedRegister > 0; }
 
-Notice Message(const std::string& text) { return Notice{text}; }
+Notice Plain(base::Message text) { return Notice{std::move(text)}; }
 
-Notice Box(const std::string& text, BoxIcon icon) {
-  return Notice{text, TitleText(), BoxButtons::kOk, icon};
+Notice Box(base::Message text, BoxIcon icon) {
+  return Notice{std::move(text), TitleText(), BoxButtons::kOk, icon};
 }
 
 std::optional<RowRun> PlanRun(const TableDescriptor& page, const CodingInterval& interval,

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "base/message.h"
 #include "tables/operations.h"
 #include "tables/retry_policy.h"
 
@@ -10,19 +11,26 @@
 // the notices that end them.
 namespace kvitmark::tables::support {
 
-// Texts shown to the user (code page 1251).
-const std::string& NotConnectedText();  // "ЭККА не подключен"
-const std::string& BadIntervalText();  // "Ошибка! Неверные границы данных!"
-const std::string& DoneText();         // "Операция завершена успешно"
-const std::string& StoppedText();      // "Операция прервана"
-const std::string& TitleText();        // "Tabulon"
-std::string OverwriteQuestion(PageId page);  // Таблица "…"  в ЭККА будет перезаписана. Продолжить ?
+// What the user is told.
+base::Message NotConnectedText();  // "ЭККА не подключен"
+base::Message BadIntervalText();   // "Ошибка! Неверные границы данных!"
+base::Message DoneText();          // "Операция завершена успешно"
+base::Message StoppedText();       // "Операция прервана"
+// "Tabulon": the program's name, the same in every language.
+base::Message TitleText();
+// Таблица "…"  в ЭККА будет перезаписана. Продолжить ?
+base::Message OverwriteQuestion(PageId page);
+
+// The page's caption and a grid column's header as the messages name them, in the user's
+// language.
+base::Message PageCaption(const TableDescriptor& page);
+base::Message ColumnHeader(const TableDescriptor& page, int column);
 
 bool IsConnected(const TableSession& session);
 
 // A plain message, and a "Tabulon" box with an OK button.
-Notice Message(const std::string& text);
-Notice Box(const std::string& text, BoxIcon icon = BoxIcon::kNone);
+Notice Plain(base::Message text);
+Notice Box(base::Message text, BoxIcon icon = BoxIcon::kNone);
 
 // The rows of a grid an operation covers, and the register record the first one goes to.
 struct RowRun {

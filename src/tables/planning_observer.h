@@ -1,7 +1,6 @@
 #pragma once
 
-#include <string>
-
+#include "base/message.h"
 #include "tables/operation_observer.h"
 
 namespace kvitmark::tables {
@@ -11,13 +10,13 @@ namespace kvitmark::tables {
 // anything that would run.
 class PlanningObserver final : public OperationObserver {
  public:
-  std::string told;
+  base::Message told;
 
   void Started(const OperationStart&) override {}
   void RecordDone(const RecordStep&) override {}
   FailureAnswer RecordFailed(int) override { return FailureAnswer::kFinish; }
   void Tell(const Notice& notice) override { told = notice.text; }
-  bool Confirm(const std::string&) override { return false; }
+  bool Confirm(const base::Message&) override { return false; }
   bool StopRequested() override { return true; }
   void Finished(const OperationSummary&) override {}
 };

@@ -1,6 +1,5 @@
 // "Прочитать из ЭККА": the table of a page read from the register into the page.
-#include "base/cp1251.h"
-#include "base/translatable.h"
+#include "base/message.h"
 #include "tables/catalogue.h"
 #include "tables/operation_support.h"
 #include "tables/operations.h"
@@ -12,17 +11,12 @@ namespace {
 
 using namespace support;
 
-const std::string& BadAnswerText() {
+base::Message BadAnswerText() {
   // As the register program has always shown it.
-  static const std::string text = base::Cp1251(
-      KV_TR("tables", "Приняты некорректные данные из ЭККА! Ошибка! Операция прерана!"));
-  return text;
+  return KV_PATTERN("tables", "Приняты некорректные данные из ЭККА! Ошибка! Операция прерана!");
 }
 
-const std::string& ParameterDoneText() {
-  static const std::string text = base::Cp1251(KV_TR("tables", "Операция завершена успешно!"));
-  return text;
-}
+base::Message ParameterDoneText() { return KV_PATTERN("tables", "Операция завершена успешно!"); }
 
 class TableRead {
  public:
@@ -40,7 +34,7 @@ class TableRead {
         session_.registerCopy.Remember(page_, 1, EncodeParameterPage(page_, parameters));
         summary_.done.push_back(1);
         observer_.RecordDone({.record = 1});
-        observer_.Tell(Message(ParameterDoneText()));
+        observer_.Tell(Plain(ParameterDoneText()));
         break;
       }
       case RecordOutcome::kSkipped:
@@ -61,7 +55,7 @@ class TableRead {
   OperationSummary ReadGridPage() {
     const auto run = PlanRun(descriptor_, session_.workspace.interval, Direction::kReading);
     if (!run) {
-      observer_.Tell(Message(BadIntervalText()));
+      observer_.Tell(Plain(BadIntervalText()));
       return Finish(observer_, {});
     }
 
@@ -77,7 +71,7 @@ class TableRead {
       const bool refused = ReadRow(row, record);
       observer_.RecordDone({record, row, ++progress});
       if (refused) {
-        observer_.Tell(Message(BadAnswerText()));
+        observer_.Tell(Plain(BadAnswerText()));
         stopped_ = true;
       }
     }
@@ -136,7 +130,7 @@ class TableRead {
 OperationSummary ReadFromRegister(TableSession& session, OperationObserver& observer, PageId page) {
   if (!IsConnected(session)) {
     // The window stays open: closing it would throw away every unsaved page.
-    observer.Tell(Message(NotConnectedText()));
+    observer.Tell(Plain(NotConnectedText()));
     return Finish(observer, {});
   }
   TableRead read(session, observer, page);

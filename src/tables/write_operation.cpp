@@ -2,9 +2,7 @@
 // only what changed.
 #include <vector>
 
-#include "base/cp1251.h"
-#include "base/text_pattern.h"
-#include "base/translatable.h"
+#include "base/message.h"
 #include "tables/catalogue.h"
 #include "tables/operation_support.h"
 #include "tables/operations.h"
@@ -16,52 +14,49 @@ namespace {
 
 using namespace support;
 
-const std::string& ParameterDoneText() {
-  static const std::string text = base::Cp1251(KV_TR("tables", "Операция завершена успешно!"));
-  return text;
+base::Message ParameterDoneText() { return KV_PATTERN("tables", "Операция завершена успешно!"); }
+
+base::Message NotANumberText(const TableDescriptor& page, int row, int column,
+                             const std::string& cell) {
+  return base::Message(KV_PATTERN("tables",
+                                  "Строка %1, столбец \"%2\": \"%3\" - не число. "
+                                  "Таблица в ЭККА не записана."))
+      .Arg(row)
+      .Arg(ColumnHeader(page, column))
+      .Arg(cell);
 }
 
-std::string NotANumberText(const TableDescriptor& page, int row, int column,
-                           const std::string& cell) {
-  return base::Format(KV_PATTERN("tables",
-                                 "Строка %1, столбец \"%2\": \"%3\" - не число. "
-                                 "Таблица в ЭККА не записана."),
-                      {std::to_string(row), base::RenderCp1251(page.ColumnCaption(column)), cell});
+base::Message ChangesQuestion(const TableDescriptor& page, size_t count) {
+  return base::Message::Counted(
+             static_cast<long long>(count),
+             {KV_PATTERN("tables",
+                         "Таблица \"%2\": будет записана %1 изменённая запись. Продолжить ?"),
+              KV_PATTERN("tables",
+                         "Таблица \"%2\": будут записаны %1 изменённые записи. Продолжить ?"),
+              KV_PATTERN("tables",
+                         "Таблица \"%2\": будет записано %1 изменённых записей. Продолжить ?")})
+      .Arg(PageCaption(page));
 }
 
-std::string ChangesQuestion(const TableDescriptor& page, size_t count) {
-  return base::FormatCount(
-      static_cast<long long>(count),
-      {KV_PATTERN("tables", "Таблица \"%2\": будет записана %1 изменённая запись. Продолжить ?"),
-       KV_PATTERN("tables", "Таблица \"%2\": будут записаны %1 изменённые записи. Продолжить ?"),
-       KV_PATTERN("tables", "Таблица \"%2\": будет записано %1 изменённых записей. Продолжить ?")},
-      {base::RenderCp1251(page.caption)});
-}
+base::Message NoChangesText() { return KV_PATTERN("tables", "Изменений для записи нет."); }
 
-const std::string& NoChangesText() {
-  static const std::string text = base::Cp1251(KV_TR("tables", "Изменений для записи нет."));
-  return text;
-}
-
-std::string RowName(int row) {
-  return base::Format(KV_PATTERN("tables", "Строка %1"), {std::to_string(row)});
-}
+base::Message RowName(int row) { return base::Message(KV_PATTERN("tables", "Строка %1")).Arg(row); }
 
 // The length and the limit agree with their words each: they are patterns of their own, put
 // into the sentence's.
-std::string TooLongText(const std::string& where, size_t length, size_t limit) {
-  const std::string lengthText =
-      base::FormatCount(static_cast<long long>(length),
-                        {KV_PATTERN("tables", "%1 символ"), KV_PATTERN("tables", "%1 символа"),
-                         KV_PATTERN("tables", "%1 символов")});
-  const std::string limitText = base::FormatCount(
-      static_cast<long long>(limit),
-      {KV_PATTERN("tables", "не более %1 символа"), KV_PATTERN("tables", "не более %1 символов"),
-       KV_PATTERN("tables", "не более %1 символов")});
-  return base::Format(KV_PATTERN("tables",
-                                 "%1: запись длиной %2, а в запрос помещается %3. "
-                                 "Таблица в ЭККА не записана."),
-                      {where, lengthText, limitText});
+base::Message TooLongText(base::Message where, size_t length, size_t limit) {
+  return base::Message(KV_PATTERN("tables",
+                                  "%1: запись длиной %2, а в запрос помещается %3. "
+                                  "Таблица в ЭККА не записана."))
+      .Arg(std::move(where))
+      .Arg(base::Message::Counted(
+          static_cast<long long>(length),
+          {KV_PATTERN("tables", "%1 символ"), KV_PATTERN("tables", "%1 символа"),
+           KV_PATTERN("tables", "%1 символов")}))
+      .Arg(base::Message::Counted(static_cast<long long>(limit),
+                                  {KV_PATTERN("tables", "не более %1 символа"),
+                                   KV_PATTERN("tables", "не более %1 символов"),
+                                   KV_PATTERN("tables", "не более %1 символов")}));
 }
 
 // Every row of the run encoded before the first is sent, so that a bad cell can never leave
@@ -77,12 +72,12 @@ std::optional<std::vector<PlannedRecord>> EncodeRun(const Workspace& workspace, 
     EncodedRecord encoded = EncodeGridRow(page, grid, row);
     if (!encoded.ok()) {
       observer.Tell(
-          Message(NotANumberText(descriptor, row, encoded.column, grid.Cell(encoded.column, row))));
+          Plain(NotANumberText(descriptor, row, encoded.column, grid.Cell(encoded.column, row))));
       return std::nullopt;
     }
     const size_t limit = MaxRecordTextLength(descriptor.tableNumber, record);
     if (encoded.text.size() > limit) {
-      observer.Tell(Message(TooLongText(RowName(row), encoded.text.size(), limit)));
+      observer.Tell(Plain(TooLongText(RowName(row), encoded.text.size(), limit)));
       return std::nullopt;
     }
     planned.push_back({row, record, std::move(encoded.text)});
@@ -106,7 +101,7 @@ class TableWrite {
     if (!planned) return Finish(observer_, {});
     if (scope == WriteScope::kChanged) {
       if (planned->empty()) {
-        observer_.Tell(Message(NoChangesText()));
+        observer_.Tell(Plain(NoChangesText()));
         return Finish(observer_, {});
       }
       if (grid && !observer_.Confirm(ChangesQuestion(descriptor_, planned->size()))) {
@@ -122,7 +117,7 @@ class TableWrite {
     summary_.result = OperationResult::kDone;
     if (WriteRecord(1, text)) {
       observer_.RecordDone({.record = 1});
-      observer_.Tell(Message(ParameterDoneText()));
+      observer_.Tell(Plain(ParameterDoneText()));
     } else if (stopped_) {
       summary_.result = OperationResult::kStopped;
     }
@@ -170,7 +165,7 @@ OperationSummary Write(TableSession& session, OperationObserver& observer, PageI
                        WriteScope scope) {
   if (!IsConnected(session)) {
     // The window stays open: closing it would throw away every unsaved page.
-    observer.Tell(Message(NotConnectedText()));
+    observer.Tell(Plain(NotConnectedText()));
     return Finish(observer, {});
   }
   if (!IsGridPage(page) && !IsParameterPage(page)) return Finish(observer, {});
@@ -188,8 +183,7 @@ std::optional<std::vector<PlannedRecord>> PlanWrite(const Workspace& workspace,
     std::string text = EncodeParameterPage(page, workspace.Parameters(page));
     const size_t limit = MaxRecordTextLength(descriptor.tableNumber, 1);
     if (text.size() > limit) {
-      observer.Tell(
-          Message(TooLongText(base::RenderCp1251(descriptor.caption), text.size(), limit)));
+      observer.Tell(Plain(TooLongText(PageCaption(descriptor), text.size(), limit)));
       return std::nullopt;
     }
     planned = std::vector<PlannedRecord>{{0, 1, std::move(text)}};
@@ -201,7 +195,7 @@ std::optional<std::vector<PlannedRecord>> PlanWrite(const Workspace& workspace,
     if (scope == WriteScope::kAll)
       run = PlanRun(descriptor, workspace.interval, Direction::kWriting);
     if (!run) {
-      observer.Tell(Message(BadIntervalText()));
+      observer.Tell(Plain(BadIntervalText()));
       return std::nullopt;
     }
     planned = EncodeRun(workspace, page, *run, observer);

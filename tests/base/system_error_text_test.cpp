@@ -23,7 +23,7 @@ class SystemErrorCases : public ::testing::TestWithParam<ErrorCase> {};
 
 TEST_P(SystemErrorCases, SaysItInRussianAndKeepsThePath) {
   EXPECT_EQ(SystemErrorWords(GetParam().errorNumber), GetParam().words);
-  EXPECT_EQ(SystemErrorText(GetParam().errorNumber, "/media/Касса 1/goods.art"),
+  EXPECT_EQ(RenderUtf8(SystemErrorText(GetParam().errorNumber, "/media/Касса 1/goods.art")),
             std::string("/media/Касса 1/goods.art: ") + GetParam().words);
 }
 
@@ -46,16 +46,18 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SystemErrorText, RareError_KeepsTheSystemsWords) {
-  EXPECT_EQ(SystemErrorText(EXDEV, "a.art"), std::string("a.art: ") + std::strerror(EXDEV));
+  EXPECT_EQ(RenderUtf8(SystemErrorText(EXDEV, "a.art")),
+            std::string("a.art: ") + std::strerror(EXDEV));
 }
 
 TEST(ExceptionText, SystemErrorsInRussianOthersAsTheySayThemselves) {
   const std::filesystem::filesystem_error noFile(
       "cannot open", "/tmp/x.art", std::make_error_code(std::errc::no_such_file_or_directory));
-  EXPECT_EQ(ExceptionText(noFile), "/tmp/x.art: нет такого файла или папки");
+  EXPECT_EQ(RenderUtf8(ExceptionText(noFile)), "/tmp/x.art: нет такого файла или папки");
   const std::system_error full(std::make_error_code(std::errc::no_space_on_device), "write");
-  EXPECT_EQ(ExceptionText(full), "нет места на диске");
-  EXPECT_EQ(ExceptionText(std::out_of_range("no page at position 40")), "no page at position 40");
+  EXPECT_EQ(RenderUtf8(ExceptionText(full)), "нет места на диске");
+  EXPECT_EQ(RenderUtf8(ExceptionText(std::out_of_range("no page at position 40"))),
+            "no page at position 40");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/cp1251.h"
 #include "cli_fixture.h"
 
 namespace kvitmark::testing {
@@ -84,6 +85,31 @@ INSTANTIATE_TEST_SUITE_P(
         LanguageCase{
             "OptionOverTheSettings", kUkrainianLocale, kStatesUkrainian, {"--lang", "RU"}, false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A goods file whose price cell holds a word the program also uses for a page's name: the
+// message names the cell as the user typed it, in either language.
+TEST_F(CliFixture, GoodsCellLikeAPageName_StaysAsTypedInTheMessage) {
+  std::string goods = base::Cp1251("1;Товар1;Товары;0.000;1;1;1;1;0;0;\r\n");
+  for (int record = 2; record <= 14000; ++record) {
+    goods += std::to_string(record) + ";;0.00;0.000;1;1;1;1;0;0;\r\n";
+  }
+  Write(File("goods.art"), goods);
+  struct Said {
+    const char* lang;
+    const char* line;
+  };
+  for (const Said& said :
+       {Said{"uk",
+             "Рядок 1, стовпець \"Ціна\": \"Товары\" - не число. Таблицю в ЕККА не записано."},
+        Said{"ru",
+             "Строка 1, столбец \"Цена\": \"Товары\" - не число. Таблица в ЭККА не записана."}}) {
+    const CliRun run =
+        RunCli({"--lang", said.lang, "write", "art", File("goods.art"), "--dry-run"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.errors, std::string(said.line) + "\n") << said.lang;
+    EXPECT_EQ(run.output, "");
+  }
+}
 
 }  // namespace
 }  // namespace kvitmark::testing

@@ -53,8 +53,8 @@ TEST_F(TableFilesTest, Load_MissingFile_SaysItCannotBeOpenedAndChangesNothing) {
   const auto report = LoadTableFile(workspace, tables::PageId::kDepartments, Path("missing.otd"));
   EXPECT_FALSE(report.done);
   ASSERT_TRUE(report.message);
-  EXPECT_EQ(base::Cp1251ToUtf8(report.message->text), "Ошибка открытия файла");
-  EXPECT_EQ(base::Cp1251ToUtf8(report.message->caption), "Файл отсутствует или неверный формат");
+  EXPECT_EQ(base::RenderUtf8(report.message->text), "Ошибка открытия файла");
+  EXPECT_EQ(base::RenderUtf8(report.message->caption), "Файл отсутствует или неверный формат");
   EXPECT_EQ(workspace.Grid(tables::PageId::kDepartments).Cell(1, 1), "kept");
 }
 
@@ -69,8 +69,9 @@ TEST_F(TableFilesTest, Load_ShortFile_KeepsWhatWasPlacedAndSaysTheFileEnded) {
   const auto report =
       LoadTableFile(workspace, tables::PageId::kOperators, Path("short.opr"), progress);
   ASSERT_TRUE(report.message);
-  EXPECT_EQ(report.message->text, Cp1251("Конец файла! \n В файле неверное число записей!"));
-  EXPECT_EQ(base::Cp1251ToUtf8(report.message->caption), "Незапланированный конец файла");
+  EXPECT_EQ(base::RenderCp1251(report.message->text),
+            Cp1251("Конец файла! \n В файле неверное число записей!"));
+  EXPECT_EQ(base::RenderUtf8(report.message->caption), "Незапланированный конец файла");
   EXPECT_EQ(workspace.Grid(tables::PageId::kOperators).Cell(2, 19), "Op19");
   EXPECT_EQ(workspace.Grid(tables::PageId::kOperators).Cell(2, 20), "kept");
   EXPECT_EQ(steps, 19);
@@ -89,8 +90,8 @@ TEST_P(LoadTooFewFields, NamesTheFirstCharacterOfTheLine) {
   workspace.Grid(tables::PageId::kGoods).SetCell(10, 1, "kept");
   const auto report = LoadTableFile(workspace, tables::PageId::kGoods, Path("bad.art"));
   ASSERT_TRUE(report.message);
-  EXPECT_EQ(base::Cp1251ToUtf8(report.message->text), GetParam().expectedText);
-  EXPECT_EQ(base::Cp1251ToUtf8(report.message->caption), "Неверный формат файла");
+  EXPECT_EQ(base::RenderUtf8(report.message->text), GetParam().expectedText);
+  EXPECT_EQ(base::RenderUtf8(report.message->caption), "Неверный формат файла");
   EXPECT_EQ(workspace.Grid(tables::PageId::kGoods).Cell(10, 1), "kept");
   EXPECT_EQ(workspace.Grid(tables::PageId::kGoods).Cell(9, 1), "") << "the ninth is placed, empty";
 }
@@ -160,8 +161,8 @@ TEST_F(TableFilesTest, Save_IntoAFolderThatIsNotThere_SaysItCannotOpen) {
   const auto report =
       SaveTableFile(workspace, tables::PageId::kDepartments, (folder / "no" / "x.otd").string());
   ASSERT_TRUE(report.message);
-  EXPECT_EQ(base::Cp1251ToUtf8(report.message->text), "Ошибка открытия файла");
-  EXPECT_EQ(base::Cp1251ToUtf8(report.message->caption), "Ошибка работы с файлом");
+  EXPECT_EQ(base::RenderUtf8(report.message->text), "Ошибка открытия файла");
+  EXPECT_EQ(base::RenderUtf8(report.message->caption), "Ошибка работы с файлом");
 }
 
 TEST_F(TableFilesTest, SaveFile_WriteFailsHalfway_KeepsTheOldFileAndNoTemporary) {

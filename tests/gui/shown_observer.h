@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "base/ui/qt_text.h"
+#include "base/ui/translation.h"
 #include "tables/operation_observer.h"
 
 namespace kvitmark::testing {
@@ -27,12 +27,12 @@ class ShownObserver final : public tables::OperationObserver {
     return tables::FailureAnswer::kFinish;
   }
   void Tell(const tables::Notice& notice) override {
-    const QString text = base::ui::FromCp1251(notice.text);
+    const QString text = base::ui::Render(notice.text);
     shown << (notice.IsPlainMessage() ? "message: " + text
-                                      : "box " + base::ui::FromCp1251(notice.title) + ": " + text);
+                                      : "box " + base::ui::Render(notice.title) + ": " + text);
   }
-  bool Confirm(const std::string& question) override {
-    shown << "box Tabulon: " + base::ui::FromCp1251(question);
+  bool Confirm(const base::Message& question) override {
+    shown << "box Tabulon: " + base::ui::Render(question);
     return true;
   }
   bool StopRequested() override {

@@ -204,8 +204,8 @@ TEST_P(FailedExports, SayWhatFailedAndChangeNeitherTheOldFileNorTheNames) {
   }
   EXPECT_FALSE(report.done);
   ASSERT_TRUE(report.message);
-  EXPECT_EQ(Cp1251ToUtf8(report.message->text), GetParam().text);
-  EXPECT_EQ(Cp1251ToUtf8(report.message->caption), "Ошибка работы с файлом");
+  EXPECT_EQ(base::RenderUtf8(report.message->text), GetParam().text);
+  EXPECT_EQ(base::RenderUtf8(report.message->caption), "Ошибка работы с файлом");
   EXPECT_EQ(Read(Path("goodbase.art")), "old;\r\n");
   EXPECT_EQ(FilesInFolder(), 1);
   EXPECT_EQ(Goods().Cell(2, 1), Cp1251("Хлеб белый"));

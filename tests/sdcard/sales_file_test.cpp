@@ -78,8 +78,8 @@ TEST_F(SalesFile, IntoAFolderThatIsNotThere_SaysItCannotOpen) {
   const auto report = SaveSalesFile(table, Path("none/sales.out"));
   EXPECT_FALSE(report.done);
   ASSERT_TRUE(report.message);
-  EXPECT_EQ(Cp1251ToUtf8(report.message->text), "Ошибка открытия файла");
-  EXPECT_EQ(Cp1251ToUtf8(report.message->caption), "Ошибка работы с файлом");
+  EXPECT_EQ(base::RenderUtf8(report.message->text), "Ошибка открытия файла");
+  EXPECT_EQ(base::RenderUtf8(report.message->caption), "Ошибка работы с файлом");
 }
 
 TEST_F(SalesFile, WriteFailsPartway_KeepsTheOldFileAndLeavesNoTemporary) {
@@ -91,8 +91,8 @@ TEST_F(SalesFile, WriteFailsPartway_KeepsTheOldFileAndLeavesNoTemporary) {
   }
   EXPECT_FALSE(report.done);
   ASSERT_TRUE(report.message);
-  EXPECT_EQ(Cp1251ToUtf8(report.message->text), "Ошибка записи данных в файл");
-  EXPECT_EQ(Cp1251ToUtf8(report.message->caption), "Ошибка работы с файлом");
+  EXPECT_EQ(base::RenderUtf8(report.message->text), "Ошибка записи данных в файл");
+  EXPECT_EQ(base::RenderUtf8(report.message->caption), "Ошибка работы с файлом");
   EXPECT_EQ(Read(Path("sales.out")), "old;\r\n");
   EXPECT_EQ(FilesInFolder(), 1);
 }

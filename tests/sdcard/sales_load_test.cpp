@@ -146,8 +146,9 @@ TEST_F(SalesLoad, UploadOneLineShort_FillsTheRowsItHasThenSaysTheFileEndedAndSki
   EXPECT_EQ(report.file, "upload.art");
   EXPECT_EQ(report.rowsFilled, kSalesRows - 1);
   ASSERT_TRUE(report.message);
-  EXPECT_EQ(report.message->text, Cp1251("Конец файла! \n В файле неверное число записей!"));
-  EXPECT_EQ(Cp1251ToUtf8(report.message->caption), "Незапланированный конец файла");
+  EXPECT_EQ(base::RenderCp1251(report.message->text),
+            Cp1251("Конец файла! \n В файле неверное число записей!"));
+  EXPECT_EQ(base::RenderUtf8(report.message->caption), "Незапланированный конец файла");
   EXPECT_EQ(table.Cell(1, 1), "1");
   EXPECT_EQ(table.Cell(10, kSalesRows - 1), "77" + std::to_string(kSalesRows - 1));
   ExpectMarked(kSalesRows, 1, kLastSalesColumn);
@@ -188,8 +189,8 @@ TEST_P(MissingFiles, SayWhichFileCannotBeOpenedAndChangeNothing) {
   const LoadReport report = LoadSales(table, Folder() + GetParam().subfolder);
   EXPECT_EQ(report.outcome, LoadOutcome::kCannotOpen);
   ASSERT_TRUE(report.message);
-  EXPECT_EQ(Cp1251ToUtf8(report.message->text), GetParam().text);
-  EXPECT_EQ(Cp1251ToUtf8(report.message->caption), "Файл отсутствует или неверный формат");
+  EXPECT_EQ(base::RenderUtf8(report.message->text), GetParam().text);
+  EXPECT_EQ(base::RenderUtf8(report.message->caption), "Файл отсутствует или неверный формат");
   ExpectMarked(1, 1, kLastSalesColumn);
 }
 
@@ -214,8 +215,9 @@ TEST_F(SalesLoad, EmptyFolder_SaysSoAndChangesNothing) {
   std::filesystem::current_path(current);
   EXPECT_EQ(report.outcome, LoadOutcome::kNoFolder);
   ASSERT_TRUE(report.message);
-  EXPECT_EQ(Cp1251ToUtf8(report.message->text), "Выберите папку с файлами upload.art и sales.art");
-  EXPECT_EQ(Cp1251ToUtf8(report.message->caption), "Папка не выбрана");
+  EXPECT_EQ(base::RenderUtf8(report.message->text),
+            "Выберите папку с файлами upload.art и sales.art");
+  EXPECT_EQ(base::RenderUtf8(report.message->caption), "Папка не выбрана");
   ExpectMarked(1, 1, kLastSalesColumn);
 }
 
@@ -259,8 +261,9 @@ TEST_F(SalesLoad, LineLongerThanAnyCardLine_StopsWithAFormatErrorNamingTheLine) 
   EXPECT_EQ(report.rowsFilled, 8);
   EXPECT_EQ(report.line, 10);
   ASSERT_TRUE(report.message);
-  EXPECT_EQ(Cp1251ToUtf8(report.message->text), "Строка 10 файла sales.art длиннее 65536 символов");
-  EXPECT_EQ(Cp1251ToUtf8(report.message->caption), "Неверный формат файла");
+  EXPECT_EQ(base::RenderUtf8(report.message->text),
+            "Строка 10 файла sales.art длиннее 65536 символов");
+  EXPECT_EQ(base::RenderUtf8(report.message->caption), "Неверный формат файла");
   ExpectLoaded(8, 8);
   ExpectMarked(9, kFirstSalesColumn, kLastSalesColumn);
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "base/cp1251.h"
+#include "base/message.h"
 #include "tables/operation_observer.h"
 
 namespace kvitmark::testing {
@@ -16,7 +16,7 @@ using tables::FailureAnswer;
 
 // Plays the user for the long operations: answers questions and the exchange error prompt
 // from a script, presses "Стоп" when told to, and writes down what the user would have
-// been told, in UTF-8 so tests read plainly.
+// been told, in Russian and UTF-8 so tests read plainly.
 class RecordingObserver : public tables::OperationObserver {
  public:
   // What the user was told and asked, in order: "message: …", "box Tabulon: …" (the
@@ -51,13 +51,13 @@ class RecordingObserver : public tables::OperationObserver {
     return answer;
   }
   void Tell(const tables::Notice& notice) override {
-    dialogs.push_back(notice.IsPlainMessage() ? "message: " + base::Cp1251ToUtf8(notice.text)
-                                              : "box " + base::Cp1251ToUtf8(notice.title) + ": " +
-                                                    base::Cp1251ToUtf8(notice.text));
-    if (!notice.reason.empty()) reasons.push_back(notice.reason);
+    dialogs.push_back(notice.IsPlainMessage() ? "message: " + base::RenderUtf8(notice.text)
+                                              : "box " + base::RenderUtf8(notice.title) + ": " +
+                                                    base::RenderUtf8(notice.text));
+    if (!notice.reason.Empty()) reasons.push_back(base::RenderUtf8(notice.reason));
   }
-  bool Confirm(const std::string& question) override {
-    dialogs.push_back("box Tabulon: " + base::Cp1251ToUtf8(question));
+  bool Confirm(const base::Message& question) override {
+    dialogs.push_back("box Tabulon: " + base::RenderUtf8(question));
     if (confirmAnswers.empty()) return true;
     const bool answer = confirmAnswers.front();
     confirmAnswers.pop_front();

@@ -176,7 +176,7 @@ class TForm1 : public QWidget {
   bool RowChanged(tables::PageId page, int row) const;
   void ForgetRegisterCopy();
 
-  void ShowFileMessage(const std::string& text, const std::string& caption);
+  void ShowFileMessage(const files::FileMessage& message, tables::BoxButtons buttons);
   files::Progress ProgressBarSteps();
 
   std::unique_ptr<base::Clock> ownClock_;

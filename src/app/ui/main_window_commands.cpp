@@ -48,11 +48,10 @@ void TForm1::RunGuarded(const std::function<void()>& command) {
   try {
     command();
   } catch (const std::exception& error) {
-    dialogs_->MessageBox(this,
-                         base::ui::Translate("TForm1", "Ошибка: ") +
-                             base::ui::FromCoreUtf8(base::ExceptionText(error)),
-                         base::ui::Translate("TForm1", "Ошибка"), tables::BoxButtons::kOk,
-                         tables::BoxIcon::kError);
+    dialogs_->MessageBox(
+        this,
+        base::ui::Translate("TForm1", "Ошибка: ") + base::ui::Render(base::ExceptionText(error)),
+        base::ui::Translate("TForm1", "Ошибка"), tables::BoxButtons::kOk, tables::BoxIcon::kError);
   } catch (...) {
     dialogs_->MessageBox(this, base::ui::Translate("TForm1", "Непредвиденная ошибка."),
                          base::ui::Translate("TForm1", "Ошибка"), tables::BoxButtons::kOk,
@@ -178,11 +177,9 @@ void TForm1::ClearPageGrid() {
   Grid(page)->Model()->Reload();
 }
 
-void TForm1::ShowFileMessage(const std::string& text, const std::string& caption) {
-  const bool saving = caption == base::Cp1251("Ошибка работы с файлом");
-  dialogs_->MessageBox(this, base::ui::FromCore(text), base::ui::FromCore(caption),
-                       saving ? tables::BoxButtons::kOkCancel : tables::BoxButtons::kOk,
-                       tables::BoxIcon::kNone);
+void TForm1::ShowFileMessage(const files::FileMessage& message, tables::BoxButtons buttons) {
+  dialogs_->MessageBox(this, base::ui::Render(message.text), base::ui::Render(message.caption),
+                       buttons, tables::BoxIcon::kNone);
 }
 
 files::Progress TForm1::ProgressBarSteps() {
@@ -211,7 +208,7 @@ void TForm1::LoadTableFile() {
       files::LoadTableFile(workspace_, page, path.toLocal8Bit().toStdString(), ProgressBarSteps());
   ShowPageData(page, -1);
   if (report.message) {
-    ShowFileMessage(report.message->text, report.message->caption);
+    ShowFileMessage(*report.message, tables::BoxButtons::kOk);
     if (!report.done) return;
   }
   progress_->setValue(0);
@@ -233,7 +230,8 @@ void TForm1::SaveTableFile() {
   if (QFileInfo(path).suffix().isEmpty() && !saveSuffix_.isEmpty()) path += '.' + saveSuffix_;
   const auto report =
       files::SaveTableFile(workspace_, page, path.toLocal8Bit().toStdString(), ProgressBarSteps());
-  if (report.message) ShowFileMessage(report.message->text, report.message->caption);
+  // A save's box offers Cancel beside OK, as the save error box always has.
+  if (report.message) ShowFileMessage(*report.message, tables::BoxButtons::kOkCancel);
   progress_->setValue(0);
 }
 

@@ -29,7 +29,7 @@ class SearchWindow : public QDialog, public tables::OperationObserver {
   void RecordDone(const tables::RecordStep& step) override;
   tables::FailureAnswer RecordFailed(int) override { return tables::FailureAnswer::kFinish; }
   void Tell(const tables::Notice&) override {}
-  bool Confirm(const std::string&) override { return false; }
+  bool Confirm(const base::Message&) override { return false; }
   bool StopRequested() override;
   void Finished(const tables::OperationSummary&) override;
 

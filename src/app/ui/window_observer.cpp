@@ -97,19 +97,17 @@ tables::FailureAnswer WindowObserver::RecordFailed(int) {
 
 void WindowObserver::Tell(const tables::Notice& notice) {
   if (notice.IsPlainMessage()) {
-    window_.DialogService().ShowMessage(&window_, base::ui::FromCore(notice.text));
+    window_.DialogService().ShowMessage(&window_, base::ui::Render(notice.text));
   } else {
-    window_.DialogService().MessageBox(&window_, base::ui::FromCore(notice.text),
-                                       base::ui::FromCore(notice.title), notice.buttons,
-                                       notice.icon);
+    window_.DialogService().MessageBox(&window_, base::ui::Render(notice.text),
+                                       base::ui::Render(notice.title), notice.buttons, notice.icon);
   }
 }
 
-bool WindowObserver::Confirm(const std::string& question) {
-  return window_.DialogService().MessageBox(&window_, base::ui::FromCore(question),
-                                            base::ui::FromCore(tables::support::TitleText()),
-                                            tables::BoxButtons::kYesNo,
-                                            tables::BoxIcon::kWarning) == tables::BoxAnswer::kYes;
+bool WindowObserver::Confirm(const base::Message& question) {
+  return window_.DialogService().MessageBox(
+             &window_, base::ui::Render(question), base::ui::Render(tables::support::TitleText()),
+             tables::BoxButtons::kYesNo, tables::BoxIcon::kWarning) == tables::BoxAnswer::kYes;
 }
 
 bool WindowObserver::StopRequested() {

@@ -4,6 +4,8 @@
 
 #include "base/text_pattern.h"
 
+#include "base/text_pattern.h"
+
 namespace kvitmark::files::ui {
 
 // A filter written the Windows way, "description|pattern|description|pattern", as a Qt

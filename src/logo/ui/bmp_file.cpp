@@ -147,7 +147,7 @@ BmpLoad LoadBmp(const QString& path) {
   if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
     const int error = fd < 0 ? errno : EIO;
     return {std::nullopt, base::ui::Translate("LogoFiles", "Не удалось открыть файл «%1»: %2")
-                              .arg(path, QString::fromUtf8(base::SystemErrorWords(error)))};
+                              .arg(path, base::ui::Render(base::SystemErrorMessage(error)))};
   }
   // Far beyond any logo, and beyond what the image reader would allocate anyway.
   if (file.size() > kLargestFile) {
@@ -196,7 +196,7 @@ QString SaveBmp(const QImage& image, int bitsPerPixel, const QString& path) {
       base::SaveWholeFile(path.toLocal8Bit().toStdString(),
                           std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
   if (saved.Saved()) return QString();
-  const QString why = QString::fromUtf8(base::SystemErrorWords(saved.errorNumber));
+  const QString why = base::ui::Render(base::SystemErrorMessage(saved.errorNumber));
   return saved.outcome == base::SaveOutcome::kCannotCreate
              ? base::ui::Translate("LogoFiles", "Не удалось создать файл «%1»: %2").arg(path, why)
              : base::ui::Translate("LogoFiles", "Не удалось записать файл «%1»: %2").arg(path, why);

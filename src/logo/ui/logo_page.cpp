@@ -6,7 +6,6 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "base/cp1251.h"
 #include "base/ui/captions.h"
 #include "base/ui/translation.h"
 #include "files/ui/dialog_filter.h"

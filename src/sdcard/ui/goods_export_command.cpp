@@ -5,8 +5,6 @@
 #include <QFileInfo>
 #include <QProgressBar>
 
-#include "base/cp1251.h"
-#include "base/translatable.h"
 #include "base/ui/translation.h"
 #include "files/ui/dialog_filter.h"
 #include "sdcard/goods_export.h"
@@ -36,8 +34,8 @@ bool ExportGoodsForSdCard(QWidget* parent, tables::ui::Dialogs& dialogs,
   const files::FileReport report =
       ExportGoodsForSd(workspace, QFile::encodeName(path).toStdString(), steps);
   if (report.message) {
-    dialogs.MessageBox(parent, base::ui::FromCore(report.message->text),
-                       base::ui::FromCore(report.message->caption), tables::BoxButtons::kOkCancel,
+    dialogs.MessageBox(parent, base::ui::Render(report.message->text),
+                       base::ui::Render(report.message->caption), tables::BoxButtons::kOkCancel,
                        tables::BoxIcon::kNone);
   }
   return report.done;

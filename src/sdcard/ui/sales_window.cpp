@@ -12,8 +12,6 @@
 #include <array>
 #include <vector>
 
-#include "base/cp1251.h"
-#include "base/translatable.h"
 #include "base/ui/captions.h"
 #include "base/ui/layout_scale.h"
 #include "base/ui/translation.h"
@@ -135,8 +133,8 @@ void TForm4::LoadSales() {
     grid_->Model()->Reload();
   }
   if (report.message) {
-    dialogs_.MessageBox(this, base::ui::FromCore(report.message->text),
-                        base::ui::FromCore(report.message->caption), tables::BoxButtons::kOk,
+    dialogs_.MessageBox(this, base::ui::Render(report.message->text),
+                        base::ui::Render(report.message->caption), tables::BoxButtons::kOk,
                         tables::BoxIcon::kNone);
   }
 }
@@ -150,8 +148,8 @@ void TForm4::SaveSales() {
   repaint();
   const files::FileReport report = SaveSalesFile(sales_, FileSystemBytes(path), ProgressBarSteps());
   if (report.message) {
-    dialogs_.MessageBox(this, base::ui::FromCore(report.message->text),
-                        base::ui::FromCore(report.message->caption), tables::BoxButtons::kOkCancel,
+    dialogs_.MessageBox(this, base::ui::Render(report.message->text),
+                        base::ui::Render(report.message->caption), tables::BoxButtons::kOkCancel,
                         tables::BoxIcon::kNone);
   }
 }
