@@ -39,7 +39,7 @@ class QuietRun final : public backup::RunObserver {
   void RecordDone(const tables::RecordStep&) override {}
   tables::FailureAnswer RecordFailed(int) override { return tables::FailureAnswer::kFinish; }
   void Tell(const tables::Notice&) override {}
-  bool Confirm(const std::string&) override { return true; }
+  bool Confirm(const base::Message&) override { return true; }
   bool StopRequested() override { return false; }
   void Finished(const tables::OperationSummary&) override {}
 };
