@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace kvitmark;
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   const backup::ManifestRead read = backup::ParseManifest(text);
-  FUZZ_REQUIRE(read.manifest.has_value() != !read.error.empty());
+  FUZZ_REQUIRE(read.manifest.has_value() != !read.error.Empty());
   if (!read.manifest) return 0;
   const std::string written = backup::ManifestJson(*read.manifest);
   const backup::ManifestRead again = backup::ParseManifest(written);

@@ -4,13 +4,13 @@
 #include <fstream>
 #include <iterator>
 #include <set>
+#include <utility>
 
 #include "backup/backup_contents.h"
 #include "backup/scratch_session.h"
 #include "backup/sha256.h"
-#include "base/cp1251.h"
+#include "base/message.h"
 #include "base/text_pattern.h"
-#include "base/translatable.h"
 #include "files/table_file_kinds.h"
 #include "files/table_files.h"
 #include "logo/logo_picture.h"
@@ -20,7 +20,7 @@
 namespace kvitmark::backup {
 namespace {
 
-using base::Cp1251;
+using base::Message;
 using tables::PageId;
 
 // Far beyond any manifest this program writes (a goods table that failed whole lists
@@ -45,13 +45,8 @@ std::optional<std::string> ReadSmallFile(const std::string& path) {
 }
 
 // What is wrong with one of the copy's files, `why` being a message of its own.
-std::string FileProblem(const std::string& file, const std::string& why) {
-  return base::Format(KV_PATTERN("backup", "Файл %1: %2"), {file, why});
-}
-
-std::string OneLine(std::string text) {
-  std::replace(text.begin(), text.end(), '\n', ' ');
-  return text;
+Message FileProblem(const std::string& file, Message why) {
+  return Message(KV_PATTERN("backup", "Файл %1: %2")).ArgUtf8(file).Arg(std::move(why));
 }
 
 class Checker {
@@ -67,13 +62,13 @@ class Checker {
     }
     ListItems(only);
     if (checked_->items.empty()) {
-      return {nullptr, Cp1251(KV_TR("backup", "В копии нет ни одной таблицы."))};
+      return {nullptr, KV_PATTERN("backup", "В копии нет ни одной таблицы.")};
     }
     return {std::move(checked_), {}};
   }
 
  private:
-  bool Fail(std::string text) {
+  bool Fail(Message text) {
     error_ = std::move(text);
     return false;
   }
@@ -83,10 +78,10 @@ class Checker {
   bool ReadManifest() {
     const auto text = ReadSmallFile(Path(kManifestFile));
     if (!text) {
-      return Fail(base::Format(KV_PATTERN("backup",
-                                          "В папке нет файла %1 (или он не читается): "
-                                          "это не резервная копия ЭККА."),
-                               {kManifestFile}));
+      return Fail(Message(KV_PATTERN("backup",
+                                     "В папке нет файла %1 (или он не читается): "
+                                     "это не резервная копия ЭККА."))
+                      .ArgUtf8(kManifestFile));
     }
     ManifestRead read = ParseManifest(*text);
     if (!read.manifest) return Fail(read.error);
@@ -101,41 +96,45 @@ class Checker {
     for (const ManifestKind& kind : checked_->manifest.kinds) {
       const auto page = files::PageOfExtension(kind.kind);
       if (!page) {
-        return Fail(base::Format(
-            KV_PATTERN("backup", "manifest.json: таблица \"%1\" - такого вида таблиц нет"),
-            {kind.kind}));
+        return Fail(
+            Message(KV_PATTERN("backup", "manifest.json: таблица \"%1\" - такого вида таблиц нет"))
+                .ArgUtf8(kind.kind));
       }
       if (!seen.insert(*page).second) {
-        return Fail(base::Format(
-            KV_PATTERN("backup", "manifest.json: таблица \"%1\" указана дважды"), {kind.kind}));
+        return Fail(Message(KV_PATTERN("backup", "manifest.json: таблица \"%1\" указана дважды"))
+                        .ArgUtf8(kind.kind));
       }
       if (kind.file != KindFile(*page)) {
-        return Fail(base::Format(KV_PATTERN("backup",
-                                            "manifest.json: таблица \"%1\" в файле \"%2\", "
-                                            "а должна быть в %3"),
-                                 {kind.kind, kind.file, KindFile(*page)}));
+        return Fail(Message(KV_PATTERN("backup",
+                                       "manifest.json: таблица \"%1\" в файле \"%2\", "
+                                       "а должна быть в %3"))
+                        .ArgUtf8(kind.kind)
+                        .ArgUtf8(kind.file)
+                        .ArgUtf8(KindFile(*page)));
       }
       if (kind.records != FileRecords(*page)) {
-        return Fail(base::Format(
-            KV_PATTERN("backup",
-                       "manifest.json: таблица \"%1\" из %2 записей, "
-                       "а в таблице их %3"),
-            {kind.kind, std::to_string(kind.records), std::to_string(FileRecords(*page))}));
+        return Fail(Message(KV_PATTERN("backup",
+                                       "manifest.json: таблица \"%1\" из %2 записей, "
+                                       "а в таблице их %3"))
+                        .ArgUtf8(kind.kind)
+                        .Arg(kind.records)
+                        .Arg(FileRecords(*page)));
       }
       if (!IsDigest(kind.sha256)) {
-        return Fail(base::Format(
-            KV_PATTERN("backup", "manifest.json: таблица \"%1\" без верной суммы sha256"),
-            {kind.kind}));
+        return Fail(
+            Message(KV_PATTERN("backup", "manifest.json: таблица \"%1\" без верной суммы sha256"))
+                .ArgUtf8(kind.kind));
       }
     }
     if (const auto& logo = checked_->manifest.logo) {
       if (logo->file != kLogoFile) {
-        return Fail(base::Format(
-            KV_PATTERN("backup", "manifest.json: логотип в файле \"%1\", а должен быть в %2"),
-            {logo->file, kLogoFile}));
+        return Fail(Message(KV_PATTERN("backup",
+                                       "manifest.json: логотип в файле \"%1\", а должен быть в %2"))
+                        .ArgUtf8(logo->file)
+                        .ArgUtf8(kLogoFile));
       }
       if (!IsDigest(logo->sha256))
-        return Fail(Cp1251(KV_TR("backup", "manifest.json: логотип без верной суммы sha256")));
+        return Fail(KV_PATTERN("backup", "manifest.json: логотип без верной суммы sha256"));
     }
     return true;
   }
@@ -150,17 +149,17 @@ class Checker {
   bool CheckWanted(const std::vector<std::string>& only) {
     for (const std::string& name : only) {
       if (name == kLogoKind) {
-        if (!checked_->manifest.logo) return Fail(Cp1251(KV_TR("backup", "В копии нет логотипа.")));
+        if (!checked_->manifest.logo) return Fail(KV_PATTERN("backup", "В копии нет логотипа."));
         continue;
       }
       const auto page = files::PageOfExtension(name);
       if (!page) {
-        return Fail(base::Format(KV_PATTERN("backup", "Нет такого вида таблиц: \"%1\""), {name}));
+        return Fail(Message(KV_PATTERN("backup", "Нет такого вида таблиц: \"%1\"")).ArgUtf8(name));
       }
       if (!Entry(*page)) {
-        return Fail(
-            base::Format(KV_PATTERN("backup", "В копии нет таблицы \"%1\" (%2)."),
-                         {base::RenderCp1251(tables::Page(*page).caption), KindFile(*page)}));
+        return Fail(Message(KV_PATTERN("backup", "В копии нет таблицы \"%1\" (%2)."))
+                        .Arg(tables::Page(*page).caption)
+                        .ArgUtf8(KindFile(*page)));
       }
     }
     return true;
@@ -169,14 +168,14 @@ class Checker {
   bool CheckDigest(const std::string& file, const std::string& digest) {
     const auto actual = FileSha256(Path(file));
     if (!actual) {
-      return Fail(base::Format(
-          KV_PATTERN("backup", "Файла %1 нет в папке копии (или он не читается)."), {file}));
+      return Fail(Message(KV_PATTERN("backup", "Файла %1 нет в папке копии (или он не читается)."))
+                      .ArgUtf8(file));
     }
     if (*actual != digest) {
-      return Fail(base::Format(KV_PATTERN("backup",
-                                          "Файл %1 изменён или повреждён: его сумма "
-                                          "sha256 не та, что в manifest.json."),
-                               {file}));
+      return Fail(Message(KV_PATTERN("backup",
+                                     "Файл %1 изменён или повреждён: его сумма "
+                                     "sha256 не та, что в manifest.json."))
+                      .ArgUtf8(file));
     }
     return true;
   }
@@ -187,17 +186,18 @@ class Checker {
       const PageId page = *files::PageOfExtension(kind.kind);
       const auto loaded = files::LoadTableFile(checked_->tables, page, Path(kind.file));
       if (loaded.message) {
-        const std::string why = OneLine(loaded.message->text);
         if (loaded.line > 0) {
-          return Fail(base::Format(KV_PATTERN("backup", "Файл %1: %2 (строка %3)"),
-                                   {kind.file, why, std::to_string(loaded.line)}));
+          return Fail(Message(KV_PATTERN("backup", "Файл %1: %2 (строка %3)"))
+                          .ArgUtf8(kind.file)
+                          .Arg(loaded.message->text)
+                          .Arg(loaded.line));
         }
-        return Fail(FileProblem(kind.file, why));
+        return Fail(FileProblem(kind.file, loaded.message->text));
       }
       // Every record as it would be sent: a field the register cannot take is found now.
       tables::PlanningObserver notice;
       if (!tables::PlanWrite(checked_->tables, {}, page, tables::WriteScope::kAll, notice)) {
-        return Fail(FileProblem(kind.file, OneLine(notice.told)));
+        return Fail(FileProblem(kind.file, Message().Arg(notice.told)));
       }
     }
     if (const auto& logo = checked_->manifest.logo) {
@@ -205,14 +205,14 @@ class Checker {
       std::string why;
       checked_->logo = logoFiles_.Load(Path(logo->file), why);
       if (!checked_->logo) {
-        return Fail(FileProblem(logo->file, base::Utf8ToCp1251(why).value_or(why)));
+        return Fail(FileProblem(logo->file, Message::DataUtf8(why)));
       }
       if (checked_->logo->Width() != logo::kLogoWidth ||
           checked_->logo->Height() != logo::kLogoHeight) {
-        return Fail(
-            base::Format(KV_PATTERN("backup", "Файл %1: рисунок %2 x %3, а логотип 192 x 200."),
-                         {logo->file, std::to_string(checked_->logo->Width()),
-                          std::to_string(checked_->logo->Height())}));
+        return Fail(Message(KV_PATTERN("backup", "Файл %1: рисунок %2 x %3, а логотип 192 x 200."))
+                        .ArgUtf8(logo->file)
+                        .Arg(checked_->logo->Width())
+                        .Arg(checked_->logo->Height()));
       }
     }
     return true;
@@ -237,7 +237,7 @@ class Checker {
   std::string folder_;
   LogoFiles& logoFiles_;
   std::unique_ptr<CheckedBackup> checked_;
-  std::string error_;
+  Message error_;
 };
 
 }  // namespace

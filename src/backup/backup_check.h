@@ -7,6 +7,7 @@
 
 #include "backup/logo_files.h"
 #include "backup/manifest.h"
+#include "base/message.h"
 #include "tables/catalogue.h"
 #include "tables/workspace.h"
 
@@ -33,7 +34,9 @@ struct CheckedBackup {
 
 struct BackupCheck {
   std::unique_ptr<CheckedBackup> backup;
-  std::string error;  // the first thing wrong, naming its file; code page 1251
+  // The first thing wrong, naming its file: one line. A table file's own message nested in it
+  // may break its lines, which a front end shows as blanks.
+  base::Message error;
 };
 
 // Checks the backup in `folder`. `only` names the items wanted (kinds, and "logo"); empty

@@ -1,10 +1,12 @@
 #include "backup/backup_contents.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "base/cp1251.h"
 #include "base/text_pattern.h"
 #include "files/table_file_kinds.h"
+#include "tables/operation_support.h"
 
 namespace kvitmark::backup {
 
@@ -30,18 +32,19 @@ std::string KindFile(tables::PageId page) {
 
 int FileRecords(tables::PageId page) { return files::RecordCount(page, true); }
 
-const std::string& LogoCaption() {
-  static const std::string caption =
-      base::RenderCp1251(tables::Page(tables::PageId::kLogo).caption);
-  return caption;
+base::Message ItemCaption(std::optional<tables::PageId> page) {
+  return tables::Page(page.value_or(tables::PageId::kLogo)).caption;
 }
 
-std::string NamedItem(const std::string& caption, const std::string& file) {
-  return base::Format(KV_PATTERN("backup", "%1 (%2)"), {caption, file});
+base::Message NamedItem(base::Message caption, const std::string& file) {
+  return base::Message(KV_PATTERN("backup", "%1 (%2)")).Arg(std::move(caption)).ArgUtf8(file);
 }
 
-std::string ItemLine(const std::string& caption, const std::string& file, const std::string& what) {
-  return base::Format(KV_PATTERN("backup", "%1 (%2): %3"), {caption, file, what});
+base::Message ItemLine(base::Message caption, const std::string& file, base::Message what) {
+  return base::Message(KV_PATTERN("backup", "%1 (%2): %3"))
+      .Arg(std::move(caption))
+      .ArgUtf8(file)
+      .Arg(std::move(what));
 }
 
 std::string RecordList(std::vector<int> records) {
@@ -64,10 +67,21 @@ std::string RecordList(std::vector<int> records) {
   return text;
 }
 
-std::string RecordsText(int count) {
-  return base::FormatCount(count,
-                           {KV_PATTERN("backup", "%1 запись"), KV_PATTERN("backup", "%1 записи"),
-                            KV_PATTERN("backup", "%1 записей")});
+base::Message RecordsText(int count) {
+  return base::Message::Counted(
+      count, {KV_PATTERN("backup", "%1 запись"), KV_PATTERN("backup", "%1 записи"),
+              KV_PATTERN("backup", "%1 записей")});
 }
+
+base::Message JoinedLines(const base::MessageList& lines) {
+  base::Message joined;
+  for (const base::Message& line : lines) {
+    if (!joined.Empty()) joined.Arg("\n");
+    joined.Arg(line);
+  }
+  return joined;
+}
+
+base::Message NotConnected() { return base::Message().Arg(tables::support::NotConnectedText()); }
 
 }  // namespace kvitmark::backup

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "base/message.h"
 #include "tables/catalogue.h"
 
 // What a backup folder holds: one table file per table file kind, named after its kind
@@ -28,19 +30,25 @@ std::string KindName(tables::PageId page);
 // The records of the page's table file, as "Сохранить" writes it with the Junior picked.
 int FileRecords(tables::PageId page);
 
-// The caption the run shows for the logo (code page 1251).
-const std::string& LogoCaption();
+// The caption the run shows for a table (its page's) or, for nothing, the logo.
+base::Message ItemCaption(std::optional<tables::PageId> page);
 
-// "Товары (art.art)": a table or the logo with its file in the copy (code page 1251).
-std::string NamedItem(const std::string& caption, const std::string& file);
+// "Товары (art.art)": a table or the logo with its file in the copy.
+base::Message NamedItem(base::Message caption, const std::string& file);
 
-// "Товары (art.art): <what>", one line of a report (code page 1251).
-std::string ItemLine(const std::string& caption, const std::string& file, const std::string& what);
+// "Товары (art.art): <what>", one line of a report.
+base::Message ItemLine(base::Message caption, const std::string& file, base::Message what);
 
 // "7, 9–12, 20": record numbers in order, runs joined (code page 1251).
 std::string RecordList(std::vector<int> records);
 
-// "1 запись", "3 записи", "14000 записей" (code page 1251).
-std::string RecordsText(int count);
+// "1 запись", "3 записи", "14000 записей".
+base::Message RecordsText(int count);
+
+// Lines shown as one message (a box's text), each line a message of its own.
+base::Message JoinedLines(const base::MessageList& lines);
+
+// "ЭККА не подключен", as the table operations say it.
+base::Message NotConnected();
 
 }  // namespace kvitmark::backup

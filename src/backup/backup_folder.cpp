@@ -6,9 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "base/cp1251.h"
 #include "base/text_pattern.h"
-#include "base/translatable.h"
 
 namespace kvitmark::backup {
 namespace {
@@ -55,18 +53,12 @@ NewFolder MakeNewFolder(const std::string& parent, const std::string& name) {
     if (mkdir(path.c_str(), 0777) == 0) return {path, {}};
     if (errno != EEXIST) {
       return {{},
-              base::Format(KV_PATTERN("backup", "Не удалось создать папку для копии: %1"),
-                           {SystemErrorText(errno)})};
+              base::Message(KV_PATTERN("backup", "Не удалось создать папку для копии: %1"))
+                  .ArgUtf8(std::strerror(errno))};
     }
   }
   return {{},
-          base::Cp1251(
-              KV_TR("backup", "Не удалось создать папку для копии: все имена этой минуты заняты"))};
-}
-
-std::string SystemErrorText(int error) {
-  const std::string text = std::strerror(error);
-  return base::Utf8ToCp1251(text).value_or(text);
+          KV_PATTERN("backup", "Не удалось создать папку для копии: все имена этой минуты заняты")};
 }
 
 }  // namespace kvitmark::backup

@@ -3,6 +3,8 @@
 #include <ctime>
 #include <string>
 
+#include "base/message.h"
+
 // Where a backup goes: a folder of its own, named after the register and the minute it was
 // taken, never one that is there already.
 namespace kvitmark::backup {
@@ -14,15 +16,12 @@ std::string BackupFolderName(int registerNumber, std::time_t when);
 std::string IsoLocalTime(std::time_t when);
 
 struct NewFolder {
-  std::string path;   // empty when none could be made
-  std::string error;  // why not, code page 1251
+  std::string path;     // empty when none could be made
+  base::Message error;  // why not
 };
 
 // Makes the folder `name` in `parent`. When that name is taken (a second backup within the
 // minute) the folder is "<name>_2", "<name>_3", …: an earlier backup is never written into.
 NewFolder MakeNewFolder(const std::string& parent, const std::string& name);
-
-// The system's text for an error number, code page 1251.
-std::string SystemErrorText(int error);
 
 }  // namespace kvitmark::backup

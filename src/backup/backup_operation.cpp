@@ -1,15 +1,15 @@
 #include "backup/backup_operation.h"
 
 #include <fstream>
+#include <utility>
 
 #include "backup/backup_contents.h"
 #include "backup/backup_folder.h"
 #include "backup/item_observer.h"
 #include "backup/scratch_session.h"
 #include "backup/sha256.h"
-#include "base/cp1251.h"
+#include "base/message.h"
 #include "base/text_pattern.h"
-#include "base/translatable.h"
 #include "files/table_file_kinds.h"
 #include "files/table_file_writer.h"
 #include "files/table_files.h"
@@ -20,7 +20,7 @@
 namespace kvitmark::backup {
 namespace {
 
-using base::Cp1251;
+using base::Message;
 using tables::PageId;
 
 std::string InFolder(const std::string& folder, const std::string& file) {
@@ -53,7 +53,7 @@ class Backup {
   }
 
   // Reads every item in turn; false when the run ended before the last one.
-  bool Run(Manifest& manifest, std::string& error) {
+  bool Run(Manifest& manifest, Message& error) {
     const auto& pages = BackupPages();
     const int count = static_cast<int>(pages.size()) + 1;
     int total = logo::kLogoHeight;
@@ -63,12 +63,12 @@ class Backup {
       if (items_.StopBetweenItems()) return false;
       const bool logoItem = index == count - 1;
       if (logoItem) {
-        observer_.ItemStarted({index, count, LogoCaption(), kLogoFile, logo::kLogoHeight});
+        observer_.ItemStarted(
+            {index, count, ItemCaption(std::nullopt), kLogoFile, logo::kLogoHeight});
         if (!BackUpLogo(manifest, error)) return false;
       } else {
         const PageId page = pages[index];
-        observer_.ItemStarted({index, count, base::RenderCp1251(tables::Page(page).caption),
-                               KindFile(page), FileRecords(page)});
+        observer_.ItemStarted({index, count, ItemCaption(page), KindFile(page), FileRecords(page)});
         if (!BackUpTable(page, manifest, error)) return false;
       }
     }
@@ -82,11 +82,13 @@ class Backup {
   }
 
  private:
-  static std::string CannotWriteText(const std::string& file, const std::string& why) {
-    return base::Format(KV_PATTERN("backup", "Не удалось записать файл %1: %2"), {file, why});
+  static Message CannotWriteText(const std::string& file, Message why) {
+    return Message(KV_PATTERN("backup", "Не удалось записать файл %1: %2"))
+        .ArgUtf8(file)
+        .Arg(std::move(why));
   }
 
-  bool BackUpTable(PageId page, Manifest& manifest, std::string& error) {
+  bool BackUpTable(PageId page, Manifest& manifest, Message& error) {
     const auto summary = tables::ReadFromRegister(scratch_.Session(), items_, page);
     items_.TakeTold();
     // A table the user cut short is left out: the manifest holds what was done.
@@ -107,14 +109,14 @@ class Backup {
     return true;
   }
 
-  bool BackUpLogo(Manifest& manifest, std::string& error) {
+  bool BackUpLogo(Manifest& manifest, Message& error) {
     logo::DotPicture picture;
     const auto transfer = logo::ReadLogo(scratch_.Session(), items_, picture);
     items_.TakeTold();
     const std::string path = InFolder(folder_, kLogoFile);
     const std::string why = logoFiles_.Save(picture, path);
     if (!why.empty()) {
-      error = CannotWriteText(kLogoFile, base::Utf8ToCp1251(why).value_or(why));
+      error = CannotWriteText(kLogoFile, Message::DataUtf8(why));
       return false;
     }
     ManifestLogo entry{kLogoFile, {}, transfer.succeeded ? ItemResult::kDone : ItemResult::kFailed};
@@ -124,11 +126,11 @@ class Backup {
   }
 
   static bool Digest(const std::string& path, const std::string& file, std::string& digest,
-                     std::string& error) {
+                     Message& error) {
     const auto sha = FileSha256(path);
     if (!sha) {
-      error = base::Format(
-          KV_PATTERN("backup", "Не удалось прочитать только что записанный файл %1"), {file});
+      error = Message(KV_PATTERN("backup", "Не удалось прочитать только что записанный файл %1"))
+                  .ArgUtf8(file);
       return false;
     }
     digest = *sha;
@@ -151,12 +153,10 @@ bool SaveManifest(const std::string& folder, const Manifest& manifest) {
          }) == files::SaveOutcome::kSaved;
 }
 
-std::string FailedLine(const std::string& caption, const std::string& file,
-                       const std::vector<int>& records) {
-  if (records.empty()) return NamedItem(caption, file);
-  return ItemLine(
-      caption, file,
-      base::Format(KV_PATTERN("backup", "не прочитаны записи %1"), {RecordList(records)}));
+Message FailedLine(Message caption, const std::string& file, const std::vector<int>& records) {
+  if (records.empty()) return NamedItem(std::move(caption), file);
+  return ItemLine(std::move(caption), file,
+                  Message(KV_PATTERN("backup", "не прочитаны записи %1")).Arg(RecordList(records)));
 }
 
 }  // namespace
@@ -165,13 +165,13 @@ BackupResult BackupRegister(tables::TableSession& session, RunObserver& observer
                             LogoFiles& logoFiles, const BackupRequest& request) {
   BackupResult result;
   if (!tables::support::IsConnected(session)) {
-    result.error = tables::support::NotConnectedText();
+    result.errors.push_back(NotConnected());
     return result;
   }
   const NewFolder folder = MakeNewFolder(
       request.parentFolder, BackupFolderName(session.connectedRegister, request.created));
   if (folder.path.empty()) {
-    result.error = folder.error;
+    result.errors.push_back(folder.error);
     return result;
   }
   result.folder = folder.path;
@@ -185,15 +185,17 @@ BackupResult BackupRegister(tables::TableSession& session, RunObserver& observer
   bool whole = false;
   {
     Backup backup(session, observer, logoFiles, folder.path);
-    whole = backup.Run(manifest, result.error);
+    Message error;
+    whole = backup.Run(manifest, error);
     backup.Finish(!whole);
+    if (!error.Empty()) result.errors.push_back(std::move(error));
   }
   manifest.complete = whole;
   if (!SaveManifest(folder.path, manifest)) {
-    if (!result.error.empty()) result.error += '\n';
-    result.error += base::Format(KV_PATTERN("backup", "Не удалось записать %1"), {kManifestFile});
+    result.errors.push_back(
+        Message(KV_PATTERN("backup", "Не удалось записать %1")).ArgUtf8(kManifestFile));
   }
-  if (!result.error.empty()) {
+  if (!result.errors.empty()) {
     result.outcome = BackupOutcome::kFailed;
   } else if (!whole) {
     result.outcome = BackupOutcome::kStopped;
@@ -206,55 +208,59 @@ BackupResult BackupRegister(tables::TableSession& session, RunObserver& observer
   return result;
 }
 
-std::string BackupReport(const BackupResult& result) {
+base::MessageList BackupReport(const BackupResult& result) {
   const Manifest& manifest = result.manifest;
-  std::string text;
+  base::MessageList lines;
+  const auto tablesDone = static_cast<long long>(manifest.kinds.size());
   switch (result.outcome) {
     case BackupOutcome::kComplete:
-      text = base::Format(
-          KV_PATTERN("backup", "Резервная копия ЭККА %1 сохранена: таблиц %2 и логотип."),
-          {std::to_string(manifest.registerNumber), std::to_string(manifest.kinds.size())});
+      lines.push_back(
+          Message(KV_PATTERN("backup", "Резервная копия ЭККА %1 сохранена: таблиц %2 и логотип."))
+              .Arg(manifest.registerNumber)
+              .Arg(tablesDone));
       break;
     case BackupOutcome::kIncomplete:
-      text = base::Format(KV_PATTERN("backup", "Резервная копия ЭККА %1 сохранена не полностью."),
-                          {std::to_string(manifest.registerNumber)});
+      lines.push_back(
+          Message(KV_PATTERN("backup", "Резервная копия ЭККА %1 сохранена не полностью."))
+              .Arg(manifest.registerNumber));
       break;
     case BackupOutcome::kStopped:
-      text = base::Format(
-          manifest.logo ? KV_PATTERN("backup",
-                                     "Резервная копия прервана: сохранено таблиц %1 из %2 и "
-                                     "логотип. Копия отмечена как неполная.")
-                        : KV_PATTERN("backup",
-                                     "Резервная копия прервана: сохранено таблиц %1 из %2. "
-                                     "Копия отмечена как неполная."),
-          {std::to_string(manifest.kinds.size()), std::to_string(BackupPages().size())});
+      lines.push_back(Message(manifest.logo
+                                  ? KV_PATTERN("backup",
+                                               "Резервная копия прервана: сохранено таблиц %1 из "
+                                               "%2 и логотип. Копия отмечена как неполная.")
+                                  : KV_PATTERN("backup",
+                                               "Резервная копия прервана: сохранено таблиц %1 из "
+                                               "%2. Копия отмечена как неполная."))
+                          .Arg(tablesDone)
+                          .Arg(static_cast<long long>(BackupPages().size())));
       break;
     case BackupOutcome::kFailed:
       // With a folder made, what was read before the fault is there, marked incomplete.
-      text =
+      lines.push_back(
           result.folder.empty()
-              ? Cp1251(KV_TR("backup", "Резервная копия не сделана."))
-              : Cp1251(KV_TR("backup", "Резервная копия прервана, копия отмечена как неполная."));
-      if (!result.error.empty()) text += '\n' + result.error;
+              ? KV_PATTERN("backup", "Резервная копия не сделана.")
+              : KV_PATTERN("backup", "Резервная копия прервана, копия отмечена как неполная."));
+      lines.insert(lines.end(), result.errors.begin(), result.errors.end());
       break;
   }
-  std::vector<std::string> failed;
+  base::MessageList failed;
   for (const ManifestKind& kind : manifest.kinds) {
     if (kind.result != ItemResult::kFailed) continue;
     const auto page = files::PageOfExtension(kind.kind);
-    failed.push_back(FailedLine(page ? base::RenderCp1251(tables::Page(*page).caption) : kind.kind,
-                                kind.file, kind.failed));
+    failed.push_back(FailedLine(page ? ItemCaption(page) : Message::DataUtf8(kind.kind), kind.file,
+                                kind.failed));
   }
   if (manifest.logo && manifest.logo->result == ItemResult::kFailed) {
-    failed.push_back(
-        ItemLine(LogoCaption(), kLogoFile, Cp1251(KV_TR("backup", "прочитан не полностью"))));
+    failed.push_back(ItemLine(ItemCaption(std::nullopt), kLogoFile,
+                              KV_PATTERN("backup", "прочитан не полностью")));
   }
   if (!failed.empty()) {
-    text += '\n' +
-            Cp1251(KV_TR("backup", "Не прочитано полностью (восстановление это не записывает):"));
-    for (const std::string& line : failed) text += '\n' + line;
+    lines.push_back(
+        KV_PATTERN("backup", "Не прочитано полностью (восстановление это не записывает):"));
+    lines.insert(lines.end(), failed.begin(), failed.end());
   }
-  return text;
+  return lines;
 }
 
 }  // namespace kvitmark::backup

@@ -7,6 +7,7 @@
 #include "backup/logo_files.h"
 #include "backup/manifest.h"
 #include "backup/run_observer.h"
+#include "base/message.h"
 #include "tables/operations.h"
 
 // "Резервная копия ЭККА": every table of the connected register and its logo read into a
@@ -24,21 +25,20 @@ enum class BackupOutcome {
   kComplete,    // every table and the logo read whole
   kIncomplete,  // some could not be read whole; the manifest names them
   kStopped,  // "Стоп" or "Завершить операцию": the manifest holds what was done
-  kFailed,   // no folder, or a file could not be written: `error` says why
+  kFailed,   // no folder, or a file could not be written: `errors` say why
 };
 
 struct BackupResult {
   BackupOutcome outcome = BackupOutcome::kFailed;
   std::string folder;  // the backup's folder (file system bytes); empty when none was made
   Manifest manifest;
-  std::string error;  // code page 1251
+  base::MessageList errors;  // one line each
 };
 
 BackupResult BackupRegister(tables::TableSession& session, RunObserver& observer,
                             LogoFiles& logoFiles, const BackupRequest& request);
 
-// How the backup went, for the user (code page 1251, lines separated by '\n'); the folder
-// is the front end's to name.
-std::string BackupReport(const BackupResult& result);
+// How the backup went, for the user, line by line; the folder is the front end's to name.
+base::MessageList BackupReport(const BackupResult& result);
 
 }  // namespace kvitmark::backup

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <string>
 #include <vector>
 
 #include "backup/run_observer.h"
+#include "base/message.h"
 
 namespace kvitmark::backup {
 
@@ -19,7 +19,7 @@ class ItemObserver final : public tables::OperationObserver {
   void RecordDone(const tables::RecordStep& step) override;
   tables::FailureAnswer RecordFailed(int record) override;
   void Tell(const tables::Notice& notice) override { told_.push_back(notice.text); }
-  bool Confirm(const std::string&) override { return true; }
+  bool Confirm(const base::Message&) override { return true; }
   bool StopRequested() override;
   void Finished(const tables::OperationSummary&) override {}
 
@@ -27,8 +27,8 @@ class ItemObserver final : public tables::OperationObserver {
   bool RunEnded() const { return stopped_ || finished_; }
   // Asks for "Стоп" between two items.
   bool StopBetweenItems();
-  // What the operations told since the last call, code page 1251.
-  std::vector<std::string> TakeTold() { return std::move(told_); }
+  // What the operations told since the last call.
+  std::vector<base::Message> TakeTold() { return std::move(told_); }
   int Progress() const { return progress_; }
 
  private:
@@ -36,7 +36,7 @@ class ItemObserver final : public tables::OperationObserver {
   int progress_ = 0;
   bool stopped_ = false;
   bool finished_ = false;
-  std::vector<std::string> told_;
+  std::vector<base::Message> told_;
 };
 
 }  // namespace kvitmark::backup

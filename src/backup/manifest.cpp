@@ -2,9 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "base/cp1251.h"
+#include "base/message.h"
 #include "base/text_pattern.h"
-#include "base/translatable.h"
 
 namespace kvitmark::backup {
 namespace {
@@ -20,18 +19,18 @@ const char* ResultText(ItemResult result) {
 // wrong type is named.
 class Reader {
  public:
-  std::string error;
+  base::Message error;
 
   const json* Field(const json& object, const char* name, json::value_t type, const char* where) {
-    if (!error.empty()) return nullptr;
+    if (!error.Empty()) return nullptr;
     const auto found = object.find(name);
     const bool typeFits = found != object.end() &&
                           (found->type() == type ||
                            (type == json::value_t::number_integer && found->is_number_unsigned()));
     if (!typeFits) {
       error =
-          base::Format(KV_PATTERN("backup", "manifest.json: нет поля \"%1\" или оно не того типа"),
-                       {std::string(where) + name});
+          base::Message(KV_PATTERN("backup", "manifest.json: нет поля \"%1\" или оно не того типа"))
+              .ArgUtf8(std::string(where) + name);
       return nullptr;
     }
     return &*found;
@@ -46,8 +45,8 @@ class Reader {
     const auto value = field->get<long long>();
     if (value < 0 || value > 1'000'000) {
       error =
-          base::Format(KV_PATTERN("backup", "manifest.json: поле \"%1\" вне допустимых пределов"),
-                       {std::string(where) + name});
+          base::Message(KV_PATTERN("backup", "manifest.json: поле \"%1\" вне допустимых пределов"))
+              .ArgUtf8(std::string(where) + name);
       return 0;
     }
     return static_cast<int>(value);
@@ -55,10 +54,10 @@ class Reader {
   ItemResult Result(const json& object, const char* where) {
     const std::string text = Text(object, "result", where);
     if (text == "failed") return ItemResult::kFailed;
-    if (text != "done" && error.empty()) {
-      error = base::Format(
-          KV_PATTERN("backup", "manifest.json: поле \"%1\" не \"done\" и не \"failed\""),
-          {std::string(where) + "result"});
+    if (text != "done" && error.Empty()) {
+      error = base::Message(
+                  KV_PATTERN("backup", "manifest.json: поле \"%1\" не \"done\" и не \"failed\""))
+                  .ArgUtf8(std::string(where) + "result");
     }
     return ItemResult::kDone;
   }
@@ -97,7 +96,7 @@ std::string ManifestJson(const Manifest& manifest) {
 ManifestRead ParseManifest(std::string_view text) {
   const json root = json::parse(text.begin(), text.end(), nullptr, false);
   if (root.is_discarded() || !root.is_object()) {
-    return {std::nullopt, base::Cp1251(KV_TR("backup", "manifest.json: это не JSON-объект"))};
+    return {std::nullopt, KV_PATTERN("backup", "manifest.json: это не JSON-объект")};
   }
   Reader read;
   Manifest manifest;
@@ -114,7 +113,7 @@ ManifestRead ParseManifest(std::string_view text) {
   if (const json* kinds = read.Field(root, "kinds", json::value_t::array, "")) {
     for (const json& entry : *kinds) {
       if (!entry.is_object()) {
-        read.error = base::Cp1251(KV_TR("backup", "manifest.json: в \"kinds\" не объект"));
+        read.error = KV_PATTERN("backup", "manifest.json: в \"kinds\" не объект");
         break;
       }
       ManifestKind kind;
@@ -129,15 +128,14 @@ ManifestRead ParseManifest(std::string_view text) {
             const bool number = record.is_number_integer() && record.get<long long>() >= 1 &&
                                 record.get<long long>() <= 1'000'000;
             if (!number) {
-              read.error =
-                  base::Cp1251(KV_TR("backup", "manifest.json: в \"failed\" не номер записи"));
+              read.error = KV_PATTERN("backup", "manifest.json: в \"failed\" не номер записи");
               break;
             }
             kind.failed.push_back(static_cast<int>(record.get<long long>()));
           }
         }
       }
-      if (!read.error.empty()) break;
+      if (!read.error.Empty()) break;
       manifest.kinds.push_back(std::move(kind));
     }
   }
@@ -150,7 +148,7 @@ ManifestRead ParseManifest(std::string_view text) {
       manifest.logo = std::move(entry);
     }
   }
-  if (!read.error.empty()) return {std::nullopt, read.error};
+  if (!read.error.Empty()) return {std::nullopt, read.error};
   return {std::move(manifest), {}};
 }
 

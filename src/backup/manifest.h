@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/message.h"
+
 // manifest.json: what a backup folder holds and how each part of it went, so that a
 // restore can prove the set complete and intact before it sends anything. Texts in it are
 // UTF-8, as JSON is.
@@ -44,7 +46,7 @@ std::string ManifestJson(const Manifest& manifest);
 
 struct ManifestRead {
   std::optional<Manifest> manifest;
-  std::string error;  // what is wrong with the text, code page 1251
+  base::Message error;  // what is wrong with the text
 };
 
 // Reads the text back; every field must be there with its type. Whether the kinds and

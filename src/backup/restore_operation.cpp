@@ -1,13 +1,13 @@
 #include "backup/restore_operation.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "backup/backup_contents.h"
 #include "backup/item_observer.h"
 #include "backup/scratch_session.h"
-#include "base/cp1251.h"
+#include "base/message.h"
 #include "base/text_pattern.h"
-#include "base/translatable.h"
 #include "logo/logo_picture.h"
 #include "logo/logo_transfer.h"
 #include "tables/operation_support.h"
@@ -15,7 +15,7 @@
 namespace kvitmark::backup {
 namespace {
 
-using base::Cp1251;
+using base::Message;
 using tables::PageId;
 
 // Keeps the planning quiet: the backup was checked, so it has nothing to tell.
@@ -25,7 +25,7 @@ class Unheard final : public tables::OperationObserver {
   void RecordDone(const tables::RecordStep&) override {}
   tables::FailureAnswer RecordFailed(int) override { return tables::FailureAnswer::kFinish; }
   void Tell(const tables::Notice&) override {}
-  bool Confirm(const std::string&) override { return false; }
+  bool Confirm(const Message&) override { return false; }
   bool StopRequested() override { return true; }
   void Finished(const tables::OperationSummary&) override {}
 };
@@ -41,18 +41,14 @@ std::vector<int> PlannedRecords(const CheckedBackup& backup, const tables::Regis
   return records;
 }
 
-std::string Caption(const BackupItem& item) {
-  return item.page ? base::RenderCp1251(tables::Page(*item.page).caption) : LogoCaption();
+Message StepLine(const BackupItem& item, Message what) {
+  return ItemLine(ItemCaption(item.page), item.file, std::move(what));
 }
 
-std::string StepLine(const BackupItem& item, const std::string& what) {
-  return ItemLine(Caption(item), item.file, what);
-}
-
-std::string RowsText(int count) {
-  return base::FormatCount(count,
-                           {KV_PATTERN("backup", "%1 строка"), KV_PATTERN("backup", "%1 строки"),
-                            KV_PATTERN("backup", "%1 строк")});
+Message RowsText(int count) {
+  return Message::Counted(count,
+                          {KV_PATTERN("backup", "%1 строка"), KV_PATTERN("backup", "%1 строки"),
+                           KV_PATTERN("backup", "%1 строк")});
 }
 
 std::vector<int> Missing(const std::vector<int>& planned, const std::vector<int>& done) {
@@ -90,7 +86,7 @@ class Restore {
         stopped = true;
         break;
       }
-      observer_.ItemStarted({index, count, Caption(step.item), step.item.file,
+      observer_.ItemStarted({index, count, ItemCaption(step.item.page), step.item.file,
                              static_cast<int>(step.records.size())});
       std::vector<int> done;
       if (step.item.page) {
@@ -153,71 +149,75 @@ std::vector<RestoreStep> PlanRestore(const CheckedBackup& backup,
   return steps;
 }
 
-std::vector<std::string> PlanLines(const std::vector<RestoreStep>& steps) {
-  std::vector<std::string> lines;
+base::MessageList PlanLines(const std::vector<RestoreStep>& steps) {
+  base::MessageList lines;
   for (const RestoreStep& step : steps) {
-    std::string what;
+    Message what;
     const int count = static_cast<int>(step.records.size());
     if (step.leftOut) {
-      what = step.item.page ? Cp1251(KV_TR("backup", "не будет записана - в копии неполная"))
-                            : Cp1251(KV_TR("backup", "не будет записан - в копии неполный"));
+      what = step.item.page ? KV_PATTERN("backup", "не будет записана - в копии неполная")
+                            : KV_PATTERN("backup", "не будет записан - в копии неполный");
     } else if (!step.item.page) {
       what = RowsText(count);
     } else if (step.changesOnly) {
-      what = count == 0 ? Cp1251(KV_TR("backup", "без изменений"))
-                        : base::Format(KV_PATTERN("backup", "изменённых записей %1 из %2"),
-                                       {std::to_string(count), std::to_string(step.tableRecords)});
+      what = count == 0 ? Message(KV_PATTERN("backup", "без изменений"))
+                        : Message(KV_PATTERN("backup", "изменённых записей %1 из %2"))
+                              .Arg(count)
+                              .Arg(step.tableRecords);
     } else {
       what = RecordsText(count);
       const int first = tables::Page(*step.item.page).writeFirstRow;
       if (first > 1) {
-        what = base::Format(KV_PATTERN("backup", "%1 (запись 1 не записывается)"), {what});
+        what = Message(KV_PATTERN("backup", "%1 (запись 1 не записывается)")).Arg(std::move(what));
       }
     }
-    lines.push_back(StepLine(step.item, what));
+    lines.push_back(StepLine(step.item, std::move(what)));
   }
   return lines;
 }
 
-std::string RestoreQuestion(const CheckedBackup& backup, const std::vector<RestoreStep>& steps,
-                            int connectedRegister) {
+base::MessageList RestoreQuestion(const CheckedBackup& backup,
+                                  const std::vector<RestoreStep>& steps, int connectedRegister) {
   const Manifest& manifest = backup.manifest;
-  std::string text = base::Format(
-      KV_PATTERN("backup", "В ЭККА %1 будет записано из резервной копии ЭККА %2 от %3:"),
-      {std::to_string(connectedRegister), std::to_string(manifest.registerNumber),
-       base::Utf8ToCp1251(manifest.created).value_or(manifest.created)});
-  for (const std::string& line : PlanLines(steps)) text += '\n' + line;
+  base::MessageList lines{
+      Message(KV_PATTERN("backup", "В ЭККА %1 будет записано из резервной копии ЭККА %2 от %3:"))
+          .Arg(connectedRegister)
+          .Arg(manifest.registerNumber)
+          .ArgUtf8(manifest.created)};
+  for (Message& line : PlanLines(steps)) lines.push_back(std::move(line));
   if (!manifest.complete) {
-    text += '\n' + Cp1251(KV_TR("backup", "Копия неполная: её создание было прервано."));
+    lines.push_back(KV_PATTERN("backup", "Копия неполная: её создание было прервано."));
   }
   const bool changesOnly = std::any_of(steps.begin(), steps.end(), [](const RestoreStep& step) {
     return step.changesOnly && !step.leftOut;
   });
   if (changesOnly) {
-    text += '\n' + Cp1251(KV_TR("backup",
-                                "Таблицы, прочитанные или записанные после подключения, "
-                                "записываются только изменёнными записями. Если ЭККА меняли "
-                                "не этой программой, переподключитесь, чтобы записать всё."));
+    lines.push_back(KV_PATTERN("backup",
+                               "Таблицы, прочитанные или записанные после подключения, "
+                               "записываются только изменёнными записями. Если ЭККА меняли "
+                               "не этой программой, переподключитесь, чтобы записать всё."));
   }
   if (manifest.registerNumber != connectedRegister) {
-    text +=
-        '\n' + base::Format(
-                   KV_PATTERN("backup", "Внимание: копия сделана с ЭККА %1, а подключен ЭККА %2."),
-                   {std::to_string(manifest.registerNumber), std::to_string(connectedRegister)});
+    lines.push_back(
+        Message(KV_PATTERN("backup", "Внимание: копия сделана с ЭККА %1, а подключен ЭККА %2."))
+            .Arg(manifest.registerNumber)
+            .Arg(connectedRegister));
   }
-  text += '\n' + Cp1251(KV_TR("backup", "Продолжить ?"));
-  return text;
+  lines.push_back(KV_PATTERN("backup", "Продолжить ?"));
+  return lines;
 }
 
 RestoreResult RestoreRegister(tables::TableSession& session, RunObserver& observer,
                               CheckedBackup& backup) {
   RestoreResult result;
   if (!tables::support::IsConnected(session)) {
-    result.error = tables::support::NotConnectedText();
+    result.error = NotConnected();
     return result;
   }
   const auto steps = PlanRestore(backup, session.registerCopy);
-  if (!observer.Confirm(RestoreQuestion(backup, steps, session.connectedRegister))) return result;
+  if (!observer.ConfirmLines(RestoreQuestion(backup, steps, session.connectedRegister))) {
+    return result;
+  }
   result.confirmed = true;
   for (const RestoreStep& step : steps) {
     StepResult planned;
@@ -228,40 +228,39 @@ RestoreResult RestoreRegister(tables::TableSession& session, RunObserver& observ
   return result;
 }
 
-std::string RestoreReport(const RestoreResult& result) {
-  if (!result.error.empty()) return result.error;
-  std::string text = result.stopped ? Cp1251(KV_TR("backup", "Восстановление ЭККА прервано."))
-                                    : Cp1251(KV_TR("backup", "Восстановление ЭККА завершено."));
+base::MessageList RestoreReport(const RestoreResult& result) {
+  if (!result.error.Empty()) return {result.error};
+  base::MessageList lines{result.stopped ? KV_PATTERN("backup", "Восстановление ЭККА прервано.")
+                                         : KV_PATTERN("backup", "Восстановление ЭККА завершено.")};
   for (const StepResult& step : result.steps) {
     const BackupItem& item = step.step.item;
     const bool logo = !item.page;
-    std::string what;
+    Message what;
     switch (step.state) {
       case StepState::kWritten:
-        what = logo ? Cp1251(KV_TR("backup", "записан"))
-                    : base::Format(KV_PATTERN("backup", "записано %1"),
-                                   {RecordsText(static_cast<int>(step.step.records.size()))});
+        what = logo ? Message(KV_PATTERN("backup", "записан"))
+                    : Message(KV_PATTERN("backup", "записано %1"))
+                          .Arg(RecordsText(static_cast<int>(step.step.records.size())));
         break;
       case StepState::kUnchanged:
-        what = Cp1251(KV_TR("backup", "без изменений"));
+        what = KV_PATTERN("backup", "без изменений");
         break;
       case StepState::kPartly:
-        what = base::Format(logo ? KV_PATTERN("backup", "не записаны строки %1")
-                                 : KV_PATTERN("backup", "не записаны записи %1"),
-                            {RecordList(step.notWritten)});
+        what = Message(logo ? KV_PATTERN("backup", "не записаны строки %1")
+                            : KV_PATTERN("backup", "не записаны записи %1"))
+                   .Arg(RecordList(step.notWritten));
         break;
       case StepState::kNotReached:
-        what =
-            logo ? Cp1251(KV_TR("backup", "не записан")) : Cp1251(KV_TR("backup", "не записана"));
+        what = logo ? KV_PATTERN("backup", "не записан") : KV_PATTERN("backup", "не записана");
         break;
       case StepState::kLeftOut:
-        what = logo ? Cp1251(KV_TR("backup", "не записан - в копии неполный"))
-                    : Cp1251(KV_TR("backup", "не записана - в копии неполная"));
+        what = logo ? KV_PATTERN("backup", "не записан - в копии неполный")
+                    : KV_PATTERN("backup", "не записана - в копии неполная");
         break;
     }
-    text += '\n' + StepLine(item, what);
+    lines.push_back(StepLine(item, std::move(what)));
   }
-  return text;
+  return lines;
 }
 
 }  // namespace kvitmark::backup

@@ -5,6 +5,7 @@
 
 #include "backup/backup_check.h"
 #include "backup/run_observer.h"
+#include "base/message.h"
 #include "tables/operations.h"
 #include "tables/register_copy.h"
 
@@ -26,12 +27,12 @@ struct RestoreStep {
 std::vector<RestoreStep> PlanRestore(const CheckedBackup& backup,
                                      const tables::RegisterCopy& known);
 
-// One line per step ("Товары (art.art): 14000 записей"), code page 1251.
-std::vector<std::string> PlanLines(const std::vector<RestoreStep>& steps);
+// One line per step ("Товары (art.art): 14000 записей").
+base::MessageList PlanLines(const std::vector<RestoreStep>& steps);
 
-// The one question asked before anything is sent, code page 1251.
-std::string RestoreQuestion(const CheckedBackup& backup, const std::vector<RestoreStep>& steps,
-                            int connectedRegister);
+// The one question asked before anything is sent, line by line; the last line asks.
+base::MessageList RestoreQuestion(const CheckedBackup& backup,
+                                  const std::vector<RestoreStep>& steps, int connectedRegister);
 
 enum class StepState {
   kWritten,     // every record sent
@@ -51,7 +52,7 @@ struct RestoreResult {
   bool confirmed = false;  // the user said yes; nothing was sent otherwise
   bool stopped = false;    // "Стоп" or "Завершить операцию"
   std::vector<StepResult> steps;
-  std::string error;  // why nothing was done (not connected), code page 1251
+  base::Message error;  // why nothing was done (not connected)
 };
 
 // Plans against what the register is known to hold, asks the question and writes. The
@@ -59,7 +60,7 @@ struct RestoreResult {
 RestoreResult RestoreRegister(tables::TableSession& session, RunObserver& observer,
                               CheckedBackup& backup);
 
-// Each item's result, code page 1251, lines separated by '\n'.
-std::string RestoreReport(const RestoreResult& result);
+// Each item's result, line by line.
+base::MessageList RestoreReport(const RestoreResult& result);
 
 }  // namespace kvitmark::backup

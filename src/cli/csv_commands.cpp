@@ -5,8 +5,8 @@
 #include <iterator>
 
 #include "backup/scratch_session.h"
-#include "cli/cli_text.h"
-#include "cli/terminal_observer.h"
+#include "base/message.h"
+#include "base/ui/translation.h"
 #include "files/table_file_writer.h"
 #include "files/table_files.h"
 #include "sheets/goods_csv_export.h"
@@ -20,14 +20,19 @@ using tables::PageId;
 // Far beyond a sheet of 14000 goods.
 constexpr std::streamsize kLargestSheet = 64 * 1024 * 1024;
 
+// A message in the user's language, UTF-8.
+std::string Told(const base::Message& message) { return base::ui::Render(message).toStdString(); }
+
+// A table file's message box on one line.
 void SayFileMessage(const std::string& file, const files::FileReport& report) {
-  std::string text = ForTerminal(report.message->text);
+  std::string text = Told(report.message->text);
   for (char& c : text) {
     if (c == '\n') c = ' ';
   }
-  std::cerr << file << ": " << ForTerminal(report.message->caption) << ": " << text;
-  if (report.line > 0)
-    std::cerr << Text(KV_PATTERN("cli", " (строка %1)"), {std::to_string(report.line)});
+  std::cerr << file << ": " << Told(report.message->caption) << ": " << text;
+  if (report.line > 0) {
+    std::cerr << Told(base::Message(KV_PATTERN("cli", " (строка %1)")).Arg(report.line));
+  }
   std::cerr << '\n';
 }
 
@@ -47,10 +52,12 @@ int ExportGoodsCsv(const std::string& goodsFile, const std::string& csvFile) {
         out.write(sheet.text.data(), static_cast<std::streamsize>(sheet.text.size())));
   });
   if (saved != files::SaveOutcome::kSaved) {
-    std::cerr << Text(KV_PATTERN("cli", "%1: не удалось записать файл"), {csvFile}) << '\n';
+    std::cerr
+        << Told(base::Message(KV_PATTERN("cli", "%1: не удалось записать файл")).ArgUtf8(csvFile))
+        << '\n';
     return 1;
   }
-  std::cerr << Text(KV_PATTERN("cli", "Товаров: %1"), {std::to_string(sheet.goods)}) << '\n';
+  std::cerr << Told(base::Message(KV_PATTERN("cli", "Товаров: %1")).Arg(sheet.goods)) << '\n';
   return 0;
 }
 
@@ -63,21 +70,25 @@ int ImportGoodsCsv(const std::string& csvFile, const std::string& goodsFile) {
     bytes.resize(static_cast<size_t>(in.gcount()));
   }
   if (!in && !in.eof()) {
-    std::cerr << Text(KV_PATTERN("cli", "%1: не удалось прочитать файл"), {csvFile}) << '\n';
+    std::cerr
+        << Told(base::Message(KV_PATTERN("cli", "%1: не удалось прочитать файл")).ArgUtf8(csvFile))
+        << '\n';
     return 1;
   }
   if (static_cast<std::streamsize>(bytes.size()) > kLargestSheet) {
-    std::cerr << Text(KV_PATTERN("cli", "%1: файл слишком велик для списка товаров"), {csvFile})
+    std::cerr << Told(base::Message(KV_PATTERN("cli", "%1: файл слишком велик для списка товаров"))
+                          .ArgUtf8(csvFile))
               << '\n';
     return 1;
   }
   const auto sheet = sheets::ReadGoodsCsv(bytes);
   if (!sheet.ok()) {
     for (const auto& problem : sheet.problems) {
-      std::cerr << csvFile << ": " << ForTerminal(problem.text) << '\n';
+      std::cerr << csvFile << ": " << Told(problem.text) << '\n';
     }
-    std::cerr << Text(KV_PATTERN("cli", "Ошибок: %1. Файл %2 не записан."),
-                      {std::to_string(sheet.problems.size()), goodsFile})
+    std::cerr << Told(base::Message(KV_PATTERN("cli", "Ошибок: %1. Файл %2 не записан."))
+                          .Arg(static_cast<long long>(sheet.problems.size()))
+                          .ArgUtf8(goodsFile))
               << '\n';
     return 1;
   }
@@ -89,7 +100,9 @@ int ImportGoodsCsv(const std::string& csvFile, const std::string& goodsFile) {
     SayFileMessage(goodsFile, saved);
     return 1;
   }
-  std::cerr << Text(KV_PATTERN("cli", "Товаров: %1"), {std::to_string(sheet.rows.size())}) << '\n';
+  std::cerr << Told(base::Message(KV_PATTERN("cli", "Товаров: %1"))
+                        .Arg(static_cast<long long>(sheet.rows.size())))
+            << '\n';
   return 0;
 }
 

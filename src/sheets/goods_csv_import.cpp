@@ -3,11 +3,12 @@
 #include <cstdio>
 #include <map>
 #include <optional>
+#include <utility>
 
 #include "base/cp1251.h"
 #include "base/decimal.h"
+#include "base/message.h"
 #include "base/text_pattern.h"
-#include "base/translatable.h"
 #include "base/whole_number.h"
 #include "sheets/csv_reader.h"
 #include "sheets/formula_guard.h"
@@ -16,7 +17,7 @@
 namespace kvitmark::sheets {
 namespace {
 
-using base::Cp1251;
+using base::Message;
 
 constexpr int kLastRecord = tables::kJuniorGoodsRecords;
 constexpr size_t kLongestName = 32;
@@ -58,11 +59,11 @@ class Importer {
     const CsvRead read = ReadCsv(body_, result_.separator);
     if (!read.ok) {
       Problem(read.errorLine, 0,
-              Cp1251(KV_TR("sheets",
-                           "кавычки не закрыты или стоят не на месте; дальше файл не прочитан")));
+              KV_PATTERN("sheets",
+                         "кавычки не закрыты или стоят не на месте; дальше файл не прочитан"));
     }
     if (read.rows.empty()) {
-      if (read.ok) Problem(1, 0, Cp1251(KV_TR("sheets", "в файле нет ни одной строки")));
+      if (read.ok) Problem(1, 0, KV_PATTERN("sheets", "в файле нет ни одной строки"));
       return std::move(result_);
     }
     ReadHeader(read.rows.front());
@@ -72,18 +73,22 @@ class Importer {
   }
 
  private:
-  void Problem(int line, int column, const std::string& what) {
-    const std::string lineText = std::to_string(line);
-    const std::string columnText = std::to_string(column);
-    std::string text;
+  // The caption a problem names is the file's own, as typed there.
+  void Problem(int line, int column, Message what) {
+    Message text;
     if (column <= 0) {
-      text = base::Format(KV_PATTERN("sheets", "строка %1: %2"), {lineText, what});
+      text = Message(KV_PATTERN("sheets", "строка %1: %2")).Arg(line).Arg(std::move(what));
     } else if (static_cast<size_t>(column) <= captions_.size() && !captions_[column - 1].empty()) {
-      text = base::Format(KV_PATTERN("sheets", "строка %1, столбец %2 (%3): %4"),
-                          {lineText, columnText, captions_[column - 1], what});
+      text = Message(KV_PATTERN("sheets", "строка %1, столбец %2 (%3): %4"))
+                 .Arg(line)
+                 .Arg(column)
+                 .Arg(captions_[column - 1])
+                 .Arg(std::move(what));
     } else {
-      text = base::Format(KV_PATTERN("sheets", "строка %1, столбец %2: %3"),
-                          {lineText, columnText, what});
+      text = Message(KV_PATTERN("sheets", "строка %1, столбец %2: %3"))
+                 .Arg(line)
+                 .Arg(column)
+                 .Arg(std::move(what));
     }
     result_.problems.push_back({line, column, std::move(text)});
   }
@@ -120,11 +125,10 @@ class Importer {
     auto text = Text(row.cells[index]);
     if (!text) {
       const auto outside = base::FirstOutsideCp1251(row.cells[index]);
-      Problem(
-          row.line, static_cast<int>(index) + 1,
-          base::Format(
-              KV_PATTERN("sheets", "символ %1 не из кодовой страницы 1251: ЭККА его не напечатает"),
-              {outside ? Hex(*outside) : std::string("?")}));
+      Problem(row.line, static_cast<int>(index) + 1,
+              Message(KV_PATTERN("sheets",
+                                 "символ %1 не из кодовой страницы 1251: ЭККА его не напечатает"))
+                  .Arg(outside ? Hex(*outside) : std::string("?")));
     }
     return text;
   }
@@ -144,14 +148,14 @@ class Importer {
       const int column = ColumnOfCaption(caption);
       if (column == kNoColumn) {
         Problem(header.line, csvColumn,
-                base::Format(KV_PATTERN("sheets", "неизвестный столбец; столбцы товаров: %1"),
-                             {KnownCaptions()}));
+                Message(KV_PATTERN("sheets", "неизвестный столбец; столбцы товаров: %1"))
+                    .Arg(KnownCaptions()));
         continue;
       }
       if (const auto found = seen.find(column); found != seen.end()) {
-        Problem(header.line, csvColumn,
-                base::Format(KV_PATTERN("sheets", "этот столбец уже есть (столбец %1)"),
-                             {std::to_string(found->second)}));
+        Problem(
+            header.line, csvColumn,
+            Message(KV_PATTERN("sheets", "этот столбец уже есть (столбец %1)")).Arg(found->second));
         continue;
       }
       seen[column] = csvColumn;
@@ -160,13 +164,13 @@ class Importer {
       if (column == kRecordColumn) hasRecordColumn_ = true;
     }
     if (!anyGoods && result_.ok()) {
-      Problem(
-          header.line, 0,
-          base::Format(KV_PATTERN("sheets", "в первой строке нет заголовков столбцов товаров: %1"),
-                       {KnownCaptions()}));
+      Problem(header.line, 0,
+              Message(KV_PATTERN("sheets", "в первой строке нет заголовков столбцов товаров: %1"))
+                  .Arg(KnownCaptions()));
     }
   }
 
+  // The captions a file must use: data, the same whatever the user reads.
   static std::string KnownCaptions() {
     std::string list;
     for (int column = kRecordColumn; column <= kGoodsColumns; ++column) {
@@ -189,7 +193,7 @@ class Importer {
       const int column = i < columns_.size() ? columns_[i] : kNoColumn;
       if (column == kNoColumn) {
         if (!Trimmed(row.cells[i]).empty()) {
-          Problem(row.line, csvColumn, Cp1251(KV_TR("sheets", "значение в столбце без заголовка")));
+          Problem(row.line, csvColumn, KV_PATTERN("sheets", "значение в столбце без заголовка"));
         }
         continue;
       }
@@ -208,18 +212,19 @@ class Importer {
       record = ++sequence_;
       if (*record > kLastRecord) {
         Problem(row.line, 0,
-                base::Format(KV_PATTERN("sheets", "товаров больше, чем записей в ЭККА (%1)"),
-                             {std::to_string(kLastRecord)}));
+                Message(KV_PATTERN("sheets", "товаров больше, чем записей в ЭККА (%1)"))
+                    .Arg(kLastRecord));
         record.reset();
       }
     } else if (!recordGiven) {
-      Problem(row.line, 0, Cp1251(KV_TR("sheets", "нет номера записи (столбец №)")));
+      Problem(row.line, 0, KV_PATTERN("sheets", "нет номера записи (столбец №)"));
     }
     if (!record) return;
     if (const auto first = lines_.find(*record); first != lines_.end()) {
       Problem(row.line, 0,
-              base::Format(KV_PATTERN("sheets", "запись %1 уже задана в строке %2"),
-                           {std::to_string(*record), std::to_string(first->second)}));
+              Message(KV_PATTERN("sheets", "запись %1 уже задана в строке %2"))
+                  .Arg(*record)
+                  .Arg(first->second));
       return;
     }
     lines_[*record] = row.line;
@@ -231,8 +236,9 @@ class Importer {
     const auto number = base::WholeNumber(Trimmed(text));
     if (!number || *number < 1 || *number > kLastRecord) {
       Problem(line, csvColumn,
-              base::Format(KV_PATTERN("sheets", "\"%1\" - не номер записи от 1 до %2"),
-                           {text, std::to_string(kLastRecord)}));
+              Message(KV_PATTERN("sheets", "\"%1\" - не номер записи от 1 до %2"))
+                  .Arg(text)
+                  .Arg(kLastRecord));
       return std::nullopt;
     }
     return number;
@@ -241,12 +247,12 @@ class Importer {
   // The cell as the goods page keeps it, or nothing (with the problem told).
   std::optional<std::string> Value(int line, int csvColumn, int column, const std::string& text) {
     if (text.find(';') != std::string::npos) {
-      Problem(line, csvColumn, Cp1251(KV_TR("sheets", "\";\" в записи ЭККА храниться не может")));
+      Problem(line, csvColumn, KV_PATTERN("sheets", "\";\" в записи ЭККА храниться не может"));
       return std::nullopt;
     }
     if (text.find_first_of("\r\n") != std::string::npos) {
       Problem(line, csvColumn,
-              Cp1251(KV_TR("sheets", "перевод строки в записи ЭККА храниться не может")));
+              KV_PATTERN("sheets", "перевод строки в записи ЭККА храниться не может"));
       return std::nullopt;
     }
     const std::string value(Trimmed(text));
@@ -254,8 +260,8 @@ class Importer {
       case kNameColumn:
         if (text.size() > kLongestName) {
           Problem(line, csvColumn,
-                  base::Format(KV_PATTERN("sheets", "название длиннее 32 символов (%1)"),
-                               {std::to_string(text.size())}));
+                  Message(KV_PATTERN("sheets", "название длиннее 32 символов (%1)"))
+                      .Arg(static_cast<long long>(text.size())));
           return std::nullopt;
         }
         return text;
@@ -266,10 +272,10 @@ class Importer {
         if (value.size() > kLongestBarcode ||
             value.find_first_not_of("0123456789") != std::string::npos) {
           Problem(line, csvColumn,
-                  base::Format(KV_PATTERN("sheets",
-                                          "\"%1\" - не штрих-код: не более 13 цифр "
-                                          "(в Excel задайте столбцу текстовый формат)"),
-                               {value}));
+                  Message(KV_PATTERN("sheets",
+                                     "\"%1\" - не штрих-код: не более 13 цифр "
+                                     "(в Excel задайте столбцу текстовый формат)"))
+                      .Arg(value));
           return std::nullopt;
         }
         return value;
@@ -277,7 +283,7 @@ class Importer {
         if (!value.empty() && (value.find_first_not_of("0123456789") != std::string::npos ||
                                !base::WholeNumber(value))) {
           Problem(line, csvColumn,
-                  base::Format(KV_PATTERN("sheets", "\"%1\" - не целое число"), {value}));
+                  Message(KV_PATTERN("sheets", "\"%1\" - не целое число")).Arg(value));
           return std::nullopt;
         }
         return value;
@@ -296,7 +302,7 @@ class Importer {
     }
     auto rounded = base::RoundDecimal(number, places);
     if (!rounded) {
-      Problem(line, csvColumn, base::Format(KV_PATTERN("sheets", "\"%1\" - не число"), {value}));
+      Problem(line, csvColumn, Message(KV_PATTERN("sheets", "\"%1\" - не число")).Arg(value));
       return std::nullopt;
     }
     return rounded;

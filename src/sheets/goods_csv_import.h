@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/message.h"
 #include "sheets/goods_columns.h"
 #include "sheets/sheet_encoding.h"
 #include "tables/grid_table.h"
@@ -17,9 +18,9 @@
 namespace kvitmark::sheets {
 
 struct CsvProblem {
-  int line = 0;      // the file's line, from 1
-  int column = 0;    // the CSV column, from 1; 0 when the whole line is meant
-  std::string text;  // "строка 5, столбец 3 (Цена): …", code page 1251
+  int line = 0;        // the file's line, from 1
+  int column = 0;      // the CSV column, from 1; 0 when the whole line is meant
+  base::Message text;  // "строка 5, столбец 3 (Цена): …"
 };
 
 // One goods record: its cells for the goods page's columns 1 … 10, as "Сохранить" would

@@ -6,13 +6,13 @@
 #include "backup/manifest.h"
 #include "backup/sha256.h"
 #include "backup_fixture.h"
-#include "base/cp1251.h"
+#include "base/message.h"
 #include "logo/dot_picture.h"
 
 namespace kvitmark::testing {
 namespace {
 
-using base::Cp1251ToUtf8;
+using base::RenderUtf8;
 
 // One backup of the factory register, taken once: the cases work on copies of it.
 class BackupCopies : public BackupTest {
@@ -75,8 +75,8 @@ TEST_P(BadBackup, IsRefusedNamingTheFile) {
   GetParam().spoil(copy, logoFiles);
   const auto check = backup::CheckBackup(copy, GetParam().only, logoFiles);
   EXPECT_FALSE(check.backup);
-  EXPECT_NE(Cp1251ToUtf8(check.error).find(GetParam().told), std::string::npos)
-      << Cp1251ToUtf8(check.error);
+  EXPECT_NE(RenderUtf8(check.error).find(GetParam().told), std::string::npos)
+      << RenderUtf8(check.error);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -169,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(BackupCopies, WholeBackup_PassesWithTheItemsAskedForInTheWindowsOrder) {
   const auto check = backup::CheckBackup(copy, {"logo", "pak", "art"}, logoFiles);
-  ASSERT_TRUE(check.backup) << Cp1251ToUtf8(check.error);
+  ASSERT_TRUE(check.backup) << RenderUtf8(check.error);
   std::vector<std::string> files;
   for (const auto& item : check.backup->items) files.push_back(item.file);
   EXPECT_EQ(files, (std::vector<std::string>{"art.art", "pak.pak", "logo.bmp"}));

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "base/cp1251.h"
+#include "base/message.h"
 
 namespace kvitmark::testing {
 namespace {
@@ -22,8 +22,7 @@ TEST(BackupContents, RecordsTextAgreesWithItsNumber) {
                            {22, "22 записи"},        {111, "111 записей"},   {112, "112 записей"},
                            {14000, "14000 записей"}, {13991, "13991 запись"}};
   for (const Counted& counted : cases) {
-    EXPECT_EQ(base::Cp1251ToUtf8(backup::RecordsText(counted.count)), counted.text)
-        << counted.count;
+    EXPECT_EQ(base::RenderUtf8(backup::RecordsText(counted.count)), counted.text) << counted.count;
   }
 }
 

@@ -32,7 +32,7 @@ class RunUser final : public backup::RunObserver {
   void RecordDone(const tables::RecordStep& step) override { recorded.RecordDone(step); }
   tables::FailureAnswer RecordFailed(int record) override { return recorded.RecordFailed(record); }
   void Tell(const tables::Notice& notice) override { recorded.Tell(notice); }
-  bool Confirm(const std::string& question) override { return recorded.Confirm(question); }
+  bool Confirm(const base::Message& question) override { return recorded.Confirm(question); }
   bool StopRequested() override { return stop || recorded.StopRequested(); }
   void Finished(const tables::OperationSummary& summary) override { recorded.Finished(summary); }
 

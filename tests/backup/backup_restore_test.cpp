@@ -8,6 +8,7 @@
 #include "backup/sha256.h"
 #include "backup_fixture.h"
 #include "base/cp1251.h"
+#include "base/message.h"
 #include "sim/sim_tables.h"
 
 namespace kvitmark::testing {
@@ -15,6 +16,7 @@ namespace {
 
 using base::Cp1251;
 using base::Cp1251ToUtf8;
+using base::RenderUtf8;
 using tables::PageId;
 
 // A register programmed by its shop: something in every kind of table differs from the
@@ -39,8 +41,8 @@ TEST_F(BackupTest, BackupThenRestoreOntoAFactoryFreshRegister_LeavesItsTablesEqu
   const sim::SimTables shop = simRegister.Tables();
   Connect();
   const auto taken = TakeBackup();
-  ASSERT_EQ(taken.outcome, backup::BackupOutcome::kComplete) << taken.error;
-  EXPECT_EQ(Cp1251ToUtf8(backup::BackupReport(taken)),
+  ASSERT_EQ(taken.outcome, backup::BackupOutcome::kComplete) << RenderUtf8(taken.errors);
+  EXPECT_EQ(RenderUtf8(backup::BackupReport(taken)),
             "Резервная копия ЭККА 1 сохранена: таблиц 21 и логотип.");
   EXPECT_EQ(user.items.size(), 22u);
   EXPECT_EQ(user.items.front(), "art.art");
@@ -51,7 +53,7 @@ TEST_F(BackupTest, BackupThenRestoreOntoAFactoryFreshRegister_LeavesItsTablesEqu
   simRegister.Tables() = sim::FactoryTables();
   session.registerCopy.Clear();
   auto check = backup::CheckBackup(taken.folder, {}, logoFiles);
-  ASSERT_TRUE(check.backup) << Cp1251ToUtf8(check.error);
+  ASSERT_TRUE(check.backup) << RenderUtf8(check.error);
   user.recorded.dialogs.clear();
   const auto restored = backup::RestoreRegister(session, user, *check.backup);
   ASSERT_TRUE(restored.confirmed);
@@ -81,7 +83,7 @@ TEST_F(BackupTest, Manifest_NamesTheProgramTimeRegisterAndEveryFile) {
   tzset();
   Connect();
   const auto taken = TakeBackup();
-  ASSERT_EQ(taken.outcome, backup::BackupOutcome::kComplete) << taken.error;
+  ASSERT_EQ(taken.outcome, backup::BackupOutcome::kComplete) << RenderUtf8(taken.errors);
   EXPECT_EQ(taken.folder, folder.Path() + "/ЭККА1_2024-05-01_1430");
   const std::string json = app::ReadBytes(taken.folder + "/manifest.json");
   EXPECT_NE(json.find("\"program\": {\n    \"name\": \"Kvitmark\",\n    \"version\": \"1.0.0\""),
@@ -121,12 +123,12 @@ TEST_F(BackupTest, ARecordSkippedAtThePrompt_MarksItsTableFailedAndTheBackupGoes
   EXPECT_EQ(taken.manifest.kinds[1].failed, std::vector<int>{1});
   EXPECT_EQ(taken.manifest.kinds[2].result, backup::ItemResult::kDone);
   EXPECT_NE(
-      Cp1251ToUtf8(backup::BackupReport(taken)).find("Операторы (opr.opr): не прочитаны записи 1"),
+      RenderUtf8(backup::BackupReport(taken)).find("Операторы (opr.opr): не прочитаны записи 1"),
       std::string::npos);
 
   // The restore does not write a table it holds only in part.
   auto check = backup::CheckBackup(taken.folder, {"opr", "otd"}, logoFiles);
-  ASSERT_TRUE(check.backup) << Cp1251ToUtf8(check.error);
+  ASSERT_TRUE(check.backup) << RenderUtf8(check.error);
   trace.Clear();
   const auto restored = backup::RestoreRegister(session, user, *check.backup);
   ASSERT_EQ(restored.steps.size(), 2u);
@@ -154,7 +156,7 @@ TEST_F(BackupTest, Stop_EndsTheBackupWithAManifestOfWhatWasDone) {
   EXPECT_FALSE(std::filesystem::exists(taken.folder + "/otd.otd"));
   // What there is can still be restored; the question says the backup is not whole.
   auto check = backup::CheckBackup(taken.folder, {}, logoFiles);
-  ASSERT_TRUE(check.backup) << Cp1251ToUtf8(check.error);
+  ASSERT_TRUE(check.backup) << RenderUtf8(check.error);
   user.stop = false;
   user.recorded.confirmAnswers = {false};
   trace.Clear();
@@ -173,7 +175,7 @@ TEST_F(BackupTest, Restore_WhereTheConnectionKnowsATable_WritesOnlyWhatDiffers) 
   workspace.Grid(PageId::kOperators).SetCell(2, 7, Cp1251("Олена"));
   tables::WriteChangesToRegister(session, observer, PageId::kOperators);
   auto check = backup::CheckBackup(taken.folder, {"opr", "art", "logo"}, logoFiles);
-  ASSERT_TRUE(check.backup) << Cp1251ToUtf8(check.error);
+  ASSERT_TRUE(check.backup) << RenderUtf8(check.error);
   trace.Clear();
   const auto restored = backup::RestoreRegister(session, user, *check.backup);
   ASSERT_TRUE(restored.confirmed);
@@ -185,7 +187,7 @@ TEST_F(BackupTest, Restore_WhereTheConnectionKnowsATable_WritesOnlyWhatDiffers) 
     if (!write.starts_with("W136;")) tableWrites.push_back(write);
   }
   EXPECT_EQ(tableWrites, std::vector<std::string>{Cp1251("W3;7;7;Оператор7;0;")});
-  EXPECT_EQ(Cp1251ToUtf8(backup::RestoreReport(restored)),
+  EXPECT_EQ(RenderUtf8(backup::RestoreReport(restored)),
             "Восстановление ЭККА завершено.\n"
             "Товары (art.art): без изменений\n"
             "Операторы (opr.opr): записано 1 запись\n"
@@ -202,7 +204,7 @@ TEST(BackupFolder, SecondBackupInTheSameMinute_GetsAFolderOfItsOwn) {
   EXPECT_EQ(second.path, parent.Path() + "/ЭККА1_2024-05-01_1430_2");
   const auto none = backup::MakeNewFolder(parent.Path() + "/missing", "x");
   EXPECT_TRUE(none.path.empty());
-  EXPECT_NE(Cp1251ToUtf8(none.error).find("Не удалось создать папку"), std::string::npos);
+  EXPECT_NE(RenderUtf8(none.error).find("Не удалось создать папку"), std::string::npos);
 }
 
 struct TimeCase {

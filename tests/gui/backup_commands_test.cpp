@@ -15,6 +15,8 @@
 
 #include "app/ui/main_window.h"
 #include "app/ui/program_font.h"
+#include "backup/manifest.h"
+#include "backup/sha256.h"
 #include "backup/ui/backup_window.h"
 #include "base/clock.h"
 #include "base/cp1251.h"
@@ -189,6 +191,51 @@ class BackupCommandsTest : public QObject {
              qPrintable(dialogs_->shown[0]));
     QVERIFY(dialogs_->shown[0].endsWith(QString::fromUtf8("Ничего не записано в ЭККА.")));
     QCOMPARE(register_->Counters().writes, writes);
+  }
+
+  // A table file that loads short, under its own digest: the file's own message, in the
+  // window's language, on the refusal's one line.
+  void restore_tableFileEndingEarly_isRefusedWithTheFilesMessage() {
+    Connect();
+    dialogs_->fileAnswers = {folder_->path()};
+    Action("ActionBackup")->trigger();
+    const QString made = folder_->filePath(Backups().first());
+    const std::string departments = "1;\r\n2;\r\n3;\r\n";
+    QFile file(made + "/otd.otd");
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(departments.data(), static_cast<qint64>(departments.size()));
+    file.close();
+    QFile manifestFile(made + "/manifest.json");
+    QVERIFY(manifestFile.open(QIODevice::ReadOnly));
+    auto manifest = backup::ParseManifest(manifestFile.readAll().toStdString()).manifest;
+    manifestFile.close();
+    QVERIFY(manifest);
+    for (auto& kind : manifest->kinds) {
+      if (kind.file == "otd.otd") kind.sha256 = backup::Sha256(departments);
+    }
+    QVERIFY(manifestFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    manifestFile.write(QByteArray::fromStdString(backup::ManifestJson(*manifest)));
+    manifestFile.close();
+
+    const struct {
+      base::Language language;
+      const char* box;
+    } cases[] = {
+        {base::Language::kRussian,
+         "box Восстановление ЭККА: Файл otd.otd: Конец файла!   В файле неверное число записей! "
+         "(строка 4)\n\nНичего не записано в ЭККА."},
+        {base::Language::kUkrainian,
+         "box Відновлення ЕККА: Файл otd.otd: Кінець файлу!   У файлі неправильна кількість "
+         "записів! (рядок 4)\n\nДо ЕККА нічого не записано."},
+    };
+    for (const auto& language : cases) {
+      QVERIFY(base::ui::UseLanguage(language.language));
+      dialogs_->fileAnswers = {made};
+      dialogs_->shown.clear();
+      Action("ActionRestore")->trigger();
+      QVERIFY(base::ui::UseLanguage(base::Language::kRussian));
+      QCOMPARE(dialogs_->shown, QStringList{QString::fromUtf8(language.box)});
+    }
   }
 
   void goodsCsv_exportThenImportWithProblems_thenWhole() {

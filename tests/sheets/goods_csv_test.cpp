@@ -4,6 +4,7 @@
 #include "app/temp_directory.h"
 #include "backup/scratch_session.h"
 #include "base/cp1251.h"
+#include "base/message.h"
 #include "files/table_files.h"
 #include "sheets/csv_reader.h"
 #include "sheets/goods_csv_export.h"
@@ -31,7 +32,7 @@ std::vector<std::string> Rows(const GoodsImport& sheet) {
 
 std::vector<std::string> Problems(const GoodsImport& sheet) {
   std::vector<std::string> problems;
-  for (const auto& problem : sheet.problems) problems.push_back(Cp1251ToUtf8(problem.text));
+  for (const auto& problem : sheet.problems) problems.push_back(base::RenderUtf8(problem.text));
   return problems;
 }
 

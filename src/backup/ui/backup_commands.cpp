@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "backup/backup_check.h"
+#include "backup/backup_contents.h"
 #include "backup/backup_operation.h"
 #include "backup/restore_operation.h"
 #include "backup/ui/backup_window.h"
@@ -27,6 +28,9 @@ QString FromFileSystem(const std::string& path) {
   return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
+// A text meant as one line, whatever the messages nested in it hold.
+QString OneLine(QString text) { return text.replace(QLatin1Char('\n'), QLatin1Char(' ')); }
+
 }  // namespace
 
 BackupCommands::BackupCommands(const BackupCommandsContext& context)
@@ -44,8 +48,7 @@ QString BackupCommands::StartFolder() const {
 
 bool BackupCommands::Connected() {
   if (tables::support::IsConnected(*context_.session)) return true;
-  context_.dialogs->ShowMessage(context_.window,
-                                base::ui::FromCore(tables::support::NotConnectedText()));
+  context_.dialogs->ShowMessage(context_.window, base::ui::Render(NotConnected()));
   return false;
 }
 
@@ -67,7 +70,7 @@ void BackupCommands::BackUp() {
       [&] { result = BackupRegister(*context_.session, *progress_, logoFiles, request); });
   context_.registerCopyChanged();
 
-  QString text = base::ui::FromCore(BackupReport(result));
+  QString text = base::ui::Render(BackupReport(result));
   if (!result.folder.empty()) {
     text +=
         base::ui::Translate("BackupWindow", "\n\nПапка копии:\n") + FromFileSystem(result.folder);
@@ -93,7 +96,7 @@ void BackupCommands::Restore() {
   if (!check.backup) {
     context_.dialogs->MessageBox(
         context_.window,
-        base::ui::FromCore(check.error) +
+        OneLine(base::ui::Render(check.error)) +
             base::ui::Translate("BackupWindow", "\n\nНичего не записано в ЭККА."),
         title, tables::BoxButtons::kOk, tables::BoxIcon::kError);
     return;
@@ -109,7 +112,7 @@ void BackupCommands::Restore() {
   for (const StepResult& step : result.steps) {
     whole = whole && (step.state == StepState::kWritten || step.state == StepState::kUnchanged);
   }
-  context_.dialogs->MessageBox(context_.window, base::ui::FromCore(RestoreReport(result)), title,
+  context_.dialogs->MessageBox(context_.window, base::ui::Render(RestoreReport(result)), title,
                                tables::BoxButtons::kOk,
                                whole ? tables::BoxIcon::kInformation : tables::BoxIcon::kWarning);
 }

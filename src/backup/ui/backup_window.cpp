@@ -71,7 +71,7 @@ void BackupWindow::Started(const tables::OperationStart& start) {
 void BackupWindow::ItemStarted(const RunItem& item) {
   itemDone_ = 0;
   item_->setText(base::ui::Translate("BackupWindow", "%1 (%2) — %3 из %4")
-                     .arg(base::ui::FromCore(item.caption), QString::fromStdString(item.file))
+                     .arg(base::ui::Render(item.caption), QString::fromStdString(item.file))
                      .arg(item.index + 1)
                      .arg(item.count));
   itemProgress_->setRange(0, item.records > 0 ? item.records : 1);
@@ -94,12 +94,12 @@ tables::FailureAnswer BackupWindow::RecordFailed(int) {
 
 void BackupWindow::Tell(const tables::Notice& notice) {
   QWidget* owner = isVisible() ? this : parentWidget();
-  context_.dialogs->MessageBox(owner, base::ui::FromCore(notice.text), title_,
+  context_.dialogs->MessageBox(owner, base::ui::Render(notice.text), title_,
                                tables::BoxButtons::kOk, tables::BoxIcon::kWarning);
 }
 
-bool BackupWindow::Confirm(const std::string& question) {
-  return context_.dialogs->MessageBox(parentWidget(), base::ui::FromCore(question), title_,
+bool BackupWindow::Confirm(const base::Message& question) {
+  return context_.dialogs->MessageBox(parentWidget(), base::ui::Render(question), title_,
                                       tables::BoxButtons::kYesNo,
                                       tables::BoxIcon::kWarning) == tables::BoxAnswer::kYes;
 }

@@ -47,7 +47,7 @@ class BackupWindow : public QDialog, public RunObserver {
   void RecordDone(const tables::RecordStep& step) override;
   tables::FailureAnswer RecordFailed(int record) override;
   void Tell(const tables::Notice& notice) override;
-  bool Confirm(const std::string& question) override;
+  bool Confirm(const base::Message& question) override;
   bool StopRequested() override;
   void Finished(const tables::OperationSummary& summary) override;
 

@@ -89,7 +89,7 @@ void GoodsCsvCommands::Import() {
             .arg(path)
             .arg(count);
     for (int i = 0; i < count && i < kProblemsShown; ++i) {
-      text += '\n' + base::ui::FromCore(sheet.problems[i].text);
+      text += '\n' + base::ui::Render(sheet.problems[i].text);
     }
     if (count > kProblemsShown) {
       text += base::ui::Translate("GoodsCsv", "\n… и ещё %1").arg(count - kProblemsShown);
