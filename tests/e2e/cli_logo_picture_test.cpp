@@ -9,60 +9,17 @@
 #include <vector>
 
 #include "cli_fixture.h"
+#include "gif_writer.h"
 
 namespace kvitmark {
 namespace {
 
 using testing::CliRun;
+using testing::Gif;
 namespace fs = std::filesystem;
 
 constexpr size_t kBmpHeader = 62;  // a one-bit BMP's headers and its two-colour palette
 constexpr size_t kRowBytes = 24;
-
-using Greys = std::function<int(int x, int y)>;  // 0 black to 127 white
-
-// A GIF of 128 greys: eight-bit codes, the code table cleared before it grows, so that no
-// compression is needed.
-std::string Gif(int width, int height, const Greys& grey) {
-  std::string bytes = "GIF89a";
-  const auto word = [&bytes](int value) {
-    bytes += static_cast<char>(value & 0xFF);
-    bytes += static_cast<char>((value >> 8) & 0xFF);
-  };
-  word(width);
-  word(height);
-  bytes += "\xF6";  // a colour table of 128 entries
-  bytes += std::string(2, '\0');
-  for (int entry = 0; entry < 128; ++entry)
-    bytes += std::string(3, static_cast<char>(entry * 255 / 127));
-  bytes += ',';
-  word(0);
-  word(0);
-  word(width);
-  word(height);
-  bytes += '\0';
-  bytes += '\x07';
-  std::string codes(1, static_cast<char>(128));
-  int sinceClear = 0;
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      if (sinceClear++ == 126) {
-        codes += static_cast<char>(128);
-        sinceClear = 1;
-      }
-      codes += static_cast<char>(grey(x, y));
-    }
-  }
-  codes += static_cast<char>(129);
-  for (size_t at = 0; at < codes.size(); at += 255) {
-    const std::string block = codes.substr(at, 255);
-    bytes += static_cast<char>(block.size());
-    bytes += block;
-  }
-  bytes += '\0';
-  bytes += ';';
-  return bytes;
-}
 
 // Row `y` of a one-bit BMP `height` rows high (its rows go from the bottom up), as bytes.
 std::string BmpRow(const std::string& bmp, int height, int y) {
@@ -146,8 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
         OptionsCase{"DitherAloneIsFloydSteinberg", {"--dither"}, {"--dither", "floyd"}, true},
         OptionsCase{"DitherBeforeThePicture", {"--dither", "floyd"}, {"--dither=floyd"}, true},
         OptionsCase{"Atkinson", {"--dither", "atkinson"}, {}, true},
-        OptionsCase{"AnotherThreshold", {"--threshold", "20"}, {}, true},
-        OptionsCase{"Invert", {"--invert"}, {"--invert", "--threshold", "128"}, true}),
+        OptionsCase{"AnotherThreshold", {"--threshold", "20"}, {}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CliLogoPictureTest, InvertedPictureIsItsNegative) {

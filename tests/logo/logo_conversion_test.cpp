@@ -142,10 +142,6 @@ TEST_P(EveryMethodTest, InvertSwapsBlackAndWhite) {
   }
 }
 
-TEST_P(EveryMethodTest, RowsBeyondTheTableAreLeftOut) {
-  EXPECT_EQ(MakeLogo(Field(10, 260, 0), 0, With(GetParam().method)).Height(), 200);
-}
-
 TEST_P(EveryMethodTest, WhatLiesRightOfTheLogoIsCut) {
   const DotPicture dots = MakeLogo(Field(100, 5, 0), 150, With(GetParam().method));
   EXPECT_EQ(DotShare(dots, 150, 42), 1.0);
@@ -200,16 +196,6 @@ TEST(DitherTest, DotsAreSpreadNotClumped) {
       EXPECT_GT(changes, 40) << "row " << y;
     }
   }
-}
-
-TEST(ThresholdTest, TheThresholdDecides) {
-  ToneSettings tone;
-  tone.threshold = 200;
-  EXPECT_EQ(DotShare(MakeLogo(Field(192, 4, 199), 0, tone), 0, 192), 1.0);
-  EXPECT_EQ(DotShare(MakeLogo(Field(192, 4, 200), 0, tone), 0, 192), 0.0);
-  tone.threshold = 1;
-  EXPECT_EQ(DotShare(MakeLogo(Field(192, 4, 0), 0, tone), 0, 192), 1.0);
-  EXPECT_EQ(DotShare(MakeLogo(Field(192, 4, 1), 0, tone), 0, 192), 0.0);
 }
 
 struct ToneCase {

@@ -10,7 +10,11 @@ namespace {
 
 bool Opaque(const QImage& image) {
   if (!image.hasAlphaChannel()) return true;
-  const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+  // Premultiplying leaves the alpha as it is: a photograph's pixels are looked at where they
+  // lie, not copied.
+  const bool argb32 = image.format() == QImage::Format_ARGB32 ||
+                      image.format() == QImage::Format_ARGB32_Premultiplied;
+  const QImage argb = argb32 ? image : image.convertToFormat(QImage::Format_ARGB32);
   for (int y = 0; y < argb.height(); ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
     if (!std::all_of(line, line + argb.width(), [](QRgb pixel) { return qAlpha(pixel) == 255; })) {

@@ -23,7 +23,7 @@ QString NotAPicture(const QString& path) {
 
 QString TooLarge(const QString& path, QSize size) {
   return base::ui::Translate("LogoFiles",
-                             "Рисунок в файле «%1» слишком велик: %2 × %3 точек (можно не больше "
+                             "Рисунок в файле «%1» слишком велик: %2 на %3 точек (можно не больше "
                              "100 миллионов точек).")
       .arg(path)
       .arg(size.width())
