@@ -185,19 +185,6 @@ const ShareCase kShareCases[] = {
 INSTANTIATE_TEST_SUITE_P(Greys, DotShareTest, ::testing::ValuesIn(kShareCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(DitherTest, DotsAreSpreadNotClumped) {
-  // Half the dots of a middle grey could also be its left half in black: a dithered row
-  // changes between dot and paper all along.
-  for (DotMethod method : {DotMethod::kFloydSteinberg, DotMethod::kAtkinson}) {
-    const DotPicture dots = MakeLogo(Field(192, 200, 128), 0, With(method));
-    for (int y = 10; y < 200; y += 37) {
-      int changes = 0;
-      for (int x = 1; x < 192; ++x) changes += dots.Black(x, y) != dots.Black(x - 1, y) ? 1 : 0;
-      EXPECT_GT(changes, 40) << "row " << y;
-    }
-  }
-}
-
 struct ToneCase {
   const char* name;
   int brightness;
