@@ -7,7 +7,9 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 REQUIRED_PACKAGES=(cmake ninja-build g++ pkgconf libgtest-dev libgmock-dev qt6-base-dev qt6-tools-dev
   qt6-tools-dev-tools qt6-l10n-tools libcli11-dev
   libudev-dev fonts-dejavu-core fonts-liberation libcsv-dev nlohmann-json3-dev libssl-dev
-  libgensio-dev help2man)
+  libgensio-dev help2man
+  # Qt's image plugins beyond Qt GUI's own, for logos from WebP, TIFF and SVG pictures.
+  qt6-image-formats-plugins libqt6svg6)
 # What the tests and benches add: the server shops put their registers behind; man, bash's
 # completion, the AppStream validator and lintian, which check what the package installs.
 TEST_PACKAGES=(ser2net man-db bash-completion appstream dpkg-dev lintian)

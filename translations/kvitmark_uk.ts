@@ -123,6 +123,18 @@
         <source>Не удалось создать файл «%1»: %2</source>
         <translation>Не вдалося створити файл «%1»: %2</translation>
     </message>
+    <message>
+        <source>Файл «%1» не является рисунком или повреждён.</source>
+        <translation>Файл «%1» не є зображенням або пошкоджений.</translation>
+    </message>
+    <message>
+        <source>Рисунок в файле «%1» слишком велик: %2 на %3 точек (можно не больше 100 миллионов точек).</source>
+        <translation>Зображення у файлі «%1» завелике: %2 на %3 точок (можна не більше 100 мільйонів точок).</translation>
+    </message>
+    <message>
+        <source>Файл «%1» пуст.</source>
+        <translation>Файл «%1» порожній.</translation>
+    </message>
 </context>
 <context>
     <name>LogoPage</name>
@@ -157,6 +169,70 @@
     <message>
         <source>Ошибка</source>
         <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>Рисунки</source>
+        <translation>Зображення</translation>
+    </message>
+    <message>
+        <source>Логотип из рисунка</source>
+        <translation>Логотип із зображення</translation>
+    </message>
+    <message>
+        <source>Рисунок</source>
+        <translation>Зображення</translation>
+    </message>
+    <message>
+        <source>Так напечатает ЭККА</source>
+        <translation>Так надрукує ЕККА</translation>
+    </message>
+    <message>
+        <source>Увеличено вдвое</source>
+        <translation>Збільшено вдвічі</translation>
+    </message>
+    <message>
+        <source>Преобразование:</source>
+        <translation>Перетворення:</translation>
+    </message>
+    <message>
+        <source>Порог:</source>
+        <translation>Поріг:</translation>
+    </message>
+    <message>
+        <source>Яркость:</source>
+        <translation>Яскравість:</translation>
+    </message>
+    <message>
+        <source>Контраст:</source>
+        <translation>Контраст:</translation>
+    </message>
+    <message>
+        <source>Инвертировать: точки там, где светло</source>
+        <translation>Інвертувати: точки там, де світло</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Как в файле, точка в точку</source>
+        <translation>Як у файлі, точка в точку</translation>
+    </message>
+    <message>
+        <source>Порог</source>
+        <translation>Поріг</translation>
+    </message>
+    <message>
+        <source>Рассеивание Флойда — Стейнберга</source>
+        <translation>Розсіювання Флойда — Стейнберга</translation>
+    </message>
+    <message>
+        <source>Рассеивание Аткинсона</source>
+        <translation>Розсіювання Аткінсона</translation>
     </message>
 </context>
 <context>
@@ -1056,6 +1132,26 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     <message>
         <source>Ошибка чтения логотипа! Чтение остановлено.</source>
         <translation>Помилка читання логотипа! Читання зупинено.</translation>
+    </message>
+    <message>
+        <source>Точек почти нет: логотип напечатается пустым местом.</source>
+        <translation>Точок майже немає: логотип надрукується порожнім місцем.</translation>
+    </message>
+    <message>
+        <source>Точки почти сплошь: логотип напечатается чёрным прямоугольником.</source>
+        <translation>Точки майже суцільні: логотип надрукується чорним прямокутником.</translation>
+    </message>
+    <message>
+        <source>Логотип займёт %1 строку: столько и укажите в «Количество строк в логотипе» на странице «Параметры чека».</source>
+        <translation>Логотип займе %1 рядок: стільки й укажіть у «Кількість рядків у логотипі» на сторінці «Параметри чека».</translation>
+    </message>
+    <message>
+        <source>Логотип займёт %1 строки: столько и укажите в «Количество строк в логотипе» на странице «Параметры чека».</source>
+        <translation>Логотип займе %1 рядки: стільки й укажіть у «Кількість рядків у логотипі» на сторінці «Параметри чека».</translation>
+    </message>
+    <message>
+        <source>Логотип займёт %1 строк: столько и укажите в «Количество строк в логотипе» на странице «Параметры чека».</source>
+        <translation>Логотип займе %1 рядків: стільки й укажіть у «Кількість рядків у логотипі» на сторінці «Параметри чека».</translation>
     </message>
 </context>
 <context>

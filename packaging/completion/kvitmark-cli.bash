@@ -5,8 +5,8 @@
 # The lists below are the tool's own: tests/packaging/completion_test.sh compares them with
 # what kvitmark-cli --help says.
 
-_kvitmark_cli_commands="ports presence find read write clear logo-read logo-write sd-export
-  sd-sales reports backup restore csv-export csv-import"
+_kvitmark_cli_commands="ports presence find read write clear logo-read logo-write logo-convert
+  sd-export sd-sales reports backup restore csv-export csv-import"
 _kvitmark_cli_kinds="art hft kso op1 op2 opl opr otd pac pak par pdu pko pnu pnv pov ppl ppn
   ret slu tsp"
 _kvitmark_cli_clearable_kinds="art hft opl opr otd"
@@ -15,6 +15,8 @@ _kvitmark_cli_reports="Art Otd Grp Operat Nalog Opl Operac Adm1 Adm2 Adm3 Numope
 _kvitmark_cli_speeds="4800 9600 14400 19200 28800 38400 56000 115200"
 _kvitmark_cli_global_options="--help --port --device --speed --register --trace --on-error
   --lang --json"
+# The pictures the logo is made of, by their extensions.
+_kvitmark_cli_pictures='@(bmp|png|jpg|jpeg|gif|webp|svg|svgz|tif|tiff)'
 
 # The options a command adds to those of the connection, which it takes too.
 _kvitmark_cli_command_options() {
@@ -25,6 +27,7 @@ _kvitmark_cli_command_options() {
     clear) echo --yes ;;
     reports) echo --only --separator ;;
     restore) echo --only --dry-run --yes ;;
+    logo-write | logo-convert) echo --dither --threshold --invert ;;
   esac
 }
 
@@ -48,8 +51,13 @@ _kvitmark_cli() {
     word=${words[i]}
     case $word in
       --port | --device | --speed | --register | --on-error | --lang | --speeds | \
-        --registers | --first | --last | --record | --changed-from | --only | --separator)
+        --registers | --first | --last | --record | --changed-from | --only | --separator | \
+        --threshold)
         ((i++))
+        ;;
+      # Alone it means floyd, and the next word is the picture.
+      --dither)
+        [[ ${words[i + 1]-} == @(floyd|atkinson) ]] && ((i++))
         ;;
       -*) ;;
       *)
@@ -104,7 +112,11 @@ _kvitmark_cli() {
       fi
       return
       ;;
-    --register | --registers | --first | --last | --record | --separator)
+    --dither)
+      COMPREPLY=($(compgen -W "floyd atkinson" -- "$cur"))
+      return
+      ;;
+    --register | --registers | --first | --last | --record | --separator | --threshold)
       return
       ;;
   esac
@@ -125,9 +137,11 @@ _kvitmark_cli() {
   case $command:${#positionals[@]} in
     read:0 | write:0) COMPREPLY=($(compgen -W "$_kvitmark_cli_kinds" -- "$cur")) ;;
     clear:0) COMPREPLY=($(compgen -W "$_kvitmark_cli_clearable_kinds" -- "$cur")) ;;
-    read:1 | logo-read:0 | sd-export:1 | sd-sales:1 | csv-export:1 | csv-import:1) _filedir ;;
+    read:1 | logo-read:0 | logo-convert:1 | sd-export:1 | sd-sales:1 | csv-export:1 | csv-import:1)
+      _filedir
+      ;;
     write:1) _filedir "$kind" ;;
-    logo-write:0) _filedir bmp ;;
+    logo-write:0 | logo-convert:0) _filedir "$_kvitmark_cli_pictures" ;;
     sd-export:0 | csv-export:0) _filedir art ;;
     csv-import:0) _filedir csv ;;
     sd-sales:0 | reports:0 | backup:0 | restore:0) _filedir -d ;;

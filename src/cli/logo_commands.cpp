@@ -31,16 +31,13 @@ int ReadLogo(const ConnectionOptions& options, const std::string& file) {
   return 0;
 }
 
-int WriteLogo(const ConnectionOptions& options, const std::string& file) {
-  auto loaded = logo::ui::LoadBmp(QString::fromLocal8Bit(file.c_str()));
-  if (!loaded.picture) {
-    Say(loaded.error.toStdString());
-    return 1;
-  }
+int WriteLogo(const ConnectionOptions& options, const std::string& file,
+              const LogoOptions& logoOptions) {
+  const auto picture = LogoOfPicture(file, logoOptions, false);
+  if (!picture) return 1;
   Connection connection(options);
   if (!connection.Open()) return 1;
-  logo::ui::QImagePicture picture(loaded.picture->image);
-  const auto result = logo::WriteLogo(connection.Session(), connection.Observer(), picture);
+  const auto result = logo::WriteLogo(connection.Session(), connection.Observer(), *picture);
   return result.succeeded ? 0 : 1;
 }
 

@@ -3,11 +3,14 @@
 #include <string>
 
 #include "cli/cli_options.h"
+#include "cli/logo_picture.h"
 
 namespace kvitmark::cli {
 
-// The receipt logo between a BMP file and the register's table 136.
+// The receipt logo between a picture file and the register's table 136: read into a BMP
+// file, written from a picture of any format.
 int ReadLogo(const ConnectionOptions& options, const std::string& file);
-int WriteLogo(const ConnectionOptions& options, const std::string& file);
+int WriteLogo(const ConnectionOptions& options, const std::string& file,
+              const LogoOptions& logoOptions);
 
 }  // namespace kvitmark::cli

@@ -148,8 +148,24 @@ int main(int argc, char** argv) {
   std::string bmp;
   auto* logoRead = app.add_subcommand("logo-read", "read the receipt logo into a BMP file");
   logoRead->add_option("FILE", bmp, "the BMP file to write")->required();
-  auto* logoWrite = app.add_subcommand("logo-write", "write a BMP file as the receipt logo");
-  logoWrite->add_option("FILE", bmp, "the BMP file to send")->required()->check(CLI::ExistingFile);
+  auto* logoWrite = app.add_subcommand("logo-write", "write a picture as the receipt logo");
+  logoWrite
+      ->add_option("IMAGE", bmp,
+                   "the picture (BMP, PNG, JPEG, GIF, WebP, SVG, ...); one larger than 192 x 200 "
+                   "dots is made smaller to fit, a BMP that fits goes dot for dot")
+      ->required()
+      ->check(CLI::ExistingFile);
+  LogoOptions writeLogo;
+  AddLogoOptions(*logoWrite, writeLogo);
+  std::string logoOut;
+  auto* logoConvert = app.add_subcommand(
+      "logo-convert", "picture -> the one-bit BMP, 192 dots wide, that logo-write would send");
+  logoConvert->add_option("IMAGE", bmp, "the picture, as for logo-write")
+      ->required()
+      ->check(CLI::ExistingFile);
+  logoConvert->add_option("OUT_FILE", logoOut, "the BMP file to write")->required();
+  LogoOptions convertLogo;
+  AddLogoOptions(*logoConvert, convertLogo);
 
   std::string outFile;
   std::string goodsFile;
@@ -226,7 +242,8 @@ int main(int argc, char** argv) {
   // of leaving the register in the middle of one.
   InstallInterruptStop();
 
-  const bool asksRegister = !(*ports || *sdExport || *sdSales || *csvExport || *csvImport);
+  const bool asksRegister =
+      !(*ports || *sdExport || *sdSales || *csvExport || *csvImport || *logoConvert);
   if (asksRegister && !*find) {
     Report().SetRegister(connection.registerNumber);
     if (!connection.device.empty()) Report().SetDevice(connection.device);
@@ -240,7 +257,8 @@ int main(int argc, char** argv) {
   if (*clear) status = ClearTable(connection, kind);
   if (*reports) status = DownloadReports(connection, folder, only, separator);
   if (*logoRead) status = ReadLogo(connection, bmp);
-  if (*logoWrite) status = WriteLogo(connection, bmp);
+  if (*logoWrite) status = WriteLogo(connection, bmp, writeLogo);
+  if (*logoConvert) status = ConvertLogo(bmp, logoOut, convertLogo);
   if (*sdExport) status = ExportGoodsForSdCard(goodsFile, outFile);
   if (*sdSales) status = SdCardSales(cardFolder, outFile);
   if (*backup) status = Backup(connection, folder);

@@ -9,10 +9,6 @@ bool Inside(const LogoPicture& picture, int x, int y) {
   return x >= 0 && y >= 0 && x < picture.Width() && y < picture.Height();
 }
 
-bool Printed(const LogoPicture& picture, int x, int y) {
-  return Inside(picture, x, y) && (picture.RedAt(x, y) & 1) == 0;
-}
-
 // Only the low eight bits of the number are kept as it is read, so no field length can
 // overflow; characters that are not digits carry no value.
 uint8_t FieldByte(std::string_view field) {
@@ -33,6 +29,10 @@ void PaintByte(LogoPicture& picture, int firstX, int y, uint8_t value) {
 }
 
 }  // namespace
+
+bool Printed(const LogoPicture& picture, int x, int y) {
+  return Inside(picture, x, y) && (picture.RedAt(x, y) & 1) == 0;
+}
 
 std::string EncodeRow(const LogoPicture& picture, int y) {
   std::string text;

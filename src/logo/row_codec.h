@@ -10,6 +10,9 @@
 // has its lowest bit clear: black prints, white does not.
 namespace kvitmark::logo {
 
+// Whether pixel (x, y) prints: inside the picture, its red with the lowest bit clear.
+bool Printed(const LogoPicture& picture, int x, int y);
+
 // The record text for row `y`: 24 byte values in decimal, each followed by ";". Pixels the
 // picture does not have count as not printed; pixels right of the 192nd are ignored.
 std::string EncodeRow(const LogoPicture& picture, int y);

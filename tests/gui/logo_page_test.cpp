@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,13 +14,17 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "base/clock.h"
 #include "base/cp1251.h"
 #include "link/register_link.h"
 #include "logo/row_codec.h"
+#include "logo/ui/logo_conversion.h"
+#include "logo/ui/logo_preview_dialog.h"
 #include "logo/ui/qimage_picture.h"
+#include "picture_files.h"
 #include "scripted_dialogs.h"
 #include "shown_observer.h"
 #include "sim/memory_line.h"
@@ -173,6 +178,7 @@ class LogoPageTest : public QObject {
   std::unique_ptr<ScriptedDialogs> dialogs_;
   std::unique_ptr<logo::ui::LogoPage> page_;
   int loadedChanges_ = 0;
+  int previews_ = 0;
   logo::ui::LogoPageContext context_;
 
   QString Path(const QString& name) const { return folder_->filePath(name); }
@@ -185,10 +191,21 @@ class LogoPageTest : public QObject {
     return rows;
   }
 
-  void Load(const QString& path) {
+  // Loads the file through the button; the preview is given to `answer` (accepted as it
+  // opens unless told otherwise) and left out of what the tests see shown.
+  void Load(const QString& path,
+            std::function<void(logo::ui::LogoPreviewDialog&)> answer = AcceptPreview) {
     dialogs_->fileAnswers << path;
+    dialogs_->modalAnswers.push_back([this, answer](QWidget& window) {
+      ++previews_;
+      answer(dynamic_cast<logo::ui::LogoPreviewDialog&>(window));
+    });
     page_->LoadButton()->click();
+    dialogs_->modalAnswers.clear();
+    dialogs_->shown.removeAll("modal LogoPreview");
   }
+
+  static void AcceptPreview(logo::ui::LogoPreviewDialog& preview) { preview.OkButton()->click(); }
 
   void LoadDepth(int depth) {
     const QString path = Path(QString("source%1.bmp").arg(depth));
@@ -220,6 +237,7 @@ class LogoPageTest : public QObject {
     dialogs_ = std::make_unique<ScriptedDialogs>();
     page_ = std::make_unique<logo::ui::LogoPage>();
     loadedChanges_ = 0;
+    previews_ = 0;
     logo::ui::LogoPageContext context;
     context.session = session_.get();
     context.observer = observer_.get();
@@ -261,8 +279,53 @@ class LogoPageTest : public QObject {
     QCOMPARE(loadedChanges_, 1);
     QCOMPARE(dialogs_->fileDialogs.size(), 1);
     QCOMPARE(dialogs_->fileDialogs[0].title, QString::fromUtf8("Загрузка логотипа из BMP-файла"));
-    QCOMPARE(dialogs_->fileDialogs[0].filter, kFilter);
+    // Every picture first, then the BMP files and all files as before.
+    const QString filter = dialogs_->fileDialogs[0].filter;
+    QVERIFY2(filter.startsWith(QString::fromUtf8("Рисунки (*.bmp *.png *.jpg *.jpeg *.gif")),
+             qPrintable(filter));
+    QVERIFY(filter.endsWith(";;" + kFilter));
     QCOMPARE(dialogs_->fileDialogs[0].folder, folder_->path());
+  }
+
+  // A photograph larger than the logo: made smaller and dithered in the preview, it is what
+  // the page shows, saves and sends, one bit a dot.
+  void loadPicture_previewAccepted_thePageHoldsTheDotsItShowed() {
+    QImage photo(960, 600, QImage::Format_RGB32);
+    for (int y = 0; y < 600; ++y) {
+      for (int x = 0; x < 960; ++x) photo.setPixel(x, y, qRgb(x * 255 / 960, y * 255 / 600, 90));
+    }
+    QVERIFY(testing::SaveBytes(Path("photo.jpg"), testing::Encoded(photo, "JPEG")));
+    QImage shown;
+    Load(Path("photo.jpg"), [&shown](logo::ui::LogoPreviewDialog& preview) {
+      preview.MethodBox()->setCurrentIndex(2);
+      shown = logo::ui::OneBitImage(preview.Dots());
+      AcceptPreview(preview);
+    });
+    QCOMPARE(previews_, 1);
+    QVERIFY(dialogs_->shown.isEmpty());
+    QCOMPARE(page_->Picture().size(), QSize(192, 120));
+    QCOMPARE(page_->BitsPerPixel(), 1);
+    QCOMPARE(Rows(page_->Picture()), Rows(shown));
+    QVERIFY(page_->Loaded());
+
+    page_->WriteButton()->click();
+    QCOMPARE(register_->Counters().writes, 120);
+    QCOMPARE(RegisterRows().mid(0, 120), Rows(shown).mid(0, 120));
+    Save(Path("photo"));
+    QCOMPARE(BitsPerPixelOf(Path("photo.BMP")), 1);
+    QCOMPARE(QImage(Path("photo.BMP")).size(), QSize(192, 120));
+  }
+
+  void previewCancelled_changesNothing() {
+    LoadDepth(4);
+    const QImage before = page_->Picture();
+    QVERIFY(testing::SaveBytes(Path("other.png"), testing::Encoded(Source(24), "PNG")));
+    Load(Path("other.png"),
+         [](logo::ui::LogoPreviewDialog& preview) { preview.CancelButton()->click(); });
+    QCOMPARE(previews_, 2);
+    QCOMPARE(page_->Picture(), before);
+    QCOMPARE(page_->BitsPerPixel(), 4);
+    QCOMPARE(loadedChanges_, 1);
   }
 
   void loadCancelled_changesNothing() {
@@ -459,7 +522,7 @@ class LogoPageTest : public QObject {
     QByteArray huge = bmp.left(54);
     for (int at : {18, 22}) huge.replace(at, 4, QByteArray("\xFF\xFF\xFF\x7F", 4));
     QTest::newRow("BMP claiming 2^31 - 1 square pixels") << huge;
-    QTest::newRow("PNG picture") << png;
+    QTest::newRow("PNG cut short") << png.left(png.size() / 2);
     QTest::newRow("text") << QByteArray("1;2;3;\r\n");
     QTest::newRow("BMP cut short") << bmp.left(bmp.size() / 2);
     QTest::newRow("BMP header only") << bmp.left(20);
@@ -483,12 +546,17 @@ class LogoPageTest : public QObject {
     QCOMPARE(page_->Picture(), before);
     QCOMPARE(page_->BitsPerPixel(), 8);
     QCOMPARE(loadedChanges_, 1);
+    QCOMPARE(previews_, 1);
   }
 
   void stretch_changesTheViewNotThePicture() {
     QImage wide = Source(24).copy(0, 0, 150, 120).scaled(300, 240);
     QVERIFY(WriteBmp(wide, 24, Path("wide.bmp")));
-    Load(Path("wide.bmp"));
+    // Larger than the logo, it is taken as it stands only when asked.
+    Load(Path("wide.bmp"), [](logo::ui::LogoPreviewDialog& preview) {
+      preview.SetChoice({.asItStands = true, .tone = {}});
+      AcceptPreview(preview);
+    });
     const QImage before = page_->Picture();
     QCOMPARE(page_->Image()->size(), QSize(192, 200));
 

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <deque>
+#include <functional>
 
 #include "tables/ui/dialogs.h"
 #include "tables/ui/exchange_error_prompt.h"
@@ -51,7 +52,17 @@ class ScriptedDialogs final : public tables::ui::Dialogs {
     promptAnswers.pop_front();
     return answer;
   }
-  void ShowModal(QWidget& window) override { shown << "modal " + window.objectName(); }
+  // A modal window is answered by the next of these, given the window in place of its modal
+  // loop (a dialog's settings changed, then accepted or rejected); without one it is left
+  // unanswered, as if closed.
+  std::deque<std::function<void(QWidget&)>> modalAnswers;
+  void ShowModal(QWidget& window) override {
+    shown << "modal " + window.objectName();
+    if (modalAnswers.empty()) return;
+    const auto answer = std::move(modalAnswers.front());
+    modalAnswers.pop_front();
+    answer(window);
+  }
 
   // File dialogs: the answers (empty: cancelled) and what each dialog was given.
   QStringList fileAnswers;

@@ -140,21 +140,31 @@ QImage ForQtWriter(const QImage& image, int depth) {
 
 }  // namespace
 
-BmpLoad LoadBmp(const QString& path) {
+QString ReadPictureFile(const QString& path, QByteArray& bytes) {
   // Opened here rather than by QFile, whose reasons come in the system's English.
   const int fd = ::open(path.toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC);
   QFile file;
   if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
     const int error = fd < 0 ? errno : EIO;
-    return {std::nullopt, base::ui::Translate("LogoFiles", "Не удалось открыть файл «%1»: %2")
-                              .arg(path, base::ui::Render(base::SystemErrorMessage(error)))};
+    return base::ui::Translate("LogoFiles", "Не удалось открыть файл «%1»: %2")
+        .arg(path, base::ui::Render(base::SystemErrorMessage(error)));
   }
   // Far beyond any logo, and beyond what the image reader would allocate anyway.
   if (file.size() > kLargestFile) {
-    return {std::nullopt,
-            base::ui::Translate("LogoFiles", "Файл «%1» слишком велик для логотипа.").arg(path)};
+    return base::ui::Translate("LogoFiles", "Файл «%1» слишком велик для логотипа.").arg(path);
   }
-  const QByteArray bytes = file.readAll();
+  bytes = file.readAll();
+  return QString();
+}
+
+BmpLoad LoadBmp(const QString& path) {
+  QByteArray bytes;
+  const QString error = ReadPictureFile(path, bytes);
+  if (!error.isEmpty()) return {std::nullopt, error};
+  return LoadBmp(bytes, path);
+}
+
+BmpLoad LoadBmp(const QByteArray& bytes, const QString& path) {
   const auto header = ReadHeader(bytes);
   if (!header || !PixelsComplete(*header, bytes.size())) return {std::nullopt, NotABmp(path)};
   QBuffer buffer;

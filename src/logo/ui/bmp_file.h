@@ -19,9 +19,14 @@ struct BmpLoad {
   QString error;  // why the file could not be loaded, for the user
 };
 
+// Reads a picture file whole, refusing one far larger than any logo. Empty error text: read.
+QString ReadPictureFile(const QString& path, QByteArray& bytes);
+
 // Loads a BMP file as it is, size and depth. A file that is not a BMP picture, or whose
 // pixels are cut short, is refused rather than shown half read.
 BmpLoad LoadBmp(const QString& path);
+// The same for a file's contents already read; `path` names it in the messages.
+BmpLoad LoadBmp(const QByteArray& bytes, const QString& path);
 
 // The depth a picture is saved with: the depth it came with, unless its pixels no longer
 // fit it (a palette grown past 16 colours, a palette given up for true colour).

@@ -11,6 +11,9 @@
 #include "files/ui/dialog_filter.h"
 #include "logo/logo_transfer.h"
 #include "logo/ui/bmp_file.h"
+#include "logo/ui/logo_conversion.h"
+#include "logo/ui/logo_preview_dialog.h"
+#include "logo/ui/picture_file.h"
 #include "logo/ui/qimage_picture.h"
 #include "tables/operations.h"
 #include "tables/ui/dialogs.h"
@@ -27,6 +30,12 @@ QPushButton* Button(QWidget* parent, const char* name, base::ui::SourceText capt
 
 QString BmpFilter() {
   return files::ui::QtFilter(QStringLiteral("BMP files (*.BMP)|*.BMP|All files (*.*)|*.*"));
+}
+
+// Every picture this machine reads first; BMP files and all files as before.
+QString PictureFilter() {
+  return files::ui::QtFilter(base::ui::Translate("LogoPage", "Рисунки") + '|' + PicturePatterns() +
+                             QStringLiteral("|BMP files (*.BMP)|*.BMP|All files (*.*)|*.*"));
 }
 
 // What a read paints into when the page holds no picture yet: the register's own size,
@@ -75,15 +84,20 @@ void LogoPage::LoadFromFile() {
   if (!context_.dialogs) return;
   const QString path = context_.dialogs->OpenFileName(
       context_.dialogParent, base::ui::Translate("LogoPage", "Загрузка логотипа из BMP-файла"),
-      BmpFilter(), Folder(), QString());
+      PictureFilter(), Folder(), QString());
   if (path.isEmpty()) return;
-  BmpLoad load = LoadBmp(path);
+  PictureLoad load = LoadPicture(path);
   if (!load.picture) {
     ShowError(load.error);
     return;
   }
-  picture_ = std::move(load.picture->image);
-  bitsPerPixel_ = load.picture->bitsPerPixel;
+  const LogoSource source(std::move(*load.picture));
+  LogoPreviewDialog preview(source, context_.dialogParent);
+  context_.dialogs->ShowModal(preview);
+  if (preview.result() != QDialog::Accepted) return;
+  PagePicture chosen = preview.Result();
+  picture_ = std::move(chosen.image);
+  bitsPerPixel_ = chosen.bitsPerPixel;
   ShowPicture();
   MarkLoaded();
 }
