@@ -44,10 +44,6 @@ Message SystemErrorMessage(int errorNumber) {
   }
 }
 
-std::string SystemErrorWords(int errorNumber) {
-  return RenderUtf8(SystemErrorMessage(errorNumber));
-}
-
 Message SystemErrorText(int errorNumber, const std::string& path) {
   return Message(KV_PATTERN("base", "%1: %2")).ArgUtf8(path).Arg(SystemErrorMessage(errorNumber));
 }

@@ -14,10 +14,8 @@ namespace kvitmark::base {
 // that a save would not follow. Below zero, where no errno value is.
 inline constexpr int kUntrustedLink = -1;
 
-// "нет места на диске" for ENOSPC, …; strerror's text for an error without words of ours.
-std::string SystemErrorWords(int errorNumber);
-// The same words as a message: ours are translated where the user reads them, the system's
-// own stay as they are.
+// "нет места на диске" for ENOSPC, …; strerror's text for an error without words of ours. Ours
+// are translated where the user reads them, the system's own stay as they are.
 Message SystemErrorMessage(int errorNumber);
 
 // "<path>: <words>": what the user reads about a file or device that failed.

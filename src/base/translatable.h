@@ -1,15 +1,13 @@
 #pragma once
 
-// The core speaks Russian: its messages reach the window as Russian text in code page 1251,
-// and the window translates them there (base/ui/translation.h). KV_TR marks such a text for
-// lupdate, which collects it under its context, one per subsystem; the macro itself gives the
-// text unchanged, so nothing the core writes on the line or into a file depends on the
-// language.
+// KV_TR marks a Russian text for lupdate under its context, one per subsystem, and gives the
+// text unchanged: for the few texts kept as plain literals (a report's name). Texts the core
+// says to a user are messages (base/message.h), marked with KV_PATTERN.
 #define KV_TR(context, text) text
 
 namespace kvitmark::base {
 
-// The contexts the core's texts are collected under, in the order a text is looked up in.
+// The contexts the core's texts are collected under.
 inline constexpr const char* kCoreContexts[] = {"tables", "link",   "files",  "logo", "reports",
                                                 "sdcard", "sheets", "backup", "app",  "base"};
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "base/cp1251.h"
-#include "base/text_pattern.h"
+#include "base/message.h"
 
 namespace kvitmark::base {
 namespace {
@@ -28,8 +28,8 @@ class CountFormCases : public ::testing::TestWithParam<CountCase> {};
 TEST_P(CountFormCases, AgreesWithTheNumber) {
   const CountCase& c = GetParam();
   const std::string number = std::to_string(c.count);
-  EXPECT_EQ(FormatCount(c.count, kRecords), Cp1251(number + ' ' + c.nominative));
-  EXPECT_EQ(FormatCount(c.count, kRecordsGenitive),
+  EXPECT_EQ(RenderCp1251(Message::Counted(c.count, kRecords)), Cp1251(number + ' ' + c.nominative));
+  EXPECT_EQ(RenderCp1251(Message::Counted(c.count, kRecordsGenitive)),
             Cp1251("не записаны " + number + ' ' + c.genitive));
 }
 

@@ -22,7 +22,7 @@ struct ErrorCase {
 class SystemErrorCases : public ::testing::TestWithParam<ErrorCase> {};
 
 TEST_P(SystemErrorCases, SaysItInRussianAndKeepsThePath) {
-  EXPECT_EQ(SystemErrorWords(GetParam().errorNumber), GetParam().words);
+  EXPECT_EQ(RenderUtf8(SystemErrorMessage(GetParam().errorNumber)), GetParam().words);
   EXPECT_EQ(RenderUtf8(SystemErrorText(GetParam().errorNumber, "/media/Касса 1/goods.art")),
             std::string("/media/Касса 1/goods.art: ") + GetParam().words);
 }

@@ -9,6 +9,7 @@
 #include <list>
 
 #include "base/cp1251.h"
+#include "base/message.h"
 #include "base/text_pattern.h"
 #include "base/translatable.h"
 
@@ -140,30 +141,18 @@ class TranslationTest : public QObject {
       const char* source = kept.emplace_back(message.source.toUtf8()).constData();
       std::vector<std::string> pieces;
       for (const char* piece : kPieces) pieces.push_back(base::Cp1251(piece));
-      const std::string made =
-          base::Format({context, source}, {pieces[0], pieces[1], pieces[2], pieces[3], pieces[4],
-                                           pieces[5], pieces[6], pieces[7], pieces[8]});
+      base::Message made(base::TextPattern{context, source});
+      for (const std::string& piece : pieces) made.Arg(piece);
       QString expected = message.translation;
       for (int piece = 9; piece >= 1; --piece) {
         expected.replace(QStringLiteral("%%1").arg(piece), QString::fromUtf8(kPieces[piece - 1]));
       }
-      const QString shown = base::ui::FromCore(made);
+      const QString shown = base::ui::Render(made);
       if (shown != expected) faults << Name(message) + "\n  shows " + shown;
     }
     QVERIFY(base::ui::UseLanguage(base::Language::kRussian));
     QVERIFY2(patterns > 10, "the core's patterns are missing from the catalogue");
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
-  }
-
-  // The core's texts arrive in code page 1251 and are found in their subsystem's context.
-  void coreTextsAreTranslatedAtTheBoundary() {
-    const std::string goods = base::Cp1251("Товары");
-    QVERIFY(base::ui::UseLanguage(base::Language::kUkrainian));
-    QCOMPARE(base::ui::FromCore(goods), QString::fromUtf8("Товари"));
-    // Register data is no catalogue text: it comes back as it went in.
-    QCOMPARE(base::ui::FromCore(base::Cp1251("Товар1")), QString::fromUtf8("Товар1"));
-    QVERIFY(base::ui::UseLanguage(base::Language::kRussian));
-    QCOMPARE(base::ui::FromCore(goods), QString::fromUtf8("Товары"));
   }
 };
 

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "base/text_pattern.h"
+
 class QObject;
 class QWidget;
 
@@ -9,14 +11,9 @@ class QWidget;
 // change of language can set every caption of a window again.
 namespace kvitmark::base::ui {
 
-struct SourceText {
-  const char* context;
-  const char* source;  // Russian, UTF-8
-};
-
-// Marks a window text for lupdate (as QT_TRANSLATE_NOOP does) and keeps its context.
-#define KV_TEXT(context, text) \
-  ::kvitmark::base::ui::SourceText { context, text }
+// A window's own text is a marked text like the core's: its context is the window's class.
+using SourceText = TextPattern;
+#define KV_TEXT(context, text) KV_PATTERN(context, text)
 
 QString Text(SourceText text);
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <string_view>
 
 #include "base/language.h"
 #include "base/message.h"
@@ -28,13 +27,5 @@ QString Render(const Message& message);
 QString Render(const MessageList& messages);
 // A marked text alone (a caption, a header) in the current language.
 QString Render(const TextPattern& text);
-
-// A text the core made (Russian, code page 1251) in the current language: a fixed text is
-// looked up in the core's contexts, a text with numbers or names in its pattern's.
-QString FromCore(std::string_view cp1251);
-
-// As FromCore, for the core's texts made in UTF-8 (the link's: they carry device paths and
-// the system's own words).
-QString FromCoreUtf8(std::string_view utf8);
 
 }  // namespace kvitmark::base::ui
