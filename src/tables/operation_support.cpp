@@ -19,12 +19,6 @@ std::optional<int> IntervalNumber(std::string_view text) {
 
 }  // namespace
 
-base::Message PageCaption(const TableDescriptor& page) { return page.caption; }
-
-base::Message ColumnHeader(const TableDescriptor& page, int column) {
-  return page.ColumnCaption(column);
-}
-
 base::Message NotConnectedText() { return KV_PATTERN("tables", "ЭККА не подключен"); }
 
 base::Message BadIntervalText() { return KV_PATTERN("tables", "Ошибка! Неверные границы данных!"); }
@@ -38,7 +32,7 @@ base::Message TitleText() { return base::Message::Data("Tabulon"); }
 base::Message OverwriteQuestion(PageId page) {
   return base::Message(
              KV_PATTERN("tables", "Таблица \"%1\"  в ЭККА будет перезаписана. Продолжить ?"))
-      .Arg(PageCaption(Page(page)));
+      .Arg(Page(page).caption);
 }
 
 bool IsConnected(const TableSession& session) { return session.connectedRegister > 0; }

@@ -21,11 +21,6 @@ base::Message TitleText();
 // Таблица "…"  в ЭККА будет перезаписана. Продолжить ?
 base::Message OverwriteQuestion(PageId page);
 
-// The page's caption and a grid column's header as the messages name them, in the user's
-// language.
-base::Message PageCaption(const TableDescriptor& page);
-base::Message ColumnHeader(const TableDescriptor& page, int column);
-
 bool IsConnected(const TableSession& session);
 
 // A plain message, and a "Tabulon" box with an OK button.

@@ -22,7 +22,7 @@ base::Message NotANumberText(const TableDescriptor& page, int row, int column,
                                   "Строка %1, столбец \"%2\": \"%3\" - не число. "
                                   "Таблица в ЭККА не записана."))
       .Arg(row)
-      .Arg(ColumnHeader(page, column))
+      .Arg(page.ColumnCaption(column))
       .Arg(cell);
 }
 
@@ -35,7 +35,7 @@ base::Message ChangesQuestion(const TableDescriptor& page, size_t count) {
                          "Таблица \"%2\": будут записаны %1 изменённые записи. Продолжить ?"),
               KV_PATTERN("tables",
                          "Таблица \"%2\": будет записано %1 изменённых записей. Продолжить ?")})
-      .Arg(PageCaption(page));
+      .Arg(page.caption);
 }
 
 base::Message NoChangesText() { return KV_PATTERN("tables", "Изменений для записи нет."); }
@@ -183,7 +183,7 @@ std::optional<std::vector<PlannedRecord>> PlanWrite(const Workspace& workspace,
     std::string text = EncodeParameterPage(page, workspace.Parameters(page));
     const size_t limit = MaxRecordTextLength(descriptor.tableNumber, 1);
     if (text.size() > limit) {
-      observer.Tell(Plain(TooLongText(PageCaption(descriptor), text.size(), limit)));
+      observer.Tell(Plain(TooLongText(descriptor.caption, text.size(), limit)));
       return std::nullopt;
     }
     planned = std::vector<PlannedRecord>{{0, 1, std::move(text)}};
