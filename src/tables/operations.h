@@ -57,6 +57,9 @@ OperationSummary WriteToRegister(TableSession& session, OperationObserver& obser
 // interval does not apply.
 OperationSummary WriteChangesToRegister(TableSession& session, OperationObserver& observer,
                                         PageId page);
+// Whether "Записать изменения в ЭККА" would send the row (1 on a parameter page); only on pages
+// the register has told something of since connecting, where the answer means something.
+bool RowChangedSinceExchange(const TableSession& session, PageId page, int row);
 OperationSummary ClearTable(TableSession& session, OperationObserver& observer, PageId page);
 
 }  // namespace kvitmark::tables

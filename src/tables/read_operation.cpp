@@ -68,12 +68,12 @@ class TableRead {
       if (observer_.StopRequested()) stopped_ = true;
       ++record;
       if (row > run->lastRow || stopped_) break;
-      const bool refused = ReadRow(row, record);
-      observer_.RecordDone({record, row, ++progress});
-      if (refused) {
+      // A refused answer is told before the counter and the bar move on to its record.
+      if (ReadRow(row, record)) {
         observer_.Tell(Plain(BadAnswerText()));
         stopped_ = true;
       }
+      observer_.RecordDone({record, row, ++progress});
     }
 
     summary_.result = stopped_ ? OperationResult::kStopped : OperationResult::kDone;

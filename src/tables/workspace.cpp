@@ -98,9 +98,14 @@ void PrepareGrids(Workspace& workspace) {
 
 void ApplyTypeLayout(Workspace& workspace, int typeIndex) {
   if (typeIndex != 0) return;
+  ShowTypeLayout(workspace, typeIndex);
+  workspace.interval.end = std::to_string(kJuniorGoodsRecords);
+}
+
+void ShowTypeLayout(Workspace& workspace, int typeIndex) {
+  if (typeIndex != 0) return;
   workspace.windowCaption = KV_PATTERN("tables", "Программирование Datecs MP-50 Junior");
   workspace.connectionGroupCaption = KV_PATTERN("tables", "Подключить Datecs MP-50 Junior");
-  workspace.interval.end = std::to_string(kJuniorGoodsRecords);
   for (PageId id : AllPages()) {
     const TableDescriptor& page = Page(id);
     if (page.shape == PageShape::kParameter) {

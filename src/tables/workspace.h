@@ -58,8 +58,12 @@ class Workspace {
 // parameter pages. Cells of columns 1 and beyond are never touched.
 void PrepareGrids(Workspace& workspace);
 
-// The layout of a register type; index 0 is "Datecs MP-50 Junior", any other changes
-// nothing.
+// The layout of a register type, as the user's pick of the type applies it: the pages'
+// rows, labels and captions, and the goods table's whole length as the interval's end. Index
+// 0 is "Datecs MP-50 Junior", any other changes nothing.
 void ApplyTypeLayout(Workspace& workspace, int typeIndex);
+
+// The same layout on the pages only: the coding interval the user typed stays as it is.
+void ShowTypeLayout(Workspace& workspace, int typeIndex);
 
 }  // namespace kvitmark::tables

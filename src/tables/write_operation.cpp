@@ -219,4 +219,17 @@ OperationSummary WriteChangesToRegister(TableSession& session, OperationObserver
   return Write(session, observer, page, WriteScope::kChanged);
 }
 
+bool RowChangedSinceExchange(const TableSession& session, PageId page, int row) {
+  const RegisterCopy& copy = session.registerCopy;
+  if (!copy.KnowsAny(page)) return false;
+  const Workspace& workspace = session.workspace;
+  const TableDescriptor& descriptor = Page(page);
+  if (descriptor.shape == PageShape::kParameter) {
+    return copy.Changed(page, 1, EncodeParameterPage(page, workspace.Parameters(page)));
+  }
+  if (row < descriptor.writeFirstRow || row > descriptor.recordCount) return false;
+  const auto encoded = EncodeGridRow(page, workspace.Grid(page), row);
+  return !encoded.ok() || copy.Changed(page, row, encoded.text);
+}
+
 }  // namespace kvitmark::tables

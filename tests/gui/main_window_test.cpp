@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "app/ui/program_font.h"
+#include "app/ui/table_commands.h"
 #include "base/clock.h"
 #include "base/cp1251.h"
 #include "base/ui/layout_scale.h"
@@ -711,7 +712,7 @@ class MainWindowTest : public QObject {
   }
 
   void notConnected_saysSoAndTheWindowStays() {
-    window_->ReadTable();
+    window_->Tables().Read();
     QCOMPARE(dialogs_->shown, QStringList{QString::fromUtf8("message: ЭККА не подключен")});
     QVERIFY(window_->isVisible());
   }
@@ -747,6 +748,86 @@ class MainWindowTest : public QObject {
     QVERIFY(!Enabled("Button9"));
     ShowPage(1);
     QVERIFY(Enabled("Button9"));
+  }
+
+  // The about box's activation pass leaves the coding interval alone: the next read takes
+  // exactly the records typed.
+  void intervalTypedBeforeTheAboutBox_isTheOneTheNextReadUses() {
+    for (int record = 501; record <= 504; ++record) {
+      register_->Tables()[0].records[record - 1] = base::Cp1251(
+          std::to_string(record) + ";Хліб" + std::to_string(record) + ";1.00;0.000;1;1;1;1;0;0;");
+    }
+    Connect();
+    Find<QCheckBox>("CheckBox1")->setChecked(true);
+    Find<QLineEdit>("Edit2")->setText("1");
+    Find<QLineEdit>("Edit3")->setText("3");
+    Find<QLineEdit>("Edit4")->setText("501");
+    Click("Button10");
+    QCOMPARE(Find<QLineEdit>("Edit3")->text(), QString("3"));
+    Click("Button9");
+    QCOMPARE(dialogs_->shown.last(), QString::fromUtf8("box Tabulon: Операция завершена успешно"));
+    const auto& goods = window_->Workspace().Grid(PageId::kGoods);
+    QCOMPARE(base::Cp1251ToUtf8(goods.Cell(2, 1)), std::string("Хліб501"));
+    QCOMPARE(base::Cp1251ToUtf8(goods.Cell(2, 3)), std::string("Хліб503"));
+    QVERIFY(goods.Cell(2, 4).empty());
+  }
+
+  // Connecting switches on the table commands whatever the page; "Очистить" only where the
+  // register has a table to reset.
+  void connectOnTheLogoPage_enablesReadAndWrite() {
+    ShowPage(8);
+    Connect();
+    QVERIFY(Enabled("Button4") && Enabled("Button9"));
+    QVERIFY(!Enabled("Button8") && !Enabled("Button16"));
+  }
+
+  // The end of an operation sets the buttons its own rules name, not those of the page shown.
+  void endOfOperation_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("shownMeanwhile");  // -1: the prompt sends the view to page 0
+    QTest::addColumn<bool>("clear");
+    QTest::addColumn<bool>("clearGrid");
+    QTest::newRow("clear ends while the cash parameters are shown")
+        << 3 << "Button8" << 5 << true << false;
+    QTest::newRow("read of message codes after a prompt") << 16 << "Button9" << -1 << false << false;
+    QTest::newRow("write of departments ends while the logo is shown")
+        << 3 << "Button4" << 8 << false << false;
+  }
+
+  void endOfOperation() {
+    QFETCH(int, page);
+    QFETCH(QString, button);
+    QFETCH(int, shownMeanwhile);
+    Connect();
+    ShowPage(page);
+    if (shownMeanwhile < 0) {
+      register_->Faults().silent = true;
+      dialogs_->promptAnswers = {FailureAnswer::kFinish};
+    } else {
+      QTimer::singleShot(0, this, [this, shownMeanwhile] { ShowPage(shownMeanwhile); });
+    }
+    Click(button.toLatin1().constData());
+    QVERIFY(Enabled("Button4") && Enabled("Button9") && Enabled("Button2") && Enabled("Button3"));
+    QVERIFY(!Enabled("Button6"));
+    QTEST(Enabled("Button8"), "clear");
+    QTEST(Enabled("Button16"), "clearGrid");
+  }
+
+  // The read stops at an answer its page cannot hold, and says so before the counter and the
+  // bar move on to that record.
+  void refusedAnswer_isToldBeforeTheCounterMovesOn() {
+    register_->Tables()[10].records[1] = base::Cp1251("Відділ 2;зайве;");
+    Connect();
+    ShowPage(3);
+    QStringList counterWhileShown;
+    dialogs_->whileShown = [&] { counterWhileShown << Find<QLineEdit>("Edit1")->text(); };
+    Click("Button9");
+    QCOMPARE(dialogs_->shown.first(),
+             QString::fromUtf8(
+                 "message: Приняты некорректные данные из ЭККА! Ошибка! Операция прерана!"));
+    QCOMPARE(counterWhileShown.first(), QString("00001"));
+    QCOMPARE(dialogs_->shown.last(), QString::fromUtf8("box Tabulon: Операция прервана"));
   }
 
   void disconnect_closesThePortThatWasOpenedWhateverTheSelectorSays() {

@@ -22,10 +22,17 @@ class ScriptedDialogs final : public tables::ui::Dialogs {
   std::deque<FailureAnswer> promptAnswers;
   QStringList promptClicks;  // answered through the real prompt window
 
-  void ShowMessage(QWidget*, const QString& text) override { shown << "message: " + text; }
+  // Called as each message or box is shown, to look at the window behind it.
+  std::function<void()> whileShown = [] {};
+
+  void ShowMessage(QWidget*, const QString& text) override {
+    shown << "message: " + text;
+    whileShown();
+  }
   BoxAnswer MessageBox(QWidget*, const QString& text, const QString& title,
                        tables::BoxButtons buttons, tables::BoxIcon) override {
     shown << "box " + title + ": " + text;
+    whileShown();
     if (!boxAnswers.empty()) {
       const BoxAnswer answer = boxAnswers.front();
       boxAnswers.pop_front();

@@ -102,7 +102,7 @@ void ConnectionController::ConnectOrDisconnect() {
     tableSession_->connectedRegister = -1;
     connected_ = false;
     ShowState();
-    hooks_.applyCommandStates();
+    hooks_.notConnected();
     window_->repaint();
     return;
   }
@@ -130,7 +130,7 @@ void ConnectionController::ConnectOrDisconnect() {
   if (connected.outcome == link::ConnectOutcome::kNoRegister) {
     // The port stays open for the next click, which closes it first.
     connected_ = false;
-    hooks_.applyCommandStates();
+    hooks_.notConnected();
     SetStatus(base::ui::Translate("TForm1", "Не подключена"), kRed);
     dialogs_.MessageBox(window_, base::ui::Translate("TForm1", "Касса не обнаружена"),
                         base::ui::Translate("TForm1", "Предупреждение"), tables::BoxButtons::kOk,

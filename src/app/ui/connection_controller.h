@@ -43,9 +43,9 @@ struct ConnectionHooks {
   std::function<void(const std::function<void()>&)> runOperation;
   // What a register held says nothing about the next one.
   std::function<void()> forgetRegisterCopy;
-  // The command buttons as the connection now stands.
-  std::function<void()> applyCommandStates;
-  // A register is connected: the table commands follow the page shown.
+  // No register is connected any more, or none answered: the table commands are off.
+  std::function<void()> notConnected;
+  // A register answered: the table commands are on.
   std::function<void()> connected;
 };
 

@@ -21,7 +21,9 @@
 #include "app/settings.h"
 #include "app/ui/about_box.h"
 #include "app/ui/connection_controller.h"
+#include "app/ui/operation_guard.h"
 #include "app/ui/port_selector.h"
+#include "app/ui/table_commands.h"
 #include "app/ui/window_observer.h"
 #include "backup/ui/backup_commands.h"
 #include "base/ui/captions.h"
@@ -93,9 +95,9 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   connection_ = std::make_unique<ConnectionController>(
       environment.lineFactory ? environment.lineFactory : link::SystemLines(), *clock_, *priority_,
       *dialogs_, settingsDirectory_);
-  observer_ = std::make_unique<WindowObserver>(*this);
   session_ = std::make_unique<tables::TableSession>(
       tables::TableSession{connection_->Link(), *clock_, workspace_});
+  guard_ = std::make_unique<OperationGuard>([this] { ApplyCommandStates(); }, [this] { close(); });
 
   BuildPages();
   BuildIntervalGroup();
@@ -103,6 +105,7 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
                            ? environment.listPorts
                            : std::function<std::vector<link::SerialPort>()>(link::ListSerialPorts));
   BuildButtons();
+  AttachOperations();
   PlaceAtDesignPositions();
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   // The buttons are laid out in pixels for short captions: little padding, so that
@@ -118,7 +121,7 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   logo.dialogs = dialogs_;
   logo.dialogParent = this;
   logo.folder = settingsDirectory_;
-  logo.onLoadedChanged = [this] { ApplyPageRules(ShownPage()); };
+  logo.onLoadedChanged = [this] { ApplyCommandStates(); };
   logoPage_->Attach(logo);
 
   reports::ui::ReportsPageContext reports;
@@ -127,7 +130,7 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   reports.dialogs = dialogs_;
   reports.dialogParent = this;
   reports.runOperation = [this](const std::function<void()>& operation) {
-    RunOperation([&](tables::OperationObserver&) { operation(); });
+    RunOperation(operation);
   };
   reportsPage_->Attach(reports);
 
@@ -141,39 +144,7 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   salesWindow_ = std::make_unique<sdcard::ui::TForm4>(
       *dialogs_, QString::fromStdString(settingsDirectory_), this);
 
-  // The commands no button of the window stands for: a right click on the window, or
-  // their shortcuts.
-  setContextMenuPolicy(Qt::ActionsContextMenu);
-  auto command = [this](const char* name, base::ui::SourceText caption, const QKeySequence& keys,
-                        void (TForm1::*run)()) {
-    auto* action = new QAction(this);
-    base::ui::SetCaption(*action, caption);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(keys);
-    action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, [this, run] {
-      if (!operationRunning_) RunGuarded([this, run] { (this->*run)(); });
-    });
-    addAction(action);
-  };
-  command("ActionSdSales", KV_TEXT("TForm1", "База продаж SD-карты..."),
-          QKeySequence(Qt::CTRL | Qt::Key_D), &TForm1::ShowSdCardSales);
-  command("ActionSdExport", KV_TEXT("TForm1", "Экспорт товаров на SD-карту..."),
-          QKeySequence(Qt::CTRL | Qt::Key_E), &TForm1::ExportGoodsForSdCard);
-  command("ActionOpenFolder", KV_TEXT("TForm1", "Открывать файлы из текущей папки"),
-          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), &TForm1::OpenFromCurrentFolder);
-  command("ActionFindRegister", KV_TEXT("TForm1", "Найти ЭККА..."),
-          QKeySequence(Qt::CTRL | Qt::Key_F), &TForm1::FindRegister);
-  command("ActionWriteChanges", KV_TEXT("TForm1", "Записать изменения в ЭККА"),
-          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), &TForm1::WriteChangedRecords);
-  command("ActionBackup", KV_TEXT("TForm1", "Резервная копия ЭККА..."), QKeySequence(),
-          &TForm1::BackUpRegister);
-  command("ActionRestore", KV_TEXT("TForm1", "Восстановить ЭККА из копии..."), QKeySequence(),
-          &TForm1::RestoreRegister);
-  command("ActionCsvExport", KV_TEXT("TForm1", "Экспорт товаров в CSV..."), QKeySequence(),
-          &TForm1::ExportGoodsCsv);
-  command("ActionCsvImport", KV_TEXT("TForm1", "Импорт товаров из CSV..."), QKeySequence(),
-          &TForm1::ImportGoodsCsv);
+  AddContextCommands();
   AttachBackupCommands();
   AddLanguageMenu();
   // The same menu from the keyboard, with the keys other desktop programs use for it.
@@ -182,6 +153,41 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
     auto* shortcut = new QShortcut(keys, this);
     connect(shortcut, &QShortcut::activated, this, &TForm1::ShowCommandMenu);
   }
+}
+
+void TForm1::AddContextCommands() {
+  // The commands no button of the window stands for: a right click on the window, or
+  // their shortcuts.
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+  auto command = [this](const char* name, base::ui::SourceText caption, const QKeySequence& keys,
+                        std::function<void()> run) {
+    auto* action = new QAction(this);
+    base::ui::SetCaption(*action, caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this, run = std::move(run)] { RunGuarded(run); });
+    addAction(action);
+  };
+  command("ActionSdSales", KV_TEXT("TForm1", "База продаж SD-карты..."),
+          QKeySequence(Qt::CTRL | Qt::Key_D), [this] { ShowSdCardSales(); });
+  command("ActionSdExport", KV_TEXT("TForm1", "Экспорт товаров на SD-карту..."),
+          QKeySequence(Qt::CTRL | Qt::Key_E), [this] { ExportGoodsForSdCard(); });
+  command("ActionOpenFolder", KV_TEXT("TForm1", "Открывать файлы из текущей папки"),
+          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+          [this] { tables_->OpenFromCurrentFolder(); });
+  command("ActionFindRegister", KV_TEXT("TForm1", "Найти ЭККА..."),
+          QKeySequence(Qt::CTRL | Qt::Key_F), [this] { connection_->FindRegister(); });
+  command("ActionWriteChanges", KV_TEXT("TForm1", "Записать изменения в ЭККА"),
+          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), [this] { tables_->WriteChanges(); });
+  command("ActionBackup", KV_TEXT("TForm1", "Резервная копия ЭККА..."), QKeySequence(),
+          [this] { backups_->BackUp(); });
+  command("ActionRestore", KV_TEXT("TForm1", "Восстановить ЭККА из копии..."), QKeySequence(),
+          [this] { backups_->Restore(); });
+  command("ActionCsvExport", KV_TEXT("TForm1", "Экспорт товаров в CSV..."), QKeySequence(),
+          [this] { goodsCsv_->Export(); });
+  command("ActionCsvImport", KV_TEXT("TForm1", "Импорт товаров из CSV..."), QKeySequence(),
+          [this] { goodsCsv_->Import(); });
 }
 
 void TForm1::AddLanguageMenu() {
@@ -200,7 +206,7 @@ void TForm1::AddLanguageMenu() {
     choice->setChecked(base::LanguageFromCode(code) == base::ui::CurrentLanguage());
     languageActions_->addAction(choice);
     connect(choice, &QAction::triggered, this, [this, code] {
-      if (!operationRunning_) base::ui::UseLanguage(*base::LanguageFromCode(code));
+      if (!guard_->Running()) base::ui::UseLanguage(*base::LanguageFromCode(code));
     });
   }
   menuAction->setMenu(menu);
@@ -208,7 +214,7 @@ void TForm1::AddLanguageMenu() {
 }
 
 void TForm1::ShowCommandMenu() {
-  if (operationRunning_) return;
+  if (guard_->Running()) return;
   // Where the keyboard is: beside the control that has the focus.
   const QWidget* focus = focusWidget();
   const QPoint place =
@@ -235,7 +241,8 @@ void TForm1::BuildPages() {
       case tables::PageShape::kGrid: {
         auto* grid = new tables::ui::StringGrid(workspace_.Grid(id));
         grid->setObjectName(QString::fromLatin1(tables::ui::WidgetsOf(id).grid));
-        grid->Model()->SetRowMarker([this, id](int row) { return RowChanged(id, row); });
+        grid->Model()->SetRowMarker(
+            [this, id](int row) { return tables::RowChangedSinceExchange(*session_, id, row); });
         grid->setGeometry(0, 0, kPageWidth, kPageHeight);
         grids_[index] = grid;
         content = new QWidget;
@@ -244,7 +251,8 @@ void TForm1::BuildPages() {
       }
       case tables::PageShape::kParameter:
         parameterPages_[index] = new tables::ui::ParameterPageWidget(id, workspace_.Parameters(id));
-        parameterPages_[index]->SetChangeMarker([this, id] { return RowChanged(id, 1); });
+        parameterPages_[index]->SetChangeMarker(
+            [this, id] { return tables::RowChangedSinceExchange(*session_, id, 1); });
         content = parameterPages_[index];
         break;
       case tables::PageShape::kLogo:
@@ -307,7 +315,7 @@ void TForm1::BuildConnectionGroup(const std::function<std::vector<link::SerialPo
   auto* portSelector = new PortSelector(listPorts, connectionGroup_);
   portSelector->setObjectName(QStringLiteral("ComboBox1"));
   connect(portSelector, &PortSelector::NetworkPortWanted, this,
-          [this] { RunGuarded([this] { AddNetworkPort(); }); });
+          [this] { RunGuarded([this] { connection_->AddNetworkPort(); }); });
   portSelector->setGeometry(112, 20, 153, 22);
   Label(connectionGroup_, KV_TEXT("TForm1", "Скорость:"), 8, 54);
   auto* speedSelector = new QComboBox(connectionGroup_);
@@ -338,18 +346,22 @@ void TForm1::BuildConnectionGroup(const std::function<std::vector<link::SerialPo
   connectButton_ = new QPushButton(connectionGroup_);
   connectButton_->setObjectName(QStringLiteral("Button5"));
   ConnectionHooks hooks;
-  hooks.runOperation = [this](const std::function<void()>& operation) {
-    RunOperation([&](tables::OperationObserver&) { operation(); });
-  };
+  hooks.runOperation = [this](const std::function<void()>& operation) { RunOperation(operation); };
   hooks.forgetRegisterCopy = [this] { ForgetRegisterCopy(); };
-  hooks.applyCommandStates = [this] { ApplyCommandStates(); };
-  hooks.connected = [this] { ApplyPageRules(ShownPage()); };
+  hooks.notConnected = [this] {
+    states_.NotConnected();
+    ApplyCommandStates();
+  };
+  hooks.connected = [this] {
+    states_.Connected(ShownPage());
+    ApplyCommandStates();
+  };
   connection_->Attach(
       this, {portSelector, speedSelector, numberSelector, typeSelector_, status, connectButton_},
       *session_, std::move(hooks));
   connectButton_->setGeometry(200, 132, 75, 25);
   connect(connectButton_, &QPushButton::clicked, this,
-          [this] { RunGuarded([this] { ConnectOrDisconnect(); }); });
+          [this] { RunGuarded([this] { connection_->ConnectOrDisconnect(); }); });
 }
 
 void TForm1::BuildButtons() {
@@ -377,18 +389,50 @@ void TForm1::BuildButtons() {
                              "выделены цветом): «Записать изменения в ЭККА», Ctrl+Shift+W или "
                              "контекстное меню окна."));
 
-  auto guarded = [this](void (TForm1::*command)()) {
-    return [this, command] { RunGuarded([this, command] { (this->*command)(); }); };
+  auto command = [this](QPushButton* button, std::function<void()> run) {
+    connect(button, &QPushButton::clicked, this, [this, run = std::move(run)] { RunGuarded(run); });
   };
-  connect(stopButton_, &QPushButton::clicked, this, [this] { Stop(); });
-  connect(readButton_, &QPushButton::clicked, this, guarded(&TForm1::ReadTable));
-  connect(writeButton_, &QPushButton::clicked, this, guarded(&TForm1::WriteTable));
-  connect(clearButton_, &QPushButton::clicked, this, guarded(&TForm1::ClearRegisterTable));
-  connect(aboutButton_, &QPushButton::clicked, this, guarded(&TForm1::ShowAbout));
-  connect(clearGridButton_, &QPushButton::clicked, this, guarded(&TForm1::ClearPageGrid));
-  connect(openButton_, &QPushButton::clicked, this, guarded(&TForm1::LoadTableFile));
-  connect(saveButton_, &QPushButton::clicked, this, guarded(&TForm1::SaveTableFile));
+  command(readButton_, [this] { tables_->Read(); });
+  command(writeButton_, [this] { tables_->Write(); });
+  command(clearButton_, [this] { tables_->Clear(); });
+  command(clearGridButton_, [this] { tables_->ClearGrid(); });
+  command(openButton_, [this] { tables_->Open(); });
+  command(saveButton_, [this] { tables_->Save(); });
+  command(aboutButton_, [this] { ShowAbout(); });
+  connect(stopButton_, &QPushButton::clicked, this, [this] { guard_->RequestStop(); });
   connect(closeButton_, &QPushButton::clicked, this, [this] { close(); });
+}
+
+void TForm1::AttachOperations() {
+  OperationDisplay display;
+  display.window = this;
+  display.progress = progress_;
+  display.recordCounter = recordCounter_;
+  display.grid = [this](tables::PageId page) { return Grid(page); };
+  display.showPageData = [this](tables::PageId page, int row) { ShowPageData(page, row); };
+  display.dialogs = dialogs_;
+  display.prompt = [this]() -> tables::ui::TForm3& { return *prompt_; };
+  display.afterPrompt = [this] { ActivationPass(); };
+  display.guard = guard_.get();
+  observer_ = std::make_unique<WindowObserver>(std::move(display));
+
+  TableCommandsContext context;
+  context.window = this;
+  context.session = session_.get();
+  context.dialogs = dialogs_;
+  context.observer = observer_.get();
+  context.guard = guard_.get();
+  context.shownPage = [this] { return ShownPage(); };
+  context.grid = [this](tables::PageId page) { return Grid(page); };
+  context.showPageData = [this](tables::PageId page, int row) { ShowPageData(page, row); };
+  context.operationEnded = [this](tables::OperationKind kind, tables::PageId page) {
+    states_.TableOperationEnded(kind, page, ShownPage());
+    ApplyCommandStates();
+  };
+  context.progress = progress_;
+  context.fileName = fileNameLabel_;
+  context.folder = settingsDirectory_;
+  tables_ = std::make_unique<TableCommands>(std::move(context));
 }
 
 void TForm1::PlaceAtDesignPositions() {
@@ -480,15 +524,11 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-  if (operationRunning_) {
-    // An operation in the middle of a record is not cut off: it is stopped, and the
-    // window closes once it has ended.
-    stopRequested_ = true;
-    closeWhenDone_ = true;
+  if (guard_->MayClose()) {
+    event->accept();
+  } else {
     event->ignore();
-    return;
   }
-  event->accept();
 }
 
 void TForm1::changeEvent(QEvent* event) {
@@ -514,11 +554,6 @@ void TForm1::RetranslateTexts() {
     action->setChecked(base::LanguageFromCode(action->data().toString().toStdString()) ==
                        base::ui::CurrentLanguage());
   }
-}
-
-void TForm1::SetListeningForStop(bool listening) {
-  listeningForStop_ = listening;
-  ApplyCommandStates();
 }
 
 void TForm1::ShowPageData(tables::PageId page, int row) {

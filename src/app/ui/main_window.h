@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/command_states.h"
 #include "base/clock.h"
-#include "files/table_files.h"
 #include "link/port_list.h"
 #include "link/priority.h"
 #include "link/register_link.h"
@@ -50,7 +50,9 @@ class GoodsCsvCommands;
 namespace kvitmark::app::ui {
 
 class ConnectionController;
+class OperationGuard;
 class SearchWindow;
+class TableCommands;
 class TForm2;
 class WindowObserver;
 
@@ -80,38 +82,20 @@ class TForm1 : public QWidget {
   int ConnectedRegister() const { return session_->connectedRegister; }
   bool IsConnected() const;
   bool LogoLoaded() const;
-  bool OperationRunning() const { return operationRunning_; }
-  bool StopWasRequested() const { return stopRequested_; }
   tables::Workspace& Workspace() { return workspace_; }
   link::RegisterLink& Link();
   tables::ui::TForm3& Prompt() { return *prompt_; }
   TForm2& AboutBox() { return *about_; }
   sdcard::ui::TForm4& SalesWindow() { return *salesWindow_; }
   SearchWindow& Search();
-
-  // The commands of the window's buttons.
-  void ConnectOrDisconnect();  // Button5
-  void ReadTable();            // Button9
-  void WriteTable();           // Button4
-  void WriteChangedRecords();  // "Записать изменения в ЭККА"
-  void ClearRegisterTable();   // Button8
-  void Stop();                 // Button6
-  void ShowAbout();            // Button10
-  void ClearPageGrid();        // Button16
-  void LoadTableFile();        // Button3
-  void SaveTableFile();        // Button2
-  // The commands without a button, in the window's context menu and on shortcuts.
-  void ShowSdCardSales();        // Ctrl+D
-  void ExportGoodsForSdCard();   // Ctrl+E
-  void OpenFromCurrentFolder();  // Ctrl+Shift+O
-  void FindRegister();           // Ctrl+F
-  void ShowCommandMenu();        // Shift+F10, the menu key
-  void AddNetworkPort();         // "Сетевой порт..." in the port selector
-  void BackUpRegister();         // "Резервная копия ЭККА..."
-  void RestoreRegister();        // "Восстановить ЭККА из копии..."
-  void ExportGoodsCsv();         // on the goods page
-  void ImportGoodsCsv();         // on the goods page
+  TableCommands& Tables() { return *tables_; }
   backup::ui::BackupCommands& Backups() { return *backups_; }
+
+  // The commands without a button of their own, in the window's context menu.
+  void ShowAbout();             // Button10
+  void ShowSdCardSales();       // Ctrl+D
+  void ExportGoodsForSdCard();  // Ctrl+E
+  void ShowCommandMenu();       // Shift+F10, the menu key
 
   // Sets every text of the window again in the language now chosen (QEvent::LanguageChange).
   void RetranslateTexts();
@@ -131,10 +115,8 @@ class TForm1 : public QWidget {
   logo::ui::LogoPage* Logo() const { return logoPage_; }
   reports::ui::ReportsPage* Reports() const { return reportsPage_; }
 
-  // Called by the operation observer.
-  void SetListeningForStop(bool listening);
+  // Shows a row of the page again from the workspace (-1: the whole page).
   void ShowPageData(tables::PageId page, int row);
-  tables::ui::Dialogs& DialogService() { return *dialogs_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -143,21 +125,21 @@ class TForm1 : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
-  friend class WindowObserver;
-
   void BuildPages();
   void BuildIntervalGroup();
   void BuildConnectionGroup(const std::function<std::vector<link::SerialPort>()>& listPorts);
   void BuildButtons();
+  // The operations' display, and the table commands on it.
+  void AttachOperations();
+  void AddContextCommands();
   void PlaceAtDesignPositions();
   void ApplyResizeRules(int width, int height);
   void ApplyColumnWeights();
 
   tables::PageId ShownPage() const;
   void OnPageChanged(tables::PageId page);
-  // The command buttons as the page rules, the connection and a running operation want
-  // them; the rules follow `page` from now on.
-  void ApplyPageRules(tables::PageId page);
+  // Every command button as the last events set it, or all off but "Стоп" while an
+  // operation runs.
   void ApplyCommandStates();
   void ShowInterval();
   void ShowSettings();
@@ -166,18 +148,10 @@ class TForm1 : public QWidget {
   // "Мова / Язык" in the context menu.
   void AddLanguageMenu();
   // Runs one of the long operations: nothing but "Стоп" and the prompt acts meanwhile.
-  void RunOperation(const std::function<void(tables::OperationObserver&)>& operation);
+  void RunOperation(const std::function<void()>& operation);
+  // Runs a command unless an operation is running; whatever escapes it is told the user.
   void RunGuarded(const std::function<void()>& command);
-  void ShowModalWindow(QWidget& window);
-  void ScrollGridsToTop();
-  // Whether the row (1 on a parameter page) would be written by "Записать изменения в
-  // ЭККА"; only on pages the register has told something of since connecting, where the
-  // answer means something.
-  bool RowChanged(tables::PageId page, int row) const;
   void ForgetRegisterCopy();
-
-  void ShowFileMessage(const files::FileMessage& message, tables::BoxButtons buttons);
-  files::Progress ProgressBarSteps();
 
   std::unique_ptr<base::Clock> ownClock_;
   std::unique_ptr<link::PriorityControl> ownPriority_;
@@ -189,25 +163,16 @@ class TForm1 : public QWidget {
 
   tables::Workspace workspace_;
   std::unique_ptr<ConnectionController> connection_;
-  std::unique_ptr<WindowObserver> observer_;
   std::unique_ptr<tables::TableSession> session_;
-  bool operationRunning_ = false;
-  bool listeningForStop_ = false;
-  bool stopRequested_ = false;
-  // The page the command buttons were last set for. The activation pass shows the first
-  // page without applying its rules, so the buttons keep those of the page before.
-  tables::PageId rulesPage_ = tables::PageId::kGoods;
-  bool closeWhenDone_ = false;
+  std::unique_ptr<OperationGuard> guard_;
+  std::unique_ptr<WindowObserver> observer_;
+  std::unique_ptr<TableCommands> tables_;
+  CommandStates states_;
   bool shownOnce_ = false;
   // How much larger than designed the window is drawn, for its texts to fit.
   double scale_ = 1;
   bool applyingOwnSize_ = false;
   bool selectingPageQuietly_ = false;
-  // The file dialogs remember what the last page with a table file gave them.
-  QString openTitle_;
-  QString saveTitle_;
-  QString saveSuffix_;
-  QString lastOpened_;
 
   QTabWidget* pages_ = nullptr;
   QActionGroup* languageActions_ = nullptr;

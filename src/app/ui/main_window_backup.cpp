@@ -5,6 +5,7 @@
 #include <QTabWidget>
 
 #include "app/ui/main_window.h"
+#include "app/ui/operation_guard.h"
 #include "backup/ui/backup_commands.h"
 #include "sheets/ui/goods_csv_commands.h"
 #include "tables/catalogue.h"
@@ -19,11 +20,9 @@ void TForm1::AttachBackupCommands() {
   backups.prompt = prompt_.get();
   backups.folder = QString::fromStdString(settingsDirectory_);
   backups.typeText = [this] { return typeSelector_->currentText(); };
-  backups.runOperation = [this](const std::function<void()>& run) {
-    RunOperation([&](tables::OperationObserver&) { run(); });
-  };
+  backups.runOperation = [this](const std::function<void()>& run) { RunOperation(run); };
   backups.afterPrompt = [this] { ActivationPass(); };
-  backups.windowStop = [this] { return stopRequested_; };
+  backups.windowStop = [this] { return guard_->StopRequested(); };
   backups.registerCopyChanged = [this] {
     for (tables::PageId page : tables::AllPages()) ShowPageData(page, -1);
   };
@@ -40,13 +39,5 @@ void TForm1::AttachBackupCommands() {
                                    {findChild<QAction*>(QStringLiteral("ActionCsvExport")),
                                     findChild<QAction*>(QStringLiteral("ActionCsvImport"))});
 }
-
-void TForm1::BackUpRegister() { backups_->BackUp(); }
-
-void TForm1::RestoreRegister() { backups_->Restore(); }
-
-void TForm1::ExportGoodsCsv() { goodsCsv_->Export(); }
-
-void TForm1::ImportGoodsCsv() { goodsCsv_->Import(); }
 
 }  // namespace kvitmark::app::ui

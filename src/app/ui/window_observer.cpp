@@ -5,13 +5,14 @@
 #include <QProgressBar>
 #include <charconv>
 
-#include "app/ui/main_window.h"
+#include "app/ui/operation_guard.h"
 #include "base/cp1251.h"
 #include "base/ui/qt_text.h"
 #include "base/ui/translation.h"
 #include "tables/catalogue.h"
 #include "tables/operation_support.h"
 #include "tables/ui/dialogs.h"
+#include "tables/ui/exchange_error_prompt.h"
 #include "tables/ui/string_grid.h"
 
 namespace kvitmark::app::ui {
@@ -55,77 +56,78 @@ bool WindowObserver::OnGrid() const {
 
 void WindowObserver::SetProgressRange(int maximum) {
   // A range of 0 to 0 would turn the bar into a busy indicator.
-  window_.progress_->setRange(0, maximum > 0 ? maximum : 1);
+  display_.progress->setRange(0, maximum > 0 ? maximum : 1);
 }
 
 void WindowObserver::Started(const tables::OperationStart& start) {
   started_ = true;
   start_ = start;
   // Only the grid operations and the download look for "Стоп" while they run.
-  window_.SetListeningForStop(OnGrid() || start.kind == OperationKind::kDownloadReports);
+  display_.guard->SetListeningForStop(OnGrid() || start.kind == OperationKind::kDownloadReports);
   if (OnGrid() || IsLogoTransfer(start.kind)) {
     SetProgressRange(start.progressMaximum);
-    window_.progress_->setValue(start.progressPosition);
+    display_.progress->setValue(start.progressPosition);
   }
-  if (OnGrid()) window_.Grid(start.page)->SetEditingEnabled(false);
+  if (OnGrid()) display_.grid(start.page)->SetEditingEnabled(false);
 }
 
 void WindowObserver::RecordDone(const tables::RecordStep& step) {
   if (IsLogoTransfer(start_.kind)) {
-    window_.progress_->setValue(step.progress);
-    if ((step.record - 1) % kLogoRepaintEvery == 0) window_.repaint();
+    display_.progress->setValue(step.progress);
+    if ((step.record - 1) % kLogoRepaintEvery == 0) display_.window->repaint();
     return;
   }
   if (!IsTableOperation(start_.kind)) return;
   // A read changes the row; a write may change whether the row counts as changed. A clear
   // names no row: its page is shown afresh at the end.
-  if (step.row > 0 || !OnGrid()) window_.ShowPageData(start_.page, step.row);
+  if (step.row > 0 || !OnGrid()) display_.showPageData(start_.page, step.row);
   if (!OnGrid()) return;
-  window_.recordCounter_->setText(QString::fromLatin1(RecordCounterText(step.record)));
-  window_.progress_->setValue(step.progress);
+  display_.recordCounter->setText(QString::fromLatin1(RecordCounterText(step.record)));
+  display_.progress->setValue(step.progress);
   if (step.row > kRowsAboveCurrent) {
-    window_.Grid(start_.page)->ScrollToTopRow(step.row - kRowsAboveCurrent);
+    display_.grid(start_.page)->ScrollToTopRow(step.row - kRowsAboveCurrent);
   }
 }
 
 tables::FailureAnswer WindowObserver::RecordFailed(int) {
-  const auto answer = window_.DialogService().ExchangeErrorPrompt(window_.Prompt());
+  const auto answer = display_.dialogs->ExchangeErrorPrompt(display_.prompt());
   // The main window is the active one again.
-  window_.ActivationPass();
+  display_.afterPrompt();
   return answer;
 }
 
 void WindowObserver::Tell(const tables::Notice& notice) {
   if (notice.IsPlainMessage()) {
-    window_.DialogService().ShowMessage(&window_, base::ui::Render(notice.text));
+    display_.dialogs->ShowMessage(display_.window, base::ui::Render(notice.text));
   } else {
-    window_.DialogService().MessageBox(&window_, base::ui::Render(notice.text),
-                                       base::ui::Render(notice.title), notice.buttons, notice.icon);
+    display_.dialogs->MessageBox(display_.window, base::ui::Render(notice.text),
+                                 base::ui::Render(notice.title), notice.buttons, notice.icon);
   }
 }
 
 bool WindowObserver::Confirm(const base::Message& question) {
-  return window_.DialogService().MessageBox(
-             &window_, base::ui::Render(question), base::ui::Render(tables::support::TitleText()),
-             tables::BoxButtons::kYesNo, tables::BoxIcon::kWarning) == tables::BoxAnswer::kYes;
+  return display_.dialogs->MessageBox(display_.window, base::ui::Render(question),
+                                      base::ui::Render(tables::support::TitleText()),
+                                      tables::BoxButtons::kYesNo,
+                                      tables::BoxIcon::kWarning) == tables::BoxAnswer::kYes;
 }
 
 bool WindowObserver::StopRequested() {
   QApplication::processEvents();
-  return window_.StopWasRequested();
+  return display_.guard->StopRequested();
 }
 
 void WindowObserver::Finished(const tables::OperationSummary&) {
-  window_.SetListeningForStop(false);
+  display_.guard->SetListeningForStop(false);
   if (!started_) return;
   started_ = false;
   if (OnGrid()) {
-    if (start_.kind == OperationKind::kClearTable) window_.ShowPageData(start_.page, -1);
-    window_.recordCounter_->setText(QString());
-    window_.Grid(start_.page)->SetEditingEnabled(true);
-    window_.Grid(start_.page)->ScrollToTopRow(1);
+    if (start_.kind == OperationKind::kClearTable) display_.showPageData(start_.page, -1);
+    display_.recordCounter->setText(QString());
+    display_.grid(start_.page)->SetEditingEnabled(true);
+    display_.grid(start_.page)->ScrollToTopRow(1);
   }
-  if (start_.kind != OperationKind::kDownloadReports) window_.progress_->setValue(0);
+  if (start_.kind != OperationKind::kDownloadReports) display_.progress->setValue(0);
 }
 
 }  // namespace kvitmark::app::ui

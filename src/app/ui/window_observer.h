@@ -1,16 +1,43 @@
 #pragma once
 
+#include <functional>
+
 #include "tables/operation_observer.h"
+
+class QLineEdit;
+class QProgressBar;
+class QWidget;
+
+namespace kvitmark::tables::ui {
+class Dialogs;
+class StringGrid;
+class TForm3;
+}  // namespace kvitmark::tables::ui
 
 namespace kvitmark::app::ui {
 
-class TForm1;
+class OperationGuard;
+
+// The parts of the main window an operation shows itself on.
+struct OperationDisplay {
+  QWidget* window = nullptr;  // repainted during the logo transfers; the boxes' parent
+  QProgressBar* progress = nullptr;
+  QLineEdit* recordCounter = nullptr;
+  std::function<tables::ui::StringGrid*(tables::PageId)> grid;  // null on other pages
+  // Shows a row of the page again (-1: the whole page).
+  std::function<void(tables::PageId, int)> showPageData;
+  tables::ui::Dialogs* dialogs = nullptr;
+  std::function<tables::ui::TForm3&()> prompt;
+  // The main window is the active one again after the prompt: its activation pass.
+  std::function<void()> afterPrompt;
+  OperationGuard* guard = nullptr;
+};
 
 // The long operations as the main window shows them: its progress bar and record counter,
 // the grids' scrolling and editing, the exchange error prompt, message boxes and "Стоп".
 class WindowObserver final : public tables::OperationObserver {
  public:
-  explicit WindowObserver(TForm1& window) : window_(window) {}
+  explicit WindowObserver(OperationDisplay display) : display_(std::move(display)) {}
 
   void Started(const tables::OperationStart& start) override;
   void RecordDone(const tables::RecordStep& step) override;
@@ -26,7 +53,7 @@ class WindowObserver final : public tables::OperationObserver {
   bool OnGrid() const;
   void SetProgressRange(int maximum);
 
-  TForm1& window_;
+  OperationDisplay display_;
   bool started_ = false;
   tables::OperationStart start_{tables::OperationKind::kReadTable, tables::PageId::kGoods};
 };
