@@ -496,6 +496,98 @@
         <source>Не удалось записать порт в %1.</source>
         <translation>Не вдалося записати порт у %1.</translation>
     </message>
+    <message>
+        <source>Не подключено</source>
+        <translation>Не підключено</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>ЭККА</source>
+        <translation>ЕККА</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Довідка</translation>
+    </message>
+    <message>
+        <source>Показать продажи из файлов SD-карты ЭККА</source>
+        <translation>Показати продажі з файлів SD-картки ЕККА</translation>
+    </message>
+    <message>
+        <source>Записать товары страницы в файл для SD-карты ЭККА</source>
+        <translation>Записати товари сторінки у файл для SD-картки ЕККА</translation>
+    </message>
+    <message>
+        <source>Диалог открытия файла снова начнёт с папки программы</source>
+        <translation>Вікно відкриття файлу знову почне з теки програми</translation>
+    </message>
+    <message>
+        <source>Перебрать порты, скорости и номера, пока ЭККА не ответит</source>
+        <translation>Перебрати порти, швидкості й номери, доки ЕККА не відповість</translation>
+    </message>
+    <message>
+        <source>Записать в ЭККА только изменённые записи страницы</source>
+        <translation>Записати в ЕККА лише змінені записи сторінки</translation>
+    </message>
+    <message>
+        <source>Прочитать все таблицы и логотип ЭККА в папку копии</source>
+        <translation>Прочитати всі таблиці й логотип ЕККА в теку копії</translation>
+    </message>
+    <message>
+        <source>Проверить папку копии и записать её в ЭККА</source>
+        <translation>Перевірити теку копії та записати її в ЕККА</translation>
+    </message>
+    <message>
+        <source>Сохранить товары таблицей для LibreOffice или Excel</source>
+        <translation>Зберегти товари таблицею для LibreOffice чи Excel</translation>
+    </message>
+    <message>
+        <source>Загрузить товары из таблицы LibreOffice или Excel</source>
+        <translation>Завантажити товари з таблиці LibreOffice чи Excel</translation>
+    </message>
+    <message>
+        <source>Загрузить файл таблицы в страницу</source>
+        <translation>Завантажити файл таблиці в сторінку</translation>
+    </message>
+    <message>
+        <source>Сохранить таблицу страницы в файл</source>
+        <translation>Зберегти таблицю сторінки у файл</translation>
+    </message>
+    <message>
+        <source>Очистить таблицу страницы в окне</source>
+        <translation>Очистити таблицю сторінки у вікні</translation>
+    </message>
+    <message>
+        <source>Закрыть программу</source>
+        <translation>Закрити програму</translation>
+    </message>
+    <message>
+        <source>Подключить ЭККА на выбранном порту или отключить</source>
+        <translation>Підключити ЕККА на вибраному порту або відключити</translation>
+    </message>
+    <message>
+        <source>Прочитать таблицу страницы из ЭККА</source>
+        <translation>Прочитати таблицю сторінки з ЕККА</translation>
+    </message>
+    <message>
+        <source>Записать всю таблицу страницы в ЭККА</source>
+        <translation>Записати всю таблицю сторінки в ЕККА</translation>
+    </message>
+    <message>
+        <source>Записать в таблицу ЭККА заводские записи</source>
+        <translation>Записати в таблицю ЕККА заводські записи</translation>
+    </message>
+    <message>
+        <source>Прервать операцию после записи</source>
+        <translation>Перервати операцію після поточного запису</translation>
+    </message>
+    <message>
+        <source>О программе и её версии</source>
+        <translation>Про програму та її версію</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -1117,6 +1209,10 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     <message>
         <source>%1: ошибка закрытия: %2</source>
         <translation>%1: помилка закриття: %2</translation>
+    </message>
+    <message>
+        <source>%1 · %2 бит/с · ЭККА %3</source>
+        <translation>%1 · %2 біт/с · ЕККА %3</translation>
     </message>
 </context>
 <context>
@@ -2440,6 +2536,62 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     <message>
         <source>Подключить Datecs MP-50 Junior</source>
         <translation>Підключити Datecs MP-50 Junior</translation>
+    </message>
+    <message>
+        <source>Прочитано %1 из %2, %3 с</source>
+        <translation>Прочитано %1 з %2, %3 с</translation>
+    </message>
+    <message>
+        <source>Прочитано не полностью: %1 из %2, %3 с</source>
+        <translation>Прочитано не повністю: %1 з %2, %3 с</translation>
+    </message>
+    <message>
+        <source>Записано %1 из %2, %3 с</source>
+        <translation>Записано %1 з %2, %3 с</translation>
+    </message>
+    <message>
+        <source>Записано не полностью: %1 из %2, %3 с</source>
+        <translation>Записано не повністю: %1 з %2, %3 с</translation>
+    </message>
+    <message>
+        <source>Очищено %1 из %2, %3 с</source>
+        <translation>Очищено %1 з %2, %3 с</translation>
+    </message>
+    <message>
+        <source>Очищено не полностью: %1 из %2, %3 с</source>
+        <translation>Очищено не повністю: %1 з %2, %3 с</translation>
+    </message>
+    <message>
+        <source>Логотип прочитан, %1 с</source>
+        <translation>Логотип прочитано, %1 с</translation>
+    </message>
+    <message>
+        <source>Логотип прочитан не полностью, %1 с</source>
+        <translation>Логотип прочитано не повністю, %1 с</translation>
+    </message>
+    <message>
+        <source>Логотип записан, %1 с</source>
+        <translation>Логотип записано, %1 с</translation>
+    </message>
+    <message>
+        <source>Логотип записан не полностью, %1 с</source>
+        <translation>Логотип записано не повністю, %1 с</translation>
+    </message>
+    <message>
+        <source>Отчеты загружены, %1 с</source>
+        <translation>Звіти завантажено, %1 с</translation>
+    </message>
+    <message>
+        <source>Отчеты загружены не полностью, %1 с</source>
+        <translation>Звіти завантажено не повністю, %1 с</translation>
+    </message>
+    <message>
+        <source>%1 записи</source>
+        <translation>%1 запису</translation>
+    </message>
+    <message>
+        <source>%1 записей</source>
+        <translation>%1 записів</translation>
     </message>
 </context>
 </TS>

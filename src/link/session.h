@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/message.h"
 #include "link/endpoint.h"
 #include "link/register_link.h"
 
@@ -40,5 +41,9 @@ class Session {
   int speed_;
   int registerNumber_;
 };
+
+// Where a session is, in one line: "COM3 · 9600 бит/с · ЭККА 2". A device is named by the
+// stable name it was opened through, a network register by its address.
+base::Message SessionLine(const Session& session);
 
 }  // namespace kvitmark::link

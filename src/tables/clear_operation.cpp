@@ -40,7 +40,7 @@ OperationSummary ClearTable(TableSession& session, OperationObserver& observer, 
   const ClearPlan& plan = *descriptor.clear;
   const bool junior = session.workspace.JuniorSelected();
   const int last = descriptor.recordCount;
-  observer.Started({OperationKind::kClearTable, page, last, plan.first - 1});
+  observer.Started({OperationKind::kClearTable, page, last, plan.first - 1, last - plan.first + 1});
   OperationSummary summary;
   bool stopped = false;
   int progress = plan.first - 1;

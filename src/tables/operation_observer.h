@@ -32,6 +32,7 @@ struct OperationStart {
   PageId page;
   int progressMaximum = 0;   // the progress bar's range is 0 to this
   int progressPosition = 0;  // where the bar starts
+  int records = 0;           // the records a read, write or clear means to exchange
 };
 
 // One record exchanged.

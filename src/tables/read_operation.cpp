@@ -1,4 +1,6 @@
 // "Прочитать из ЭККА": the table of a page read from the register into the page.
+#include <algorithm>
+
 #include "base/message.h"
 #include "tables/catalogue.h"
 #include "tables/operation_support.h"
@@ -24,7 +26,7 @@ class TableRead {
       : session_(session), observer_(observer), page_(page), descriptor_(Page(page)) {}
 
   OperationSummary ReadParameterPage() {
-    observer_.Started({OperationKind::kReadTable, page_});
+    observer_.Started({OperationKind::kReadTable, page_, 0, 0, 1});
     const RecordOutcome outcome = ReadRecord(1);
     summary_.result = OperationResult::kDone;
     switch (outcome) {
@@ -59,7 +61,8 @@ class TableRead {
       return Finish(observer_, {});
     }
 
-    observer_.Started({OperationKind::kReadTable, page_, run->lastRow - run->firstRow, 0});
+    observer_.Started({OperationKind::kReadTable, page_, run->lastRow - run->firstRow, 0,
+                       std::max(0, run->lastRow - run->firstRow + 1)});
     int progress = 0;
     int record = run->firstRecord - 1;
     for (int row = run->firstRow;; ++row) {

@@ -113,7 +113,7 @@ class TableWrite {
 
  private:
   OperationSummary WriteParameters(const std::string& text) {
-    observer_.Started({OperationKind::kWriteTable, page_});
+    observer_.Started({OperationKind::kWriteTable, page_, 0, 0, 1});
     summary_.result = OperationResult::kDone;
     if (WriteRecord(1, text)) {
       observer_.RecordDone({.record = 1});
@@ -125,7 +125,8 @@ class TableWrite {
   }
 
   OperationSummary WriteRows(const std::vector<PlannedRecord>& planned) {
-    observer_.Started({OperationKind::kWriteTable, page_, static_cast<int>(planned.size()) - 1, 0});
+    const int records = static_cast<int>(planned.size());
+    observer_.Started({OperationKind::kWriteTable, page_, records - 1, 0, records});
     int progress = 0;
     for (const PlannedRecord& item : planned) {
       if (observer_.StopRequested()) stopped_ = true;

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -92,7 +94,10 @@ class MainWindowTest : public QObject {
   void cleanup() { window_.reset(); }
 
   void firstShow_designSizeSettingsFileAndJuniorLayout() {
-    QCOMPARE(window_->size(), QSize(776, 541));
+    QCOMPARE(Find("DesignArea")->size(), QSize(776, 541));
+    // The menu bar above the design area and the status bar below it add to its height only.
+    QCOMPARE(window_->size(), QSize(776, 541 + Find("MenuBar")->height() +
+                                             Find("StatusBar")->height()));
     QCOMPARE(Find("Button6")->geometry(), QRect(440, 408, 75, 25));
     QCOMPARE(Find("Button1")->geometry(), QRect(688, 504, 75, 25));
     QCOMPARE(window_->windowTitle(), QString::fromUtf8("Программирование Datecs MP-50 Junior"));
@@ -720,6 +725,7 @@ class MainWindowTest : public QObject {
   void resizeRules() {
     window_->RequestSize(700, 500);
     QCOMPARE(window_->width(), 700);
+    QCOMPARE(Find("DesignArea")->height(), 500);
     QCOMPARE(Find("StringGrid1")->width(), 700 * 577 / 601);
     QCOMPARE(Find("Button6")->y(), 500 - 138);
     QCOMPARE(Find("Button4")->y(), 500 - 108);
@@ -731,11 +737,10 @@ class MainWindowTest : public QObject {
     const auto widths = Find<tables::ui::StringGrid>("StringGrid2")->ColumnWidths();
     QCOMPARE(widths[2], (700 * 577 / 601) * 270 / 580);
     window_->RequestSize(500, 300);
-    QCOMPARE(window_->width(), 500);
-    QCOMPARE(window_->height(), 300);
+    QCOMPARE(Find("DesignArea")->size(), QSize(500, 300));
     window_->RequestSize(560, 420);
+    QCOMPARE(Find("DesignArea")->size(), QSize(601, 380));
     QCOMPARE(window_->width(), 601);
-    QCOMPARE(window_->height(), 380);
   }
 
   void activationPassAfterTheAboutBox_showsPageZeroAndKeepsTheButtons() {
@@ -828,6 +833,83 @@ class MainWindowTest : public QObject {
                  "message: Приняты некорректные данные из ЭККА! Ошибка! Операция прерана!"));
     QCOMPARE(counterWhileShown.first(), QString("00001"));
     QCOMPARE(dialogs_->shown.last(), QString::fromUtf8("box Tabulon: Операция прервана"));
+  }
+
+  // Every command of the context menu is in the menu bar too, and a command with a button is
+  // enabled and named as its button is, whatever the page, connection or operation.
+  void menuBar_holdsEveryCommandEnabledAsItsButton() {
+    QList<QAction*> inMenus;
+    std::function<void(QMenu*)> collect = [&](QMenu* menu) {
+      for (QAction* action : menu->actions()) {
+        inMenus << action;
+        if (action->menu()) collect(action->menu());
+      }
+    };
+    for (QAction* top : Find<QMenuBar>("MenuBar")->actions()) {
+      inMenus << top;
+      if (top->menu()) collect(top->menu());
+    }
+    for (QAction* command : window_->actions()) {
+      const bool there = inMenus.contains(command) ||
+                         (command->menu() && inMenus.contains(command->menu()->menuAction()));
+      QVERIFY2(there, qPrintable(command->objectName()));
+    }
+
+    const std::pair<const char*, const char*> twins[] = {
+        {"ActionOpen", "Button3"},      {"ActionSave", "Button2"},  {"ActionClearGrid", "Button16"},
+        {"ActionClose", "Button1"},     {"ActionConnect", "Button5"}, {"ActionRead", "Button9"},
+        {"ActionWrite", "Button4"},     {"ActionClear", "Button8"}, {"ActionStop", "Button6"},
+        {"ActionAbout", "Button10"}};
+    auto sameAsButtons = [&](const char* when) {
+      for (const auto& [action, button] : twins) {
+        QAction* command = Find<QAction>(action);
+        QVERIFY2(command->isEnabled() == Enabled(button), qPrintable(QString(when) + " " + action));
+        QCOMPARE(command->text(), Find<QPushButton>(button)->text());
+        QVERIFY(!command->statusTip().isEmpty());
+      }
+    };
+    sameAsButtons("not connected");
+    Connect();
+    sameAsButtons("connected, goods");
+    ShowPage(8);
+    sameAsButtons("connected, logo");
+    ShowPage(1);
+    bool duringRead = false;
+    QTimer::singleShot(0, this, [&] {
+      sameAsButtons("during a read");
+      duringRead = Find<QAction>("ActionStop")->isEnabled() &&
+                   !Find<QAction>("ActionBackup")->isEnabled();
+      QTest::keyClick(window_.get(), Qt::Key_Escape);
+    });
+    Find<QAction>("ActionRead")->trigger();
+    QVERIFY(duringRead);
+    QCOMPARE(dialogs_->shown.last(), QString::fromUtf8("box Tabulon: Операция прервана"));
+  }
+
+  // The status bar says where the window is connected and how the last operation ended, in
+  // the language chosen.
+  void statusBar_namesTheConnectionAndTheLastOutcome() {
+    QCOMPARE(Find<QLabel>("ConnectionStatus")->text(), QString::fromUtf8("Не подключено"));
+    Find<QComboBox>("ComboBox2")->setCurrentIndex(1);
+    Connect();
+    QCOMPARE(Find<QLabel>("ConnectionStatus")->text(),
+             QString::fromUtf8("COM1 · 9600 бит/с · ЭККА 1"));
+    ShowPage(1);
+    Click("Button9");
+    const QRegularExpression read(QString::fromUtf8("^Прочитано 20 из 20 записей, \\d+ с$"));
+    QVERIFY2(read.match(Find<QLabel>("OutcomeStatus")->text()).hasMatch(),
+             qPrintable(Find<QLabel>("OutcomeStatus")->text()));
+    window_->findChild<QAction*>("ActionLanguage_uk")->trigger();
+    QApplication::processEvents();
+    const QRegularExpression ukrainian(QString::fromUtf8("^Прочитано 20 з 20 записів, \\d+ с$"));
+    QVERIFY2(ukrainian.match(Find<QLabel>("OutcomeStatus")->text()).hasMatch(),
+             qPrintable(Find<QLabel>("OutcomeStatus")->text()));
+    QCOMPARE(Find<QLabel>("ConnectionStatus")->text(),
+             QString::fromUtf8("COM1 · 9600 біт/с · ЕККА 1"));
+    window_->findChild<QAction*>("ActionLanguage_ru")->trigger();
+    QApplication::processEvents();
+    Click("Button5");
+    QCOMPARE(Find<QLabel>("ConnectionStatus")->text(), QString::fromUtf8("Не подключено"));
   }
 
   void disconnect_closesThePortThatWasOpenedWhateverTheSelectorSays() {

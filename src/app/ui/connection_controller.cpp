@@ -256,9 +256,11 @@ void ConnectionController::ShowState() {
                                    .ArgUtf8(controls_.types->currentText().toStdString())),
               kGreen);
     controls_.connectButton->setText(base::ui::Translate("TForm1", "Отключить"));
+    controls_.statusLine->setText(base::ui::Render(link::SessionLine(*session_)));
   } else {
     SetStatus(base::ui::Translate("TForm1", "Не подключена"), kRed);
     controls_.connectButton->setText(base::ui::Translate("TForm1", "Подключить"));
+    controls_.statusLine->setText(base::ui::Translate("TForm1", "Не подключено"));
   }
 }
 

@@ -35,6 +35,7 @@ struct ConnectionControls {
   QComboBox* types = nullptr;
   QLabel* status = nullptr;
   QPushButton* connectButton = nullptr;
+  QLabel* statusLine = nullptr;  // the connection's part of the window's status bar
 };
 
 // What the connection asks of the window around it.

@@ -10,12 +10,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTabWidget>
+#include <QVBoxLayout>
 #include <filesystem>
 
 #include "app/settings.h"
@@ -91,6 +95,9 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   }
   settingsDirectory_ = environment.settingsDirectory;
   if (settingsDirectory_.empty()) settingsDirectory_ = std::filesystem::current_path().string();
+  designArea_ = new QWidget(this);
+  designArea_->setObjectName(QStringLiteral("DesignArea"));
+  BuildStatusBar();
 
   connection_ = std::make_unique<ConnectionController>(
       environment.lineFactory ? environment.lineFactory : link::SystemLines(), *clock_, *priority_,
@@ -111,9 +118,8 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   // The buttons are laid out in pixels for short captions: little padding, so that
   // "О программе" fits its 75 pixels.
   setStyleSheet(QStringLiteral("QPushButton { padding: 1px 2px; }"));
-  setFixedSize(kDesignWidth, kDesignHeight);
-
-  ApplyCommandStates();
+  designArea_->setFixedSize(kDesignWidth, kDesignHeight);
+  designArea_->installEventFilter(this);
 
   logo::ui::LogoPageContext logo;
   logo.session = session_.get();
@@ -135,7 +141,7 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   reportsPage_->Attach(reports);
 
   // A desktop font wider than the design's makes the whole window larger, not the texts cut.
-  scale_ = base::ui::FitTexts(*this);
+  scale_ = FitDesignArea();
   ApplyColumnWeights();
 
   // The program's other windows, created after this one.
@@ -147,6 +153,16 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   AddContextCommands();
   AttachBackupCommands();
   AddLanguageMenu();
+  BuildMenuBar();
+  // The bars above and below the design area, which keeps its size.
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setMenuBar(menuBar_);
+  layout->addWidget(designArea_);
+  layout->addWidget(statusBar_);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  ApplyCommandStates();
   // The same menu from the keyboard, with the keys other desktop programs use for it.
   for (const QKeySequence& keys :
        {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
@@ -155,39 +171,72 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   }
 }
 
+QAction* TForm1::AddCommand(const char* name, base::ui::SourceText caption,
+                            const QKeySequence& keys, base::ui::SourceText statusTip,
+                            std::function<void()> run) {
+  auto* action = new QAction(this);
+  base::ui::SetCaption(*action, caption);
+  base::ui::SetStatusTip(*action, statusTip);
+  action->setObjectName(QString::fromLatin1(name));
+  action->setShortcut(keys);
+  action->setShortcutContext(Qt::WindowShortcut);
+  connect(action, &QAction::triggered, this, [this, run = std::move(run)] { RunGuarded(run); });
+  otherCommands_.push_back(action);
+  return action;
+}
+
+QAction* TForm1::AddButtonCommand(const char* name, QPushButton* button, const QKeySequence& keys,
+                                  base::ui::SourceText statusTip) {
+  auto* action = new QAction(button->text(), this);
+  base::ui::SetStatusTip(*action, statusTip);
+  action->setObjectName(QString::fromLatin1(name));
+  action->setShortcut(keys);
+  action->setShortcutContext(Qt::WindowShortcut);
+  connect(action, &QAction::triggered, button, &QPushButton::click);
+  buttonCommands_.emplace_back(button, action);
+  return action;
+}
+
 void TForm1::AddContextCommands() {
   // The commands no button of the window stands for: a right click on the window, or
-  // their shortcuts.
+  // their shortcuts, besides the menu bar.
   setContextMenuPolicy(Qt::ActionsContextMenu);
-  auto command = [this](const char* name, base::ui::SourceText caption, const QKeySequence& keys,
-                        std::function<void()> run) {
-    auto* action = new QAction(this);
-    base::ui::SetCaption(*action, caption);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(keys);
-    action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, [this, run = std::move(run)] { RunGuarded(run); });
-    addAction(action);
-  };
-  command("ActionSdSales", KV_TEXT("TForm1", "База продаж SD-карты..."),
-          QKeySequence(Qt::CTRL | Qt::Key_D), [this] { ShowSdCardSales(); });
-  command("ActionSdExport", KV_TEXT("TForm1", "Экспорт товаров на SD-карту..."),
-          QKeySequence(Qt::CTRL | Qt::Key_E), [this] { ExportGoodsForSdCard(); });
-  command("ActionOpenFolder", KV_TEXT("TForm1", "Открывать файлы из текущей папки"),
-          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
-          [this] { tables_->OpenFromCurrentFolder(); });
-  command("ActionFindRegister", KV_TEXT("TForm1", "Найти ЭККА..."),
-          QKeySequence(Qt::CTRL | Qt::Key_F), [this] { connection_->FindRegister(); });
-  command("ActionWriteChanges", KV_TEXT("TForm1", "Записать изменения в ЭККА"),
-          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), [this] { tables_->WriteChanges(); });
-  command("ActionBackup", KV_TEXT("TForm1", "Резервная копия ЭККА..."), QKeySequence(),
-          [this] { backups_->BackUp(); });
-  command("ActionRestore", KV_TEXT("TForm1", "Восстановить ЭККА из копии..."), QKeySequence(),
-          [this] { backups_->Restore(); });
-  command("ActionCsvExport", KV_TEXT("TForm1", "Экспорт товаров в CSV..."), QKeySequence(),
-          [this] { goodsCsv_->Export(); });
-  command("ActionCsvImport", KV_TEXT("TForm1", "Импорт товаров из CSV..."), QKeySequence(),
-          [this] { goodsCsv_->Import(); });
+  addAction(AddCommand("ActionSdSales", KV_TEXT("TForm1", "База продаж SD-карты..."),
+                       QKeySequence(Qt::CTRL | Qt::Key_D),
+                       KV_TEXT("TForm1", "Показать продажи из файлов SD-карты ЭККА"),
+                       [this] { ShowSdCardSales(); }));
+  addAction(AddCommand("ActionSdExport", KV_TEXT("TForm1", "Экспорт товаров на SD-карту..."),
+                       QKeySequence(Qt::CTRL | Qt::Key_E),
+                       KV_TEXT("TForm1", "Записать товары страницы в файл для SD-карты ЭККА"),
+                       [this] { ExportGoodsForSdCard(); }));
+  addAction(AddCommand("ActionOpenFolder", KV_TEXT("TForm1", "Открывать файлы из текущей папки"),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+                       KV_TEXT("TForm1", "Диалог открытия файла снова начнёт с папки программы"),
+                       [this] { tables_->OpenFromCurrentFolder(); }));
+  addAction(AddCommand(
+      "ActionFindRegister", KV_TEXT("TForm1", "Найти ЭККА..."), QKeySequence(Qt::CTRL | Qt::Key_F),
+      KV_TEXT("TForm1", "Перебрать порты, скорости и номера, пока ЭККА не ответит"),
+      [this] { connection_->FindRegister(); }));
+  addAction(AddCommand("ActionWriteChanges", KV_TEXT("TForm1", "Записать изменения в ЭККА"),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W),
+                       KV_TEXT("TForm1", "Записать в ЭККА только изменённые записи страницы"),
+                       [this] { tables_->WriteChanges(); }));
+  addAction(AddCommand("ActionBackup", KV_TEXT("TForm1", "Резервная копия ЭККА..."),
+                       QKeySequence(Qt::CTRL | Qt::Key_B),
+                       KV_TEXT("TForm1", "Прочитать все таблицы и логотип ЭККА в папку копии"),
+                       [this] { backups_->BackUp(); }));
+  addAction(AddCommand("ActionRestore", KV_TEXT("TForm1", "Восстановить ЭККА из копии..."),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B),
+                       KV_TEXT("TForm1", "Проверить папку копии и записать её в ЭККА"),
+                       [this] { backups_->Restore(); }));
+  addAction(AddCommand("ActionCsvExport", KV_TEXT("TForm1", "Экспорт товаров в CSV..."),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+                       KV_TEXT("TForm1", "Сохранить товары таблицей для LibreOffice или Excel"),
+                       [this] { goodsCsv_->Export(); }));
+  addAction(AddCommand("ActionCsvImport", KV_TEXT("TForm1", "Импорт товаров из CSV..."),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I),
+                       KV_TEXT("TForm1", "Загрузить товары из таблицы LibreOffice или Excel"),
+                       [this] { goodsCsv_->Import(); }));
 }
 
 void TForm1::AddLanguageMenu() {
@@ -196,6 +245,7 @@ void TForm1::AddLanguageMenu() {
   menuAction->setObjectName(QStringLiteral("ActionLanguage"));
   auto* menu = new QMenu(this);
   menu->setObjectName(QStringLiteral("LanguageMenu"));
+  languageMenu_ = menu;
   languageActions_ = new QActionGroup(this);
   // Each language by its own name.
   for (const auto& [code, name] : {std::pair{"uk", "Українська"}, std::pair{"ru", "Русский"}}) {
@@ -228,7 +278,7 @@ TForm1::~TForm1() {
 }
 
 void TForm1::BuildPages() {
-  pages_ = new QTabWidget(this);
+  pages_ = new QTabWidget(designArea_);
   pages_->setObjectName(QStringLiteral("PageControl1"));
   // More pages than fit one row: the row scrolls, and every tab keeps its whole caption.
   pages_->setUsesScrollButtons(true);
@@ -269,13 +319,13 @@ void TForm1::BuildPages() {
   connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
     if (!selectingPageQuietly_) OnPageChanged(tables::PageAt(index));
   });
-  fileNameLabel_ = new QLabel(this);
+  fileNameLabel_ = new QLabel(designArea_);
   fileNameLabel_->setObjectName(QStringLiteral("Label5"));
   fileNameLabel_->setTextFormat(Qt::PlainText);  // a file name, whatever it holds
 }
 
 void TForm1::BuildIntervalGroup() {
-  intervalGroup_ = new QGroupBox(this);
+  intervalGroup_ = new QGroupBox(designArea_);
   base::ui::SetCaption(*intervalGroup_, KV_TEXT("TForm1", "Интервал кодирования"));
   intervalGroup_->setObjectName(QStringLiteral("GroupBox2"));
   useInterval_ = new QCheckBox(intervalGroup_);
@@ -306,7 +356,7 @@ void TForm1::BuildIntervalGroup() {
 }
 
 void TForm1::BuildConnectionGroup(const std::function<std::vector<link::SerialPort>()>& listPorts) {
-  connectionGroup_ = new QGroupBox(this);
+  connectionGroup_ = new QGroupBox(designArea_);
   base::ui::SetCaption(*connectionGroup_, KV_TEXT("TForm1", "Подключить Datecs MP-50 Junior"));
   connectionGroup_->setObjectName(QStringLiteral("GroupBox1"));
   auto* portLabel = new QLabel(connectionGroup_);
@@ -356,33 +406,34 @@ void TForm1::BuildConnectionGroup(const std::function<std::vector<link::SerialPo
     states_.Connected(ShownPage());
     ApplyCommandStates();
   };
-  connection_->Attach(
-      this, {portSelector, speedSelector, numberSelector, typeSelector_, status, connectButton_},
-      *session_, std::move(hooks));
+  connection_->Attach(this,
+                      {portSelector, speedSelector, numberSelector, typeSelector_, status,
+                       connectButton_, connectionStatus_},
+                      *session_, std::move(hooks));
   connectButton_->setGeometry(200, 132, 75, 25);
   connect(connectButton_, &QPushButton::clicked, this,
           [this] { RunGuarded([this] { connection_->ConnectOrDisconnect(); }); });
 }
 
 void TForm1::BuildButtons() {
-  progress_ = new QProgressBar(this);
+  progress_ = new QProgressBar(designArea_);
   progress_->setObjectName(QStringLiteral("ProgressBar1"));
   progress_->setRange(0, 100);
   progress_->setValue(0);
   progress_->setTextVisible(false);
-  recordCounter_ = new QLineEdit(this);
+  recordCounter_ = new QLineEdit(designArea_);
   recordCounter_->setObjectName(QStringLiteral("Edit1"));
   recordCounter_->setReadOnly(true);
 
-  stopButton_ = Button(this, "Button6", KV_TEXT("TForm1", "Стоп"));
-  writeButton_ = Button(this, "Button4", KV_TEXT("TForm1", "Записать в ЭККА"));
-  clearButton_ = Button(this, "Button8", KV_TEXT("TForm1", "Очистить"));
-  openButton_ = Button(this, "Button3", KV_TEXT("TForm1", "Открыть"));
-  readButton_ = Button(this, "Button9", KV_TEXT("TForm1", "Прочитать из ЭККА"));
-  clearGridButton_ = Button(this, "Button16", KV_TEXT("TForm1", "Очистить таблицу"));
-  saveButton_ = Button(this, "Button2", KV_TEXT("TForm1", "Сохранить"));
-  aboutButton_ = Button(this, "Button10", KV_TEXT("TForm1", "О программе"));
-  closeButton_ = Button(this, "Button1", KV_TEXT("TForm1", "Закрыть"));
+  stopButton_ = Button(designArea_, "Button6", KV_TEXT("TForm1", "Стоп"));
+  writeButton_ = Button(designArea_, "Button4", KV_TEXT("TForm1", "Записать в ЭККА"));
+  clearButton_ = Button(designArea_, "Button8", KV_TEXT("TForm1", "Очистить"));
+  openButton_ = Button(designArea_, "Button3", KV_TEXT("TForm1", "Открыть"));
+  readButton_ = Button(designArea_, "Button9", KV_TEXT("TForm1", "Прочитать из ЭККА"));
+  clearGridButton_ = Button(designArea_, "Button16", KV_TEXT("TForm1", "Очистить таблицу"));
+  saveButton_ = Button(designArea_, "Button2", KV_TEXT("TForm1", "Сохранить"));
+  aboutButton_ = Button(designArea_, "Button10", KV_TEXT("TForm1", "О программе"));
+  closeButton_ = Button(designArea_, "Button1", KV_TEXT("TForm1", "Закрыть"));
   base::ui::SetToolTip(
       *writeButton_, KV_TEXT("TForm1",
                              "Записать в ЭККА всю таблицу страницы.\nТолько изменённые записи (они "
@@ -414,6 +465,11 @@ void TForm1::AttachOperations() {
   display.prompt = [this]() -> tables::ui::TForm3& { return *prompt_; };
   display.afterPrompt = [this] { ActivationPass(); };
   display.guard = guard_.get();
+  display.clock = clock_;
+  display.ended = [this](const base::Message& outcome) {
+    lastOutcome_ = outcome;
+    ShowOutcome();
+  };
   observer_ = std::make_unique<WindowObserver>(std::move(display));
 
   TableCommandsContext context;
@@ -490,12 +546,37 @@ void TForm1::ApplyResizeRules(int width, int height) {
   top(connectionGroup_, fromBottom(177));
 }
 
-void TForm1::RequestSize(int width, int height) { setFixedSize(width, height); }
+void TForm1::RequestSize(int width, int height) {
+  designArea_->setFixedSize(width, height);
+  // The window takes the area's new size at once, not at the next turn of the event loop.
+  layout()->activate();
+}
 
-void TForm1::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  // The first size the window gets is its design size, with every control where the
-  // design puts it; the rules apply to the changes after that.
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == designArea_ && event->type() == QEvent::Resize) {
+    OnDesignAreaResized(static_cast<QResizeEvent*>(event));
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+bool TForm1::event(QEvent* event) {
+  // The menu commands' status tips, as a main window shows them.
+  if (event->type() == QEvent::StatusTip) {
+    statusBar_->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+double TForm1::FitDesignArea() {
+  const double scale = base::ui::ScaleForTexts(*this);
+  base::ui::ScaleGeometry(*designArea_, scale);
+  return scale;
+}
+
+void TForm1::OnDesignAreaResized(QResizeEvent* event) {
+  // The first size the area gets is its design size, with every control where the design
+  // puts it; the rules apply to the changes after that.
   if (!shownOnce_ || applyingOwnSize_ || !event->oldSize().isValid()) return;
   int width = event->size().width();
   int height = event->size().height();
@@ -505,7 +586,7 @@ void TForm1::resizeEvent(QResizeEvent* event) {
   if (event->oldSize().height() < smallestHeight) height = smallestHeight;
   if (width != event->size().width() || height != event->size().height()) {
     applyingOwnSize_ = true;
-    setFixedSize(width, height);
+    designArea_->setFixedSize(width, height);
     applyingOwnSize_ = false;
   }
   ApplyResizeRules(width, height);
@@ -545,7 +626,7 @@ void TForm1::RetranslateTexts() {
     ShowPageData(id, -1);
   }
   // A longer translation makes the window larger rather than cut its texts.
-  const double grown = base::ui::FitTexts(*this);
+  const double grown = FitDesignArea();
   if (grown > 1) {
     scale_ *= grown;
     ApplyColumnWeights();
@@ -554,6 +635,8 @@ void TForm1::RetranslateTexts() {
     action->setChecked(base::LanguageFromCode(action->data().toString().toStdString()) ==
                        base::ui::CurrentLanguage());
   }
+  ShowOutcome();
+  ApplyCommandStates();
 }
 
 void TForm1::ShowPageData(tables::PageId page, int row) {

@@ -4,25 +4,34 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/command_states.h"
 #include "base/clock.h"
+#include "base/message.h"
+#include "base/ui/captions.h"
 #include "link/port_list.h"
 #include "link/priority.h"
 #include "link/register_link.h"
 #include "tables/operations.h"
 #include "tables/workspace.h"
 
+class QAction;
 class QActionGroup;
+class QKeySequence;
+class QMenu;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QProgressBar;
 class QPushButton;
+class QStatusBar;
 class QTabWidget;
 
 namespace kvitmark::tables::ui {
@@ -68,8 +77,9 @@ struct Environment {
   std::string settingsDirectory;
 };
 
-// The program's working window: the table pages, the coding interval, the connection
-// group, the progress display and the command buttons. It owns the state every command
+// The program's working window: a menu bar, the design area (the table pages, the coding
+// interval, the connection group, the progress display and the command buttons, placed and
+// resized by the design's own rules) and a status bar. It owns the state every command
 // shares; the table data itself lives in the core workspace it shows.
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -103,7 +113,8 @@ class TForm1 : public QWidget {
   // Run each time the window becomes the program's active window again.
   void ActivationPass();
 
-  // Changes the window's size the way the window's own rules allow.
+  // Changes the design area's size the way the window's own rules allow; the window is the
+  // menu bar and the status bar taller.
   void RequestSize(int width, int height);
 
   tables::ui::StringGrid* Grid(tables::PageId page) const {
@@ -120,7 +131,8 @@ class TForm1 : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
 
@@ -132,6 +144,18 @@ class TForm1 : public QWidget {
   // The operations' display, and the table commands on it.
   void AttachOperations();
   void AddContextCommands();
+  // A command of the menus (and of the context menu, if `inContextMenu`).
+  QAction* AddCommand(const char* name, base::ui::SourceText caption, const QKeySequence& keys,
+                      base::ui::SourceText statusTip, std::function<void()> run);
+  // The same command as `button`, enabled as it is.
+  QAction* AddButtonCommand(const char* name, QPushButton* button, const QKeySequence& keys,
+                            base::ui::SourceText statusTip);
+  void BuildMenuBar();  // main_window_menus.cpp
+  void BuildStatusBar();
+  void ShowOutcome();
+  // Makes the design area's controls as much larger as their texts need.
+  double FitDesignArea();
+  void OnDesignAreaResized(QResizeEvent* event);
   void PlaceAtDesignPositions();
   void ApplyResizeRules(int width, int height);
   void ApplyColumnWeights();
@@ -174,7 +198,18 @@ class TForm1 : public QWidget {
   bool applyingOwnSize_ = false;
   bool selectingPageQuietly_ = false;
 
+  QWidget* designArea_ = nullptr;
+  QMenuBar* menuBar_ = nullptr;
+  QStatusBar* statusBar_ = nullptr;
+  QLabel* connectionStatus_ = nullptr;
+  QLabel* outcomeStatus_ = nullptr;
+  // How the last operation the window showed ended.
+  std::optional<base::Message> lastOutcome_;
+  // The menus' commands that have a button, and those that have none.
+  std::vector<std::pair<QPushButton*, QAction*>> buttonCommands_;
+  std::vector<QAction*> otherCommands_;
   QTabWidget* pages_ = nullptr;
+  QMenu* languageMenu_ = nullptr;
   QActionGroup* languageActions_ = nullptr;
   std::array<tables::ui::StringGrid*, tables::kPageCount> grids_{};
   std::array<tables::ui::ParameterPageWidget*, tables::kPageCount> parameterPages_{};

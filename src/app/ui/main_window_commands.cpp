@@ -1,5 +1,7 @@
 // What the main window's own commands do, how its command buttons follow its events, and the
 // activation pass.
+#include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -80,6 +82,14 @@ void TForm1::ApplyCommandStates() {
   const bool running = guard_->Running();
   for (const auto& [control, enabled] : wanted) control->setEnabled(enabled && !running);
   stopButton_->setEnabled(running && guard_->ListeningForStop());
+  // The menus' commands as their buttons are, and the others as any command while nothing
+  // runs.
+  for (const auto& [button, action] : buttonCommands_) {
+    action->setEnabled(button->isEnabled());
+    action->setText(button->text());
+  }
+  for (QAction* action : otherCommands_) action->setEnabled(!running);
+  languageActions_->setEnabled(!running);
 }
 
 void TForm1::ForgetRegisterCopy() {

@@ -10,6 +10,7 @@
 #include "base/ui/qt_text.h"
 #include "base/ui/translation.h"
 #include "tables/catalogue.h"
+#include "tables/operation_outcome.h"
 #include "tables/operation_support.h"
 #include "tables/ui/dialogs.h"
 #include "tables/ui/exchange_error_prompt.h"
@@ -62,6 +63,7 @@ void WindowObserver::SetProgressRange(int maximum) {
 void WindowObserver::Started(const tables::OperationStart& start) {
   started_ = true;
   start_ = start;
+  startedAt_ = display_.clock->Now();
   // Only the grid operations and the download look for "Стоп" while they run.
   display_.guard->SetListeningForStop(OnGrid() || start.kind == OperationKind::kDownloadReports);
   if (OnGrid() || IsLogoTransfer(start.kind)) {
@@ -117,10 +119,12 @@ bool WindowObserver::StopRequested() {
   return display_.guard->StopRequested();
 }
 
-void WindowObserver::Finished(const tables::OperationSummary&) {
+void WindowObserver::Finished(const tables::OperationSummary& summary) {
   display_.guard->SetListeningForStop(false);
   if (!started_) return;
   started_ = false;
+  const auto outcome = tables::OutcomeLine(start_, summary, display_.clock->Now() - startedAt_);
+  if (outcome) display_.ended(*outcome);
   if (OnGrid()) {
     if (start_.kind == OperationKind::kClearTable) display_.showPageData(start_.page, -1);
     display_.recordCounter->setText(QString());

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "base/clock.h"
 #include "tables/operation_observer.h"
 
 class QLineEdit;
@@ -31,6 +32,9 @@ struct OperationDisplay {
   // The main window is the active one again after the prompt: its activation pass.
   std::function<void()> afterPrompt;
   OperationGuard* guard = nullptr;
+  base::Clock* clock = nullptr;
+  // How the operation ended, for the status bar.
+  std::function<void(const base::Message&)> ended;
 };
 
 // The long operations as the main window shows them: its progress bar and record counter,
@@ -56,6 +60,7 @@ class WindowObserver final : public tables::OperationObserver {
   OperationDisplay display_;
   bool started_ = false;
   tables::OperationStart start_{tables::OperationKind::kReadTable, tables::PageId::kGoods};
+  base::Milliseconds startedAt_{};
 };
 
 // The record counter's text: five digits, 00012.

@@ -17,6 +17,8 @@ constexpr const char* kCaptionContext = "kvitmarkCaptionContext";
 constexpr const char* kCaptionSource = "kvitmarkCaptionSource";
 constexpr const char* kTipContext = "kvitmarkTipContext";
 constexpr const char* kTipSource = "kvitmarkTipSource";
+constexpr const char* kStatusTipContext = "kvitmarkStatusTipContext";
+constexpr const char* kStatusTipSource = "kvitmarkStatusTipSource";
 
 void ShowCaption(QObject& control, const QString& text) {
   if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
@@ -48,6 +50,9 @@ void Retranslate(QObject& control) {
   if (const auto tip = Kept(control, kTipContext, kTipSource)) {
     if (auto* widget = qobject_cast<QWidget*>(&control)) widget->setToolTip(*tip);
   }
+  if (const auto tip = Kept(control, kStatusTipContext, kStatusTipSource)) {
+    if (auto* action = qobject_cast<QAction*>(&control)) action->setStatusTip(*tip);
+  }
 }
 
 }  // namespace
@@ -64,6 +69,12 @@ void SetToolTip(QWidget& control, SourceText text) {
   control.setProperty(kTipContext, QByteArray(text.context));
   control.setProperty(kTipSource, QByteArray(text.source));
   control.setToolTip(Text(text));
+}
+
+void SetStatusTip(QAction& action, SourceText text) {
+  action.setProperty(kStatusTipContext, QByteArray(text.context));
+  action.setProperty(kStatusTipSource, QByteArray(text.source));
+  action.setStatusTip(Text(text));
 }
 
 void RetranslateCaptions(QObject& root) {

@@ -4,6 +4,7 @@
 
 #include "base/text_pattern.h"
 
+class QAction;
 class QObject;
 class QWidget;
 
@@ -20,6 +21,8 @@ QString Text(SourceText text);
 // The text of a button, label or action, the title of a group box, or the title of a window.
 void SetCaption(QObject& control, SourceText text);
 void SetToolTip(QWidget& control, SourceText text);
+// What the status bar says of a menu command while it is pointed at.
+void SetStatusTip(QAction& action, SourceText text);
 
 // Sets again, in the current language, every caption and tool tip SetCaption and SetToolTip
 // gave `root` and the objects in it.

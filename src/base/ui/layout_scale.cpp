@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <algorithm>
@@ -62,11 +63,12 @@ bool ArrangesItsChildren(const QWidget& parent) {
          qobject_cast<const QAbstractSpinBox*>(&parent) || qobject_cast<const QTabBar*>(&parent);
 }
 
-// The controls of `window`, its own other windows (dialogs it owns) left out.
-QList<QWidget*> Controls(const QWidget& window) {
+// The controls of `area` (a window, or a part of one), other windows (dialogs it owns) left
+// out.
+QList<QWidget*> Controls(const QWidget& area) {
   QList<QWidget*> controls;
-  for (QWidget* control : window.findChildren<QWidget*>()) {
-    if (control->window() == &window) controls << control;
+  for (QWidget* control : area.findChildren<QWidget*>()) {
+    if (control->window() == area.window()) controls << control;
   }
   return controls;
 }
@@ -77,6 +79,8 @@ double ScaleForTexts(const QWidget& window) {
   if (fixedScale) return *fixedScale;
   double scale = 1;
   for (const QWidget* control : Controls(window)) {
+    // A status bar cuts what does not fit its line; it never makes the window grow.
+    if (qobject_cast<const QStatusBar*>(control->parentWidget())) continue;
     const auto need = TextNeed(*control);
     if (need && need->second > 0 && need->first > need->second) {
       scale = std::max(scale, static_cast<double>(need->first) / need->second);

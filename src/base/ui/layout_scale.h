@@ -15,9 +15,10 @@ namespace kvitmark::base::ui {
 // a row of more tabs than fit scrolls.)
 double ScaleForTexts(const QWidget& window);
 
-// Multiplies the place and size of every control in `window` that the program itself placed
-// (not those a layout or a composite control arranges), and the window's own size.
-void ScaleGeometry(QWidget& window, double scale);
+// Multiplies the place and size of every control in `area` (a window or a part of one) that
+// the program itself placed (not those a layout or a composite control arranges), and the
+// area's own size.
+void ScaleGeometry(QWidget& area, double scale);
 
 // ScaleForTexts, then ScaleGeometry: returns the factor applied.
 double FitTexts(QWidget& window);
