@@ -1,19 +1,14 @@
 // The main window: its controls, their design positions and the resize rules.
 #include "app/ui/main_window.h"
 
-#include <QAction>
-#include <QActionGroup>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
@@ -25,13 +20,15 @@
 #include "app/settings.h"
 #include "app/ui/about_box.h"
 #include "app/ui/connection_controller.h"
+#include "app/ui/design_area.h"
+#include "app/ui/interval_group.h"
 #include "app/ui/operation_guard.h"
 #include "app/ui/port_selector.h"
 #include "app/ui/table_commands.h"
+#include "app/ui/window_menus.h"
 #include "app/ui/window_observer.h"
 #include "backup/ui/backup_commands.h"
 #include "base/ui/captions.h"
-#include "base/ui/layout_scale.h"
 #include "base/ui/qt_text.h"
 #include "base/ui/translation.h"
 #include "link/system_lines.h"
@@ -52,10 +49,6 @@ namespace {
 
 using base::ui::FromCp1251;
 
-constexpr int kDesignWidth = 776;
-constexpr int kDesignHeight = 541;
-constexpr int kSmallestWidth = 601;
-constexpr int kSmallestHeight = 380;
 constexpr int kPageWidth = 745;
 constexpr int kPageHeight = 272;
 
@@ -95,8 +88,7 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   }
   settingsDirectory_ = environment.settingsDirectory;
   if (settingsDirectory_.empty()) settingsDirectory_ = std::filesystem::current_path().string();
-  designArea_ = new QWidget(this);
-  designArea_->setObjectName(QStringLiteral("DesignArea"));
+  designArea_ = new DesignArea(this);
   BuildStatusBar();
 
   connection_ = std::make_unique<ConnectionController>(
@@ -107,19 +99,20 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   guard_ = std::make_unique<OperationGuard>([this] { ApplyCommandStates(); }, [this] { close(); });
 
   BuildPages();
-  BuildIntervalGroup();
+  intervalGroup_ = new IntervalGroup(workspace_.interval, designArea_);
   BuildConnectionGroup(environment.listPorts
                            ? environment.listPorts
                            : std::function<std::vector<link::SerialPort>()>(link::ListSerialPorts));
   BuildButtons();
   AttachOperations();
-  PlaceAtDesignPositions();
+  designArea_->Place({pages_, fileNameLabel_, intervalGroup_, connectionGroup_, progress_,
+                      recordCounter_, stopButton_, writeButton_, clearButton_, openButton_,
+                      readButton_, clearGridButton_, saveButton_, aboutButton_, closeButton_,
+                      [this](tables::PageId page) { return Grid(page); }});
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   // The buttons are laid out in pixels for short captions: little padding, so that
   // "О программе" fits its 75 pixels.
   setStyleSheet(QStringLiteral("QPushButton { padding: 1px 2px; }"));
-  designArea_->setFixedSize(kDesignWidth, kDesignHeight);
-  designArea_->installEventFilter(this);
 
   logo::ui::LogoPageContext logo;
   logo.session = session_.get();
@@ -141,8 +134,7 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   reportsPage_->Attach(reports);
 
   // A desktop font wider than the design's makes the whole window larger, not the texts cut.
-  scale_ = FitDesignArea();
-  ApplyColumnWeights();
+  designArea_->FitTexts(*this);
 
   // The program's other windows, created after this one.
   about_ = std::make_unique<TForm2>(this);
@@ -150,15 +142,29 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   salesWindow_ = std::make_unique<sdcard::ui::TForm4>(
       *dialogs_, QString::fromStdString(settingsDirectory_), this);
 
-  AddContextCommands();
+  menus_ = std::make_unique<WindowMenus>(
+      *this, [this](const std::function<void()>& command) { RunGuarded(command); });
+  MenuCommands commands;
+  commands.sdSales = [this] { ShowSdCardSales(); };
+  commands.sdExport = [this] { ExportGoodsForSdCard(); };
+  commands.openFromFolder = [this] { tables_->OpenFromCurrentFolder(); };
+  commands.findRegister = [this] { connection_->FindRegister(); };
+  commands.writeChanges = [this] { tables_->WriteChanges(); };
+  commands.backUp = [this] { backups_->BackUp(); };
+  commands.restore = [this] { backups_->Restore(); };
+  commands.csvExport = [this] { goodsCsv_->Export(); };
+  commands.csvImport = [this] { goodsCsv_->Import(); };
+  menus_->AddContextCommands(commands);
   AttachBackupCommands();
-  AddLanguageMenu();
-  BuildMenuBar();
+  menus_->AddLanguageMenu();
+  QMenuBar* menuBar = menus_->BuildMenuBar({openButton_, saveButton_, clearGridButton_,
+                                            closeButton_, connectButton_, readButton_, writeButton_,
+                                            clearButton_, stopButton_, aboutButton_});
   // The bars above and below the design area, which keeps its size.
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  layout->setMenuBar(menuBar_);
+  layout->setMenuBar(menuBar);
   layout->addWidget(designArea_);
   layout->addWidget(statusBar_);
   layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -167,109 +173,10 @@ TForm1::TForm1(Environment environment) : QWidget(nullptr) {
   for (const QKeySequence& keys :
        {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
     auto* shortcut = new QShortcut(keys, this);
-    connect(shortcut, &QShortcut::activated, this, &TForm1::ShowCommandMenu);
-  }
-}
-
-QAction* TForm1::AddCommand(const char* name, base::ui::SourceText caption,
-                            const QKeySequence& keys, base::ui::SourceText statusTip,
-                            std::function<void()> run) {
-  auto* action = new QAction(this);
-  base::ui::SetCaption(*action, caption);
-  base::ui::SetStatusTip(*action, statusTip);
-  action->setObjectName(QString::fromLatin1(name));
-  action->setShortcut(keys);
-  action->setShortcutContext(Qt::WindowShortcut);
-  connect(action, &QAction::triggered, this, [this, run = std::move(run)] { RunGuarded(run); });
-  otherCommands_.push_back(action);
-  return action;
-}
-
-QAction* TForm1::AddButtonCommand(const char* name, QPushButton* button, const QKeySequence& keys,
-                                  base::ui::SourceText statusTip) {
-  auto* action = new QAction(button->text(), this);
-  base::ui::SetStatusTip(*action, statusTip);
-  action->setObjectName(QString::fromLatin1(name));
-  action->setShortcut(keys);
-  action->setShortcutContext(Qt::WindowShortcut);
-  connect(action, &QAction::triggered, button, &QPushButton::click);
-  buttonCommands_.emplace_back(button, action);
-  return action;
-}
-
-void TForm1::AddContextCommands() {
-  // The commands no button of the window stands for: a right click on the window, or
-  // their shortcuts, besides the menu bar.
-  setContextMenuPolicy(Qt::ActionsContextMenu);
-  addAction(AddCommand("ActionSdSales", KV_TEXT("TForm1", "База продаж SD-карты..."),
-                       QKeySequence(Qt::CTRL | Qt::Key_D),
-                       KV_TEXT("TForm1", "Показать продажи из файлов SD-карты ЭККА"),
-                       [this] { ShowSdCardSales(); }));
-  addAction(AddCommand("ActionSdExport", KV_TEXT("TForm1", "Экспорт товаров на SD-карту..."),
-                       QKeySequence(Qt::CTRL | Qt::Key_E),
-                       KV_TEXT("TForm1", "Записать товары страницы в файл для SD-карты ЭККА"),
-                       [this] { ExportGoodsForSdCard(); }));
-  addAction(AddCommand("ActionOpenFolder", KV_TEXT("TForm1", "Открывать файлы из текущей папки"),
-                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
-                       KV_TEXT("TForm1", "Диалог открытия файла снова начнёт с папки программы"),
-                       [this] { tables_->OpenFromCurrentFolder(); }));
-  addAction(AddCommand(
-      "ActionFindRegister", KV_TEXT("TForm1", "Найти ЭККА..."), QKeySequence(Qt::CTRL | Qt::Key_F),
-      KV_TEXT("TForm1", "Перебрать порты, скорости и номера, пока ЭККА не ответит"),
-      [this] { connection_->FindRegister(); }));
-  addAction(AddCommand("ActionWriteChanges", KV_TEXT("TForm1", "Записать изменения в ЭККА"),
-                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W),
-                       KV_TEXT("TForm1", "Записать в ЭККА только изменённые записи страницы"),
-                       [this] { tables_->WriteChanges(); }));
-  addAction(AddCommand("ActionBackup", KV_TEXT("TForm1", "Резервная копия ЭККА..."),
-                       QKeySequence(Qt::CTRL | Qt::Key_B),
-                       KV_TEXT("TForm1", "Прочитать все таблицы и логотип ЭККА в папку копии"),
-                       [this] { backups_->BackUp(); }));
-  addAction(AddCommand("ActionRestore", KV_TEXT("TForm1", "Восстановить ЭККА из копии..."),
-                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B),
-                       KV_TEXT("TForm1", "Проверить папку копии и записать её в ЭККА"),
-                       [this] { backups_->Restore(); }));
-  addAction(AddCommand("ActionCsvExport", KV_TEXT("TForm1", "Экспорт товаров в CSV..."),
-                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
-                       KV_TEXT("TForm1", "Сохранить товары таблицей для LibreOffice или Excel"),
-                       [this] { goodsCsv_->Export(); }));
-  addAction(AddCommand("ActionCsvImport", KV_TEXT("TForm1", "Импорт товаров из CSV..."),
-                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I),
-                       KV_TEXT("TForm1", "Загрузить товары из таблицы LibreOffice или Excel"),
-                       [this] { goodsCsv_->Import(); }));
-}
-
-void TForm1::AddLanguageMenu() {
-  // Named in both languages, so that a user who cannot read the one shown finds it.
-  auto* menuAction = new QAction(QString::fromUtf8("Мова / Язык"), this);
-  menuAction->setObjectName(QStringLiteral("ActionLanguage"));
-  auto* menu = new QMenu(this);
-  menu->setObjectName(QStringLiteral("LanguageMenu"));
-  languageMenu_ = menu;
-  languageActions_ = new QActionGroup(this);
-  // Each language by its own name.
-  for (const auto& [code, name] : {std::pair{"uk", "Українська"}, std::pair{"ru", "Русский"}}) {
-    auto* choice = menu->addAction(QString::fromUtf8(name));
-    choice->setObjectName(QStringLiteral("ActionLanguage_") + QLatin1String(code));
-    choice->setData(QString::fromLatin1(code));
-    choice->setCheckable(true);
-    choice->setChecked(base::LanguageFromCode(code) == base::ui::CurrentLanguage());
-    languageActions_->addAction(choice);
-    connect(choice, &QAction::triggered, this, [this, code] {
-      if (!guard_->Running()) base::ui::UseLanguage(*base::LanguageFromCode(code));
+    connect(shortcut, &QShortcut::activated, this, [this] {
+      if (!guard_->Running()) menus_->ShowContextMenu();
     });
   }
-  menuAction->setMenu(menu);
-  addAction(menuAction);
-}
-
-void TForm1::ShowCommandMenu() {
-  if (guard_->Running()) return;
-  // Where the keyboard is: beside the control that has the focus.
-  const QWidget* focus = focusWidget();
-  const QPoint place =
-      focus ? focus->mapToGlobal(QPoint(0, focus->height())) : mapToGlobal(rect().center());
-  QMenu::exec(actions(), place, nullptr, this);
 }
 
 TForm1::~TForm1() {
@@ -324,37 +231,6 @@ void TForm1::BuildPages() {
   fileNameLabel_->setTextFormat(Qt::PlainText);  // a file name, whatever it holds
 }
 
-void TForm1::BuildIntervalGroup() {
-  intervalGroup_ = new QGroupBox(designArea_);
-  base::ui::SetCaption(*intervalGroup_, KV_TEXT("TForm1", "Интервал кодирования"));
-  intervalGroup_->setObjectName(QStringLiteral("GroupBox2"));
-  useInterval_ = new QCheckBox(intervalGroup_);
-  base::ui::SetCaption(*useInterval_, KV_TEXT("TForm1", "Использовать"));
-  useInterval_->setObjectName(QStringLiteral("CheckBox1"));
-  useInterval_->setGeometry(8, 20, 100, 17);
-  Label(intervalGroup_, KV_TEXT("TForm1", "Начало"), 120, 21);
-  intervalStart_ = new QLineEdit(QStringLiteral("1"), intervalGroup_);
-  intervalStart_->setObjectName(QStringLiteral("Edit2"));
-  intervalStart_->setGeometry(170, 18, 60, 21);
-  Label(intervalGroup_, KV_TEXT("TForm1", "Конец"), 250, 21);
-  intervalEnd_ = new QLineEdit(QStringLiteral("14000"), intervalGroup_);
-  intervalEnd_->setObjectName(QStringLiteral("Edit3"));
-  intervalEnd_->setGeometry(295, 18, 60, 21);
-  Label(intervalGroup_, KV_TEXT("TForm1", "Номер первой записи в ЭККА:"), 380, 21);
-  firstRecord_ = new QLineEdit(intervalGroup_);
-  firstRecord_->setObjectName(QStringLiteral("Edit4"));
-  firstRecord_->setGeometry(565, 18, 80, 21);
-
-  auto& interval = workspace_.interval;
-  connect(useInterval_, &QCheckBox::toggled, this, [&interval](bool on) { interval.use = on; });
-  connect(intervalStart_, &QLineEdit::textChanged, this,
-          [&interval](const QString& text) { interval.start = base::ui::ToCp1251(text); });
-  connect(intervalEnd_, &QLineEdit::textChanged, this,
-          [&interval](const QString& text) { interval.end = base::ui::ToCp1251(text); });
-  connect(firstRecord_, &QLineEdit::textChanged, this,
-          [&interval](const QString& text) { interval.firstRecord = base::ui::ToCp1251(text); });
-}
-
 void TForm1::BuildConnectionGroup(const std::function<std::vector<link::SerialPort>()>& listPorts) {
   connectionGroup_ = new QGroupBox(designArea_);
   base::ui::SetCaption(*connectionGroup_, KV_TEXT("TForm1", "Подключить Datecs MP-50 Junior"));
@@ -387,7 +263,7 @@ void TForm1::BuildConnectionGroup(const std::function<std::vector<link::SerialPo
   connect(typeSelector_, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
     tables::ApplyTypeLayout(workspace_, index);
     workspace_.typeIndex = index;
-    ShowInterval();
+    intervalGroup_->ShowInterval();
     for (tables::PageId page : tables::AllPages()) ShowPageData(page, -1);
   });
   auto* status = new QLabel(connectionGroup_);
@@ -491,74 +367,6 @@ void TForm1::AttachOperations() {
   tables_ = std::make_unique<TableCommands>(std::move(context));
 }
 
-void TForm1::PlaceAtDesignPositions() {
-  pages_->setGeometry(8, 8, 753, 305);
-  fileNameLabel_->setGeometry(16, 268, 400, 13);
-  intervalGroup_->setGeometry(8, 312, 753, 49);
-  connectionGroup_->setGeometry(8, 368, 281, 161);
-  progress_->setGeometry(296, 376, 377, 16);
-  recordCounter_->setGeometry(680, 373, 89, 21);
-  stopButton_->setGeometry(440, 408, 75, 25);
-  writeButton_->setGeometry(520, 408, 137, 25);
-  clearButton_->setGeometry(664, 408, 75, 25);
-  openButton_->setGeometry(440, 448, 75, 25);
-  readButton_->setGeometry(520, 448, 137, 25);
-  clearGridButton_->setGeometry(296, 488, 137, 25);
-  saveButton_->setGeometry(440, 488, 75, 25);
-  aboutButton_->setGeometry(608, 504, 75, 25);
-  closeButton_->setGeometry(688, 504, 75, 25);
-  fileNameLabel_->raise();
-  // Column widths follow the goods grid as it stands at the design size.
-  ApplyColumnWeights();
-}
-
-void TForm1::ApplyColumnWeights() {
-  const int goodsWidth = Grid(tables::PageId::kGoods)->width();
-  for (tables::PageId id : tables::AllPages()) {
-    tables::ui::StringGrid* grid = Grid(id);
-    if (!grid) continue;
-    const tables::ui::PageWidgets& page = tables::ui::WidgetsOf(id);
-    const int reference = page.columnsFollowGoods ? goodsWidth : grid->width();
-    std::vector<int> widths;
-    for (int weight : page.columnWeights) widths.push_back(reference * weight / 580);
-    grid->SetColumnWidths(widths);
-  }
-}
-
-void TForm1::ApplyResizeRules(int width, int height) {
-  auto* goods = Grid(tables::PageId::kGoods);
-  goods->resize(width * 577 / kSmallestWidth, goods->height());
-  // The distances from the bottom grew with the window's texts.
-  const auto fromBottom = [&](int pixels) { return height - base::ui::Scaled(pixels, scale_); };
-  ApplyColumnWeights();
-  auto top = [](QWidget* control, int y) { control->move(control->x(), y); };
-  top(stopButton_, fromBottom(138));
-  top(readButton_, fromBottom(138));
-  top(openButton_, fromBottom(108));
-  top(clearButton_, fromBottom(108));
-  top(writeButton_, fromBottom(108));
-  top(closeButton_, fromBottom(56));
-  top(saveButton_, fromBottom(56));
-  top(clearGridButton_, fromBottom(56));
-  top(aboutButton_, fromBottom(56));
-  top(recordCounter_, fromBottom(140));
-  top(progress_, fromBottom(172));
-  top(connectionGroup_, fromBottom(177));
-}
-
-void TForm1::RequestSize(int width, int height) {
-  designArea_->setFixedSize(width, height);
-  // The window takes the area's new size at once, not at the next turn of the event loop.
-  layout()->activate();
-}
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == designArea_ && event->type() == QEvent::Resize) {
-    OnDesignAreaResized(static_cast<QResizeEvent*>(event));
-  }
-  return QWidget::eventFilter(watched, event);
-}
-
 bool TForm1::event(QEvent* event) {
   // The menu commands' status tips, as a main window shows them.
   if (event->type() == QEvent::StatusTip) {
@@ -568,34 +376,11 @@ bool TForm1::event(QEvent* event) {
   return QWidget::event(event);
 }
 
-double TForm1::FitDesignArea() {
-  const double scale = base::ui::ScaleForTexts(*this);
-  base::ui::ScaleGeometry(*designArea_, scale);
-  return scale;
-}
-
-void TForm1::OnDesignAreaResized(QResizeEvent* event) {
-  // The first size the area gets is its design size, with every control where the design
-  // puts it; the rules apply to the changes after that.
-  if (!shownOnce_ || applyingOwnSize_ || !event->oldSize().isValid()) return;
-  int width = event->size().width();
-  int height = event->size().height();
-  const int smallestWidth = base::ui::Scaled(kSmallestWidth, scale_);
-  const int smallestHeight = base::ui::Scaled(kSmallestHeight, scale_);
-  if (event->oldSize().width() < smallestWidth) width = smallestWidth;
-  if (event->oldSize().height() < smallestHeight) height = smallestHeight;
-  if (width != event->size().width() || height != event->size().height()) {
-    applyingOwnSize_ = true;
-    designArea_->setFixedSize(width, height);
-    applyingOwnSize_ = false;
-  }
-  ApplyResizeRules(width, height);
-}
-
 void TForm1::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (shownOnce_) return;
   shownOnce_ = true;
+  designArea_->FollowResizeRules();
   if (const QScreen* shownOn = screen()) {
     QRect place = frameGeometry();
     place.moveCenter(shownOn->availableGeometry().center());
@@ -626,18 +411,13 @@ void TForm1::RetranslateTexts() {
     ShowPageData(id, -1);
   }
   // A longer translation makes the window larger rather than cut its texts.
-  const double grown = FitDesignArea();
-  if (grown > 1) {
-    scale_ *= grown;
-    ApplyColumnWeights();
-  }
-  for (QAction* action : languageActions_->actions()) {
-    action->setChecked(base::LanguageFromCode(action->data().toString().toStdString()) ==
-                       base::ui::CurrentLanguage());
-  }
+  designArea_->FitTexts(*this);
+  menus_->ShowLanguage();
   ShowOutcome();
   ApplyCommandStates();
 }
+
+void TForm1::RequestSize(int width, int height) { designArea_->RequestSize(width, height); }
 
 void TForm1::ShowPageData(tables::PageId page, int row) {
   if (auto* grid = Grid(page)) {
@@ -649,14 +429,6 @@ void TForm1::ShowPageData(tables::PageId page, int row) {
   } else if (auto* parameters = ParameterPage(page)) {
     parameters->Refresh();
   }
-}
-
-void TForm1::ShowInterval() {
-  const auto& interval = workspace_.interval;
-  useInterval_->setChecked(interval.use);
-  intervalStart_->setText(FromCp1251(interval.start));
-  intervalEnd_->setText(FromCp1251(interval.end));
-  firstRecord_->setText(FromCp1251(interval.firstRecord));
 }
 
 }  // namespace kvitmark::app::ui

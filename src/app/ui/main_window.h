@@ -6,7 +6,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "app/command_states.h"
@@ -19,16 +18,11 @@
 #include "tables/operations.h"
 #include "tables/workspace.h"
 
-class QAction;
-class QActionGroup;
-class QKeySequence;
-class QMenu;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QMenuBar;
 class QProgressBar;
 class QPushButton;
 class QStatusBar;
@@ -59,6 +53,9 @@ class GoodsCsvCommands;
 namespace kvitmark::app::ui {
 
 class ConnectionController;
+class DesignArea;
+class IntervalGroup;
+class WindowMenus;
 class OperationGuard;
 class SearchWindow;
 class TableCommands;
@@ -105,7 +102,6 @@ class TForm1 : public QWidget {
   void ShowAbout();             // Button10
   void ShowSdCardSales();       // Ctrl+D
   void ExportGoodsForSdCard();  // Ctrl+E
-  void ShowCommandMenu();       // Shift+F10, the menu key
 
   // Sets every text of the window again in the language now chosen (QEvent::LanguageChange).
   void RetranslateTexts();
@@ -132,45 +128,26 @@ class TForm1 : public QWidget {
  protected:
   void showEvent(QShowEvent* event) override;
   bool event(QEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
   void BuildPages();
-  void BuildIntervalGroup();
   void BuildConnectionGroup(const std::function<std::vector<link::SerialPort>()>& listPorts);
   void BuildButtons();
   // The operations' display, and the table commands on it.
   void AttachOperations();
-  void AddContextCommands();
-  // A command of the menus (and of the context menu, if `inContextMenu`).
-  QAction* AddCommand(const char* name, base::ui::SourceText caption, const QKeySequence& keys,
-                      base::ui::SourceText statusTip, std::function<void()> run);
-  // The same command as `button`, enabled as it is.
-  QAction* AddButtonCommand(const char* name, QPushButton* button, const QKeySequence& keys,
-                            base::ui::SourceText statusTip);
-  void BuildMenuBar();  // main_window_menus.cpp
-  void BuildStatusBar();
+  void BuildStatusBar();  // main_window_status.cpp
   void ShowOutcome();
-  // Makes the design area's controls as much larger as their texts need.
-  double FitDesignArea();
-  void OnDesignAreaResized(QResizeEvent* event);
-  void PlaceAtDesignPositions();
-  void ApplyResizeRules(int width, int height);
-  void ApplyColumnWeights();
 
   tables::PageId ShownPage() const;
   void OnPageChanged(tables::PageId page);
   // Every command button as the last events set it, or all off but "Стоп" while an
   // operation runs.
   void ApplyCommandStates();
-  void ShowInterval();
   void ShowSettings();
   // The window's title and the connection group's, as the register type's layout names them.
   void ShowCaptions();
-  // "Мова / Язык" in the context menu.
-  void AddLanguageMenu();
   // Runs one of the long operations: nothing but "Стоп" and the prompt acts meanwhile.
   void RunOperation(const std::function<void()>& operation);
   // Runs a command unless an operation is running; whatever escapes it is told the user.
@@ -191,36 +168,24 @@ class TForm1 : public QWidget {
   std::unique_ptr<OperationGuard> guard_;
   std::unique_ptr<WindowObserver> observer_;
   std::unique_ptr<TableCommands> tables_;
+  std::unique_ptr<WindowMenus> menus_;
   CommandStates states_;
   bool shownOnce_ = false;
-  // How much larger than designed the window is drawn, for its texts to fit.
-  double scale_ = 1;
-  bool applyingOwnSize_ = false;
   bool selectingPageQuietly_ = false;
 
-  QWidget* designArea_ = nullptr;
-  QMenuBar* menuBar_ = nullptr;
+  DesignArea* designArea_ = nullptr;
   QStatusBar* statusBar_ = nullptr;
   QLabel* connectionStatus_ = nullptr;
   QLabel* outcomeStatus_ = nullptr;
   // How the last operation the window showed ended.
   std::optional<base::Message> lastOutcome_;
-  // The menus' commands that have a button, and those that have none.
-  std::vector<std::pair<QPushButton*, QAction*>> buttonCommands_;
-  std::vector<QAction*> otherCommands_;
   QTabWidget* pages_ = nullptr;
-  QMenu* languageMenu_ = nullptr;
-  QActionGroup* languageActions_ = nullptr;
   std::array<tables::ui::StringGrid*, tables::kPageCount> grids_{};
   std::array<tables::ui::ParameterPageWidget*, tables::kPageCount> parameterPages_{};
   logo::ui::LogoPage* logoPage_ = nullptr;
   reports::ui::ReportsPage* reportsPage_ = nullptr;
 
-  QGroupBox* intervalGroup_ = nullptr;
-  QCheckBox* useInterval_ = nullptr;
-  QLineEdit* intervalStart_ = nullptr;
-  QLineEdit* intervalEnd_ = nullptr;
-  QLineEdit* firstRecord_ = nullptr;
+  IntervalGroup* intervalGroup_ = nullptr;
 
   QGroupBox* connectionGroup_ = nullptr;
   QComboBox* typeSelector_ = nullptr;

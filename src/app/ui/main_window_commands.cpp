@@ -1,7 +1,5 @@
 // What the main window's own commands do, how its command buttons follow its events, and the
 // activation pass.
-#include <QAction>
-#include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -14,8 +12,10 @@
 #include "app/settings.h"
 #include "app/ui/about_box.h"
 #include "app/ui/connection_controller.h"
+#include "app/ui/interval_group.h"
 #include "app/ui/main_window.h"
 #include "app/ui/operation_guard.h"
+#include "app/ui/window_menus.h"
 #include "base/system_error_text.h"
 #include "base/ui/qt_text.h"
 #include "base/ui/translation.h"
@@ -82,14 +82,7 @@ void TForm1::ApplyCommandStates() {
   const bool running = guard_->Running();
   for (const auto& [control, enabled] : wanted) control->setEnabled(enabled && !running);
   stopButton_->setEnabled(running && guard_->ListeningForStop());
-  // The menus' commands as their buttons are, and the others as any command while nothing
-  // runs.
-  for (const auto& [button, action] : buttonCommands_) {
-    action->setEnabled(button->isEnabled());
-    action->setText(button->text());
-  }
-  for (QAction* action : otherCommands_) action->setEnabled(!running);
-  languageActions_->setEnabled(!running);
+  menus_->FollowButtons(running);
 }
 
 void TForm1::ForgetRegisterCopy() {
@@ -117,16 +110,7 @@ void TForm1::ExportGoodsForSdCard() {
 }
 
 void TForm1::OnPageChanged(tables::PageId page) {
-  const bool wasUsed = useInterval_->isChecked();
-  intervalGroup_->setEnabled(false);
-  useInterval_->setChecked(false);
-  const tables::TableDescriptor& descriptor = tables::Page(page);
-  if (descriptor.HasInterval()) {
-    intervalGroup_->setEnabled(true);
-    useInterval_->setChecked(wasUsed);
-    intervalStart_->setText(QStringLiteral("1"));
-    intervalEnd_->setText(QString::number(descriptor.recordCount));
-  }
+  intervalGroup_->FollowPage(page);
   states_.PageSelected(page, IsConnected());
   ApplyCommandStates();
 }
@@ -147,7 +131,7 @@ void TForm1::ActivationPass() {
   workspace_.typeIndex = typeSelector_->currentIndex();
   tables::ShowTypeLayout(workspace_, workspace_.typeIndex);
   ShowCaptions();
-  ShowInterval();
+  intervalGroup_->ShowInterval();
   for (tables::PageId page : tables::AllPages()) ShowPageData(page, -1);
 }
 
