@@ -982,6 +982,94 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
         <source>Нужно подтверждение: запустите с --yes (ввод не с терминала).</source>
         <translation>Потрібне підтвердження: запустіть з --yes (введення не з термінала).</translation>
     </message>
+    <message>
+        <source>Нет такого вида таблиц: %1 (можно: %2)</source>
+        <translation>Немає такого виду таблиць: %1 (можна: %2)</translation>
+    </message>
+    <message>
+        <source>Нет такой команды: %1</source>
+        <translation>Немає такої команди: %1</translation>
+    </message>
+    <message>
+        <source>Лишний аргумент: %1</source>
+        <translation>Зайвий аргумент: %1</translation>
+    </message>
+    <message>
+        <source>Команда %1 не принимает параметр %2</source>
+        <translation>Команда %1 не приймає параметра %2</translation>
+    </message>
+    <message>
+        <source>Неизвестный параметр: %1</source>
+        <translation>Невідомий параметр: %1</translation>
+    </message>
+    <message>
+        <source>Не указана команда</source>
+        <translation>Не вказано команду</translation>
+    </message>
+    <message>
+        <source>Не указан аргумент %1</source>
+        <translation>Не вказано аргумент %1</translation>
+    </message>
+    <message>
+        <source>Параметры %1 и %2 нельзя указывать вместе</source>
+        <translation>Параметри %1 і %2 не можна вказувати разом</translation>
+    </message>
+    <message>
+        <source>Параметр %1 указан больше одного раза</source>
+        <translation>Параметр %1 вказано більше одного разу</translation>
+    </message>
+    <message>
+        <source>После %1 нужно значение</source>
+        <translation>Після %1 потрібне значення</translation>
+    </message>
+    <message>
+        <source>Неверное значение %1: %2</source>
+        <translation>Неправильне значення %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 — это папка, а не файл</source>
+        <translation>%1 — це тека, а не файл</translation>
+    </message>
+    <message>
+        <source>Нет такого файла: %1</source>
+        <translation>Немає такого файлу: %1</translation>
+    </message>
+    <message>
+        <source>%1 — это файл, а не папка</source>
+        <translation>%1 — це файл, а не тека</translation>
+    </message>
+    <message>
+        <source>Нет такой папки: %1</source>
+        <translation>Немає такої теки: %1</translation>
+    </message>
+    <message>
+        <source>Неверное значение %1: %2 (нужно целое число от %3 до %4)</source>
+        <translation>Неправильне значення %1: %2 (потрібне ціле число від %3 до %4)</translation>
+    </message>
+    <message>
+        <source>Неверное значение %1: %2 (нужно целое число)</source>
+        <translation>Неправильне значення %1: %2 (потрібне ціле число)</translation>
+    </message>
+    <message>
+        <source>Неверное значение %1: %2 (можно: %3)</source>
+        <translation>Неправильне значення %1: %2 (можна: %3)</translation>
+    </message>
+    <message>
+        <source>Таблицу вида %1 очистить нельзя (можно: %2)</source>
+        <translation>Таблицю виду %1 не можна очистити (можна: %2)</translation>
+    </message>
+    <message>
+        <source>Ошибка в командной строке: %1</source>
+        <translation>Помилка в командному рядку: %1</translation>
+    </message>
+    <message>
+        <source>Подробнее: %1 --help</source>
+        <translation>Докладніше: %1 --help</translation>
+    </message>
+    <message>
+        <source>--speeds и --registers принимают числа через запятую, например 9600,19200</source>
+        <translation>--speeds і --registers приймають числа через кому, наприклад 9600,19200</translation>
+    </message>
 </context>
 <context>
     <name>files</name>
