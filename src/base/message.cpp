@@ -46,15 +46,9 @@ Message&& Message::Arg(Message nested) && { return std::move(Arg(std::move(neste
 
 namespace {
 
-bool SameText(const char* a, const char* b) {
-  if (!a || !b) return a == b;
-  return std::string_view(a) == b;
-}
-
 bool SamePattern(const TextPattern* a, const TextPattern* b) {
   if (!a || !b) return a == b;
-  return SameText(a->context, b->context) && SameText(a->source, b->source) &&
-         SameText(a->disambiguation, b->disambiguation);
+  return std::string_view(a->context) == b->context && std::string_view(a->source) == b->source;
 }
 
 bool SameArgument(const MessageArgument& a, const MessageArgument& b) {

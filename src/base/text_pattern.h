@@ -16,17 +16,10 @@ namespace kvitmark::base {
 struct TextPattern {
   const char* context;
   const char* source;  // a literal: Russian, UTF-8; %1 … %9 stand for the pieces
-  // Null, or what tells this text from another of its context with the same source that a
-  // translation must say otherwise: Russian writes "2 записей" and "5 записей" alike, Ukrainian
-  // "2 записи" and "5 записів". The catalogue keeps it as the message's disambiguation.
-  const char* disambiguation = nullptr;
 };
 
 #define KV_PATTERN(context, text) \
   ::kvitmark::base::TextPattern { context, text }
-// A marked text with its disambiguation (QT_TRANSLATE_NOOP3 to lupdate).
-#define KV_PATTERN3(context, text, disambiguation) \
-  ::kvitmark::base::TextPattern { context, text, disambiguation }
 
 // The three patterns of a sentence whose words agree with a count ("будет записана %1
 // запись", "будут записаны %1 записи", "будет записано %1 записей"). Ukrainian agrees by the

@@ -10,7 +10,7 @@ namespace kvitmark::cli {
 namespace {
 
 std::string Filled(base::TextPattern pattern, std::span<const std::string_view> pieces) {
-  const std::string translated = base::ui::Render(pattern).toStdString();
+  const std::string translated = base::ui::Translate(pattern.context, pattern.source).toStdString();
   return base::FillPlaceholders(translated, pieces);
 }
 

@@ -27,23 +27,6 @@ base::Message DoneText() { return KV_PATTERN("tables", "Операция зав�
 
 base::Message StoppedText() { return KV_PATTERN("tables", "Операция прервана"); }
 
-base::Message SkippedRecordsText(size_t skipped) {
-  // The register program's own words, which agree with the count only in the singular; the
-  // form for 2–4 is told apart so that a translation can agree.
-  return base::Message::Counted(
-      static_cast<long long>(skipped),
-      {KV_PATTERN("tables",
-                  "Операция завершена, но %1 записи не удалось записать в ЭККА: она "
-                  "осталась прежней."),
-       KV_PATTERN3("tables",
-                   "Операция завершена, но %1 записей не удалось записать в ЭККА: они "
-                   "остались прежними.",
-                   "2-4"),
-       KV_PATTERN("tables",
-                  "Операция завершена, но %1 записей не удалось записать в ЭККА: они "
-                  "остались прежними.")});
-}
-
 base::Message TitleText() { return base::Message::Data("Tabulon"); }
 
 base::Message OverwriteQuestion(PageId page) {

@@ -16,9 +16,6 @@ base::Message NotConnectedText();  // "ЭККА не подключен"
 base::Message BadIntervalText();   // "Ошибка! Неверные границы данных!"
 base::Message DoneText();          // "Операция завершена успешно"
 base::Message StoppedText();       // "Операция прервана"
-// "Операция завершена, но %1 записи не удалось записать в ЭККА: …": a clear that gave up
-// `skipped` records.
-base::Message SkippedRecordsText(size_t skipped);
 // "Tabulon": the program's name, the same in every language.
 base::Message TitleText();
 // Таблица "…"  в ЭККА будет перезаписана. Продолжить ?

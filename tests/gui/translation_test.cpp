@@ -20,13 +20,8 @@ namespace {
 struct Message {
   QString context;
   QString source;
-  QString disambiguation;  // empty for none
   QString translation;
   QString type;  // "unfinished", "vanished", "obsolete" or empty when done
-  // Null for none, as the program's texts mark it.
-  const char* Disambiguation(const QByteArray& utf8) const {
-    return disambiguation.isEmpty() ? nullptr : utf8.constData();
-  }
 };
 
 QList<Message> ReadCatalogue() {
@@ -42,11 +37,9 @@ QList<Message> ReadCatalogue() {
     if (xml.name() == u"name") {
       context = xml.readElementText();
     } else if (xml.name() == u"message") {
-      message = {context, {}, {}, {}, {}};
+      message = {context, {}, {}, {}};
     } else if (xml.name() == u"source") {
       message.source = xml.readElementText();
-    } else if (xml.name() == u"comment") {
-      message.disambiguation = xml.readElementText();
     } else if (xml.name() == u"translation") {
       message.type = xml.attributes().value(QStringLiteral("type")).toString();
       message.translation = xml.readElementText();
@@ -65,10 +58,7 @@ QStringList Placeholders(const QString& text) {
   return found;
 }
 
-QString Name(const Message& message) {
-  const QString name = message.context + " «" + message.source + "»";
-  return message.disambiguation.isEmpty() ? name : name + " (" + message.disambiguation + ")";
-}
+QString Name(const Message& message) { return message.context + " «" + message.source + "»"; }
 
 bool IsCoreContext(const QString& context) {
   for (const char* core : base::kCoreContexts) {
@@ -126,19 +116,13 @@ class TranslationTest : public QObject {
     for (const Message& message : messages) {
       const QByteArray context = message.context.toUtf8();
       const QByteArray source = message.source.toUtf8();
-      const QByteArray disambiguation = message.disambiguation.toUtf8();
-      QCOMPARE(base::ui::Translate(context.constData(), source.constData(),
-                                   message.Disambiguation(disambiguation)),
-               message.translation);
+      QCOMPARE(base::ui::Translate(context.constData(), source.constData()), message.translation);
     }
     QVERIFY(base::ui::UseLanguage(base::Language::kRussian));
     for (const Message& message : messages) {
       const QByteArray context = message.context.toUtf8();
       const QByteArray source = message.source.toUtf8();
-      const QByteArray disambiguation = message.disambiguation.toUtf8();
-      QCOMPARE(base::ui::Translate(context.constData(), source.constData(),
-                                   message.Disambiguation(disambiguation)),
-               message.source);
+      QCOMPARE(base::ui::Translate(context.constData(), source.constData()), message.source);
     }
   }
 
@@ -155,11 +139,9 @@ class TranslationTest : public QObject {
       ++patterns;
       const char* context = kept.emplace_back(message.context.toUtf8()).constData();
       const char* source = kept.emplace_back(message.source.toUtf8()).constData();
-      const char* disambiguation =
-          message.Disambiguation(kept.emplace_back(message.disambiguation.toUtf8()));
       std::vector<std::string> pieces;
       for (const char* piece : kPieces) pieces.push_back(base::Cp1251(piece));
-      base::Message made(base::TextPattern{context, source, disambiguation});
+      base::Message made(base::TextPattern{context, source});
       for (const std::string& piece : pieces) made.Arg(piece);
       QString expected = message.translation;
       for (int piece = 9; piece >= 1; --piece) {

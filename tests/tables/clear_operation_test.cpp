@@ -117,7 +117,7 @@ TEST_F(TablesTest, Clear_RecordThatFailsTenTimes_IsSkippedAfterNinePausesAndCoun
   EXPECT_GE(clock.Now() - start, base::Milliseconds(9 * 1000));
   EXPECT_EQ(base::Cp1251ToUtf8(simRegister.Tables()[10].records[1]), "Відділ 2;");
   EXPECT_EQ(restoring.dialogs.back(),
-            "box Tabulon: Операция завершена, но 1 записи не удалось записать в ЭККА: она "
+            "box Tabulon: Операция завершена, но 1 запись не удалось записать в ЭККА: она "
             "осталась прежней.");
   EXPECT_EQ(restoring.dialogs.size(), 2u) << "the question and the notice: the prompt never came";
 }

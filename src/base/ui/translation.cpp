@@ -18,10 +18,10 @@ Catalogue& Current() {
 }
 
 // The source's translation in one context, or nothing.
-QString Lookup(const char* context, const char* source, const char* disambiguation) {
+QString Lookup(const char* context, const QByteArray& source) {
   const Catalogue& catalogue = Current();
   if (!catalogue.translator) return {};
-  return catalogue.translator->translate(context, source, disambiguation);
+  return catalogue.translator->translate(context, source.constData());
 }
 
 }  // namespace
@@ -48,15 +48,15 @@ bool UseLanguage(Language language) {
 
 Language CurrentLanguage() { return Current().language; }
 
-QString Translate(const char* context, const char* source, const char* disambiguation) {
-  const QString translated = Lookup(context, source, disambiguation);
+QString Translate(const char* context, const char* source) {
+  const QString translated = Lookup(context, QByteArray(source));
   return translated.isEmpty() ? QString::fromUtf8(source) : translated;
 }
 
 namespace {
 
 std::string PatternTranslation(const TextPattern& pattern) {
-  return Lookup(pattern.context, pattern.source, pattern.disambiguation).toStdString();
+  return Lookup(pattern.context, QByteArray(pattern.source)).toStdString();
 }
 
 }  // namespace
@@ -69,8 +69,6 @@ QString Render(const MessageList& messages) {
   return QString::fromStdString(RenderUtf8(messages, PatternTranslation));
 }
 
-QString Render(const TextPattern& text) {
-  return Translate(text.context, text.source, text.disambiguation);
-}
+QString Render(const TextPattern& text) { return Translate(text.context, text.source); }
 
 }  // namespace kvitmark::base::ui

@@ -19,7 +19,7 @@ Language CurrentLanguage();
 
 // `source` (the Russian text, UTF-8) of `context` in the current language; the source itself
 // where the catalogue has no translation. lupdate collects the calls.
-QString Translate(const char* context, const char* source, const char* disambiguation = nullptr);
+QString Translate(const char* context, const char* source);
 
 // A message of the core in the current language: its patterns translated, its data as it is.
 QString Render(const Message& message);
