@@ -622,7 +622,7 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
     <message>
         <source>Завершить операцию</source>
-        <translation>Завершити операцію</translation>
+        <translation>Перервати операцію</translation>
     </message>
     <message>
         <source>Повторить</source>
@@ -800,11 +800,11 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
     <message>
         <source>прочитан не полностью</source>
-        <translation>прочитаний не повністю</translation>
+        <translation>прочитано не повністю</translation>
     </message>
     <message>
         <source>Не прочитано полностью (восстановление это не записывает):</source>
-        <translation>Не прочитано повністю (відновлення це не записує):</translation>
+        <translation>Прочитано не повністю (відновлення цього не записує):</translation>
     </message>
     <message>
         <source>manifest.json: нет поля "%1" или оно не того типа</source>
@@ -844,11 +844,11 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
     <message>
         <source>не будет записана - в копии неполная</source>
-        <translation>не буде записана - у копії неповна</translation>
+        <translation>не буде записано — у копії прочитано не повністю</translation>
     </message>
     <message>
         <source>не будет записан - в копии неполный</source>
-        <translation>не буде записаний - у копії неповний</translation>
+        <translation>не буде записано — у копії прочитано не повністю</translation>
     </message>
     <message>
         <source>без изменений</source>
@@ -872,7 +872,7 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
     <message>
         <source>Таблицы, прочитанные или записанные после подключения, записываются только изменёнными записями. Если ЭККА меняли не этой программой, переподключитесь, чтобы записать всё.</source>
-        <translation>Таблиці, прочитані або записані після підключення, записуються лише зміненими записами. Якщо ЕККА змінювали не цією програмою, перепідключіться, щоб записати все.</translation>
+        <translation>У таблицях, прочитаних або записаних після підключення, записуються лише змінені записи. Якщо ЕККА змінювали не цією програмою, перепідключіться, щоб записати все.</translation>
     </message>
     <message>
         <source>Внимание: копия сделана с ЭККА %1, а подключен ЭККА %2.</source>
@@ -892,7 +892,7 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
     <message>
         <source>записан</source>
-        <translation>записаний</translation>
+        <translation>записано</translation>
     </message>
     <message>
         <source>записано %1</source>
@@ -908,19 +908,19 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
     <message>
         <source>не записан</source>
-        <translation>не записаний</translation>
+        <translation>не записано</translation>
     </message>
     <message>
         <source>не записана</source>
-        <translation>не записана</translation>
+        <translation>не записано</translation>
     </message>
     <message>
         <source>не записан - в копии неполный</source>
-        <translation>не записаний - у копії неповний</translation>
+        <translation>не записано — у копії прочитано не повністю</translation>
     </message>
     <message>
         <source>не записана - в копии неполная</source>
-        <translation>не записана - у копії неповна</translation>
+        <translation>не записано — у копії прочитано не повністю</translation>
     </message>
 </context>
 <context>
@@ -984,7 +984,7 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
         <source>%1: %2
 Ничего не записано в ЭККА.</source>
         <translation>%1: %2
-Нічого не записано в ЕККА.</translation>
+До ЕККА нічого не записано.</translation>
     </message>
     <message>
         <source>Неверный порт: %1</source>
@@ -1068,11 +1068,99 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
     <message>
         <source>Ошибка записи/чтения таблицы ЭККА: запись %1, операция завершена</source>
-        <translation>Помилка запису/читання таблиці ЕККА: запис %1, операцію завершено</translation>
+        <translation>Помилка запису/читання таблиці ЕККА: запис %1, операцію перервано</translation>
     </message>
     <message>
         <source>Нужно подтверждение: запустите с --yes (ввод не с терминала).</source>
         <translation>Потрібне підтвердження: запустіть з --yes (введення не з термінала).</translation>
+    </message>
+    <message>
+        <source>Нет такого вида таблиц: %1 (можно: %2)</source>
+        <translation>Немає такого виду таблиць: %1 (можна: %2)</translation>
+    </message>
+    <message>
+        <source>Нет такой команды: %1</source>
+        <translation>Немає такої команди: %1</translation>
+    </message>
+    <message>
+        <source>Лишний аргумент: %1</source>
+        <translation>Зайвий аргумент: %1</translation>
+    </message>
+    <message>
+        <source>Команда %1 не принимает параметр %2</source>
+        <translation>Команда %1 не приймає параметра %2</translation>
+    </message>
+    <message>
+        <source>Неизвестный параметр: %1</source>
+        <translation>Невідомий параметр: %1</translation>
+    </message>
+    <message>
+        <source>Не указана команда</source>
+        <translation>Не вказано команду</translation>
+    </message>
+    <message>
+        <source>Не указан аргумент %1</source>
+        <translation>Не вказано аргумент %1</translation>
+    </message>
+    <message>
+        <source>Параметры %1 и %2 нельзя указывать вместе</source>
+        <translation>Параметри %1 і %2 не можна вказувати разом</translation>
+    </message>
+    <message>
+        <source>Параметр %1 указан больше одного раза</source>
+        <translation>Параметр %1 вказано більше одного разу</translation>
+    </message>
+    <message>
+        <source>После %1 нужно значение</source>
+        <translation>Після %1 потрібне значення</translation>
+    </message>
+    <message>
+        <source>Неверное значение %1: %2</source>
+        <translation>Неправильне значення %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 — это папка, а не файл</source>
+        <translation>%1 — це тека, а не файл</translation>
+    </message>
+    <message>
+        <source>Нет такого файла: %1</source>
+        <translation>Немає такого файлу: %1</translation>
+    </message>
+    <message>
+        <source>%1 — это файл, а не папка</source>
+        <translation>%1 — це файл, а не тека</translation>
+    </message>
+    <message>
+        <source>Нет такой папки: %1</source>
+        <translation>Немає такої теки: %1</translation>
+    </message>
+    <message>
+        <source>Неверное значение %1: %2 (нужно целое число от %3 до %4)</source>
+        <translation>Неправильне значення %1: %2 (потрібне ціле число від %3 до %4)</translation>
+    </message>
+    <message>
+        <source>Неверное значение %1: %2 (нужно целое число)</source>
+        <translation>Неправильне значення %1: %2 (потрібне ціле число)</translation>
+    </message>
+    <message>
+        <source>Неверное значение %1: %2 (можно: %3)</source>
+        <translation>Неправильне значення %1: %2 (можна: %3)</translation>
+    </message>
+    <message>
+        <source>Таблицу вида %1 очистить нельзя (можно: %2)</source>
+        <translation>Таблицю виду %1 не можна очистити (можна: %2)</translation>
+    </message>
+    <message>
+        <source>Ошибка в командной строке: %1</source>
+        <translation>Помилка в командному рядку: %1</translation>
+    </message>
+    <message>
+        <source>Подробнее: %1 --help</source>
+        <translation>Докладніше: %1 --help</translation>
+    </message>
+    <message>
+        <source>--speeds и --registers принимают числа через запятую, например 9600,19200</source>
+        <translation>--speeds і --registers приймають числа через кому, наприклад 9600,19200</translation>
     </message>
 </context>
 <context>
@@ -1093,11 +1181,11 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
     <message>
         <source>Незапланированный конец файла</source>
-        <translation>Незапланований кінець файлу</translation>
+        <translation>Неочікуваний кінець файлу</translation>
     </message>
     <message>
         <source>Ошибка чтения данных в файл %1</source>
-        <translation>Помилка читання даних з файлу %1</translation>
+        <translation>Помилка читання даних: неправильний рядок «%1…»</translation>
     </message>
     <message>
         <source>Неверный формат файла</source>
@@ -1136,7 +1224,7 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
     <message>
         <source>Устройство %1 не найдено. Проверьте, что адаптер подключен и выбран нужный порт.</source>
-        <translation>Пристрій %1 не знайдено. Перевірте, що адаптер підключено і вибрано потрібний порт.</translation>
+        <translation>Пристрій %1 не знайдено. Перевірте, чи підключено адаптер і чи вибрано потрібний порт.</translation>
     </message>
     <message>
         <source>%1 занят другой программой.</source>
@@ -1152,11 +1240,11 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
     <message>
         <source>Нет доступа к %1. Добавьте пользователя в группу dialout: sudo usermod -aG dialout $USER, затем войдите в систему заново.</source>
-        <translation>Немає доступу до %1. Додайте користувача до групи dialout: sudo usermod -aG dialout $USER, потім увійдіть у систему знову.</translation>
+        <translation>Немає доступу до %1. Додайте користувача до групи dialout: sudo usermod -aG dialout $USER, а потім знову увійдіть у систему.</translation>
     </message>
     <message>
         <source>Неверный сетевой адрес %1: нужен rfc2217://ХОСТ:ПОРТ или tcp://ХОСТ:ПОРТ.</source>
-        <translation>Неправильна мережева адреса %1: потрібна rfc2217://ХОСТ:ПОРТ або tcp://ХОСТ:ПОРТ.</translation>
+        <translation>Неправильна мережева адреса %1: потрібна rfc2217://ВУЗОЛ:ПОРТ або tcp://ВУЗОЛ:ПОРТ.</translation>
     </message>
     <message>
         <source>Нет соединения с %1: %2</source>
@@ -1235,7 +1323,7 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
     <message>
         <source>Точки почти сплошь: логотип напечатается чёрным прямоугольником.</source>
-        <translation>Точки майже суцільні: логотип надрукується чорним прямокутником.</translation>
+        <translation>Точки майже скрізь: логотип надрукується чорним прямокутником.</translation>
     </message>
     <message>
         <source>Логотип займёт %1 строку: столько и укажите в «Количество строк в логотипе» на странице «Параметры чека».</source>
@@ -1278,7 +1366,7 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
     <message>
         <source>Обороты по операциям за смену</source>
-        <translation>Обороти за операціями за зміну</translation>
+        <translation>Обороти операцій за зміну</translation>
     </message>
     <message>
         <source>Административный отчет 1</source>
@@ -1355,7 +1443,7 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
     <message>
         <source>Незапланированный конец файла</source>
-        <translation>Незапланований кінець файлу</translation>
+        <translation>Неочікуваний кінець файлу</translation>
     </message>
     <message>
         <source>Строка %2 файла %3 длиннее %1 символа</source>
@@ -1419,7 +1507,7 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
     <message>
         <source>Штрих-код</source>
-        <translation>Штрих-код</translation>
+        <translation>Штрихкод</translation>
     </message>
     <message>
         <source>Прз</source>
@@ -1474,7 +1562,7 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
     <message>
         <source>символ %1 не из кодовой страницы 1251: ЭККА его не напечатает</source>
-        <translation>символ %1 не з кодової сторінки 1251: ЕККА його не надрукує</translation>
+        <translation>символу %1 немає в кодовій сторінці 1251: ЕККА його не надрукує</translation>
     </message>
     <message>
         <source>неизвестный столбец; столбцы товаров: %1</source>
@@ -1510,11 +1598,11 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
     <message>
         <source>";" в записи ЭККА храниться не может</source>
-        <translation>";" у записі ЕККА зберігатися не може</translation>
+        <translation>";" не може зберігатися в записі ЕККА</translation>
     </message>
     <message>
         <source>перевод строки в записи ЭККА храниться не может</source>
-        <translation>перенесення рядка в записі ЕККА зберігатися не може</translation>
+        <translation>перенесення рядка не може зберігатися в записі ЕККА</translation>
     </message>
     <message>
         <source>название длиннее 32 символов (%1)</source>
@@ -1522,7 +1610,7 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
     <message>
         <source>"%1" - не штрих-код: не более 13 цифр (в Excel задайте столбцу текстовый формат)</source>
-        <translation>"%1" - не штрих-код: не більше 13 цифр (в Excel задайте стовпцю текстовий формат)</translation>
+        <translation>"%1" - не штрихкод: не більше 13 цифр (в Excel задайте стовпцю текстовий формат)</translation>
     </message>
     <message>
         <source>"%1" - не целое число</source>
@@ -1589,7 +1677,7 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
     <message>
         <source>Штрих-код</source>
-        <translation>Штрих-код</translation>
+        <translation>Штрихкод</translation>
     </message>
     <message>
         <source>Операторы</source>
@@ -1823,7 +1911,7 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
     <message>
         <source>от 0 до 10000 (используется только если в поле 8 таблицы стоит 1)</source>
-        <translation>від 0 до 10000 (використовується лише якщо в полі 8 таблиці стоїть 1)</translation>
+        <translation>від 0 до 10000 (використовується, лише якщо в полі 8 таблиці стоїть 1)</translation>
     </message>
     <message>
         <source>Нач.сум.%1</source>
@@ -1855,15 +1943,15 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
     <message>
         <source>Файлы кассиров(*.opr)|*.OPR|Все файлы (*.*)|*.*</source>
-        <translation>Файли касирів(*.opr)|*.OPR|Усі файли (*.*)|*.*</translation>
+        <translation>Файли операторів(*.opr)|*.OPR|Усі файли (*.*)|*.*</translation>
     </message>
     <message>
         <source>Открыть файл кассиров</source>
-        <translation>Відкрити файл касирів</translation>
+        <translation>Відкрити файл операторів</translation>
     </message>
     <message>
         <source>Сохранить файл кассиров</source>
-        <translation>Зберегти файл касирів</translation>
+        <translation>Зберегти файл операторів</translation>
     </message>
     <message>
         <source>Файлы типов оплаты(*.opl)|*.OPL|Все файлы (*.*)|*.*</source>
@@ -2025,7 +2113,7 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
     <message>
         <source>Печать логотипа пользователя:</source>
-        <translation>Друк логотипу користувача:</translation>
+        <translation>Друк логотипа користувача:</translation>
     </message>
     <message>
         <source>0 - не печатать;
@@ -2053,7 +2141,7 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
     <message>
         <source>0 - 4 (строки печатаются если они не пустые)</source>
-        <translation>0 - 4 (рядки друкуються якщо вони не порожні)</translation>
+        <translation>0 - 4 (рядки друкуються, якщо вони не порожні)</translation>
     </message>
     <message>
         <source>Печать в чеке количества покупок:</source>
@@ -2065,7 +2153,7 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     </message>
     <message>
         <source>Печать штрих-кода:</source>
-        <translation>Друк штрих-коду:</translation>
+        <translation>Друк штрихкоду:</translation>
     </message>
     <message>
         <source>0 - не печатать
@@ -2132,8 +2220,8 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
 1 - в каждом сообщении добавляется номер чекаи общая сумма по чеку;
 0 - не добавляется</source>
         <translation>(для режиму підкачування)
-1 - у кожному повідомленні додається номер чека і загальна сума за чеком;
-0 - не додається</translation>
+1 - у кожному повідомленні додаються номер чека і загальна сума чека;
+0 - не додаються</translation>
     </message>
     <message>
         <source>Показ. свобод. место при подкачке:</source>
@@ -2145,7 +2233,7 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
 1 - свободная ячейка куда будет подкачан товар</source>
         <translation>(вказується під час запиту зовнішнього товару)
 0 - номер товару в наборі;
-1 - вільна комірка куди буде підкачано товар</translation>
+1 - вільна комірка, куди буде підкачано товар</translation>
     </message>
     <message>
         <source>Запрос разреш. аннул. всего чека:</source>

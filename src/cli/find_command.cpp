@@ -8,6 +8,7 @@
 
 #include "app/settings.h"
 #include "base/whole_number.h"
+#include "cli/cli_text.h"
 #include "cli/command_report.h"
 #include "cli/connection.h"
 #include "link/port_list.h"
@@ -47,7 +48,8 @@ int FindRegister(const ConnectionOptions& options, const std::string& speedList,
   auto registers = registerList.empty() ? std::optional(std::vector<int>{1, 2, 3, 4, 5})
                                         : NumberList(registerList);
   if (!speeds || speeds->empty() || !registers || registers->empty()) {
-    Say("--speeds and --registers take numbers separated by commas, such as 9600,19200");
+    Say(Text(KV_PATTERN(
+        "cli", "--speeds и --registers принимают числа через запятую, например 9600,19200")));
     return 2;
   }
   auto choice = ChoosePort(options);

@@ -5,6 +5,7 @@
 
 #include "base/ui/translation.h"
 #include "cli/command_report.h"
+#include "cli/usage_errors.h"
 #include "logo/logo_coverage.h"
 #include "logo/ui/bmp_file.h"
 #include "logo/ui/logo_conversion.h"
@@ -37,12 +38,12 @@ void AddLogoOptions(CLI::App& command, LogoOptions& options) {
                       "error diffusion for photographs and gradients: floyd (Floyd-Steinberg, "
                       "also --dither alone) or atkinson")
           ->expected(0, 1)
-          ->check(CLI::IsMember({"floyd", "atkinson"}));
+          ->check(OneOf("--dither", {"floyd", "atkinson"}));
   command
       .add_option("--threshold", options.threshold,
                   "a dot where the picture is darker than N, 1 to 255 (default 128, the middle "
                   "grey)")
-      ->check(CLI::Range(1, 255))
+      ->check(NumberBetween("--threshold", 1, 255))
       ->excludes(options.ditherGiven);
   command.add_flag("--invert", options.invert, "dots where the picture is light");
 }

@@ -1,9 +1,12 @@
 // kvitmark-cli: the register operations from a shell, for batch work.
 #include <CLI/CLI.hpp>
 #include <cstring>
+#include <iostream>
+#include <optional>
 #include <set>
 #include <string>
 
+#include "base/ui/translation.h"
 #include "cli/backup_commands.h"
 #include "cli/cli_options.h"
 #include "cli/cli_text.h"
@@ -17,6 +20,7 @@
 #include "cli/table_commands.h"
 #include "cli/terminal_observer.h"
 #include "cli/terminal_streams.h"
+#include "cli/usage_errors.h"
 #include "tables/catalogue.h"
 
 namespace {
@@ -38,15 +42,15 @@ std::set<std::string> Kinds(bool clearableOnly) {
 
 void AddInterval(CLI::App* command, IntervalOptions& interval) {
   command->add_option("--first", interval.first, "first row of the coding interval (default 1)")
-      ->check(CLI::Range(1, 14000));
+      ->check(NumberBetween("--first", 1, 14000));
   command
       ->add_option("--last", interval.last,
                    "last row of the coding interval (default: the page's last row)")
-      ->check(CLI::Range(1, 14000));
+      ->check(NumberBetween("--last", 1, 14000));
   command
       ->add_option("--record", interval.record,
                    "register record that takes the first row (default: --first)")
-      ->check(CLI::Range(1, 14000));
+      ->check(NumberBetween("--record", 1, 14000));
 }
 
 // The subcommand named on the command line, for a result object of a command line that could
@@ -86,18 +90,20 @@ int main(int argc, char** argv) {
   app.add_option("--device", connection.device,
                  "a serial device path, or a register behind the network (rfc2217://HOST:PORT, "
                  "tcp://HOST:PORT), instead of --port");
-  app.add_option("--speed", connection.speed, "bit/s (default: Speed from Tabulon.ini, else 4800)");
+  app.add_option("--speed", connection.speed, "bit/s (default: Speed from Tabulon.ini, else 4800)")
+      ->check(WholeNumber("--speed"));
   app.add_option("--register", connection.registerNumber, "register number, 1 to 99 (default 1)")
-      ->check(CLI::Range(1, 99));
+      ->check(NumberBetween("--register", 1, 99));
   app.add_flag("--trace", connection.trace, "dump every byte on the line to standard error");
   app.add_option("--on-error", onError,
                  "a record that fails ten times: stop ends the command, skip goes on")
-      ->check(CLI::IsMember({"stop", "skip"}));
+      ->check(OneOf("--on-error", {"stop", "skip"}));
   std::string language;
-  app.add_option("--lang", language,
-                 "uk or ru: the language of the messages (default: Language= of [Interface] in "
-                 "Tabulon.ini, else the locale)")
-      ->check(CLI::IsMember({"uk", "ru"}, CLI::ignore_case));
+  CLI::Option* lang =
+      app.add_option("--lang", language,
+                     "uk or ru: the language of the messages (default: Language= of [Interface] "
+                     "in Tabulon.ini, else the locale)")
+          ->check(OneOf("--lang", {"uk", "ru"}, true));
   bool json = false;
   app.add_flag("--json", json,
                "at the end, print one JSON object on standard output saying how the command "
@@ -120,29 +126,29 @@ int main(int argc, char** argv) {
   auto* read = app.add_subcommand("read", "read a table from the register into a table file");
   read->add_option("KIND", kind, "table file kind (art, opr, …)")
       ->required()
-      ->check(CLI::IsMember(Kinds(false)));
+      ->check(TableKind(Kinds(false)));
   read->add_option("FILE", file, "the table file to write")->required();
   AddInterval(read, interval);
 
   auto* write = app.add_subcommand("write", "write a table file into the register");
   write->add_option("KIND", kind, "table file kind (art, opr, …)")
       ->required()
-      ->check(CLI::IsMember(Kinds(false)));
-  write->add_option("FILE", file, "the table file to send")->required()->check(CLI::ExistingFile);
+      ->check(TableKind(Kinds(false)));
+  write->add_option("FILE", file, "the table file to send")->required()->check(ExistingFile());
   AddInterval(write, interval);
   write->add_flag("--yes", connection.assumeYes, "do not ask before overwriting the table");
   WriteOptions writeOptions;
   write
       ->add_option("--changed-from", writeOptions.changedFrom,
                    "a table file of what the register holds: write only the records that differ")
-      ->check(CLI::ExistingFile);
+      ->check(ExistingFile());
   write->add_flag("--dry-run", writeOptions.dryRun,
                   "open nothing; print the records that would be written");
 
   auto* clear = app.add_subcommand("clear", "reset a table of the register to its factory records");
   clear->add_option("KIND", kind, "art, opr, opl, otd or hft")
       ->required()
-      ->check(CLI::IsMember(Kinds(true)));
+      ->check(ClearableKind(Kinds(true), Kinds(false)));
   clear->add_flag("--yes", connection.assumeYes, "do not ask before overwriting the table");
 
   std::string bmp;
@@ -154,7 +160,7 @@ int main(int argc, char** argv) {
                    "the picture (BMP, PNG, JPEG, GIF, WebP, SVG, ...); one larger than 192 x 200 "
                    "dots is made smaller to fit, a BMP that fits goes dot for dot")
       ->required()
-      ->check(CLI::ExistingFile);
+      ->check(ExistingFile());
   LogoOptions writeLogo;
   AddLogoOptions(*logoWrite, writeLogo);
   std::string logoOut;
@@ -162,7 +168,7 @@ int main(int argc, char** argv) {
       "logo-convert", "picture -> the one-bit BMP, 192 dots wide, that logo-write would send");
   logoConvert->add_option("IMAGE", bmp, "the picture, as for logo-write")
       ->required()
-      ->check(CLI::ExistingFile);
+      ->check(ExistingFile());
   logoConvert->add_option("OUT_FILE", logoOut, "the BMP file to write")->required();
   LogoOptions convertLogo;
   AddLogoOptions(*logoConvert, convertLogo);
@@ -173,13 +179,13 @@ int main(int argc, char** argv) {
       app.add_subcommand("sd-export", "goods table file -> goods file for the SD card");
   sdExport->add_option("GOODS_FILE", goodsFile, "a goods table file (.art)")
       ->required()
-      ->check(CLI::ExistingFile);
+      ->check(ExistingFile());
   sdExport->add_option("OUT_FILE", outFile, "the goods file for the card")->required();
   std::string cardFolder;
   auto* sdSales = app.add_subcommand("sd-sales", "upload.art + sales.art -> one sales file");
   sdSales->add_option("FOLDER", cardFolder, "the card's folder")
       ->required()
-      ->check(CLI::ExistingDirectory);
+      ->check(ExistingFolder());
   sdSales->add_option("OUT_FILE", outFile, "the sales file to write")->required();
 
   std::string folder;
@@ -188,7 +194,7 @@ int main(int argc, char** argv) {
   auto* reports = app.add_subcommand("reports", "download reports into delimited text files");
   reports->add_option("FOLDER", folder, "the folder the report files go to")
       ->required()
-      ->check(CLI::ExistingDirectory);
+      ->check(ExistingFolder());
   reports->add_option("--only", only,
                       "the reports, by their settings keys: Art,Otd,Grp,Operat,Nalog,Opl,Operac,"
                       "Adm1,Adm2,Adm3,Numoper,Regist (default: all)");
@@ -199,11 +205,11 @@ int main(int argc, char** argv) {
       app.add_subcommand("backup", "read every table and the logo into a new backup folder");
   backup->add_option("FOLDER", folder, "the folder the backup's own folder is made in")
       ->required()
-      ->check(CLI::ExistingDirectory);
+      ->check(ExistingFolder());
   auto* restore = app.add_subcommand("restore", "write a backup folder back into the register");
   restore->add_option("BACKUP", backupFolder, "the backup folder (with manifest.json)")
       ->required()
-      ->check(CLI::ExistingDirectory);
+      ->check(ExistingFolder());
   restore->add_option("--only", only, "the tables to write, by kind, and logo: art,opr,logo");
   bool restoreDryRun = false;
   restore->add_flag("--dry-run", restoreDryRun,
@@ -214,25 +220,29 @@ int main(int argc, char** argv) {
   auto* csvExport = app.add_subcommand("csv-export", "goods table file -> CSV for a spreadsheet");
   csvExport->add_option("ART", goodsFile, "a goods table file (.art)")
       ->required()
-      ->check(CLI::ExistingFile);
+      ->check(ExistingFile());
   csvExport->add_option("CSV", csvFile, "the CSV file to write")->required();
   auto* csvImport = app.add_subcommand("csv-import", "CSV from a spreadsheet -> goods table file");
   csvImport->add_option("CSV", csvFile, "the CSV file (UTF-8 or Windows-1251; ; , or tab)")
       ->required()
-      ->check(CLI::ExistingFile);
+      ->check(ExistingFile());
   csvImport->add_option("ART", goodsFile, "the goods table file to write")->required();
 
   try {
     app.parse(argc, argv);
+  } catch (const CLI::Success& help) {
+    return app.exit(help);
   } catch (const CLI::ParseError& error) {
-    const int status = app.exit(error) == 0 ? 0 : 2;
+    // In the language asked for, where --lang was read before the line went wrong.
+    ChooseLanguage(lang->results().empty()
+                       ? std::nullopt
+                       : kvitmark::base::LanguageFromCode(lang->results().back()));
     // A script that asked for the object gets one, also for a command line it got wrong.
-    if (status != 0 && AskedForJson(argc, argv)) {
-      Report().Start(NamedCommand(app, argc, argv), true);
-      Report().Said(error.what());
-      PrintReport(status, false);
-    }
-    return status;
+    Report().Start(NamedCommand(app, argc, argv), AskedForJson(argc, argv));
+    Say(kvitmark::base::ui::Render(UsageError(app, error)).toStdString());
+    std::cerr << kvitmark::base::ui::Render(UsageTip(app)).toStdString() << '\n';
+    if (Report().Json()) PrintReport(2, false);
+    return 2;
   }
   ChooseLanguage(kvitmark::base::LanguageFromCode(language));
   connection.onError = onError == "skip" ? OnError::kSkip : OnError::kStop;

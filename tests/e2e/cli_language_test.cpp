@@ -1,11 +1,13 @@
 // kvitmark-cli in the user's language: --lang, then [Interface] of Tabulon.ini, then the
-// locale; Russian when nothing asks for Ukrainian. Scripts see the same options and JSON keys.
+// locale; Russian when nothing asks for Ukrainian. Scripts see the same options and JSON keys,
+// and a command line it cannot take ends with status 2 in either language.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "base/cp1251.h"
@@ -84,6 +86,122 @@ INSTANTIATE_TEST_SUITE_P(
         LanguageCase{"OptionOverTheLocale", nullptr, nullptr, {"--lang", "uk"}, true},
         LanguageCase{
             "OptionOverTheSettings", kUkrainianLocale, kStatesUkrainian, {"--lang", "RU"}, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A command line the tool cannot take is told in the language asked for, with the same exit
+// status in either; {DIR} stands for the test's folder, which holds picture.bmp.
+struct UsageCase {
+  const char* name;
+  std::vector<std::string> arguments;
+  const char* russian;
+  const char* ukrainian;
+  const char* command;  // whose help the tip names; empty: the tool's
+  friend void PrintTo(const UsageCase& usage, std::ostream* out) { *out << usage.name; }
+};
+
+class CliUsage : public CliFixture, public ::testing::WithParamInterface<UsageCase> {
+ protected:
+  std::string InFolder(std::string text) const {
+    for (size_t at = text.find("{DIR}"); at != std::string::npos; at = text.find("{DIR}")) {
+      text.replace(at, 5, folder.string());
+    }
+    return text;
+  }
+};
+
+TEST_P(CliUsage, IsToldInTheChosenLanguageWithStatus2) {
+  const UsageCase& usage = GetParam();
+  Write(File("picture.bmp"), "BM");
+  const std::string help =
+      std::string("kvitmark-cli") + (*usage.command ? " " : "") + usage.command + " --help";
+  for (const auto& [lang, line, tip] : {std::tuple{"ru", usage.russian, "Подробнее: " + help},
+                                        std::tuple{"uk", usage.ukrainian, "Докладніше: " + help}}) {
+    std::vector<std::string> arguments = {"--lang", lang};
+    for (const std::string& argument : usage.arguments) arguments.push_back(InFolder(argument));
+    const CliRun run = RunCli(arguments);
+    EXPECT_EQ(run.status, 2) << lang;
+    EXPECT_EQ(run.errors, InFolder(line) + "\n" + tip + "\n") << lang;
+    EXPECT_EQ(run.output, "") << lang;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, CliUsage,
+    ::testing::Values(
+        UsageCase{"NoCommand", {}, "Не указана команда", "Не вказано команду", ""},
+        UsageCase{"UnknownCommand",
+                  {"frobnicate"},
+                  "Нет такой команды: frobnicate",
+                  "Немає такої команди: frobnicate",
+                  ""},
+        UsageCase{"UnknownKind",
+                  {"read", "xyz", "{DIR}/f"},
+                  "Нет такого вида таблиц: xyz (можно: art, hft, kso, op1, op2, opl, opr, otd, "
+                  "pac, pak, par, pdu, pko, pnu, pnv, pov, ppl, ppn, ret, slu, tsp)",
+                  "Немає такого виду таблиць: xyz (можна: art, hft, kso, op1, op2, opl, opr, otd, "
+                  "pac, pak, par, pdu, pko, pnu, pnv, pov, ppl, ppn, ret, slu, tsp)",
+                  "read"},
+        UsageCase{"KindWithoutDefaults",
+                  {"clear", "pak"},
+                  "Таблицу вида pak очистить нельзя (можно: art, hft, opl, opr, otd)",
+                  "Таблицю виду pak не можна очистити (можна: art, hft, opl, opr, otd)",
+                  "clear"},
+        UsageCase{"MissingFile",
+                  {"write", "otd", "{DIR}/none.otd"},
+                  "Нет такого файла: {DIR}/none.otd",
+                  "Немає такого файлу: {DIR}/none.otd",
+                  "write"},
+        UsageCase{"FolderForAFile",
+                  {"csv-import", "{DIR}", "{DIR}/goods.art"},
+                  "{DIR} — это папка, а не файл",
+                  "{DIR} — це тека, а не файл",
+                  "csv-import"},
+        UsageCase{"FileForAFolder",
+                  {"reports", "{DIR}/picture.bmp"},
+                  "{DIR}/picture.bmp — это файл, а не папка",
+                  "{DIR}/picture.bmp — це файл, а не тека",
+                  "reports"},
+        UsageCase{"UnknownOption",
+                  {"--colour", "presence"},
+                  "Неизвестный параметр: --colour",
+                  "Невідомий параметр: --colour",
+                  "presence"},
+        UsageCase{"OptionOfAnotherCommand",
+                  {"presence", "--yes"},
+                  "Команда presence не принимает параметр --yes",
+                  "Команда presence не приймає параметра --yes",
+                  "presence"},
+        UsageCase{"MissingArgument",
+                  {"read", "art"},
+                  "Не указан аргумент FILE",
+                  "Не вказано аргумент FILE",
+                  "read"},
+        UsageCase{"MissingValue",
+                  {"presence", "--port"},
+                  "После --port нужно значение",
+                  "Після --port потрібне значення",
+                  "presence"},
+        UsageCase{"NumberOutOfRange",
+                  {"--register", "100", "presence"},
+                  "Неверное значение --register: 100 (нужно целое число от 1 до 99)",
+                  "Неправильне значення --register: 100 (потрібне ціле число від 1 до 99)",
+                  "presence"},
+        UsageCase{"NotANumber",
+                  {"--speed", "fast", "presence"},
+                  "Неверное значение --speed: fast (нужно целое число)",
+                  "Неправильне значення --speed: fast (потрібне ціле число)",
+                  "presence"},
+        UsageCase{"NotOneOfTheValues",
+                  {"--on-error", "retry", "presence"},
+                  "Неверное значение --on-error: retry (можно: stop, skip)",
+                  "Неправильне значення --on-error: retry (можна: stop, skip)",
+                  "presence"},
+        UsageCase{
+            "OptionsThatExcludeEachOther",
+            {"logo-convert", "{DIR}/picture.bmp", "{DIR}/out.bmp", "--threshold", "5", "--dither"},
+            "Параметры --dither и --threshold нельзя указывать вместе",
+            "Параметри --dither і --threshold не можна вказувати разом",
+            "logo-convert"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A goods file whose price cell holds a word the program also uses for a page's name: the
