@@ -6,25 +6,7 @@
 #include "tables/retry_policy.h"
 
 namespace kvitmark::tables {
-namespace {
-
 using namespace support;
-
-base::Message SkippedRecordsText(size_t skipped) {
-  return base::Message::Counted(
-      static_cast<long long>(skipped),
-      {KV_PATTERN("tables",
-                  "Операция завершена, но %1 запись не удалось записать в ЭККА: она "
-                  "осталась прежней."),
-       KV_PATTERN("tables",
-                  "Операция завершена, но %1 записи не удалось записать в ЭККА: они "
-                  "остались прежними."),
-       KV_PATTERN("tables",
-                  "Операция завершена, но %1 записей не удалось записать в ЭККА: они "
-                  "остались прежними.")});
-}
-
-}  // namespace
 
 OperationSummary ClearTable(TableSession& session, OperationObserver& observer, PageId page) {
   if (!IsConnected(session)) {

@@ -35,6 +35,20 @@ base::Message OverwriteQuestion(PageId page) {
       .Arg(Page(page).caption);
 }
 
+base::Message SkippedRecordsText(size_t skipped) {
+  return base::Message::Counted(
+      static_cast<long long>(skipped),
+      {KV_PATTERN("tables",
+                  "Операция завершена, но %1 запись не удалось записать в ЭККА: она "
+                  "осталась прежней."),
+       KV_PATTERN("tables",
+                  "Операция завершена, но %1 записи не удалось записать в ЭККА: они "
+                  "остались прежними."),
+       KV_PATTERN("tables",
+                  "Операция завершена, но %1 записей не удалось записать в ЭККА: они "
+                  "остались прежними.")});
+}
+
 bool IsConnected(const TableSession& session) { return session.connectedRegister > 0; }
 
 Notice Plain(base::Message text) { return Notice{std::move(text)}; }

@@ -19,6 +19,8 @@ base::Message StoppedText();       // "Операция прервана"
 // "Tabulon": the program's name, the same in every language.
 base::Message TitleText();
 // Таблица "…"  в ЭККА будет перезаписана. Продолжить ?
+// A clear that gave up `skipped` records, which the register keeps as they were.
+base::Message SkippedRecordsText(size_t skipped);
 base::Message OverwriteQuestion(PageId page);
 
 bool IsConnected(const TableSession& session);

@@ -80,6 +80,19 @@ const std::vector<MessageCase>& MessageCases() {
        {tables::support::NotConnectedText(), tables::support::StoppedText()},
        "ЭККА не подключен\nОперация прервана",
        "ЕККА не підключено\nОперацію перервано"},
+      // A clear that gave up records: the word agrees with the count in either language.
+      {"a clear that left 1 record",
+       {tables::support::SkippedRecordsText(1)},
+       "Операция завершена, но 1 запись не удалось записать в ЭККА: она осталась прежней.",
+       "Операцію завершено, але 1 запис не вдалося записати в ЕККА: він лишився без змін."},
+      {"a clear that left 3 records",
+       {tables::support::SkippedRecordsText(3)},
+       "Операция завершена, но 3 записи не удалось записать в ЭККА: они остались прежними.",
+       "Операцію завершено, але 3 записи не вдалося записати в ЕККА: вони лишилися без змін."},
+      {"a clear that left 12 records",
+       {tables::support::SkippedRecordsText(12)},
+       "Операция завершена, но 12 записей не удалось записать в ЭККА: они остались прежними.",
+       "Операцію завершено, але 12 записів не вдалося записати в ЕККА: вони лишилися без змін."},
   };
   return cases;
 }
