@@ -1712,6 +1712,18 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
         <translation>%1: запис довжиною %2, а в запит уміщується %3. Таблицю в ЕККА не записано.</translation>
     </message>
     <message>
+        <source>%1: символ %2 не передаётся в ЭККА. Таблица в ЭККА не записана.</source>
+        <translation>%1: символ %2 не передається в ЕККА. Таблицю в ЕККА не записано.</translation>
+    </message>
+    <message>
+        <source>Строка %1, столбец "%2"</source>
+        <translation>Рядок %1, стовпець "%2"</translation>
+    </message>
+    <message>
+        <source>%1, поле %2</source>
+        <translation>%1, поле %2</translation>
+    </message>
+    <message>
         <source>0 - offline;
 1 - offline ;
 4 - режим подкачки;
