@@ -627,6 +627,18 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
         <translation>Файлу %1 немає в теці копії (або він не читається).</translation>
     </message>
     <message>
+        <source>Файл %1 в папке копии - символическая ссылка: копия читается только из своих файлов.</source>
+        <translation>Файл %1 у теці копії - символічне посилання: копія читається лише з власних файлів.</translation>
+    </message>
+    <message>
+        <source>Файл %1 в папке копии - не обычный файл (канал, устройство или папка).</source>
+        <translation>Файл %1 у теці копії - не звичайний файл (канал, пристрій або тека).</translation>
+    </message>
+    <message>
+        <source>Файл %1 в папке копии больше, чем бывает в копии ЭККА (больше %2 КБ).</source>
+        <translation>Файл %1 у теці копії більший, ніж буває в копії ЕККА (більше %2 КБ).</translation>
+    </message>
+    <message>
         <source>Файл %1 изменён или повреждён: его сумма sha256 не та, что в manifest.json.</source>
         <translation>Файл %1 змінено або пошкоджено: його сума sha256 не та, що в manifest.json.</translation>
     </message>
