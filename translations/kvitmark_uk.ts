@@ -53,6 +53,10 @@
 <context>
     <name>GoodsCsv</name>
     <message>
+        <source>Чтение файла…</source>
+        <translation>Читання файлу…</translation>
+    </message>
+    <message>
         <source>Не удалось записать файл «%1».</source>
         <translation>Не вдалося записати файл «%1».</translation>
     </message>
@@ -1447,6 +1451,54 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     <message>
         <source>"%1" - не число</source>
         <translation>"%1" - не число</translation>
+    </message>
+    <message>
+        <source>больше %1 столбцов в строке: это не список товаров</source>
+        <translation>більше %1 стовпців у рядку: це не список товарів</translation>
+    </message>
+    <message>
+        <source>управляющий символ %1: ЭККА его не напечатает</source>
+        <translation>керувальний символ %1: ЕККА його не надрукує</translation>
+    </message>
+    <message>
+        <source>символ %1 в ЭККА не передаётся</source>
+        <translation>символ %1 не передається в ЕККА</translation>
+    </message>
+    <message>
+        <source>запись длиной %1, а в запрос ЭККА помещается %2</source>
+        <translation>запис довжиною %1, а в запит ЕККА уміщується %2</translation>
+    </message>
+    <message>
+        <source>%1 символ</source>
+        <translation>%1 символ</translation>
+    </message>
+    <message>
+        <source>%1 символа</source>
+        <translation>%1 символи</translation>
+    </message>
+    <message>
+        <source>%1 символов</source>
+        <translation>%1 символів</translation>
+    </message>
+    <message>
+        <source>не более %1 символа</source>
+        <translation>не більше %1 символу</translation>
+    </message>
+    <message>
+        <source>не более %1 символов</source>
+        <translation>не більше %1 символів</translation>
+    </message>
+    <message>
+        <source>… и ещё %1 ошибка</source>
+        <translation>… і ще %1 помилка</translation>
+    </message>
+    <message>
+        <source>… и ещё %1 ошибки</source>
+        <translation>… і ще %1 помилки</translation>
+    </message>
+    <message>
+        <source>… и ещё %1 ошибок</source>
+        <translation>… і ще %1 помилок</translation>
     </message>
 </context>
 <context>
