@@ -43,6 +43,7 @@ GoodsImport ReadInBackground(QWidget* window, const QByteArray& bytes) {
   progress.setWindowTitle(Title(true));
   progress.setWindowModality(Qt::WindowModal);
   progress.setCancelButton(nullptr);
+  progress.setMinimumDuration(500);
   QPointer<QProgressDialog> shown(&progress);
   GoodsImport sheet;
   std::unique_ptr<QThread> worker(QThread::create([&] {
