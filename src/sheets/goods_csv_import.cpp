@@ -346,16 +346,17 @@ class Importer {
               KV_PATTERN("sheets", "перевод строки в записи ЭККА храниться не может"));
       return std::nullopt;
     }
-    if (const auto control = std::find_if(text.begin(), text.end(), IsStrayControl);
-        control != text.end()) {
-      Problem(line, csvColumn,
-              Message(KV_PATTERN("sheets", "управляющий символ %1: ЭККА его не напечатает"))
-                  .Arg(ByteCode(*control)));
-      return std::nullopt;
-    }
     const std::string value(Trimmed(text));
     switch (column) {
       case kNameColumn:
+        // The other columns take digits alone, and say so of anything else.
+        if (const auto control = std::find_if(text.begin(), text.end(), IsStrayControl);
+            control != text.end()) {
+          Problem(line, csvColumn,
+                  Message(KV_PATTERN("sheets", "управляющий символ %1: ЭККА его не напечатает"))
+                      .Arg(ByteCode(*control)));
+          return std::nullopt;
+        }
         if (text.size() > kLongestName) {
           Problem(line, csvColumn,
                   Message(KV_PATTERN("sheets", "название длиннее 32 символов (%1)"))

@@ -206,10 +206,11 @@ INSTANTIATE_TEST_SUITE_P(
                     1,
                     0,
                     ""},
-        // A spreadsheet never means these; the register would take some of them for commands.
+        // A spreadsheet never means these in a name (a tab it may); the register would take
+        // some of them for commands. The other columns take digits alone.
         RefusedCase{"ControlCharactersInCells",
                     "Название;Код\r\nXON\x11;1\r\nXOFF\x13;2\r\nNUL" + std::string(1, '\0') +
-                        ";3\r\n\x1b[31m;4\r\n\tтаб;\x01\r\n",
+                        ";3\r\n\x1b[31m;4\r\n\tтаб;5\r\nSOH\x01;6\r\n",
                     {"строка 2, столбец 1 (Название): управляющий символ 0x11: ЭККА его не "
                      "напечатает",
                      "строка 3, столбец 1 (Название): управляющий символ 0x13: ЭККА его не "
@@ -218,7 +219,8 @@ INSTANTIATE_TEST_SUITE_P(
                      "напечатает",
                      "строка 5, столбец 1 (Название): управляющий символ 0x1B: ЭККА его не "
                      "напечатает",
-                     "строка 6, столбец 2 (Код): управляющий символ 0x01: ЭККА его не напечатает"},
+                     "строка 7, столбец 1 (Название): управляющий символ 0x01: ЭККА его не "
+                     "напечатает"},
                     5,
                     0,
                     ""},
