@@ -139,8 +139,8 @@ template <typename Done>
 bool NetworkSerialLine::Await(base::Milliseconds limit, Done done) {
   base::RealClock clock;
   const auto deadline = clock.Now() + limit;
-  // The wait's own time-out is not kept while bytes keep arriving (a far side that floods
-  // the connection): a timer wakes it when the time is up, whatever arrives meanwhile.
+  // gensio's wait does not keep its own time-out while a far side keeps sending (Telnet
+  // commands without end, say): a timer wakes it when the time is up, whatever arrives.
   gensio_time whole = AsGensioTime(limit);
   const bool timed = deadline_ && limit.count() > 0 && !done() &&
                      gensio_os_funcs_start_timer(functions_, deadline_, &whole) == 0;
