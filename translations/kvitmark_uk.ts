@@ -53,6 +53,10 @@
 <context>
     <name>GoodsCsv</name>
     <message>
+        <source>Чтение файла…</source>
+        <translation>Читання файлу…</translation>
+    </message>
+    <message>
         <source>Не удалось записать файл «%1».</source>
         <translation>Не вдалося записати файл «%1».</translation>
     </message>
@@ -717,6 +721,18 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     <message>
         <source>Файла %1 нет в папке копии (или он не читается).</source>
         <translation>Файлу %1 немає в теці копії (або він не читається).</translation>
+    </message>
+    <message>
+        <source>Файл %1 в папке копии - символическая ссылка: копия читается только из своих файлов.</source>
+        <translation>Файл %1 у теці копії - символічне посилання: копія читається лише з власних файлів.</translation>
+    </message>
+    <message>
+        <source>Файл %1 в папке копии - не обычный файл (канал, устройство или папка).</source>
+        <translation>Файл %1 у теці копії - не звичайний файл (канал, пристрій або тека).</translation>
+    </message>
+    <message>
+        <source>Файл %1 в папке копии больше, чем бывает в копии ЭККА (больше %2 КБ).</source>
+        <translation>Файл %1 у теці копії більший, ніж буває в копії ЕККА (більше %2 КБ).</translation>
     </message>
     <message>
         <source>Файл %1 изменён или повреждён: его сумма sha256 не та, что в manifest.json.</source>
@@ -1620,6 +1636,54 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
         <source>"%1" - не число</source>
         <translation>"%1" - не число</translation>
     </message>
+    <message>
+        <source>больше %1 столбцов в строке: это не список товаров</source>
+        <translation>більше %1 стовпців у рядку: це не список товарів</translation>
+    </message>
+    <message>
+        <source>управляющий символ %1: ЭККА его не напечатает</source>
+        <translation>керувальний символ %1: ЕККА його не надрукує</translation>
+    </message>
+    <message>
+        <source>символ %1 в ЭККА не передаётся</source>
+        <translation>символ %1 не передається в ЕККА</translation>
+    </message>
+    <message>
+        <source>запись длиной %1, а в запрос ЭККА помещается %2</source>
+        <translation>запис довжиною %1, а в запит ЕККА уміщується %2</translation>
+    </message>
+    <message>
+        <source>%1 символ</source>
+        <translation>%1 символ</translation>
+    </message>
+    <message>
+        <source>%1 символа</source>
+        <translation>%1 символи</translation>
+    </message>
+    <message>
+        <source>%1 символов</source>
+        <translation>%1 символів</translation>
+    </message>
+    <message>
+        <source>не более %1 символа</source>
+        <translation>не більше %1 символу</translation>
+    </message>
+    <message>
+        <source>не более %1 символов</source>
+        <translation>не більше %1 символів</translation>
+    </message>
+    <message>
+        <source>… и ещё %1 ошибка</source>
+        <translation>… і ще %1 помилка</translation>
+    </message>
+    <message>
+        <source>… и ещё %1 ошибки</source>
+        <translation>… і ще %1 помилки</translation>
+    </message>
+    <message>
+        <source>… и ещё %1 ошибок</source>
+        <translation>… і ще %1 помилок</translation>
+    </message>
 </context>
 <context>
     <name>tables</name>
@@ -1898,6 +1962,18 @@ Datecs MP-50 Junior / Datecs MP-50 UP</translation>
     <message>
         <source>%1: запись длиной %2, а в запрос помещается %3. Таблица в ЭККА не записана.</source>
         <translation>%1: запис довжиною %2, а в запит уміщується %3. Таблицю в ЕККА не записано.</translation>
+    </message>
+    <message>
+        <source>%1: символ %2 не передаётся в ЭККА. Таблица в ЭККА не записана.</source>
+        <translation>%1: символ %2 не передається в ЕККА. Таблицю в ЕККА не записано.</translation>
+    </message>
+    <message>
+        <source>Строка %1, столбец "%2"</source>
+        <translation>Рядок %1, стовпець "%2"</translation>
+    </message>
+    <message>
+        <source>%1, поле %2</source>
+        <translation>%1, поле %2</translation>
     </message>
     <message>
         <source>0 - offline;

@@ -1,12 +1,11 @@
 #include "backup/backup_check.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <utility>
 
 #include "backup/backup_contents.h"
+#include "backup/backup_folder.h"
 #include "backup/scratch_session.h"
 #include "backup/sha256.h"
 #include "base/message.h"
@@ -23,25 +22,38 @@ namespace {
 using base::Message;
 using tables::PageId;
 
-// Far beyond any manifest this program writes (a goods table that failed whole lists
-// 14000 numbers).
-constexpr std::streamsize kLargestManifest = 16 * 1024 * 1024;
-
 bool IsDigest(const std::string& text) {
   return text.size() == 64 && std::all_of(text.begin(), text.end(), [](char c) {
            return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
          });
 }
 
-std::optional<std::string> ReadSmallFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string text;
-  text.resize(static_cast<size_t>(kLargestManifest) + 1);
-  in.read(text.data(), kLargestManifest + 1);
-  if (in.bad() || in.gcount() > kLargestManifest) return std::nullopt;
-  text.resize(static_cast<size_t>(in.gcount()));
-  return text;
+// Why a file of the copy could not be taken, but for its being missing, which each kind of
+// file says in its own words.
+Message FolderFileText(const std::string& file, const FolderFile& read, size_t limit) {
+  switch (read.problem) {
+    case FolderFile::Problem::kLink:
+      return Message(KV_PATTERN("backup",
+                                "Файл %1 в папке копии - символическая ссылка: копия читается "
+                                "только из своих файлов."))
+          .ArgUtf8(file);
+    case FolderFile::Problem::kNotRegular:
+      return Message(KV_PATTERN("backup",
+                                "Файл %1 в папке копии - не обычный файл (канал, устройство "
+                                "или папка)."))
+          .ArgUtf8(file);
+    case FolderFile::Problem::kTooLarge:
+      return Message(KV_PATTERN("backup",
+                                "Файл %1 в папке копии больше, чем бывает в копии ЭККА "
+                                "(больше %2 КБ)."))
+          .ArgUtf8(file)
+          .Arg(static_cast<long long>(limit / 1024));
+    case FolderFile::Problem::kMissing:
+    case FolderFile::Problem::kNone:
+      break;
+  }
+  return Message(KV_PATTERN("backup", "Файла %1 нет в папке копии (или он не читается)."))
+      .ArgUtf8(file);
 }
 
 // What is wrong with one of the copy's files, `why` being a message of its own.
@@ -52,7 +64,10 @@ Message FileProblem(const std::string& file, Message why) {
 class Checker {
  public:
   Checker(const std::string& folder, LogoFiles& logoFiles)
-      : folder_(folder), logoFiles_(logoFiles), checked_(std::make_unique<CheckedBackup>()) {
+      : folder_(folder),
+        files_(folder),
+        logoFiles_(logoFiles),
+        checked_(std::make_unique<CheckedBackup>()) {
     PrepareJuniorPages(checked_->tables);
   }
 
@@ -76,14 +91,15 @@ class Checker {
   std::string Path(const std::string& file) const { return folder_ + '/' + file; }
 
   bool ReadManifest() {
-    const auto text = ReadSmallFile(Path(kManifestFile));
-    if (!text) {
+    const FolderFile text = files_.Read(kManifestFile, kLargestManifest);
+    if (text.problem == FolderFile::Problem::kMissing) {
       return Fail(Message(KV_PATTERN("backup",
                                      "В папке нет файла %1 (или он не читается): "
                                      "это не резервная копия ЭККА."))
                       .ArgUtf8(kManifestFile));
     }
-    ManifestRead read = ParseManifest(*text);
+    if (!text.ok()) return Fail(FolderFileText(kManifestFile, text, kLargestManifest));
+    ManifestRead read = ParseManifest(text.bytes);
     if (!read.manifest) return Fail(read.error);
     checked_->manifest = std::move(*read.manifest);
     return true;
@@ -165,26 +181,29 @@ class Checker {
     return true;
   }
 
-  bool CheckDigest(const std::string& file, const std::string& digest) {
-    const auto actual = FileSha256(Path(file));
-    if (!actual) {
-      return Fail(Message(KV_PATTERN("backup", "Файла %1 нет в папке копии (или он не читается)."))
-                      .ArgUtf8(file));
+  // The file's bytes, read once: its digest and its contents are the same bytes.
+  std::optional<std::string> ReadChecked(const std::string& file, const std::string& digest) {
+    FolderFile read = files_.Read(file, kLargestBackupFile);
+    if (!read.ok()) {
+      Fail(FolderFileText(file, read, kLargestBackupFile));
+      return std::nullopt;
     }
-    if (*actual != digest) {
-      return Fail(Message(KV_PATTERN("backup",
-                                     "Файл %1 изменён или повреждён: его сумма "
-                                     "sha256 не та, что в manifest.json."))
-                      .ArgUtf8(file));
+    if (Sha256(read.bytes) != digest) {
+      Fail(Message(KV_PATTERN("backup",
+                              "Файл %1 изменён или повреждён: его сумма "
+                              "sha256 не та, что в manifest.json."))
+               .ArgUtf8(file));
+      return std::nullopt;
     }
-    return true;
+    return std::move(read.bytes);
   }
 
   bool CheckFiles() {
     for (const ManifestKind& kind : checked_->manifest.kinds) {
-      if (!CheckDigest(kind.file, kind.sha256)) return false;
+      const auto bytes = ReadChecked(kind.file, kind.sha256);
+      if (!bytes) return false;
       const PageId page = *files::PageOfExtension(kind.kind);
-      const auto loaded = files::LoadTableFile(checked_->tables, page, Path(kind.file));
+      const auto loaded = files::LoadTableBytes(checked_->tables, page, *bytes);
       if (loaded.message) {
         if (loaded.line > 0) {
           return Fail(Message(KV_PATTERN("backup", "Файл %1: %2 (строка %3)"))
@@ -201,9 +220,10 @@ class Checker {
       }
     }
     if (const auto& logo = checked_->manifest.logo) {
-      if (!CheckDigest(logo->file, logo->sha256)) return false;
+      const auto bytes = ReadChecked(logo->file, logo->sha256);
+      if (!bytes) return false;
       std::string why;
-      checked_->logo = logoFiles_.Load(Path(logo->file), why);
+      checked_->logo = logoFiles_.Load(*bytes, Path(logo->file), why);
       if (!checked_->logo) {
         return Fail(FileProblem(logo->file, Message::DataUtf8(why)));
       }
@@ -235,6 +255,7 @@ class Checker {
   }
 
   std::string folder_;
+  BackupFolderFiles files_;
   LogoFiles& logoFiles_;
   std::unique_ptr<CheckedBackup> checked_;
   Message error_;

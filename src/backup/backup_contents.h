@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +16,14 @@ inline constexpr const char* kManifestFile = "manifest.json";
 inline constexpr const char* kLogoFile = "logo.bmp";
 inline constexpr const char* kLogoKind = "logo";  // the logo's name where kinds are listed
 inline constexpr const char* kProgramName = "Kvitmark";
+
+// The largest file of a backup but its manifest. The largest a register can fill is the goods
+// file: 14000 lines of the longest answer a read takes (499 characters) with their fields'
+// separators, under 7 MiB; the logo is a few KiB. The rest is headroom.
+inline constexpr size_t kLargestBackupFile = 16 * 1024 * 1024;
+// manifest.json is longest when every table failed whole: it lists each of their 18439
+// records then, in about 260 KiB.
+inline constexpr size_t kLargestManifest = 512 * 1024;
 // "1.0.0": the version a backup's manifest names.
 const char* ProgramVersion();
 

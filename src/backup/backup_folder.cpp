@@ -1,7 +1,10 @@
 #include "backup/backup_folder.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -59,6 +62,72 @@ NewFolder MakeNewFolder(const std::string& parent, const std::string& name) {
   }
   return {{},
           KV_PATTERN("backup", "Не удалось создать папку для копии: все имена этой минуты заняты")};
+}
+
+BackupFolderFiles::BackupFolderFiles(const std::string& folder) {
+  // The folder itself is the one the user chose, a link to it included.
+  folder_ = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder_ < 0) openError_ = errno;
+}
+
+BackupFolderFiles::~BackupFolderFiles() {
+  if (folder_ >= 0) close(folder_);
+}
+
+FolderFile BackupFolderFiles::Read(const std::string& name, size_t limit) const {
+  using Problem = FolderFile::Problem;
+  FolderFile file;
+  if (folder_ < 0) {
+    file.problem = Problem::kMissing;
+    file.errorNumber = openError_;
+    return file;
+  }
+  if (name.empty() || name.find('/') != std::string::npos) {
+    file.problem = Problem::kMissing;
+    file.errorNumber = ENOENT;
+    return file;
+  }
+  // Without O_NONBLOCK a pipe in the file's place would hold the open until someone writes.
+  const int descriptor =
+      openat(folder_, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (descriptor < 0) {
+    file.errorNumber = errno;
+    file.problem = errno == ELOOP ? Problem::kLink : Problem::kMissing;
+    return file;
+  }
+  struct stat status {};
+  if (fstat(descriptor, &status) != 0) {
+    file.errorNumber = errno;
+    file.problem = Problem::kMissing;
+  } else if (!S_ISREG(status.st_mode)) {
+    file.problem = Problem::kNotRegular;
+  } else if (static_cast<unsigned long long>(status.st_size) > limit) {
+    file.problem = Problem::kTooLarge;
+  } else {
+    // Read to the end, but never past the limit: a file that grows meanwhile is too large.
+    file.bytes.resize(static_cast<size_t>(status.st_size));
+    size_t got = 0;
+    for (;;) {
+      if (got == file.bytes.size()) {
+        if (file.bytes.size() > limit) break;
+        file.bytes.resize(std::min(limit + 1, file.bytes.size() + 4096));
+      }
+      const ssize_t n = read(descriptor, file.bytes.data() + got, file.bytes.size() - got);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) {
+        file.errorNumber = errno;
+        file.problem = Problem::kMissing;
+        break;
+      }
+      if (n == 0) break;
+      got += static_cast<size_t>(n);
+    }
+    file.bytes.resize(got);
+    if (file.ok() && got > limit) file.problem = Problem::kTooLarge;
+  }
+  close(descriptor);
+  if (!file.ok()) file.bytes.clear();
+  return file;
 }
 
 }  // namespace kvitmark::backup

@@ -17,8 +17,7 @@ namespace {
 
 using tables::PageId;
 
-// Far beyond a sheet of 14000 goods.
-constexpr std::streamsize kLargestSheet = 64 * 1024 * 1024;
+constexpr auto kLargestSheet = static_cast<std::streamsize>(sheets::kLargestGoodsSheet);
 
 // A message in the user's language, UTF-8.
 std::string Told(const base::Message& message) { return base::ui::Render(message).toStdString(); }
@@ -86,8 +85,10 @@ int ImportGoodsCsv(const std::string& csvFile, const std::string& goodsFile) {
     for (const auto& problem : sheet.problems) {
       std::cerr << csvFile << ": " << Told(problem.text) << '\n';
     }
+    if (sheet.moreProblems > 0)
+      std::cerr << csvFile << ": " << Told(MoreProblemsText(sheet)) << '\n';
     std::cerr << Told(base::Message(KV_PATTERN("cli", "Ошибок: %1. Файл %2 не записан."))
-                          .Arg(static_cast<long long>(sheet.problems.size()))
+                          .Arg(sheet.ProblemCount())
                           .ArgUtf8(goodsFile))
               << '\n';
     return 1;

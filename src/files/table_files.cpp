@@ -1,6 +1,8 @@
 #include "files/table_files.h"
 
 #include <fstream>
+#include <istream>
+#include <streambuf>
 
 #include "base/system_error_text.h"
 #include "base/text_pattern.h"
@@ -46,12 +48,17 @@ FileReport ReportFor(const ReadResult& result) {
   return {false, std::nullopt, 0};
 }
 
-}  // namespace
+// Bytes in memory read as a stream, without a copy.
+class BytesBuffer final : public std::streambuf {
+ public:
+  explicit BytesBuffer(std::string_view bytes) {
+    char* start = const_cast<char*>(bytes.data());
+    setg(start, start, start + bytes.size());
+  }
+};
 
-FileReport LoadTableFile(tables::Workspace& workspace, tables::PageId page, const std::string& path,
-                         const Progress& progress) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {false, CannotOpen()};
+FileReport LoadTableStream(tables::Workspace& workspace, tables::PageId page, std::istream& in,
+                           const Progress& progress) {
   const bool typeSelected = TypeSelected(workspace);
   const int records = RecordCount(page, typeSelected);
   progress.start(records);
@@ -70,6 +77,22 @@ FileReport LoadTableFile(tables::Workspace& workspace, tables::PageId page, cons
   return ReportFor(ReadParameterFile(in, fields, [&](int field, std::string_view text) {
     parameters.fields[field].assign(text);
   }));
+}
+
+}  // namespace
+
+FileReport LoadTableFile(tables::Workspace& workspace, tables::PageId page, const std::string& path,
+                         const Progress& progress) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return {false, CannotOpen()};
+  return LoadTableStream(workspace, page, in, progress);
+}
+
+FileReport LoadTableBytes(tables::Workspace& workspace, tables::PageId page,
+                          std::string_view bytes) {
+  BytesBuffer buffer(bytes);
+  std::istream in(&buffer);
+  return LoadTableStream(workspace, page, in, {});
 }
 
 namespace {

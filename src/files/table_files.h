@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "base/message.h"
 #include "base/whole_file.h"
@@ -40,6 +41,9 @@ struct Progress {
 // nothing. `done` and no message mean the file was read to its end.
 FileReport LoadTableFile(tables::Workspace& workspace, tables::PageId page, const std::string& path,
                          const Progress& progress = {});
+// The same from a file's contents already read.
+FileReport LoadTableBytes(tables::Workspace& workspace, tables::PageId page,
+                          std::string_view bytes);
 
 // Writes the page's whole table into the file; an existing file is replaced only by a
 // complete one. Pages without a kind write nothing and leave an existing file alone.

@@ -13,6 +13,8 @@ ConnectOutcome DeviceFailure(int openResult, int errorNumber) {
   if (openResult == kCannotConfigure && errorNumber != ECONNRESET) {
     return ConnectOutcome::kNotSerial;
   }
+  // A far side that never took up RFC 2217 would not have taken the line settings either.
+  if (errorNumber == EPROTONOSUPPORT) return ConnectOutcome::kNotSerial;
   switch (errorNumber) {
     case ENOENT:
     case ENODEV:

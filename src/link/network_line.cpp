@@ -3,6 +3,7 @@
 #include <gensio/gensio.h>
 #include <gensio/sergensio.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
@@ -98,6 +99,7 @@ void SettingDone(sergensio*, int error, unsigned value, void* data) {
 // How long a close may wait for the far side to take what is still queued before the
 // connection is simply dropped.
 constexpr base::Milliseconds kCloseLimit{500};
+static_assert(kCloseLimit < kNetworkOpenLimit);
 // Received bytes nobody has read yet are kept up to this much; beyond it gensio stops
 // reading until the link catches up.
 constexpr size_t kReceiveBufferLimit = 64 * 1024;
@@ -113,6 +115,7 @@ NetworkSerialLine::NetworkSerialLine(std::string url) : url_(std::move(url)) {}
 
 NetworkSerialLine::~NetworkSerialLine() {
   Release();
+  if (deadline_) gensio_os_funcs_free_timer(functions_, deadline_);
   if (waiter_) gensio_os_funcs_free_waiter(functions_, waiter_);
 }
 
@@ -127,17 +130,28 @@ bool NetworkSerialLine::FailGensio(const std::string& what, int gensioError) {
   return Fail(what, SystemError(gensioError));
 }
 
+void NetworkSerialLine::DeadlinePassed(gensio_timer*, void* line) {
+  auto* self = static_cast<NetworkSerialLine*>(line);
+  gensio_os_funcs_wake(self->functions_, self->waiter_);
+}
+
 template <typename Done>
 bool NetworkSerialLine::Await(base::Milliseconds limit, Done done) {
   base::RealClock clock;
   const auto deadline = clock.Now() + limit;
+  // gensio's wait does not keep its own time-out while a far side keeps sending (Telnet
+  // commands without end, say): a timer wakes it when the time is up, whatever arrives.
+  gensio_time whole = AsGensioTime(limit);
+  const bool timed = deadline_ && limit.count() > 0 && !done() &&
+                     gensio_os_funcs_start_timer(functions_, deadline_, &whole) == 0;
   while (!done()) {
     gensio_time left = AsGensioTime(deadline - clock.Now());
     // A zero wait still handles what is ready, once.
-    const int error = gensio_os_funcs_wait(functions_, waiter_, 1, &left);
-    if (error == GE_TIMEDOUT && clock.Now() >= deadline) return done();
+    gensio_os_funcs_wait(functions_, waiter_, 1, &left);
+    if (clock.Now() >= deadline) break;
   }
-  return true;
+  if (timed) gensio_os_funcs_stop_timer(functions_, deadline_);
+  return done();
 }
 
 int NetworkSerialLine::Event(gensio*, void* line, int event, int error, unsigned char* bytes,
@@ -177,7 +191,14 @@ void NetworkSerialLine::Received(int error, const unsigned char* bytes, unsigned
   gensio_os_funcs_wake(functions_, waiter_);
 }
 
-bool NetworkSerialLine::OpenLayer(gensio* io, bool childrenOpen, base::Milliseconds limit) {
+base::Milliseconds NetworkSerialLine::WithinOpen(base::Milliseconds limit) const {
+  if (!openDeadline_) return limit;
+  return std::min(limit, std::max(base::Milliseconds(0), *openDeadline_ - base::RealClock().Now()));
+}
+
+bool NetworkSerialLine::OpenLayer(gensio* io, bool childrenOpen, base::Milliseconds limit,
+                                  bool& timedOut) {
+  timedOut = false;
   Completion opened{functions_, waiter_};
   const int error = childrenOpen ? gensio_open_nochild(io, OpenDone, &opened)
                                  : gensio_open(io, OpenDone, &opened);
@@ -193,6 +214,7 @@ bool NetworkSerialLine::OpenLayer(gensio* io, bool childrenOpen, base::Milliseco
       Await(kCloseLimit, [&] { return closed.done && opened.done; });
     }
     gensio_free(io);
+    timedOut = true;
     return Fail("cannot connect", ETIMEDOUT);
   }
   if (opened.error) {
@@ -210,8 +232,10 @@ bool NetworkSerialLine::Open() {
   if (!functions_) functions_ = OsFunctions(error);
   if (!functions_) return FailGensio("cannot start the network library", error);
   if (!waiter_) waiter_ = gensio_os_funcs_alloc_waiter(functions_);
-  if (!waiter_) return Fail("cannot start the network library", ENOMEM);
+  if (!deadline_) deadline_ = gensio_os_funcs_alloc_timer(functions_, DeadlinePassed, this);
+  if (!waiter_ || !deadline_) return Fail("cannot start the network library", ENOMEM);
 
+  openDeadline_ = base::RealClock().Now() + kNetworkOpenLimit - kCloseLimit;
   // The connection first, under its own limit, so that a host that is not there is told
   // apart from one that does not speak RFC 2217. Nagle's delay would hold back the short
   // runs of fill bytes the protocol sends.
@@ -219,7 +243,8 @@ bool NetworkSerialLine::Open() {
   gensio* io = nullptr;
   error = str_to_gensio(tcp.c_str(), functions_, Event, this, &io);
   if (error) return FailGensio("cannot connect", error);
-  if (!OpenLayer(io, false, kNetworkConnectLimit)) return false;
+  bool timedOut = false;
+  if (!OpenLayer(io, false, WithinOpen(kNetworkConnectLimit), timedOut)) return false;
   if (address->protocol == NetworkProtocol::kRfc2217) {
     gensio* telnet = nullptr;
     error = str_to_gensio_child(io, "telnet(rfc2217)", functions_, Event, this, &telnet);
@@ -228,7 +253,15 @@ bool NetworkSerialLine::Open() {
       return FailGensio("cannot connect", error);
     }
     // The telnet layer owns the connection from here on, and frees it with itself.
-    if (!OpenLayer(telnet, true, kNetworkNegotiationLimit)) return false;
+    const base::Milliseconds negotiation = WithinOpen(kNetworkNegotiationLimit);
+    if (!OpenLayer(telnet, true, negotiation, timedOut)) {
+      // A far side that had its full time and never took up the option does not speak
+      // RFC 2217 (a raw port, a web server); one cut short by the whole open's limit was slow.
+      if (timedOut && negotiation == kNetworkNegotiationLimit) {
+        return Fail("no answer to the COM-PORT option", EPROTONOSUPPORT);
+      }
+      return false;
+    }
     io = telnet;
     serial_ = gensio_to_sergensio(io);
   }
@@ -242,6 +275,9 @@ bool NetworkSerialLine::Open() {
 }
 
 bool NetworkSerialLine::Configure(const LineSettings& settings) {
+  // The settings made while opening count into the open's limit; later ones have their own.
+  const base::Milliseconds settingLimit = WithinOpen(kNetworkSettingLimit);
+  openDeadline_.reset();
   if (!io_) return Fail("cannot apply line settings", EBADF);
   if (!serial_) return true;  // raw TCP: the converter keeps the speed it was given
   if (gone_) return Fail("cannot apply line settings", ECONNRESET);
@@ -268,7 +304,7 @@ bool NetworkSerialLine::Configure(const LineSettings& settings) {
     const int error = setting.ask(serial_, setting.value, SettingDone, &setting.answer);
     if (error) setting.answer.Finish(error);
   }
-  const bool answered = Await(kNetworkSettingLimit, [&] {
+  const bool answered = Await(settingLimit, [&] {
     for (const Setting& setting : wanted) {
       if (!setting.answer.done) return gone_;
     }

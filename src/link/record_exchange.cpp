@@ -5,6 +5,7 @@
 #include "link/line_bytes.h"
 #include "link/register_link.h"
 #include "link/result_codes.h"
+#include "link/write_request.h"
 
 namespace kvitmark::link {
 namespace {
@@ -231,11 +232,16 @@ int RegisterLink::WriteRecord(int registerNumber, int table, int record, std::st
   if (!ValidMode(mode)) return kBadMode;
   if (!ValidRegister(registerNumber)) return kRegisterOutOfRange;
   StoreRegisterDigits(registerNumber);
+  switch (RefusedWrite(table, record, data).reason) {
+    case WriteRefusal::Reason::kTooLong:
+      return kRequestTooLong;
+    case WriteRefusal::Reason::kUnframeable:
+      return kUnframeableText;
+    case WriteRefusal::Reason::kNone:
+      break;
+  }
   std::string request = RequestText('W', table, record);
   request.append(data);
-  if (request.size() > kMaxWriteRequestText) return kRequestTooLong;
-  if (request.find_first_of(std::string_view("\r\0", 2)) != std::string::npos)
-    return kUnframeableText;
   const std::string frame = BuildFrame(request);
 
   // The outcome is that of the last attempt: a record the register never acknowledged,
@@ -305,8 +311,8 @@ int RegisterLink::Answers(int registerNumber) {
   line_->DiscardInput();
   SendSelection();
   const auto first = Receive();
-  const bool greeted = first && static_cast<char>(*first) == kLf &&
-                       ReceiveUncheckedReply() == ReplyEnd::kComplete;
+  const bool greeted =
+      first && static_cast<char>(*first) == kLf && ReceiveUncheckedReply() == ReplyEnd::kComplete;
   if (greeted) SendAcknowledgement();
   SendClosing();
   return greeted ? 1 : kSelectionUnanswered;

@@ -5,27 +5,38 @@
 namespace kvitmark::sheets {
 namespace {
 
+// Progress is told after this many bytes more, not after every line.
+constexpr size_t kProgressStep = 64 * 1024;
+
 // What the parser's callbacks fill in while the text is fed to it one line at a time: a
 // row's line is known as the line after the last one that ended a row.
 struct Collector {
-  CsvRead* read;
-  std::vector<std::string> cells;
-  int rowLine = 1;
+  const CsvRowReader* read;
+  size_t cellsKept;
+  CsvRow row;
   bool lineEnded = false;
+  bool stopped = false;
 };
 
 void TakeField(void* text, size_t length, void* data) {
   auto& collector = *static_cast<Collector*>(data);
-  collector.cells.emplace_back(text ? static_cast<const char*>(text) : "", text ? length : 0);
+  if (collector.stopped) return;
+  if (collector.row.cells.size() < collector.cellsKept) {
+    collector.row.cells.emplace_back(text ? static_cast<const char*>(text) : "", text ? length : 0);
+  } else {
+    ++collector.row.cellsLeftOut;
+  }
 }
 
 void EndRow(int terminator, void* data) {
   auto& collector = *static_cast<Collector*>(data);
   // Every unquoted CR and LF ends a row here; only those that had fields are rows.
-  if (!collector.cells.empty()) {
-    collector.read->rows.push_back({collector.rowLine, std::move(collector.cells)});
-    collector.cells.clear();
+  CsvRow& row = collector.row;
+  if (!collector.stopped && (!row.cells.empty() || row.cellsLeftOut > 0)) {
+    collector.stopped = !(*collector.read)(row);
   }
+  row.cells.clear();
+  row.cellsLeftOut = 0;
   if (terminator == '\n') collector.lineEnded = true;
 }
 
@@ -57,28 +68,51 @@ class Parser {
 
 }  // namespace
 
-CsvRead ReadCsv(std::string_view text, char separator) {
-  CsvRead read;
-  Collector collector{&read, {}};
+CsvScan ScanCsv(std::string_view text, char separator, const CsvRowReader& read, size_t cellsKept,
+                const CsvProgress& progress) {
+  CsvScan scan;
+  Collector collector{&read, cellsKept, {1, {}, 0}};
   Parser parser(separator);
   int line = 0;
+  size_t told = 0;
   for (size_t start = 0; start < text.size();) {
     const size_t newline = text.find('\n', start);
     const size_t end = newline == std::string_view::npos ? text.size() : newline + 1;
     ++line;
     collector.lineEnded = false;
     if (!parser.Feed(text.substr(start, end - start), collector)) {
-      read.ok = false;
-      read.errorLine = line;
-      return read;
+      scan.ok = false;
+      scan.errorLine = line;
+      return scan;
     }
-    if (collector.lineEnded) collector.rowLine = line + 1;
+    if (collector.stopped) {
+      scan.stopped = true;
+      return scan;
+    }
+    if (collector.lineEnded) collector.row.line = line + 1;
     start = end;
+    if (progress && start - told >= kProgressStep) {
+      told = start;
+      progress(start);
+    }
   }
   if (!parser.Finish(collector)) {
-    read.ok = false;
-    read.errorLine = collector.rowLine;
+    scan.ok = false;
+    scan.errorLine = collector.row.line;
   }
+  scan.stopped = collector.stopped;
+  if (progress) progress(text.size());
+  return scan;
+}
+
+CsvRead ReadCsv(std::string_view text, char separator) {
+  CsvRead read;
+  const CsvScan scan = ScanCsv(text, separator, [&](const CsvRow& row) {
+    read.rows.push_back(row);
+    return true;
+  });
+  read.ok = scan.ok;
+  read.errorLine = scan.errorLine;
   return read;
 }
 

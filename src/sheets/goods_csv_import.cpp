@@ -1,5 +1,6 @@
 #include "sheets/goods_csv_import.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -10,9 +11,12 @@
 #include "base/message.h"
 #include "base/text_pattern.h"
 #include "base/whole_number.h"
+#include "link/write_request.h"
 #include "sheets/csv_reader.h"
 #include "sheets/formula_guard.h"
 #include "tables/catalogue.h"
+#include "tables/grid_table.h"
+#include "tables/record_codec.h"
 
 namespace kvitmark::sheets {
 namespace {
@@ -24,6 +28,9 @@ constexpr size_t kLongestName = 32;
 constexpr size_t kLongestBarcode = 13;
 // The goods page's hidden eleventh field, which no sheet has but an import empties too.
 constexpr int kPageColumns = 11;
+
+// Longer than any column's caption in UTF-8, blanks around it included.
+constexpr size_t kLongestCaption = 64;
 
 // Separators tried on the header, in the order that wins a tie.
 constexpr char kSeparators[] = {';', '\t', ','};
@@ -40,6 +47,17 @@ std::string Hex(char32_t character) {
   return text;
 }
 
+std::string ByteCode(char byte) {
+  char text[8];
+  std::snprintf(text, sizeof text, "0x%02X",
+                static_cast<unsigned>(static_cast<unsigned char>(byte)));
+  return text;
+}
+
+// A control character a spreadsheet never means in a goods list (XON and XOFF, a NUL, an
+// escape): a tab is the only one a cell may hold.
+bool IsStrayControl(char c) { return static_cast<unsigned char>(c) < 0x20 && c != '\t'; }
+
 // The first line of the text, up to its line end: where the captions stand.
 std::string_view FirstLine(std::string_view text) {
   const size_t end = text.find('\n');
@@ -48,33 +66,48 @@ std::string_view FirstLine(std::string_view text) {
 
 class Importer {
  public:
-  explicit Importer(std::string_view bytes) {
+  Importer(std::string_view bytes, const ImportProgress& progress)
+      : progress_(progress), encoded_(kPageColumns + 1, 2) {
     const SheetText sheet = DetectEncoding(bytes);
     result_.encoding = sheet.encoding;
     body_ = sheet.body;
+    skipped_ = bytes.size() - body_.size();
+    total_ = bytes.size();
   }
 
   GoodsImport Run() {
     result_.separator = Separator();
-    const CsvRead read = ReadCsv(body_, result_.separator);
-    if (!read.ok) {
-      Problem(read.errorLine, 0,
+    bool header = true;
+    const CsvScan scan = ScanCsv(
+        body_, result_.separator,
+        [&](const CsvRow& row) {
+          if (TooManyCells(row)) return !header;
+          if (!header) return ReadRow(row);
+          header = false;
+          ReadHeader(row);
+          return result_.ok();
+        },
+        kMostCellsInRow,
+        [&](size_t read) {
+          if (progress_) progress_(skipped_ + read, total_);
+        });
+    if (!scan.ok) {
+      Problem(scan.errorLine, 0,
               KV_PATTERN("sheets",
                          "кавычки не закрыты или стоят не на месте; дальше файл не прочитан"));
+    } else if (header && result_.ok()) {
+      Problem(1, 0, KV_PATTERN("sheets", "в файле нет ни одной строки"));
     }
-    if (read.rows.empty()) {
-      if (read.ok) Problem(1, 0, KV_PATTERN("sheets", "в файле нет ни одной строки"));
-      return std::move(result_);
-    }
-    ReadHeader(read.rows.front());
-    if (!result_.ok()) return std::move(result_);
-    for (size_t i = 1; i < read.rows.size(); ++i) ReadRow(read.rows[i]);
     return std::move(result_);
   }
 
  private:
   // The caption a problem names is the file's own, as typed there.
   void Problem(int line, int column, Message what) {
+    if (result_.problems.size() >= kProblemsKept) {
+      ++result_.moreProblems;
+      return;
+    }
     Message text;
     if (column <= 0) {
       text = Message(KV_PATTERN("sheets", "строка %1: %2")).Arg(line).Arg(std::move(what));
@@ -93,18 +126,32 @@ class Importer {
     result_.problems.push_back({line, column, std::move(text)});
   }
 
+  // A row of more cells than any goods list has is no goods row, and is not read.
+  bool TooManyCells(const CsvRow& row) {
+    if (row.cellsLeftOut == 0) return false;
+    Problem(row.line, 0,
+            Message(KV_PATTERN("sheets", "больше %1 столбцов в строке: это не список товаров"))
+                .Arg(static_cast<long long>(kMostCellsInRow)));
+    return true;
+  }
+
   // The separator that makes the most known captions of the first line.
   char Separator() const {
     char best = kSeparators[0];
     int bestCount = -1;
     for (char separator : kSeparators) {
-      const CsvRead header = ReadCsv(FirstLine(body_), separator);
       int known = 0;
-      if (!header.rows.empty()) {
-        for (const std::string& cell : header.rows.front().cells) {
-          if (auto text = Text(cell); text && ColumnOfCaption(*text) != kNoColumn) ++known;
-        }
-      }
+      ScanCsv(
+          FirstLine(body_), separator,
+          [&](const CsvRow& header) {
+            for (const std::string& cell : header.cells) {
+              // A whole line taken for one cell is no caption, and is not copied to see.
+              if (cell.size() > kLongestCaption) continue;
+              if (auto text = Text(cell); text && ColumnOfCaption(*text) != kNoColumn) ++known;
+            }
+            return false;
+          },
+          kMostCellsInRow);
       if (known > bestCount) {
         best = separator;
         bestCount = known;
@@ -180,10 +227,17 @@ class Importer {
     return list;
   }
 
-  void ReadRow(const CsvRow& row) {
+  // False once the file holds more goods than the register: the rest is not read.
+  bool ReadRow(const CsvRow& row) {
     bool blank = true;
     for (const std::string& cell : row.cells) blank = blank && Trimmed(cell).empty();
-    if (blank) return;
+    if (blank) return true;
+    if (++goodsRows_ > kLastRecord) {
+      Problem(row.line, 0,
+              Message(KV_PATTERN("sheets", "товаров больше, чем записей в ЭККА (%1)"))
+                  .Arg(kLastRecord));
+      return false;
+    }
     GoodsRow goods;
     goods.line = row.line;
     std::optional<int> record;
@@ -209,27 +263,64 @@ class Importer {
       }
     }
     if (!hasRecordColumn_) {
-      record = ++sequence_;
-      if (*record > kLastRecord) {
-        Problem(row.line, 0,
-                Message(KV_PATTERN("sheets", "товаров больше, чем записей в ЭККА (%1)"))
-                    .Arg(kLastRecord));
-        record.reset();
-      }
+      record = goodsRows_;
     } else if (!recordGiven) {
       Problem(row.line, 0, KV_PATTERN("sheets", "нет номера записи (столбец №)"));
     }
-    if (!record) return;
+    if (!record) return true;
     if (const auto first = lines_.find(*record); first != lines_.end()) {
       Problem(row.line, 0,
               Message(KV_PATTERN("sheets", "запись %1 уже задана в строке %2"))
                   .Arg(*record)
                   .Arg(first->second));
-      return;
+      return true;
     }
     lines_[*record] = row.line;
     goods.record = *record;
-    result_.rows.push_back(std::move(goods));
+    if (Sendable(goods)) result_.rows.push_back(std::move(goods));
+    return true;
+  }
+
+  // The record as a write would send it, refused here when the write would refuse it.
+  bool Sendable(const GoodsRow& goods) {
+    for (int column = 1; column <= kGoodsColumns; ++column) {
+      encoded_.SetCell(column, 1, goods.cells[column - 1]);
+    }
+    const tables::EncodedRecord record = tables::EncodeGridRow(tables::PageId::kGoods, encoded_, 1);
+    if (!record.ok()) return true;  // every number was checked above
+    const auto refusal = link::RefusedWrite(tables::Page(tables::PageId::kGoods).tableNumber,
+                                            goods.record, record.text);
+    switch (refusal.reason) {
+      case link::WriteRefusal::Reason::kNone:
+        return true;
+      case link::WriteRefusal::Reason::kTooLong:
+        // The length and the limit agree with their words each.
+        Problem(goods.line, 0,
+                Message(KV_PATTERN("sheets", "запись длиной %1, а в запрос ЭККА помещается %2"))
+                    .Arg(Message::Counted(
+                        static_cast<long long>(record.text.size()),
+                        {KV_PATTERN("sheets", "%1 символ"), KV_PATTERN("sheets", "%1 символа"),
+                         KV_PATTERN("sheets", "%1 символов")}))
+                    .Arg(Message::Counted(static_cast<long long>(refusal.limit),
+                                          {KV_PATTERN("sheets", "не более %1 символа"),
+                                           KV_PATTERN("sheets", "не более %1 символов"),
+                                           KV_PATTERN("sheets", "не более %1 символов")})));
+        return false;
+      case link::WriteRefusal::Reason::kUnframeable:
+        Problem(goods.line, CsvColumn(tables::FieldAtPosition(record.text, refusal.position)),
+                Message(KV_PATTERN("sheets", "символ %1 в ЭККА не передаётся"))
+                    .Arg(ByteCode(record.text[refusal.position])));
+        return false;
+    }
+    return true;
+  }
+
+  // The CSV column a goods column was found in; 0 when the sheet has none.
+  int CsvColumn(int column) const {
+    for (size_t i = 0; i < columns_.size(); ++i) {
+      if (columns_[i] == column) return static_cast<int>(i) + 1;
+    }
+    return 0;
   }
 
   std::optional<int> RecordNumber(int line, int csvColumn, const std::string& text) {
@@ -258,6 +349,14 @@ class Importer {
     const std::string value(Trimmed(text));
     switch (column) {
       case kNameColumn:
+        // The other columns take digits alone, and say so of anything else.
+        if (const auto control = std::find_if(text.begin(), text.end(), IsStrayControl);
+            control != text.end()) {
+          Problem(line, csvColumn,
+                  Message(KV_PATTERN("sheets", "управляющий символ %1: ЭККА его не напечатает"))
+                      .Arg(ByteCode(*control)));
+          return std::nullopt;
+        }
         if (text.size() > kLongestName) {
           Problem(line, csvColumn,
                   Message(KV_PATTERN("sheets", "название длиннее 32 символов (%1)"))
@@ -308,18 +407,31 @@ class Importer {
     return rounded;
   }
 
+  const ImportProgress& progress_;
   GoodsImport result_;
   std::string_view body_;
+  size_t skipped_ = 0;  // the byte-order mark before the body
+  size_t total_ = 0;
   std::vector<int> columns_;           // goods column of each CSV column
   std::vector<std::string> captions_;  // the header's captions, code page 1251
   bool hasRecordColumn_ = false;
-  int sequence_ = 0;
-  std::map<int, int> lines_;  // record -> the line that gave it
+  int goodsRows_ = 0;          // rows that are not blank
+  std::map<int, int> lines_;   // record -> the line that gave it
+  tables::GridTable encoded_;  // one goods row, as the page would hold it
 };
 
 }  // namespace
 
-GoodsImport ReadGoodsCsv(std::string_view bytes) { return Importer(bytes).Run(); }
+base::Message MoreProblemsText(const GoodsImport& sheet) {
+  if (sheet.moreProblems == 0) return {};
+  return Message::Counted(sheet.moreProblems, {KV_PATTERN("sheets", "… и ещё %1 ошибка"),
+                                               KV_PATTERN("sheets", "… и ещё %1 ошибки"),
+                                               KV_PATTERN("sheets", "… и ещё %1 ошибок")});
+}
+
+GoodsImport ReadGoodsCsv(std::string_view bytes, const ImportProgress& progress) {
+  return Importer(bytes, progress).Run();
+}
 
 void PlaceGoods(const std::vector<GoodsRow>& rows, tables::GridTable& goods) {
   for (int record = 1; record <= kLastRecord; ++record) {

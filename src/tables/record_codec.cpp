@@ -1,7 +1,8 @@
 #include "tables/record_codec.h"
 
+#include <algorithm>
+
 #include "base/decimal.h"
-#include "link/register_link.h"
 
 namespace kvitmark::tables {
 namespace {
@@ -133,9 +134,9 @@ std::string EncodeParameterPage(PageId page, const ParameterPage& parameters) {
   return text;
 }
 
-size_t MaxRecordTextLength(int table, int record) {
-  const size_t head = 1 + std::to_string(table).size() + 1 + std::to_string(record).size() + 1;
-  return link::kMaxWriteRequestText > head ? link::kMaxWriteRequestText - head : 0;
+int FieldAtPosition(std::string_view text, size_t position) {
+  const std::string_view before = text.substr(0, position);
+  return 1 + static_cast<int>(std::count(before.begin(), before.end(), ';'));
 }
 
 }  // namespace kvitmark::tables

@@ -36,7 +36,7 @@ EncodedRecord EncodeGridRow(PageId page, const GridTable& grid, int row);
 // The record text of a parameter page: every field of its record, trimmed.
 std::string EncodeParameterPage(PageId page, const ParameterPage& parameters);
 
-// The longest data text that still fits one write request to `table`, record `record`.
-size_t MaxRecordTextLength(int table, int record);
+// The field (1 for the first) of a record text that the byte at `position` belongs to.
+int FieldAtPosition(std::string_view text, size_t position);
 
 }  // namespace kvitmark::tables

@@ -1,8 +1,11 @@
 // "Записать в ЭККА": the table of a page written from the page into the register, whole or
 // only what changed.
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "base/message.h"
+#include "link/write_request.h"
 #include "tables/catalogue.h"
 #include "tables/operation_support.h"
 #include "tables/operations.h"
@@ -59,9 +62,50 @@ base::Message TooLongText(base::Message where, size_t length, size_t limit) {
                                    KV_PATTERN("tables", "не более %1 символов")}));
 }
 
+// A byte the link would refuse to frame, by its code: the byte itself would not show.
+std::string ByteCode(char byte) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  const auto value = static_cast<unsigned char>(byte);
+  return {'0', 'x', kDigits[value >> 4], kDigits[value & 0x0F]};
+}
+
+base::Message UnframeableText(base::Message where, char byte) {
+  return base::Message(KV_PATTERN("tables",
+                                  "%1: символ %2 не передаётся в ЭККА. "
+                                  "Таблица в ЭККА не записана."))
+      .Arg(std::move(where))
+      .Arg(ByteCode(byte));
+}
+
+// What the link would say to the record, as the user is told it: nothing when it goes.
+std::optional<base::Message> Refusal(const TableDescriptor& page, int row, int record,
+                                     const std::string& text) {
+  const link::WriteRefusal refusal = link::RefusedWrite(page.tableNumber, record, text);
+  const int field = FieldAtPosition(text, refusal.position);
+  switch (refusal.reason) {
+    case link::WriteRefusal::Reason::kNone:
+      return std::nullopt;
+    case link::WriteRefusal::Reason::kTooLong:
+      return TooLongText(
+          page.shape == PageShape::kGrid ? RowName(row) : base::Message(page.caption), text.size(),
+          refusal.limit);
+    case link::WriteRefusal::Reason::kUnframeable:
+      if (page.shape == PageShape::kGrid) {
+        return UnframeableText(base::Message(KV_PATTERN("tables", "Строка %1, столбец \"%2\""))
+                                   .Arg(row)
+                                   .Arg(page.ColumnCaption(field)),
+                               text[refusal.position]);
+      }
+      return UnframeableText(
+          base::Message(KV_PATTERN("tables", "%1, поле %2")).Arg(page.caption).Arg(field),
+          text[refusal.position]);
+  }
+  return std::nullopt;
+}
+
 // Every row of the run encoded before the first is sent, so that a bad cell can never leave
-// the register with half a table. Nothing when a row cannot be encoded; the user has been
-// told which.
+// the register with half a table. Nothing when a row cannot be encoded, or the link would
+// refuse to send it; the user has been told which.
 std::optional<std::vector<PlannedRecord>> EncodeRun(const Workspace& workspace, PageId page,
                                                     const RowRun& run,
                                                     OperationObserver& observer) {
@@ -75,9 +119,8 @@ std::optional<std::vector<PlannedRecord>> EncodeRun(const Workspace& workspace, 
           Plain(NotANumberText(descriptor, row, encoded.column, grid.Cell(encoded.column, row))));
       return std::nullopt;
     }
-    const size_t limit = MaxRecordTextLength(descriptor.tableNumber, record);
-    if (encoded.text.size() > limit) {
-      observer.Tell(Plain(TooLongText(RowName(row), encoded.text.size(), limit)));
+    if (auto refused = Refusal(descriptor, row, record, encoded.text)) {
+      observer.Tell(Plain(std::move(*refused)));
       return std::nullopt;
     }
     planned.push_back({row, record, std::move(encoded.text)});
@@ -182,9 +225,8 @@ std::optional<std::vector<PlannedRecord>> PlanWrite(const Workspace& workspace,
   std::optional<std::vector<PlannedRecord>> planned;
   if (descriptor.shape == PageShape::kParameter) {
     std::string text = EncodeParameterPage(page, workspace.Parameters(page));
-    const size_t limit = MaxRecordTextLength(descriptor.tableNumber, 1);
-    if (text.size() > limit) {
-      observer.Tell(Plain(TooLongText(descriptor.caption, text.size(), limit)));
+    if (auto refused = Refusal(descriptor, 0, 1, text)) {
+      observer.Tell(Plain(std::move(*refused)));
       return std::nullopt;
     }
     planned = std::vector<PlannedRecord>{{0, 1, std::move(text)}};

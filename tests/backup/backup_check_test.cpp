@@ -1,5 +1,7 @@
 // A backup is proved whole before anything of it is sent: each way a folder can be wrong is
 // refused, naming the file.
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "backup/backup_contents.h"
@@ -148,6 +150,64 @@ INSTANTIATE_TEST_SUITE_P(
                 },
                 {},
                 "Файл art.art: Строка 1, столбец \"Цена\""},
+        // The goods file a write would refuse halfway: a CR inside a name.
+        BadCase{"RecordTheLinkWouldNotSend",
+                [](const std::string& copy, auto&) {
+                  std::string goods = app::ReadBytes(copy + "/art.art");
+                  const size_t secondLine = goods.find("\r\n") + 2;
+                  goods.insert(goods.find(';', secondLine) + 2, "\r");  // after the name's first
+                  Replace(copy, "art.art", goods);
+                },
+                {},
+                "Файл art.art: Строка 2, столбец \"Название\": символ 0x0D не передаётся"},
+        // Files that are no files of the copy: each would hang the check, or read what is not
+        // the copy's.
+        BadCase{"TableFileIsAPipe",
+                [](const std::string& copy, auto&) {
+                  std::filesystem::remove(copy + "/opr.opr");
+                  ASSERT_EQ(mkfifo((copy + "/opr.opr").c_str(), 0600), 0);
+                },
+                {},
+                "Файл opr.opr в папке копии - не обычный файл"},
+        BadCase{"TableFileLinksToADevice",
+                [](const std::string& copy, auto&) {
+                  std::filesystem::remove(copy + "/art.art");
+                  std::filesystem::create_symlink("/dev/zero", copy + "/art.art");
+                },
+                {},
+                "Файл art.art в папке копии - символическая ссылка"},
+        BadCase{"TableFileLinksOutsideTheFolder",
+                [](const std::string& copy, auto&) {
+                  // The same bytes, so that only where they are can tell.
+                  std::filesystem::rename(copy + "/otd.otd", copy + "/../outside.otd");
+                  std::filesystem::create_symlink(copy + "/../outside.otd", copy + "/otd.otd");
+                },
+                {},
+                "Файл otd.otd в папке копии - символическая ссылка"},
+        BadCase{"LogoLinksOutsideTheFolder",
+                [](const std::string& copy, auto&) {
+                  std::filesystem::rename(copy + "/logo.bmp", copy + "/../outside.bmp");
+                  std::filesystem::create_symlink(copy + "/../outside.bmp", copy + "/logo.bmp");
+                },
+                {},
+                "Файл logo.bmp в папке копии - символическая ссылка"},
+        BadCase{"TableFileLargerThanARegisterFills",
+                [](const std::string& copy, auto&) {
+                  // Lines after the last record are ignored by a load: only the size tells.
+                  std::string goods = app::ReadBytes(copy + "/art.art");
+                  goods.resize(backup::kLargestBackupFile + 1, '\n');
+                  Replace(copy, "art.art", goods);
+                },
+                {},
+                "Файл art.art в папке копии больше, чем бывает в копии ЭККА"},
+        BadCase{"ManifestLargerThanAnyBackupWrites",
+                [](const std::string& copy, auto&) {
+                  std::string json = app::ReadBytes(copy + "/manifest.json");
+                  json.resize(backup::kLargestManifest + 1, ' ');
+                  app::WriteBytes(copy + "/manifest.json", json);
+                },
+                {},
+                "Файл manifest.json в папке копии больше, чем бывает в копии ЭККА"},
         BadCase{"LogoOfAnotherSize",
                 [](const std::string& copy, backup::LogoFiles& logoFiles) {
                   logoFiles.Save(logo::DotPicture(100, 100), copy + "/small.bmp");

@@ -1,9 +1,11 @@
 // kvitmark-cli backup, restore and the goods sheets, as a shell script runs them against
 // kvitmark-sim on a pseudo-terminal.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -88,6 +90,39 @@ TEST_F(CliBackupTest, Restore_OneByteChanged_IsRefusedWithNothingSent) {
   EXPECT_NE(run.errors.find("Файл otd.otd изменён или повреждён"), std::string::npos) << run.errors;
   EXPECT_NE(run.errors.find("Ничего не записано в ЭККА."), std::string::npos);
   EXPECT_EQ(run.errors.find("> "), std::string::npos) << "not a byte on the line";
+}
+
+// A manifest that is no file of the backup folder: a pipe the check would wait on for ever, a
+// device it would read without end, a file elsewhere. Each is refused at once, named, and
+// nothing is sent.
+TEST_F(CliBackupTest, Restore_ManifestThatIsNoFileOfTheFolder_IsRefusedWithNothingSent) {
+  struct Case {
+    const char* name;
+    std::function<void(const std::string& manifest)> make;
+    const char* told;
+  };
+  Write(File("elsewhere.json"), "{}");
+  const std::vector<Case> cases = {
+      {"pipe", [](const std::string& manifest) { ASSERT_EQ(mkfifo(manifest.c_str(), 0600), 0); },
+       "Файл manifest.json в папке копии - не обычный файл"},
+      {"device", [](const std::string& manifest) { fs::create_symlink("/dev/zero", manifest); },
+       "Файл manifest.json в папке копии - символическая ссылка"},
+      {"elsewhere",
+       [this](const std::string& manifest) {
+         fs::create_symlink(File("elsewhere.json"), manifest);
+       },
+       "Файл manifest.json в папке копии - символическая ссылка"},
+  };
+  for (const Case& c : cases) {
+    const std::string backup = File(c.name);
+    fs::create_directories(backup);
+    c.make(backup + "/manifest.json");
+    const CliRun run = RunOnSim({"--trace", "restore", backup, "--yes"});
+    EXPECT_EQ(run.status, 1) << c.name;
+    EXPECT_NE(run.errors.find(c.told), std::string::npos) << c.name << '\n' << run.errors;
+    EXPECT_NE(run.errors.find("Ничего не записано в ЭККА."), std::string::npos) << c.name;
+    EXPECT_EQ(run.errors.find("> "), std::string::npos) << c.name << ": not a byte on the line";
+  }
 }
 
 TEST_F(CliBackupTest, RestoreDryRun_TellsWhatWouldBeWrittenAndOpensNothing) {

@@ -1,6 +1,10 @@
 // Writing one record: the conversation, the shared count of ten attempts, and the rule
 // that a record the register did not take is never reported as written.
+#include <string>
+#include <vector>
+
 #include "base/cp1251.h"
+#include "link/write_request.h"
 #include "link_fixture.h"
 #include "scripted_line.h"
 
@@ -58,6 +62,36 @@ TEST_F(LinkTest, WriteRecord_DataThatCannotBeFramed_IsNotSent) {
   EXPECT_EQ(link.WriteRecord(1, 10, 1, "a\rb;", 0), link::kUnframeableText);
   EXPECT_EQ(link.WriteRecord(1, 10, 1, std::string("a\0b;", 4), 0), link::kUnframeableText);
   EXPECT_TRUE(trace.Chunks().empty());
+}
+
+struct RefusalCase {
+  int table;
+  int record;
+  std::string data;
+  link::WriteRefusal::Reason reason;
+  size_t limit;
+  size_t position;
+};
+
+// What the write refuses, as everything that checks a record before it is sent asks it.
+TEST(RefusedWrite, LeavesRoomForTheRequestHeadAndRefusesWhatCannotBeFramed) {
+  using Reason = link::WriteRefusal::Reason;
+  const std::vector<RefusalCase> cases = {
+      {0, 7, std::string(196 - 5, 'x'), Reason::kNone, 191, 0},  // "W0;7;"
+      {0, 7, std::string(196 - 5 + 1, 'x'), Reason::kTooLong, 191, 0},
+      {98, 3000, std::string(196 - 9, 'x'), Reason::kNone, 187, 0},  // "W98;3000;"
+      {98, 3000, std::string(196 - 9 + 1, 'x'), Reason::kTooLong, 187, 0},
+      {10, 1, "ab;c\rd;", Reason::kUnframeable, 190, 4},
+      {10, 1, std::string("ab;\0;", 5), Reason::kUnframeable, 190, 3},
+      // XON, XOFF, the other control characters and the fill byte are data to the frame.
+      {10, 1, "\x11\x13\x1b\t\n\xff;", Reason::kNone, 190, 0},
+  };
+  for (const RefusalCase& c : cases) {
+    const link::WriteRefusal refusal = link::RefusedWrite(c.table, c.record, c.data);
+    EXPECT_EQ(refusal.reason, c.reason) << c.table << ";" << c.record << ";" << c.data;
+    EXPECT_EQ(refusal.limit, c.limit) << c.data;
+    EXPECT_EQ(refusal.position, c.position) << c.data;
+  }
 }
 
 TEST_F(LinkTest, WriteRecord_BadArguments_SendNothing) {

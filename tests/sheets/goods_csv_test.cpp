@@ -1,6 +1,8 @@
 // Goods lists to and from spreadsheets: the CSV files Excel and LibreOffice write and read.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/temp_directory.h"
 #include "backup/scratch_session.h"
 #include "base/cp1251.h"
@@ -133,6 +135,116 @@ TEST(GoodsImport, WithoutRecordNumbers_AtMost14000Goods) {
   const GoodsImport sheet = ReadGoodsCsv(text);
   EXPECT_EQ(Problems(sheet),
             std::vector<std::string>{"строка 14002: товаров больше, чем записей в ЭККА (14000)"});
+}
+
+// Files from elsewhere that are no honest goods list: each is refused with bounded work, its
+// first problems told and the rest counted, and no goods are taken.
+struct RefusedCase {
+  const char* name;
+  std::string bytes;
+  std::vector<std::string> firstProblems;  // the first problems told, in order
+  size_t problemsKept;
+  long long moreProblems;
+  std::string more;  // how the rest is told
+};
+
+std::string Repeated(const std::string& piece, int times) {
+  std::string text;
+  for (int n = 0; n < times; ++n) text += piece;
+  return text;
+}
+
+std::string NumberedRows(int from, int to, const std::string& rest) {
+  std::string text;
+  for (int n = from; n <= to; ++n) text += std::to_string(n) + rest;
+  return text;
+}
+
+class RefusedFiles : public ::testing::TestWithParam<RefusedCase> {};
+
+TEST_P(RefusedFiles, AreToldBoundedAndTakeNoGoods) {
+  const RefusedCase& c = GetParam();
+  const GoodsImport sheet = ReadGoodsCsv(c.bytes);
+  const auto problems = Problems(sheet);
+  ASSERT_GE(problems.size(), c.firstProblems.size());
+  EXPECT_EQ(std::vector<std::string>(problems.begin(), problems.begin() + c.firstProblems.size()),
+            c.firstProblems);
+  EXPECT_EQ(problems.size(), c.problemsKept);
+  EXPECT_EQ(sheet.moreProblems, c.moreProblems);
+  EXPECT_EQ(sheet.ProblemCount(), static_cast<long long>(c.problemsKept) + c.moreProblems);
+  EXPECT_EQ(base::RenderUtf8(MoreProblemsText(sheet)), c.more);
+  EXPECT_FALSE(sheet.ok());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, RefusedFiles,
+    ::testing::Values(
+        RefusedCase{"AHundredProblemsToldTheRestCounted",
+                    "Код;Название\r\n" + Repeated("x;a\r\n", 152),
+                    {"строка 2, столбец 1 (Код): \"x\" - не целое число",
+                     "строка 3, столбец 1 (Код): \"x\" - не целое число"},
+                    100,
+                    52,
+                    "… и ещё 52 ошибки"},
+        RefusedCase{"MoreGoodsThanTheRegisterHolds_TheRestIsNotRead",
+                    "№;Название\r\n" + NumberedRows(1, 14000, ";a\r\n") + "1;b\r\n2;c\r\n",
+                    {"строка 14002: товаров больше, чем записей в ЭККА (14000)"},
+                    1,
+                    0,
+                    ""},
+        RefusedCase{
+            "RowOfMoreCellsThanAnyGoodsList",
+            "Код;Название\r\n1;a\r\n" + Repeated("2;", 45) + "\r\n" + Repeated(";x", 1000) + "\r\n",
+            {"строка 3: больше 44 столбцов в строке: это не список товаров",
+             "строка 4: больше 44 столбцов в строке: это не список товаров"},
+            2,
+            0,
+            ""},
+        RefusedCase{"HeaderOfMoreCellsThanAnyGoodsList",
+                    "Код" + Repeated(";x", 100000) + "\r\n1;a\r\n",
+                    {"строка 1: больше 44 столбцов в строке: это не список товаров"},
+                    1,
+                    0,
+                    ""},
+        // A spreadsheet never means these in a name (a tab it may); the register would take
+        // some of them for commands. The other columns take digits alone.
+        RefusedCase{"ControlCharactersInCells",
+                    "Название;Код\r\nXON\x11;1\r\nXOFF\x13;2\r\nNUL" + std::string(1, '\0') +
+                        ";3\r\n\x1b[31m;4\r\n\tтаб;5\r\nSOH\x01;6\r\n",
+                    {"строка 2, столбец 1 (Название): управляющий символ 0x11: ЭККА его не "
+                     "напечатает",
+                     "строка 3, столбец 1 (Название): управляющий символ 0x13: ЭККА его не "
+                     "напечатает",
+                     "строка 4, столбец 1 (Название): управляющий символ 0x00: ЭККА его не "
+                     "напечатает",
+                     "строка 5, столбец 1 (Название): управляющий символ 0x1B: ЭККА его не "
+                     "напечатает",
+                     "строка 7, столбец 1 (Название): управляющий символ 0x01: ЭККА его не "
+                     "напечатает"},
+                    5,
+                    0,
+                    ""},
+        // The write would refuse the record: refused here, before it can reach a page.
+        RefusedCase{"RecordLongerThanARequestCarries",
+                    "№;Название;Цена\r\n14000;a;" + std::string(180, '9') + "\r\n",
+                    {"строка 2: запись длиной 200 символов, а в запрос ЭККА помещается не более "
+                     "187 символов"},
+                    1,
+                    0,
+                    ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GoodsImport, ProgressGoesUpToTheWholeFile) {
+  const std::string text = "Код;Название\r\n" + NumberedRows(1, 14000, ";Товар\r\n");
+  std::vector<size_t> told;
+  const GoodsImport sheet = ReadGoodsCsv(text, [&](size_t done, size_t total) {
+    EXPECT_EQ(total, text.size());
+    told.push_back(done);
+  });
+  EXPECT_TRUE(sheet.ok());
+  ASSERT_GT(told.size(), 2u) << "told along the way, not only at the end";
+  EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
+  EXPECT_EQ(told.back(), text.size());
 }
 
 // The goods page with a few goods, the rest as a fresh window has it.

@@ -208,10 +208,5 @@ TEST_F(CodecTest, EncodeParameters_TrimsEveryFieldAndLeavesOutEdit37) {
             ";;;;;;;;;;");
 }
 
-TEST(MaxRecordTextLength, LeavesRoomForTheRequestHead) {
-  EXPECT_EQ(MaxRecordTextLength(0, 7), 196u - 5u);      // "W0;7;"
-  EXPECT_EQ(MaxRecordTextLength(98, 3000), 196u - 9u);  // "W98;3000;"
-}
-
 }  // namespace
 }  // namespace kvitmark::tables

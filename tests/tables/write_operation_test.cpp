@@ -160,6 +160,27 @@ TEST_F(TablesTest, Write_RowLongerThanAFrame_NamesTheRowAndSendsNothing) {
       << observer.dialogs[1];
 }
 
+// A CR would end the frame early and a NUL cannot be framed: the link would refuse the record
+// halfway through the table, so the write refuses the table before its first record.
+TEST_F(TablesTest, Write_ByteTheLinkCannotFrame_NamesTheFieldAndSendsNothing) {
+  Connect();
+  workspace.Grid(PageId::kGoods).SetCell(2, 5, "Tea\rCoffee");
+  WriteToRegister(session, observer, PageId::kGoods);
+  workspace.Parameters(PageId::kReceiptParameters).fields[2] = std::string(
+      "1\0"
+      "2",
+      3);
+  WriteToRegister(session, observer, PageId::kReceiptParameters);
+  EXPECT_TRUE(trace.Chunks().empty());
+  ASSERT_EQ(observer.dialogs.size(), 3u);  // the goods write's question first
+  EXPECT_EQ(observer.dialogs[1],
+            "message: Строка 5, столбец \"Название\": символ 0x0D не передаётся в ЭККА. Таблица "
+            "в ЭККА не записана.");
+  EXPECT_EQ(observer.dialogs[2],
+            "message: Параметры чека, поле 3: символ 0x00 не передаётся в ЭККА. Таблица в ЭККА "
+            "не записана.");
+}
+
 TEST_F(TablesTest, Write_ParameterPage_TrimsAndWritesRecordOne) {
   Connect();
   auto& fields = workspace.Parameters(PageId::kReceiptParameters).fields;

@@ -42,8 +42,10 @@ std::string BmpLogoFiles::Save(const LogoPicture& picture, const std::string& pa
   return SaveBmp(image, 1, FileName(path)).toStdString();
 }
 
-std::unique_ptr<LogoPicture> BmpLogoFiles::Load(const std::string& path, std::string& why) {
-  BmpLoad loaded = LoadBmp(FileName(path));
+std::unique_ptr<LogoPicture> BmpLogoFiles::Load(std::string_view bytes, const std::string& path,
+                                                std::string& why) {
+  BmpLoad loaded =
+      LoadBmp(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), FileName(path));
   if (!loaded.picture) {
     why = loaded.error.toStdString();
     return nullptr;

@@ -9,7 +9,8 @@ namespace kvitmark::logo::ui {
 class BmpLogoFiles final : public backup::LogoFiles {
  public:
   std::string Save(const LogoPicture& picture, const std::string& path) override;
-  std::unique_ptr<LogoPicture> Load(const std::string& path, std::string& why) override;
+  std::unique_ptr<LogoPicture> Load(std::string_view bytes, const std::string& path,
+                                    std::string& why) override;
 };
 
 }  // namespace kvitmark::logo::ui

@@ -1,9 +1,14 @@
 #include "sheets/ui/goods_csv_commands.h"
 
 #include <QAction>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QTabWidget>
+#include <QThread>
+#include <memory>
 
 #include "base/translatable.h"
 #include "base/ui/translation.h"
@@ -20,8 +25,6 @@ namespace {
 using tables::PageId;
 
 const char* const kFilter = KV_TR("GoodsCsv", "Файлы CSV (*.csv);;Все файлы (*)");
-// Far beyond a sheet of 14000 goods.
-constexpr qint64 kLargestSheet = 64 * 1024 * 1024;
 // A message box shows this many problems; the rest are counted.
 constexpr int kProblemsShown = 25;
 
@@ -31,6 +34,36 @@ QString Title(bool importing) {
 }
 
 std::string FileSystemBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// The goods list read off the window's thread, the window showing how far it has come and
+// answering meanwhile: a large file takes its moments, and the window never stands still.
+GoodsImport ReadInBackground(QWidget* window, const QByteArray& bytes) {
+  QProgressDialog progress(base::ui::Translate("GoodsCsv", "Чтение файла…"), QString(), 0,
+                           static_cast<int>(bytes.size()), window);
+  progress.setWindowTitle(Title(true));
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setCancelButton(nullptr);
+  progress.setMinimumDuration(500);
+  QPointer<QProgressDialog> shown(&progress);
+  GoodsImport sheet;
+  std::unique_ptr<QThread> worker(QThread::create([&] {
+    sheet = ReadGoodsCsv(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                         [shown](size_t done, size_t) {
+                           QMetaObject::invokeMethod(
+                               shown,
+                               [shown, done] {
+                                 if (shown) shown->setValue(static_cast<int>(done));
+                               },
+                               Qt::QueuedConnection);
+                         });
+  }));
+  QEventLoop loop;
+  QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+  worker->start();
+  loop.exec();
+  worker->wait();
+  return sheet;
+}
 
 }  // namespace
 
@@ -76,19 +109,20 @@ void GoodsCsvCommands::Import() {
              .arg(path, file.errorString()));
     return;
   }
-  if (file.size() > kLargestSheet) {
+  // Read past the limit by a byte, so that a file that grows meanwhile is still refused.
+  const QByteArray bytes = file.read(static_cast<qint64>(kLargestGoodsSheet) + 1);
+  if (bytes.size() > static_cast<qint64>(kLargestGoodsSheet)) {
     fail(base::ui::Translate("GoodsCsv", "Файл «%1» слишком велик для списка товаров.").arg(path));
     return;
   }
-  const QByteArray bytes = file.readAll();
-  const GoodsImport sheet = ReadGoodsCsv(std::string_view(bytes.constData(), bytes.size()));
+  const GoodsImport sheet = ReadInBackground(context_.window, bytes);
   if (!sheet.ok()) {
-    const int count = static_cast<int>(sheet.problems.size());
+    const auto count = sheet.ProblemCount();
     QString text =
         base::ui::Translate("GoodsCsv", "В файле «%1» ошибок: %2. Товары не загружены.\n")
             .arg(path)
             .arg(count);
-    for (int i = 0; i < count && i < kProblemsShown; ++i) {
+    for (int i = 0; i < static_cast<int>(sheet.problems.size()) && i < kProblemsShown; ++i) {
       text += '\n' + base::ui::Render(sheet.problems[i].text);
     }
     if (count > kProblemsShown) {
