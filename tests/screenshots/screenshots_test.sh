@@ -41,8 +41,9 @@ done
 for language in ru uk; do
   window="$(png_size "$shots/main-$language.png")"
   [ -n "$window" ] || fail "main-$language.png is no PNG"
-  [ "${window%x*}" -ge 776 ] && [ "${window#*x}" -gt 541 ] ||
+  if [ "${window%x*}" -lt 776 ] || [ "${window#*x}" -le 541 ]; then
     fail "main-$language.png is $window, not the window"
+  fi
   for picture in "$shots"/*-"$language".png; do
     name="$(basename "$picture")"
     case "$name" in logo-preview-*) continue ;; esac
@@ -55,5 +56,5 @@ cmp -s "$shots/main-ru.png" "$shots/main-uk.png" && fail "the Ukrainian window l
 made="$(cd "$shots" && ls -- *.png)"
 committed="$(cd "$source_dir/docs/screenshots" && ls -- *.png)"
 [ "$made" = "$committed" ] ||
-  fail "docs/screenshots holds $(echo $committed), the tool makes $(echo $made): run scripts/screenshots"
+  fail "docs/screenshots holds ${committed//$'\n'/ }, the tool makes ${made//$'\n'/ }: run scripts/screenshots"
 echo "ok: $(echo "$made" | wc -l) pictures"
