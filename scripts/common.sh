@@ -1,4 +1,5 @@
-# Shared by scripts/run and scripts/test: install what is missing, configure, build.
+# Shared by the scripts here (run, test, package, fuzz, screenshots): install what is missing,
+# configure, build.
 # shellcheck shell=bash
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -13,6 +14,9 @@ REQUIRED_PACKAGES=(cmake ninja-build g++ pkgconf libgtest-dev libgmock-dev qt6-b
 # What the tests and benches add: the server shops put their registers behind; man, bash's
 # completion, the AppStream validator and lintian, which check what the package installs.
 TEST_PACKAGES=(ser2net man-db bash-completion appstream dpkg-dev lintian)
+# What scripts/screenshots adds: a virtual X server (xvfb-run needs xauth) to show the
+# window in.
+SCREENSHOT_PACKAGES=(xvfb xauth)
 # What the fuzz targets add: clang and its libFuzzer runtime.
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 
