@@ -1,6 +1,5 @@
 #include "cli/report_commands.h"
 
-#include <iostream>
 #include <sstream>
 
 #include "app/ini_file.h"
@@ -14,28 +13,14 @@
 namespace kvitmark::cli {
 namespace {
 
-// The choices a download asks for, fixed for the whole run; progress is the observer's.
-class CommandLineReports final : public reports::ReportView {
+// The choices a download asks for, fixed for the whole run.
+class CommandLineChoices final : public reports::ReportChoicesSource {
  public:
-  CommandLineReports(reports::DownloadChoices choices, TerminalObserver& observer)
-      : choices_(std::move(choices)), observer_(observer) {}
-
+  explicit CommandLineChoices(reports::DownloadChoices choices) : choices_(std::move(choices)) {}
   reports::DownloadChoices Choices() override { return choices_; }
-  void ShowCurrentFile(const std::string& fileName) override {
-    if (fileName.empty()) return;
-    observer_.FinishProgress();
-    std::cerr << fileName << '\n';
-  }
-  void SetProgressRange(int maximum) override {
-    observer_.SetProgressMaximum(maximum - 1);
-    Report().AddToRun(maximum);
-  }
-  // The observer hears of every record read.
-  void SetProgressPosition(int) override {}
 
  private:
   reports::DownloadChoices choices_;
-  TerminalObserver& observer_;
 };
 
 }  // namespace
@@ -68,8 +53,8 @@ int DownloadReports(const ConnectionOptions& options, const std::string& folder,
 
   Connection connection(options);
   if (!connection.Open()) return 1;
-  CommandLineReports view(choices, connection.Observer());
-  const auto result = reports::DownloadReports(connection.Session(), connection.Observer(), view);
+  CommandLineChoices fixed(choices);
+  const auto result = reports::DownloadReports(connection.Session(), connection.Observer(), fixed);
   if (!connection.Observer().PromptedRecords().empty()) {
     Say(Text(KV_PATTERN("cli", "Не удалось прочитать записи: %1"),
              {connection.Observer().PromptedRecords()}));

@@ -62,6 +62,17 @@ void TerminalObserver::Started(const tables::OperationStart& start) {
   position_ = start.progressPosition;
 }
 
+void TerminalObserver::PartStarted(const tables::PartStart& part) {
+  FinishProgress();
+  std::cerr << part.fileName << '\n';
+}
+
+void TerminalObserver::PartReady(int records) {
+  // The bar counts a maximum's positions from 0; a part's records go from 1.
+  SetProgressMaximum(records - 1);
+  Report().AddToRun(records);
+}
+
 void TerminalObserver::SetProgressMaximum(int maximum) {
   maximum_ = maximum;
   started_ = std::chrono::steady_clock::now();

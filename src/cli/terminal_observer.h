@@ -14,12 +14,15 @@ enum class OnError { kStop, kSkip };
 
 // The long operations played on a terminal: notices to standard error in UTF-8, the prompt
 // answered by --on-error, the overwrite question by --yes or a y/N question on a terminal,
-// progress as a bar when standard error is a terminal, "Стоп" by Ctrl+C.
+// progress as a bar when standard error is a terminal (in a run in parts, a bar for each
+// after a line naming its file), "Стоп" by Ctrl+C.
 class TerminalObserver final : public tables::OperationObserver {
  public:
   TerminalObserver(OnError onError, bool assumeYes);
 
   void Started(const tables::OperationStart& start) override;
+  void PartStarted(const tables::PartStart& part) override;
+  void PartReady(int records) override;
   void RecordDone(const tables::RecordStep& step) override;
   tables::FailureAnswer RecordFailed(int record) override;
   void Tell(const tables::Notice& notice) override;
@@ -29,12 +32,11 @@ class TerminalObserver final : public tables::OperationObserver {
 
   // The records the prompt was asked about, as "3, 7"; empty when there were none.
   const std::string& PromptedRecords() const { return promptedRecords_; }
-  // A new range for the bar, for runs of several tables (a report download).
-  void SetProgressMaximum(int maximum);
   // Ends the progress line, if one is drawn.
   void FinishProgress();
 
  private:
+  void SetProgressMaximum(int maximum);
   void DrawProgress();
 
   OnError onError_;

@@ -95,11 +95,12 @@ class ReplyWaitGuard {
 
 class Download {
  public:
-  Download(tables::TableSession& session, tables::OperationObserver& observer, ReportView& view)
-      : session_(session), observer_(observer), view_(view) {}
+  Download(tables::TableSession& session, tables::OperationObserver& observer,
+           ReportChoicesSource& choices)
+      : session_(session), observer_(observer), choices_(choices) {}
 
   DownloadResult Run() {
-    if (!SeparatorUsable(view_.Choices().separator)) {
+    if (!SeparatorUsable(choices_.Choices().separator)) {
       observer_.Tell(Notice{NoSeparatorText()});
       observer_.Finished({});
       return DownloadResult::kNoSeparator;
@@ -107,7 +108,7 @@ class Download {
     observer_.Started({tables::OperationKind::kDownloadReports, tables::PageId::kReports});
     DownloadResult result = DownloadResult::kDone;
     for (int report = 0; report < kReportCount && result == DownloadResult::kDone; ++report) {
-      const DownloadChoices choices = view_.Choices();
+      const DownloadChoices choices = choices_.Choices();
       if (choices.reports[report].checked) result = RunReport(report, choices);
     }
     summary_.result = result == DownloadResult::kDone ? tables::OperationResult::kDone
@@ -116,8 +117,6 @@ class Download {
     observer_.Finished(summary_);
     switch (result) {
       case DownloadResult::kDone:
-        view_.SetProgressPosition(0);
-        view_.ShowCurrentFile("");
         observer_.Tell(Notice{SuccessText()});
         break;
       case DownloadResult::kStopped:
@@ -142,7 +141,7 @@ class Download {
     }
     const char separator = choices.separator[0];
     const ReportChoice& choice = choices.reports[report];
-    view_.ShowCurrentFile(choice.fileName);
+    observer_.PartStarted({choice.fileName});
     const std::string path = choices.folder + choice.fileName;
     ReportFile file;
     if (!file.Create(path)) {
@@ -150,8 +149,7 @@ class Download {
       return EndReport(DownloadResult::kFileError, true);
     }
     const int recordCount = RecordCount(report, session_.workspace.typeIndex);
-    view_.SetProgressRange(recordCount);
-    view_.SetProgressPosition(0);
+    observer_.PartReady(recordCount);
     // A port that will not take its ordinary time-out will not read a report either.
     if (!session_.link.SetReadTimeout(kReadTimeoutMs)) {
       ShowBox(PortErrorText(), PortErrorTitle());
@@ -183,7 +181,6 @@ class Download {
       }
       summary_.done.push_back(record);
       observer_.RecordDone({.record = record, .progress = record});
-      view_.SetProgressPosition(record);
       if (!file.AppendLine(ReportLine(session_.recordBuffer, separator))) {
         ShowBox(CannotWriteText(), FileErrorTitle(), Reason(file, path));
         return EndReport(DownloadResult::kFileError, true);
@@ -222,15 +219,15 @@ class Download {
 
   tables::TableSession& session_;
   tables::OperationObserver& observer_;
-  ReportView& view_;
+  ReportChoicesSource& choices_;
   tables::OperationSummary summary_;
 };
 
 }  // namespace
 
 DownloadResult DownloadReports(tables::TableSession& session, tables::OperationObserver& observer,
-                               ReportView& view) {
-  return Download(session, observer, view).Run();
+                               ReportChoicesSource& choices) {
+  return Download(session, observer, choices).Run();
 }
 
 }  // namespace kvitmark::reports

@@ -27,18 +27,14 @@ struct DownloadChoices {
   std::string separator;  // code page 1251; must be one character
 };
 
-// The reports page's own displays, and the page itself as the source of the choices.
-class ReportView {
+// Where the download takes its choices from: the reports page as it stands, or the
+// command line's fixed ones.
+class ReportChoicesSource {
  public:
-  virtual ~ReportView() = default;
+  virtual ~ReportChoicesSource() = default;
   // Asked at the start of the download and again as each report starts, so that a change
   // made on the page while one report downloads applies to the reports after it.
   virtual DownloadChoices Choices() = 0;
-  // Label44: the name of the file being written (file-system bytes); empty empties it.
-  virtual void ShowCurrentFile(const std::string& fileName) = 0;
-  // ProgressBar2: one step per record of the current report.
-  virtual void SetProgressRange(int maximum) = 0;
-  virtual void SetProgressPosition(int position) = 0;
 };
 
 enum class DownloadResult {
@@ -59,15 +55,15 @@ inline constexpr base::Milliseconds kReportReplyWait{108000000};
 // The port's read time-out outside a report record.
 inline constexpr std::uint32_t kReadTimeoutMs = 300;
 
-// Runs the download, telling `observer` what happens (it hears "Стоп" before every
-// attempt and while the register prepares a record) and showing the page's own displays
-// through `view`. It reads from `session.connectedRegister` without checking that one is
-// connected: with none, every read fails and the prompt comes after ten attempts at the
-// first record.
+// Runs the download, telling `observer` what happens: each report is a part, named by its
+// file, and its records' progress counts from 1 within it. The observer hears "Стоп" before
+// every attempt and while the register prepares a record. The download reads from
+// `session.connectedRegister` without checking that one is connected: with none, every read
+// fails and the prompt comes after ten attempts at the first record.
 //
 // Whatever way it ends, the reply wait is off and the port's read time-out is 300 ms
 // again.
 DownloadResult DownloadReports(tables::TableSession& session, tables::OperationObserver& observer,
-                               ReportView& view);
+                               ReportChoicesSource& choices);
 
 }  // namespace kvitmark::reports

@@ -35,6 +35,11 @@ struct OperationStart {
   int records = 0;           // the records a read, write or clear means to exchange
 };
 
+// A run in parts (the reports of a download) begins one of them.
+struct PartStart {
+  std::string fileName;  // where the part goes: file-system bytes
+};
+
 // One record exchanged.
 struct RecordStep {
   int record = 0;    // the register's record number
@@ -83,6 +88,12 @@ class OperationObserver {
   virtual ~OperationObserver() = default;
 
   virtual void Started(const OperationStart& start) = 0;
+  // A run in parts tells each one as it begins, before anything is done for it, and then,
+  // once its file is made, the records it is to exchange: the RecordDone steps that follow
+  // count their progress from 1 up to that number. A part whose file cannot be made is never
+  // ready. The other operations tell neither.
+  virtual void PartStarted(const PartStart&) {}
+  virtual void PartReady(int /*records*/) {}
   virtual void RecordDone(const RecordStep& step) = 0;
   // A record failed every attempt: what now.
   virtual FailureAnswer RecordFailed(int record) = 0;

@@ -14,6 +14,7 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "base/clock.h"
 #include "base/cp1251.h"
@@ -160,6 +161,59 @@ class ReportsPageTest : public QObject {
     QCOMPARE(Find<QProgressBar>("ProgressBar2")->value(), 0);
     QCOMPARE(observer_->shown, QStringList{QString::fromUtf8("message: Успешно!")});
     QCOMPARE(operationsRun_, 1);
+  }
+
+  // Where the label and the bar stand once a download has ended: emptied after a complete
+  // one, where it ended otherwise.
+  void displays_whenTheDownloadEnds_data() {
+    QTest::addColumn<QString>("groupsFile");
+    QTest::addColumn<int>("refuseAfterRecord");  // 0: the register answers every record
+    QTest::addColumn<int>("typeIndex");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("shown");
+    const auto text = [](const char* utf8) { return QString::fromUtf8(utf8); };
+    QTest::newRow("done") << text("RepGrp.dat") << 0 << 0 << QString() << 99 << 0
+                          << text("message: Успешно!");
+    QTest::newRow("aFileThatCannotBeMade")
+        << text("missing/RepGrp.dat") << 0 << 0 << text("missing/RepGrp.dat") << 20 << 20
+        << text("box Ошибка работы с файлом: Ошибка открытия файла");
+    QTest::newRow("aRecordGivenUp")
+        << text("RepGrp.dat") << 5 << 0 << text("RepOtd.dat") << 20 << 5 << text("prompt 6");
+    // Without a register type the goods turnover has no records: the bar gets a range all
+    // the same, never the busy indicator of 0 to 0.
+    QTest::newRow("noRecords") << text("RepGrp.dat") << 0 << -1 << QString() << 1 << 0
+                               << text("message: Успешно!");
+  }
+
+  void displays_whenTheDownloadEnds() {
+    QFETCH(QString, groupsFile);
+    QFETCH(int, refuseAfterRecord);
+    QFETCH(int, typeIndex);
+    QFETCH(QString, label);
+    QFETCH(int, maximum);
+    QFETCH(int, position);
+    QFETCH(QString, shown);
+    workspace_->typeIndex = typeIndex;
+    page_->FileName(2)->setText(groupsFile);
+    // The goods turnover alone, or the departments and then the groups.
+    for (const int report : typeIndex < 0 ? std::vector<int>{0} : std::vector<int>{1, 2}) {
+      page_->Check(report)->setChecked(true);
+    }
+    auto* bar = Find<QProgressBar>("ProgressBar2");
+    observer_->onStopQuestion = [&] {
+      if (refuseAfterRecord > 0 && bar->value() == refuseAfterRecord) {
+        register_->Faults().refuse = 1000;
+      }
+    };
+
+    Click("Button19");
+
+    QCOMPARE(Find<QLabel>("Label44")->text(), label);
+    QCOMPARE(bar->maximum(), maximum);
+    QCOMPARE(bar->value(), position);
+    QCOMPARE(observer_->shown, QStringList{shown});
   }
 
   void separatorField_takesCodePageCharactersOnly() {

@@ -33,27 +33,12 @@ constexpr int kTaxes = 4;        // table 78, 1 record
 
 constexpr base::Milliseconds kSeconds(int seconds) { return base::Milliseconds(seconds * 1000); }
 
-// Plays the reports page: its choices can be changed by the test at any moment, and it
-// writes down what its label and progress bar were told.
-class RecordingView final : public reports::ReportView {
+// Plays the reports page as the download reads it: the test may change its choices at
+// any moment.
+class PageChoices final : public reports::ReportChoicesSource {
  public:
   reports::DownloadChoices choices;
-  std::vector<std::string> labels;  // every text the label showed
-  int progressMaximum = -1;
-  std::vector<int> positions;
-  std::function<void(const std::string&)> onFile;  // as the label shows a file name
-  std::function<void(int)> onProgress;             // as each position is set
-
   reports::DownloadChoices Choices() override { return choices; }
-  void ShowCurrentFile(const std::string& fileName) override {
-    labels.push_back(fileName);
-    if (onFile) onFile(fileName);
-  }
-  void SetProgressRange(int maximum) override { progressMaximum = maximum; }
-  void SetProgressPosition(int position) override {
-    positions.push_back(position);
-    if (onProgress) onProgress(position);
-  }
 };
 
 // The user as the download meets them, who can also press "Стоп" the moment a condition
@@ -63,12 +48,27 @@ class ReportUser final : public RecordingObserver {
   std::function<bool()> pressStopWhen;
   // The dialogs that had been shown when the download stopped listening for "Стоп".
   size_t dialogsWhenFinished = 0;
+  // What the displays were told of each report, in order: "file RepOtd.dat" as it starts,
+  // "20 records" once its file is made, "at 3" as each record is done.
+  std::vector<std::string> progress;
+  std::function<void(const std::string&)> onFile;  // as a report's file is named
+  std::function<void(int)> onProgress;             // as each record's position is told
 
   bool StopRequested() override {
     if (pressStopWhen && stopAtQuestion == 0 && pressStopWhen()) {
       stopAtQuestion = stopQuestions + 1;
     }
     return RecordingObserver::StopRequested();
+  }
+  void PartStarted(const tables::PartStart& part) override {
+    progress.push_back("file " + part.fileName);
+    if (onFile) onFile(part.fileName);
+  }
+  void PartReady(int records) override { progress.push_back(std::to_string(records) + " records"); }
+  void RecordDone(const tables::RecordStep& step) override {
+    RecordingObserver::RecordDone(step);
+    progress.push_back("at " + std::to_string(step.progress));
+    if (onProgress) onProgress(step.progress);
   }
   void Finished(const tables::OperationSummary& summary) override {
     dialogsWhenFinished = dialogs.size();
@@ -79,22 +79,22 @@ class ReportUser final : public RecordingObserver {
 class ReportsTest : public TablesTest {
  protected:
   ReportsTest() {
-    view.choices.folder = folder.Path() + "/";
-    view.choices.separator = ";";
+    page.choices.folder = folder.Path() + "/";
+    page.choices.separator = ";";
     for (int report = 0; report < reports::kReportCount; ++report) {
-      view.choices.reports[report].fileName =
+      page.choices.reports[report].fileName =
           std::string(ReportCatalogue()[report].defaultFileName);
     }
   }
 
   void Check(std::initializer_list<int> checked) {
-    for (int report : checked) view.choices.reports[report].checked = true;
+    for (int report : checked) page.choices.reports[report].checked = true;
   }
 
-  DownloadResult Download() { return reports::DownloadReports(session, user, view); }
+  DownloadResult Download() { return reports::DownloadReports(session, user, page); }
 
   std::string FileOf(int report) const {
-    return folder.File(view.choices.reports[report].fileName);
+    return folder.File(page.choices.reports[report].fileName);
   }
 
   // The lines of a file; every line must end with CR LF.
@@ -173,7 +173,7 @@ class ReportsTest : public TablesTest {
   }
 
   app::TempDirectory folder;
-  RecordingView view;
+  PageChoices page;
   ReportUser user;
 };
 
@@ -187,8 +187,8 @@ TEST(ReportCatalogue, KeysAndDefaultNames_AgreeWithTheSettingsFile) {
 
 TEST_F(ReportsTest, AllTwelve_EveryLineMatchesTheRegistersRecords) {
   Connect();
-  for (auto& choice : view.choices.reports) choice.checked = true;
-  view.choices.separator = ",";
+  for (auto& choice : page.choices.reports) choice.checked = true;
+  page.choices.separator = ",";
 
   EXPECT_EQ(Download(), DownloadResult::kDone);
 
@@ -210,8 +210,6 @@ TEST_F(ReportsTest, AllTwelve_EveryLineMatchesTheRegistersRecords) {
   EXPECT_EQ(tables, (std::vector<int>{65, 74, 75, 76, 78, 77, 79, 81, 82, 83, 84, 85}));
   EXPECT_EQ(ReadsOnTheLine().size(), 14000u + 20 + 99 + 20 + 8);
   EXPECT_EQ(Shown(), std::vector<std::string>{"message: Успешно!"});
-  EXPECT_EQ(view.labels.back(), "");
-  EXPECT_EQ(view.positions.back(), 0);
   // "Стоп" is off again before the message comes up.
   EXPECT_EQ(user.starts.size(), 1u);
   EXPECT_EQ(user.summaries.size(), 1u);
@@ -225,12 +223,13 @@ TEST_F(ReportsTest, Departments_LabelAndProgressFollowTheRecords) {
   Check({kDepartments});
   EXPECT_EQ(Download(), DownloadResult::kDone);
   ExpectLinesOfTheRegister(kDepartments, 20, ';');
-  EXPECT_EQ(view.labels, (std::vector<std::string>{"RepOtd.dat", ""}));
-  EXPECT_EQ(view.progressMaximum, 20);
-  std::vector<int> positions;
-  for (int position = 0; position <= 20; ++position) positions.push_back(position);
-  positions.push_back(0);
-  EXPECT_EQ(view.positions, positions);
+  std::vector<std::string> progress{"file RepOtd.dat", "20 records"};
+  for (int position = 1; position <= 20; ++position) {
+    progress.push_back("at " + std::to_string(position));
+  }
+  EXPECT_EQ(user.progress, progress);
+  // Done: the page empties its label and bar.
+  EXPECT_EQ(user.Summary().result, tables::OperationResult::kDone);
 }
 
 TEST_F(ReportsTest, TaxesOnly_ReadsOneRecordIntoAOneLineFileReplacingAnOldOne) {
@@ -261,11 +260,13 @@ TEST_F(ReportsTest, NoRegisterType_GoodsTurnoverIsAnEmptyFile) {
   EXPECT_TRUE(Lines(FileOf(kGoods)).empty());
   EXPECT_EQ(RequestsOfTable(65), 0);
   EXPECT_EQ(Lines(FileOf(kTaxes)).size(), 1u);
+  EXPECT_EQ(user.progress, (std::vector<std::string>{"file RepArt.dat", "0 records",
+                                                     "file RepNalog.dat", "1 records", "at 1"}));
 }
 
 TEST_F(ReportsTest, FolderWithoutTrailingSlash_IsJoinedToTheNameAsItStands) {
   Connect();
-  view.choices.folder = folder.Path() + "/Reports";
+  page.choices.folder = folder.Path() + "/Reports";
   Check({kDepartments});
   EXPECT_EQ(Download(), DownloadResult::kDone);
   EXPECT_EQ(folder.Names(), std::set<std::string>{"ReportsRepOtd.dat"});
@@ -275,16 +276,16 @@ TEST_F(ReportsTest, FolderWithoutTrailingSlash_IsJoinedToTheNameAsItStands) {
 TEST_F(ReportsTest, ChangesOnThePageDuringADownload_ApplyToTheReportsAfterIt) {
   Connect();
   Check({kDepartments, kGroups, kTaxes});
-  view.onFile = [&](const std::string& name) {
+  user.onFile = [&](const std::string& name) {
     if (name != "RepOtd.dat") return;
-    view.choices.reports[kGroups].fileName = "Groups.txt";
-    view.choices.reports[kTaxes].checked = false;
-    view.choices.separator = ",";
+    page.choices.reports[kGroups].fileName = "Groups.txt";
+    page.choices.reports[kTaxes].checked = false;
+    page.choices.separator = ",";
   };
   EXPECT_EQ(Download(), DownloadResult::kDone);
   EXPECT_EQ(folder.Names(), (std::set<std::string>{"RepOtd.dat", "Groups.txt"}));
   ExpectLinesOfTheRegister(kDepartments, 20, ';');
-  view.choices.reports[kGroups].fileName = "Groups.txt";
+  page.choices.reports[kGroups].fileName = "Groups.txt";
   ExpectLinesOfTheRegister(kGroups, 99, ',');
   EXPECT_EQ(RequestsOfTable(78), 0);
 }
@@ -299,7 +300,7 @@ class BadSeparators : public ReportsTest, public ::testing::WithParamInterface<S
 TEST_P(BadSeparators, AreRefusedBeforeAnythingIsCreatedOrRead) {
   Connect();
   Check({kDepartments, kTaxes});
-  view.choices.separator = GetParam().separator;
+  page.choices.separator = GetParam().separator;
   EXPECT_EQ(Download(), DownloadResult::kNoSeparator);
   EXPECT_EQ(Shown(),
             std::vector<std::string>{"message: Укажите разделитель между полями: один символ."});
@@ -318,7 +319,7 @@ INSTANTIATE_TEST_SUITE_P(Separators, BadSeparators,
 TEST_F(ReportsTest, SeparatorEmptiedDuringADownload_EndsItBeforeTheNextFile) {
   Connect();
   Check({kDepartments, kGroups});
-  view.onFile = [&](const std::string&) { view.choices.separator = ""; };
+  user.onFile = [&](const std::string&) { page.choices.separator = ""; };
   EXPECT_EQ(Download(), DownloadResult::kNoSeparator);
   ExpectLinesOfTheRegister(kDepartments, 20, ';');
   EXPECT_EQ(folder.Names(), std::set<std::string>{"RepOtd.dat"});
@@ -342,13 +343,13 @@ TEST_P(PathLengths, OverFourHundredNinetyNineCannotBeCreated) {
   while (GetParam().length - deep.size() > 200) deep += "/" + std::string(150, 'd');
   deep += "/";
   ASSERT_TRUE(std::filesystem::create_directories(deep));
-  view.choices.folder = deep;
-  view.choices.reports[kTaxes].fileName = std::string(GetParam().length - deep.size(), 'n');
+  page.choices.folder = deep;
+  page.choices.reports[kTaxes].fileName = std::string(GetParam().length - deep.size(), 'n');
   Check({kTaxes});
 
   const auto result = Download();
 
-  const std::string path = deep + view.choices.reports[kTaxes].fileName;
+  const std::string path = deep + page.choices.reports[kTaxes].fileName;
   ASSERT_EQ(path.size(), GetParam().length);
   EXPECT_EQ(std::filesystem::exists(path), GetParam().created);
   if (GetParam().created) {
@@ -370,14 +371,17 @@ INSTANTIATE_TEST_SUITE_P(Paths, PathLengths,
 TEST_F(ReportsTest, AFileThatCannotBeCreated_EndsTheWholeDownload) {
   Connect();
   Check({kDepartments, kGroups, kTaxes});
-  view.choices.reports[kGroups].fileName = "missing/RepGrp.dat";
+  page.choices.reports[kGroups].fileName = "missing/RepGrp.dat";
   EXPECT_EQ(Download(), DownloadResult::kFileError);
   EXPECT_EQ(Shown(), std::vector<std::string>{"box Ошибка работы с файлом: Ошибка открытия файла"});
   ExpectLinesOfTheRegister(kDepartments, 20, ';');
   EXPECT_EQ(folder.Names(), std::set<std::string>{"RepOtd.dat"});
   EXPECT_EQ(RequestsOfTable(75), 0);
   EXPECT_EQ(RequestsOfTable(78), 0);
-  EXPECT_EQ(view.labels.back(), "missing/RepGrp.dat");
+  // The label names the file that could not be made; the bar stays on the report before.
+  ASSERT_GE(user.progress.size(), 2u);
+  EXPECT_EQ(std::vector<std::string>(user.progress.end() - 2, user.progress.end()),
+            (std::vector<std::string>{"at 20", "file missing/RepGrp.dat"}));
   EXPECT_EQ(user.Summary().result, tables::OperationResult::kStopped);
   EXPECT_EQ(user.Summary().done.size(), 20u);
   ExpectPortBackToNormal();
@@ -386,7 +390,7 @@ TEST_F(ReportsTest, AFileThatCannotBeCreated_EndsTheWholeDownload) {
 TEST_F(ReportsTest, NulInAFileName_CannotBeCreatedUnderAShorterName) {
   Connect();
   Check({kTaxes});
-  view.choices.reports[kTaxes].fileName = std::string("Rep\0Nalog.dat", 13);
+  page.choices.reports[kTaxes].fileName = std::string("Rep\0Nalog.dat", 13);
   EXPECT_EQ(Download(), DownloadResult::kFileError);
   EXPECT_TRUE(folder.Names().empty());
 }
@@ -395,8 +399,8 @@ TEST_F(ReportsTest, FileThatCannotBeWritten_SaysSoAndEnds) {
   if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
   Connect();
   Check({kTaxes});
-  view.choices.folder = "/dev/";
-  view.choices.reports[kTaxes].fileName = "full";
+  page.choices.folder = "/dev/";
+  page.choices.reports[kTaxes].fileName = "full";
   EXPECT_EQ(Download(), DownloadResult::kFileError);
   EXPECT_EQ(Shown(),
             std::vector<std::string>{"box Ошибка работы с файлом: Ошибка записи данных в файл"});
@@ -449,6 +453,7 @@ TEST_F(ReportsTest, NoPortOpen_TheTimeOutIsRefusedAndNothingIsRead) {
   EXPECT_EQ(folder.Names(), std::set<std::string>{"RepGrp.dat"});
   EXPECT_TRUE(Lines(FileOf(kGroups)).empty());
   EXPECT_TRUE(ReadsOnTheLine().empty());
+  EXPECT_EQ(user.progress, (std::vector<std::string>{"file RepGrp.dat", "99 records"}));
 }
 
 struct UnansweredCase {
@@ -503,7 +508,7 @@ TEST_P(PromptAnswers, DoWhatTheUserChose) {
   Connect();
   Check({kDepartments, kTaxes});
   user.promptAnswers.assign(c.answers.begin(), c.answers.end());
-  view.onProgress = [&](int position) {
+  user.onProgress = [&](int position) {
     if (position == 2) simRegister.Faults().refuse = c.refusals;
   };
   const int opensBefore = wire.opens;
@@ -563,7 +568,7 @@ TEST_F(ReportsTest, SlowRecord_IsWaitedForWithoutAPromptWhileTheWindowKeepsRunni
   Check({kDepartments});
   // Every reply byte 350 ms after the last, past the port's 300 ms, for ten replies: all
   // ten attempts would fail without the long wait for a report record.
-  view.onProgress = [&](int position) {
+  user.onProgress = [&](int position) {
     if (position == 4) simRegister.Faults().trickleOver = 10;
   };
   EXPECT_EQ(Download(), DownloadResult::kDone);
@@ -587,7 +592,7 @@ TEST_P(Stops, AbandonTheDownloadWithTheLinesReadSoFar) {
   const StopCase& c = GetParam();
   Connect();
   Check({kDepartments, kTaxes});
-  view.onProgress = [&](int position) {
+  user.onProgress = [&](int position) {
     if (position != 4) return;
     c.slowDown(simRegister.Faults());
     user.stopAtQuestion = user.stopQuestions + c.stopAtQuestion;
@@ -633,7 +638,7 @@ TEST_F(ReportsTest, FirstFileCannotBeCreated_ALongPortTimeOutIsStillPutBack) {
   Connect();
   ASSERT_TRUE(link.SetReadTimeout(108000000));
   Check({kGroups});
-  view.choices.reports[kGroups].fileName = "missing/RepGrp.dat";
+  page.choices.reports[kGroups].fileName = "missing/RepGrp.dat";
   EXPECT_EQ(Download(), DownloadResult::kFileError);
   ExpectPortBackToNormal();
 }

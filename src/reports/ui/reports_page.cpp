@@ -48,6 +48,46 @@ QString Latin1(std::string_view name) {
 // File names and folders are the file system's bytes, never code page 1251 text.
 std::string FileSystemBytes(const QString& text) { return QFile::encodeName(text).toStdString(); }
 
+// The window's observer, with the page's own displays besides: Label44 names the report
+// being written, ProgressBar2 steps through its records. A download that ends early leaves
+// them as they stood, to show where it ended.
+class PageProgress final : public tables::OperationObserver {
+ public:
+  PageProgress(tables::OperationObserver& window, QLabel& currentFile, QProgressBar& progress)
+      : window_(window), currentFile_(currentFile), progress_(progress) {}
+
+  void Started(const tables::OperationStart& start) override { window_.Started(start); }
+  void PartStarted(const tables::PartStart& part) override {
+    window_.PartStarted(part);
+    currentFile_.setText(QFile::decodeName(QByteArray::fromStdString(part.fileName)));
+  }
+  void PartReady(int records) override {
+    window_.PartReady(records);
+    // A range of 0 to 0 would turn the bar into a busy indicator.
+    progress_.setRange(0, records > 0 ? records : 1);
+    progress_.setValue(0);
+  }
+  void RecordDone(const tables::RecordStep& step) override {
+    window_.RecordDone(step);
+    progress_.setValue(step.progress);
+  }
+  tables::FailureAnswer RecordFailed(int record) override { return window_.RecordFailed(record); }
+  void Tell(const tables::Notice& notice) override { window_.Tell(notice); }
+  bool Confirm(const base::Message& question) override { return window_.Confirm(question); }
+  bool StopRequested() override { return window_.StopRequested(); }
+  void Finished(const tables::OperationSummary& summary) override {
+    window_.Finished(summary);
+    if (summary.result != tables::OperationResult::kDone) return;
+    progress_.setValue(0);
+    currentFile_.clear();
+  }
+
+ private:
+  tables::OperationObserver& window_;
+  QLabel& currentFile_;
+  QProgressBar& progress_;
+};
+
 }  // namespace
 
 DirectoryEdit::DirectoryEdit(QWidget* parent) : QWidget(parent) {
@@ -143,7 +183,8 @@ void ReportsPage::ReadReports() {
     ~Running() { flag = false; }
   } running(downloading_);
   auto download = [this] {
-    reports::DownloadReports(*context_.session, *context_.observer, *this);
+    PageProgress observer(*context_.observer, *currentFile_, *progress_);
+    reports::DownloadReports(*context_.session, observer, *this);
   };
   if (context_.runOperation) {
     context_.runOperation(download);
@@ -162,16 +203,5 @@ DownloadChoices ReportsPage::Choices() {
   choices.separator = base::ui::ToCp1251(separator_->text());
   return choices;
 }
-
-void ReportsPage::ShowCurrentFile(const std::string& fileName) {
-  currentFile_->setText(QFile::decodeName(QByteArray::fromStdString(fileName)));
-}
-
-void ReportsPage::SetProgressRange(int maximum) {
-  // A range of 0 to 0 would turn the bar into a busy indicator.
-  progress_->setRange(0, maximum > 0 ? maximum : 1);
-}
-
-void ReportsPage::SetProgressPosition(int position) { progress_->setValue(position); }
 
 }  // namespace kvitmark::reports::ui

@@ -50,8 +50,9 @@ struct ReportsPageContext {
 };
 
 // The "Отчеты" page: which reports to download, into which files and folder, and with
-// which field separator. The page shows the download's progress on its own controls.
-class ReportsPage : public QWidget, public ReportView {
+// which field separator. The page shows the download's progress on its own controls, from
+// the events the window's observer hears.
+class ReportsPage : public QWidget, public ReportChoicesSource {
   Q_OBJECT
 
  public:
@@ -72,11 +73,8 @@ class ReportsPage : public QWidget, public ReportView {
   QPushButton* ClearAllButton() const { return clearAll_; }  // Button18
   QPushButton* DownloadButton() const { return download_; }  // Button19
 
-  // ReportView: the controls as they stand now, and the page's own displays.
+  // The controls as they stand now.
   DownloadChoices Choices() override;
-  void ShowCurrentFile(const std::string& fileName) override;
-  void SetProgressRange(int maximum) override;
-  void SetProgressPosition(int position) override;
 
  private:
   ReportsPageContext context_;
