@@ -11,14 +11,12 @@
 #include "app/command_states.h"
 #include "base/clock.h"
 #include "base/message.h"
-#include "base/ui/captions.h"
 #include "link/port_list.h"
 #include "link/priority.h"
 #include "link/register_link.h"
 #include "tables/operations.h"
 #include "tables/workspace.h"
 
-class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -55,10 +53,10 @@ namespace kvitmark::app::ui {
 class ConnectionController;
 class DesignArea;
 class IntervalGroup;
-class WindowMenus;
 class OperationGuard;
 class SearchWindow;
 class TableCommands;
+class WindowMenus;
 class TForm2;
 class WindowObserver;
 
@@ -98,8 +96,8 @@ class TForm1 : public QWidget {
   TableCommands& Tables() { return *tables_; }
   backup::ui::BackupCommands& Backups() { return *backups_; }
 
-  // The commands without a button of their own, in the window's context menu.
-  void ShowAbout();             // Button10
+  // The commands that open the program's other windows or the SD card's export.
+  void ShowAbout();             // Button10, F1
   void ShowSdCardSales();       // Ctrl+D
   void ExportGoodsForSdCard();  // Ctrl+E
 
