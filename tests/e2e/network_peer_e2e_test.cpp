@@ -37,7 +37,7 @@ TEST_P(MisbehavingPeers, PresenceEndsWithStatusOneAndSaysWhy) {
                    {"--device", std::string(c.scheme) + peer.Address(), "presence"});
   ASSERT_TRUE(cli.Spawned());
   cli.AllOutput(kLimitMs);
-  EXPECT_EQ(cli.Wait(kLimitMs), 1);
+  EXPECT_EQ(cli.Wait(kLimitMs), 1) << cli.ErrorOutput();
   EXPECT_NE(cli.ErrorOutput().find(c.told), std::string::npos) << cli.ErrorOutput();
 }
 
