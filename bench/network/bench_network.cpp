@@ -10,10 +10,10 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 #include "base/clock.h"
+#include "bench/process_memory.h"
 #include "link/connect.h"
 #include "link/network_line.h"
 #include "link/priority.h"
@@ -27,16 +27,8 @@ using Seconds = std::chrono::duration<double>;
 using testing::MisbehavingPeer;
 using testing::PeerManner;
 
-long long StatusBytes(const char* field) {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.rfind(field, 0) == 0) return std::stoll(line.substr(line.find(':') + 1)) * 1024;
-  }
-  return 0;
-}
-
-void ResetPeak() { std::ofstream("/proc/self/clear_refs") << "5"; }
+using kvitmark::bench::ResetPeak;
+using kvitmark::bench::StatusBytes;
 
 struct Case {
   const char* name;

@@ -6,28 +6,18 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "bench/process_memory.h"
 #include "sheets/goods_csv_import.h"
 
 namespace {
 
 using Seconds = std::chrono::duration<double>;
 
-// The process's resident memory and its peak since the last reset, in bytes.
-long long StatusBytes(const char* field) {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.rfind(field, 0) == 0) return std::stoll(line.substr(line.find(':') + 1)) * 1024;
-  }
-  return 0;
-}
-
-// The peak is set back to what is resident now (Linux 4.0 and later).
-void ResetPeak() { std::ofstream("/proc/self/clear_refs") << "5"; }
+using kvitmark::bench::ResetPeak;
+using kvitmark::bench::StatusBytes;
 
 // The text made of `piece` repeated to just under the limit, after `head`.
 std::string Filled(const std::string& head, const std::string& piece) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "link/serial_line.h"
+#include "link/forwarding_line.h"
 
 namespace kvitmark::link {
 
@@ -37,37 +37,22 @@ class LineTrace {
 std::string FormatTrace(const LineTrace& trace, size_t bytesPerLine = 32);
 
 // Wraps a line and records everything that crosses it.
-class TracingSerialLine final : public SerialLine {
+class TracingSerialLine final : public ForwardingLine {
  public:
   TracingSerialLine(std::unique_ptr<SerialLine> inner, LineTrace& trace)
-      : inner_(std::move(inner)), trace_(trace) {}
+      : ForwardingLine(std::move(inner)), trace_(trace) {}
 
-  bool Open() override { return inner_->Open(); }
-  bool Configure(const LineSettings& settings) override { return inner_->Configure(settings); }
-  bool SetReadTimeout(base::Milliseconds timeout) override {
-    return inner_->SetReadTimeout(timeout);
-  }
-  bool SetDtr(bool raised) override { return inner_->SetDtr(raised); }
-  bool SetRts(bool raised) override { return inner_->SetRts(raised); }
   bool Write(std::string_view bytes) override {
     trace_.RecordSent(bytes);
-    return inner_->Write(bytes);
+    return Inner().Write(bytes);
   }
   std::optional<uint8_t> ReadByte() override {
-    const auto byte = inner_->ReadByte();
+    const auto byte = Inner().ReadByte();
     if (byte) trace_.RecordReceived(*byte);
     return byte;
   }
-  void Purge() override { inner_->Purge(); }
-  void DiscardInput() override { inner_->DiscardInput(); }
-  void Drain() override { inner_->Drain(); }
-  bool Close() override { return inner_->Close(); }
-  int Handle() const override { return inner_->Handle(); }
-  base::Message Error() const override { return inner_->Error(); }
-  int ErrorNumber() const override { return inner_->ErrorNumber(); }
 
  private:
-  std::unique_ptr<SerialLine> inner_;
   LineTrace& trace_;
 };
 

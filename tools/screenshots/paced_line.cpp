@@ -4,17 +4,17 @@ namespace kvitmark::screenshots {
 
 bool PacedLine::Configure(const link::LineSettings& settings) {
   speed_ = settings.speed;
-  return inner_->Configure(settings);
+  return Inner().Configure(settings);
 }
 
 bool PacedLine::Write(std::string_view bytes) {
-  const bool written = inner_->Write(bytes);
+  const bool written = Inner().Write(bytes);
   if (written) Pass(bytes.size());
   return written;
 }
 
 std::optional<uint8_t> PacedLine::ReadByte() {
-  const auto byte = inner_->ReadByte();
+  const auto byte = Inner().ReadByte();
   if (byte) Pass(1);
   return byte;
 }

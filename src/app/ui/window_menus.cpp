@@ -29,76 +29,79 @@ QAction* WindowMenus::Command(const char* name) const {
   return window_.findChild<QAction*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
 }
 
-QAction* WindowMenus::AddCommand(const char* name, base::ui::SourceText caption,
-                                 const QKeySequence& keys, base::ui::SourceText statusTip,
-                                 std::function<void()> run) {
+QAction* WindowMenus::NewAction(const char* name, const QKeySequence& keys,
+                                base::ui::SourceText statusTip) {
   auto* action = new QAction(&window_);
-  base::ui::SetCaption(*action, caption);
   base::ui::SetStatusTip(*action, statusTip);
   action->setObjectName(QString::fromLatin1(name));
   action->setShortcut(keys);
   action->setShortcutContext(Qt::WindowShortcut);
-  QObject::connect(action, &QAction::triggered, &window_,
-                   [this, run = std::move(run)] { runGuarded_(run); });
-  otherCommands_.push_back(action);
   return action;
 }
 
 QAction* WindowMenus::AddButtonCommand(const char* name, QPushButton* button,
                                        const QKeySequence& keys, base::ui::SourceText statusTip) {
-  auto* action = new QAction(button->text(), &window_);
-  base::ui::SetStatusTip(*action, statusTip);
-  action->setObjectName(QString::fromLatin1(name));
-  action->setShortcut(keys);
-  action->setShortcutContext(Qt::WindowShortcut);
+  QAction* action = NewAction(name, keys, statusTip);
+  action->setText(button->text());
   QObject::connect(action, &QAction::triggered, button, &QPushButton::click);
   buttonCommands_.emplace_back(button, action);
   return action;
 }
 
 void WindowMenus::AddContextCommands(const MenuCommands& commands) {
-  // The commands no button of the window stands for: a right click on the window, or
-  // their shortcuts, besides the menu bar.
+  // The commands no button of the window stands for: a right click on the window, or their
+  // shortcuts, besides the menu bar.
+  struct ContextCommand {
+    const char* name;
+    base::ui::SourceText caption;
+    QKeySequence keys;
+    base::ui::SourceText statusTip;
+    std::function<void()> MenuCommands::*run;
+  };
+  const ContextCommand table[] = {
+      {"ActionSdSales", KV_TEXT("TForm1", "База продаж SD-карты..."),
+       QKeySequence(Qt::CTRL | Qt::Key_D),
+       KV_TEXT("TForm1", "Показать продажи из файлов SD-карты ЭККА"), &MenuCommands::sdSales},
+      {"ActionSdExport", KV_TEXT("TForm1", "Экспорт товаров на SD-карту..."),
+       QKeySequence(Qt::CTRL | Qt::Key_E),
+       KV_TEXT("TForm1", "Записать товары страницы в файл для SD-карты ЭККА"),
+       &MenuCommands::sdExport},
+      {"ActionOpenFolder", KV_TEXT("TForm1", "Открывать файлы из текущей папки"),
+       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+       KV_TEXT("TForm1", "Диалог открытия файла снова начнёт с папки программы"),
+       &MenuCommands::openFromFolder},
+      {"ActionFindRegister", KV_TEXT("TForm1", "Найти ЭККА..."), QKeySequence(Qt::CTRL | Qt::Key_F),
+       KV_TEXT("TForm1", "Перебрать порты, скорости и номера, пока ЭККА не ответит"),
+       &MenuCommands::findRegister},
+      {"ActionWriteChanges", KV_TEXT("TForm1", "Записать изменения в ЭККА"),
+       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W),
+       KV_TEXT("TForm1", "Записать в ЭККА только изменённые записи страницы"),
+       &MenuCommands::writeChanges},
+      {"ActionBackup", KV_TEXT("TForm1", "Резервная копия ЭККА..."),
+       QKeySequence(Qt::CTRL | Qt::Key_B),
+       KV_TEXT("TForm1", "Прочитать все таблицы и логотип ЭККА в папку копии"),
+       &MenuCommands::backUp},
+      {"ActionRestore", KV_TEXT("TForm1", "Восстановить ЭККА из копии..."),
+       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B),
+       KV_TEXT("TForm1", "Проверить папку копии и записать её в ЭККА"), &MenuCommands::restore},
+      {"ActionCsvExport", KV_TEXT("TForm1", "Экспорт товаров в CSV..."),
+       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+       KV_TEXT("TForm1", "Сохранить товары таблицей для LibreOffice или Excel"),
+       &MenuCommands::csvExport},
+      {"ActionCsvImport", KV_TEXT("TForm1", "Импорт товаров из CSV..."),
+       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I),
+       KV_TEXT("TForm1", "Загрузить товары из таблицы LibreOffice или Excel"),
+       &MenuCommands::csvImport},
+  };
   window_.setContextMenuPolicy(Qt::ActionsContextMenu);
-  window_.addAction(AddCommand("ActionSdSales", KV_TEXT("TForm1", "База продаж SD-карты..."),
-                               QKeySequence(Qt::CTRL | Qt::Key_D),
-                               KV_TEXT("TForm1", "Показать продажи из файлов SD-карты ЭККА"),
-                               commands.sdSales));
-  window_.addAction(AddCommand(
-      "ActionSdExport", KV_TEXT("TForm1", "Экспорт товаров на SD-карту..."),
-      QKeySequence(Qt::CTRL | Qt::Key_E),
-      KV_TEXT("TForm1", "Записать товары страницы в файл для SD-карты ЭККА"), commands.sdExport));
-  window_.addAction(
-      AddCommand("ActionOpenFolder", KV_TEXT("TForm1", "Открывать файлы из текущей папки"),
-                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
-                 KV_TEXT("TForm1", "Диалог открытия файла снова начнёт с папки программы"),
-                 commands.openFromFolder));
-  window_.addAction(AddCommand(
-      "ActionFindRegister", KV_TEXT("TForm1", "Найти ЭККА..."), QKeySequence(Qt::CTRL | Qt::Key_F),
-      KV_TEXT("TForm1", "Перебрать порты, скорости и номера, пока ЭККА не ответит"),
-      commands.findRegister));
-  window_.addAction(
-      AddCommand("ActionWriteChanges", KV_TEXT("TForm1", "Записать изменения в ЭККА"),
-                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W),
-                 KV_TEXT("TForm1", "Записать в ЭККА только изменённые записи страницы"),
-                 commands.writeChanges));
-  window_.addAction(AddCommand(
-      "ActionBackup", KV_TEXT("TForm1", "Резервная копия ЭККА..."),
-      QKeySequence(Qt::CTRL | Qt::Key_B),
-      KV_TEXT("TForm1", "Прочитать все таблицы и логотип ЭККА в папку копии"), commands.backUp));
-  window_.addAction(AddCommand("ActionRestore", KV_TEXT("TForm1", "Восстановить ЭККА из копии..."),
-                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B),
-                               KV_TEXT("TForm1", "Проверить папку копии и записать её в ЭККА"),
-                               commands.restore));
-  window_.addAction(
-      AddCommand("ActionCsvExport", KV_TEXT("TForm1", "Экспорт товаров в CSV..."),
-                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
-                 KV_TEXT("TForm1", "Сохранить товары таблицей для LibreOffice или Excel"),
-                 commands.csvExport));
-  window_.addAction(AddCommand(
-      "ActionCsvImport", KV_TEXT("TForm1", "Импорт товаров из CSV..."),
-      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I),
-      KV_TEXT("TForm1", "Загрузить товары из таблицы LibreOffice или Excel"), commands.csvImport));
+  for (const ContextCommand& command : table) {
+    QAction* action = NewAction(command.name, command.keys, command.statusTip);
+    base::ui::SetCaption(*action, command.caption);
+    QObject::connect(action, &QAction::triggered, &window_,
+                     [this, run = commands.*command.run] { runGuarded_(run); });
+    otherCommands_.push_back(action);
+    window_.addAction(action);
+  }
 }
 
 void WindowMenus::AddLanguageMenu() {

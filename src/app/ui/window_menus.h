@@ -63,8 +63,8 @@ class WindowMenus {
   void ShowContextMenu();
 
  private:
-  QAction* AddCommand(const char* name, base::ui::SourceText caption, const QKeySequence& keys,
-                      base::ui::SourceText statusTip, std::function<void()> run);
+  // An action with its name, shortcut and status tip, nothing else yet.
+  QAction* NewAction(const char* name, const QKeySequence& keys, base::ui::SourceText statusTip);
   QAction* AddButtonCommand(const char* name, QPushButton* button, const QKeySequence& keys,
                             base::ui::SourceText statusTip);
   QAction* Command(const char* name) const;
